@@ -1,0 +1,14 @@
+#include "editions/application.h"
+
+#include "app/run_state.h"
+#include "settings/settings_loader.h"
+
+namespace kvx {
+
+void initApplication()
+{
+    setRunState(RUN_RUNNING);
+    setBuiltInDefaults();
+}
+
+}  // namespace kvx

@@ -1,0 +1,6 @@
+#include "editions/program_main.h"
+
+int main(int argc, char** argv)
+{
+    return kvx::runProgram("kurvex-conconi", argc, argv);
+}

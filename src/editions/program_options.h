@@ -1,0 +1,22 @@
+#pragma once
+// The options every program understands before its own start-up runs.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvx {
+
+struct ProgramOptions {
+    bool help = false;
+    bool version = false;
+    std::vector<std::string> files;  // everything that is not an option
+    std::string error;               // set when an option is wrong
+};
+
+ProgramOptions parseProgramOptions(int argc, const char* const* argv);
+
+// The text of --help for a program.
+std::string usageText(std::string_view program);
+
+}  // namespace kvx

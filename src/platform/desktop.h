@@ -1,0 +1,37 @@
+#pragma once
+// The application-wide services of the desktop the programs run on. The core
+// talks only to this interface; the Qt side implements it and tests use a
+// recording double. One desktop is installed for the whole run.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/message_box.h"
+
+namespace kvx {
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Shows a modal box and returns the button the user chose.
+    virtual BoxResult showMessageBox(const MessageBoxRequest& box) = 0;
+
+    // The process's current working directory.
+    virtual std::string workingDirectory() = 0;
+
+    // A string value of the per-user key store, for instance the value
+    // "homeDir" of the key "Kurvex/1.x/Settings"; nothing when the key or
+    // the value does not exist.
+    virtual std::optional<std::string> readUserValue(std::string_view key,
+                                                     std::string_view name) = 0;
+
+    // The installed desktop. Before anything is installed a quiet fallback
+    // answers: it prints boxes to standard error and answers OK.
+    static Desktop& current();
+    // Installs `desktop` (not owned); nullptr returns to the fallback.
+    static void install(Desktop* desktop);
+};
+
+}  // namespace kvx

@@ -1,0 +1,73 @@
+#include "platform/qt/qt_desktop.h"
+
+#include <QDir>
+#include <QMessageBox>
+
+#include "platform/console_desktop.h"
+#include "platform/user_key_file.h"
+
+namespace kvx {
+
+namespace {
+
+QMessageBox::Icon toQtIcon(BoxIcon icon)
+{
+    switch (icon) {
+    case BoxIcon::Information: return QMessageBox::Information;
+    case BoxIcon::Question: return QMessageBox::Question;
+    case BoxIcon::Exclamation: break;
+    }
+    return QMessageBox::Warning;
+}
+
+}  // namespace
+
+BoxResult QtDesktop::showMessageBox(const MessageBoxRequest& box)
+{
+    if (batch_) {
+        return ConsoleDesktop().showMessageBox(box);
+    }
+    // Owner windows are plain top-level widgets of their own; until a box can
+    // name one, every box is application-modal, which keeps it above the
+    // plot windows just as an owned box would be.
+    QMessageBox qbox;
+    qbox.setWindowTitle(QString::fromUtf8(box.caption));
+    qbox.setText(QString::fromUtf8(box.text));
+    qbox.setIcon(toQtIcon(box.icon));
+    qbox.setTextFormat(Qt::PlainText);
+    if (box.buttons == BoxButtons::YesNo) {
+        qbox.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        qbox.setDefaultButton(QMessageBox::Yes);
+    } else {
+        qbox.setStandardButtons(QMessageBox::Ok);
+    }
+    qbox.setWindowModality(Qt::ApplicationModal);
+    if (box.systemModal) {
+        qbox.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
+    if (box.foreground) {
+        qbox.show();
+        qbox.raise();
+        qbox.activateWindow();
+    }
+    switch (qbox.exec()) {
+    case QMessageBox::Yes: return BoxResult::Yes;
+    case QMessageBox::No: return BoxResult::No;
+    case QMessageBox::Ok: return BoxResult::Ok;
+    default: break;
+    }
+    // Closed with the window's close button or Escape.
+    return box.buttons == BoxButtons::YesNo ? BoxResult::No : BoxResult::Ok;
+}
+
+std::string QtDesktop::workingDirectory()
+{
+    return QDir::currentPath().toStdString();
+}
+
+std::optional<std::string> QtDesktop::readUserValue(std::string_view key, std::string_view name)
+{
+    return readUserKeyFile(key, name);
+}
+
+}  // namespace kvx

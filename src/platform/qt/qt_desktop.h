@@ -1,0 +1,24 @@
+#pragma once
+// The desktop on Qt Widgets: modal message boxes, the working directory and
+// the per-user key store. In batch mode boxes go to standard error instead.
+
+#include "platform/desktop.h"
+
+namespace kvx {
+
+class QtDesktop : public Desktop {
+public:
+    explicit QtDesktop(bool batch) : batch_(batch) {}
+
+    BoxResult showMessageBox(const MessageBoxRequest& box) override;
+    std::string workingDirectory() override;
+    std::optional<std::string> readUserValue(std::string_view key,
+                                             std::string_view name) override;
+
+    bool batch() const { return batch_; }
+
+private:
+    bool batch_;
+};
+
+}  // namespace kvx

@@ -1,0 +1,62 @@
+#include "platform/user_key_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace kvx {
+namespace {
+
+// Sets an environment variable for one test and restores it afterwards.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name)
+    {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value) setenv(name, value, 1);
+        else unsetenv(name);
+    }
+    ~ScopedEnv()
+    {
+        if (old_) setenv(name_, old_->c_str(), 1);
+        else unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(UserKeyFile, LivesUnderTheUserConfigurationFolder)
+{
+    {
+        ScopedEnv xdg("XDG_CONFIG_HOME", "/cfg");
+        EXPECT_EQ(userKeyFilePath("Kurvex/1.x/Settings"), "/cfg/Kurvex/1.x/Settings");
+    }
+    ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
+    ScopedEnv home("HOME", "/home/ana");
+    EXPECT_EQ(userKeyFilePath("Kurvex/1.x/Settings"), "/home/ana/.config/Kurvex/1.x/Settings");
+    // A relative XDG_CONFIG_HOME is invalid and ignored.
+    ScopedEnv relative("XDG_CONFIG_HOME", "cfg");
+    EXPECT_EQ(userKeyFilePath("Kurvex/1.x/Settings"), "/home/ana/.config/Kurvex/1.x/Settings");
+}
+
+TEST(UserKeyFile, ReadsNamedValues)
+{
+    test::TempDir dir;
+    ScopedEnv xdg("XDG_CONFIG_HOME", dir.path().c_str());
+    EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "homeDir"), std::nullopt);
+
+    test::writeFile(dir.file("Kurvex/1.x/Settings"),
+                    "# where Kurvex.ini lives\r\nother=1\nhomeDir = /home/ana/My Plots \r\n");
+    EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "homeDir"), "/home/ana/My Plots");
+    EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "homedir"), std::nullopt);
+    EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "missing"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace kvx

@@ -1,0 +1,39 @@
+#pragma once
+// A desktop for tests: records every box, answers from a script, and serves a
+// working directory and per-user values that the test sets.
+
+#include <deque>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/desktop.h"
+
+namespace kvx::test {
+
+class RecordingDesktop : public Desktop {
+public:
+    std::vector<MessageBoxRequest> boxes;
+    // Answers in order; when the script is empty an OK box answers Ok and a
+    // Yes/No box answers Yes.
+    std::deque<BoxResult> answers;
+    std::string workingDir = ".";
+    std::map<std::pair<std::string, std::string>, std::string> userValues;
+
+    BoxResult showMessageBox(const MessageBoxRequest& box) override;
+    std::string workingDirectory() override { return workingDir; }
+    std::optional<std::string> readUserValue(std::string_view key,
+                                             std::string_view name) override;
+};
+
+// Installs a desktop for the scope of a test.
+class ScopedDesktop {
+public:
+    explicit ScopedDesktop(Desktop& desktop) { Desktop::install(&desktop); }
+    ~ScopedDesktop() { Desktop::install(nullptr); }
+    ScopedDesktop(const ScopedDesktop&) = delete;
+    ScopedDesktop& operator=(const ScopedDesktop&) = delete;
+};
+
+}  // namespace kvx::test
