@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <utility>
 
 #include "platform/desktop.h"
@@ -90,6 +91,11 @@ void reportFatalError(unsigned code, std::string_view extra, NativeWindow* owner
 void reportOutOfMemory()
 {
     reportFatalError(ERR_OUT_OF_MEMORY, {});
+}
+
+void installOutOfMemoryHandler()
+{
+    std::set_new_handler([] { reportOutOfMemory(); });
 }
 
 void terminateProcess()

@@ -45,6 +45,9 @@ BoxResult reportError(unsigned code, std::string_view extra, bool warning,
 // Error 20: every failed allocation ends here.
 [[noreturn]] void reportOutOfMemory();
 
+// Makes every failed allocation of the program error 20.
+void installOutOfMemoryHandler();
+
 // Ends the process the way a terminating error does: pending output is
 // flushed, no window message is processed any more, the exit code is 0.
 [[noreturn]] void terminateProcess();

@@ -1,5 +1,6 @@
 #include "editions/application.h"
 
+#include "app/errors.h"
 #include "app/run_state.h"
 #include "settings/settings_loader.h"
 
@@ -7,6 +8,7 @@ namespace kvx {
 
 void initApplication()
 {
+    installOutOfMemoryHandler();
     setRunState(RUN_RUNNING);
     setBuiltInDefaults();
 }

@@ -16,6 +16,12 @@ BoxResult ConsoleDesktop::showMessageBox(const MessageBoxRequest& box)
     return BoxResult::Ok;
 }
 
+ScreenSize ConsoleDesktop::screenSize()
+{
+    // Without a display: the size of the offscreen platform's screen.
+    return {800, 800};
+}
+
 std::string ConsoleDesktop::workingDirectory()
 {
     std::error_code ec;

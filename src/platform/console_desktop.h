@@ -10,6 +10,7 @@ namespace kvx {
 class ConsoleDesktop : public Desktop {
 public:
     BoxResult showMessageBox(const MessageBoxRequest& box) override;
+    ScreenSize screenSize() override;
     std::string workingDirectory() override;
     std::optional<std::string> readUserValue(std::string_view key,
                                              std::string_view name) override;

@@ -11,12 +11,20 @@
 
 namespace kvx {
 
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
 
     // Shows a modal box and returns the button the user chose.
     virtual BoxResult showMessageBox(const MessageBoxRequest& box) = 0;
+
+    // The resolution of the (primary) display in pixels.
+    virtual ScreenSize screenSize() = 0;
 
     // The process's current working directory.
     virtual std::string workingDirectory() = 0;

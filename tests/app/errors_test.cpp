@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "support/recording_desktop.h"
@@ -97,6 +98,20 @@ TEST(ReportErrorDeathTest, TerminatingErrorEndsTheProcessWithExitCodeZero)
                 "Error: Process terminated ! Too many graphs");
     EXPECT_EXIT(reportOutOfMemory(), testing::ExitedWithCode(0),
                 "Error: Process terminated ! Out of memory");
+}
+
+void allocateTooMuch()
+{
+    installOutOfMemoryHandler();
+    volatile std::size_t huge = static_cast<std::size_t>(1) << 62;
+    std::string text(huge, 'x');
+    std::fprintf(stderr, "allocated %zu\n", text.size());
+}
+
+TEST(ReportErrorDeathTest, EveryFailedAllocationIsErrorTwenty)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(allocateTooMuch(), testing::ExitedWithCode(0), "Error: Process terminated ! Out of memory");
 }
 
 }  // namespace

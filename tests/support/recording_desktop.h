@@ -21,7 +21,10 @@ public:
     std::string workingDir = ".";
     std::map<std::pair<std::string, std::string>, std::string> userValues;
 
+    ScreenSize screen{1024, 768};
+
     BoxResult showMessageBox(const MessageBoxRequest& box) override;
+    ScreenSize screenSize() override { return screen; }
     std::string workingDirectory() override { return workingDir; }
     std::optional<std::string> readUserValue(std::string_view key,
                                              std::string_view name) override;

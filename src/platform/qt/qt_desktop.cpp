@@ -1,6 +1,8 @@
 #include "platform/qt/qt_desktop.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMessageBox>
 
 #include "platform/console_desktop.h"
@@ -58,6 +60,16 @@ BoxResult QtDesktop::showMessageBox(const MessageBoxRequest& box)
     }
     // Closed with the window's close button or Escape.
     return box.buttons == BoxButtons::YesNo ? BoxResult::No : BoxResult::Ok;
+}
+
+ScreenSize QtDesktop::screenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        return {800, 800};
+    }
+    const QSize size = screen->size();
+    return {size.width(), size.height()};
 }
 
 std::string QtDesktop::workingDirectory()

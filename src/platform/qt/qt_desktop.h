@@ -11,6 +11,7 @@ public:
     explicit QtDesktop(bool batch) : batch_(batch) {}
 
     BoxResult showMessageBox(const MessageBoxRequest& box) override;
+    ScreenSize screenSize() override;
     std::string workingDirectory() override;
     std::optional<std::string> readUserValue(std::string_view key,
                                              std::string_view name) override;

@@ -1,0 +1,82 @@
+#pragma once
+// The part of a plot that is a top-level window: its number in the session,
+// title, position and size, focus flag and the platform window behind it.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kvx {
+
+class NativeWindow;
+
+class BaseWindow {
+public:
+    BaseWindow();
+    virtual ~BaseWindow();
+    BaseWindow(const BaseWindow&) = delete;
+    BaseWindow& operator=(const BaseWindow&) = delete;
+
+    // The one entry of every window message.
+    virtual intptr_t handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) = 0;
+
+    int16_t plotNumber() const { return plotNumber_; }
+    const std::string& windowTitle() const { return windowTitle_; }
+    // "#3: Data" for plot 3 titled Data.
+    std::string caption() const;
+
+    // A non-empty title replaces the old one; the caption follows once the
+    // window exists.
+    void setTitle(std::string_view title);
+    // Stores the position; the platform window is not moved.
+    void setPosition(int16_t x, int16_t y);
+    // Stores the size and, once the window exists, moves and resizes it.
+    void setSize(int16_t width, int16_t height);
+    // One cascade step beyond the last window position.
+    void cascadePosition();
+    // The cascade continues from this window's position.
+    void becomeCascadeOrigin() const;
+
+    int16_t xWinPos() const { return xWinPos_; }
+    int16_t yWinPos() const { return yWinPos_; }
+    int16_t xWinSize() const { return xWinSize_; }
+    int16_t yWinSize() const { return yWinSize_; }
+    bool positionSet() const { return positionSet_; }
+    bool created() const { return created_; }
+    bool hasFocus() const { return hasFocus_; }
+    int16_t clientWidth() const { return clientWidth_; }
+    int16_t clientHeight() const { return clientHeight_; }
+    int16_t screenWidth() const { return screenWidth_; }
+    int16_t screenHeight() const { return screenHeight_; }
+    NativeWindow* nativeWindow() const { return window_; }
+
+protected:
+    // Lists the window in the session and keeps its number.
+    void registerInSession();
+    void setClientSize(int16_t width, int16_t height)
+    {
+        clientWidth_ = width;
+        clientHeight_ = height;
+    }
+    void attachWindow(NativeWindow* window) { window_ = window; }
+    void setCreated(bool created) { created_ = created; }
+    void setHasFocus(bool focus) { hasFocus_ = focus; }
+
+private:
+    int16_t screenWidth_ = 0;  // the display's resolution plus 1
+    int16_t screenHeight_ = 0;
+    std::string windowTitle_;
+    NativeWindow* window_ = nullptr;
+    int16_t plotNumber_ = -1;
+    int16_t xWinPos_ = 0;
+    int16_t yWinPos_ = 0;
+    int16_t xWinSize_ = 0;
+    int16_t yWinSize_ = 0;
+    bool hasFocus_ = true;
+    int16_t clientWidth_ = 0;
+    int16_t clientHeight_ = 0;
+    bool positionSet_ = false;
+    bool created_ = false;
+};
+
+}  // namespace kvx

@@ -1,0 +1,193 @@
+#include "model/graph.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "app/errors.h"
+#include "settings/default_records.h"
+#include "settings/keywords.h"
+
+namespace kvx {
+
+namespace {
+
+// The longest prefix of at most `limit` bytes that does not end inside a
+// UTF-8 character.
+std::string_view cutAtCharacter(std::string_view text, std::size_t limit)
+{
+    if (text.size() <= limit) {
+        return text;
+    }
+    std::size_t end = limit;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return text.substr(0, end);
+}
+
+}  // namespace
+
+Graph::Graph(int16_t number)
+{
+    initialise(number);
+}
+
+void Graph::initialise(int16_t number)
+{
+    const GraphDefaults& d = graphDefaults();
+    lable_.clear();
+    colorNum_ = number;
+    type_ = d.type;
+    lineWidth_ = d.lineWidth;
+    lineType_ = SOLID;
+    showLines_ = d.showLines;
+    pointsSize_ = d.pointsSize;
+    showPoints_ = d.showPoints;
+    std::fill(std::begin(savedStyle_), std::end(savedStyle_), int16_t{0});
+    markerSize_ = d.markerSize;
+    markerType_ = static_cast<int16_t>(NOMARKER + number % 6);
+    showMarker_ = d.showMarker;
+    linesDrawRate_ = d.linesDrawRate;
+    setPointsDrawRate(d.pointsDrawRate);
+    setMarkerDrawRate(d.markerDrawRate);
+    numPoints_ = 0;
+    capacity_ = 0;
+    growTo(initialCapacity);
+    att_[0] = ATT_NEW_LINE;
+    lastAtt_ = ATT_NEW_LINE;
+    drawState_ = GraphDrawState{};
+}
+
+void Graph::setLable(std::string_view text)
+{
+    lable_.assign(cutAtCharacter(text, maxLableLength));
+}
+
+void Graph::setPen(int16_t lineType, int16_t lineWidth, int16_t colorNum)
+{
+    lineType_ = lineType;
+    lineWidth_ = lineWidth;
+    colorNum_ = colorNum;
+}
+
+void Graph::saveStyle()
+{
+    savedStyle_[0] = lineType_;
+    savedStyle_[1] = lineWidth_;
+    savedStyle_[2] = pointsSize_;
+    savedStyle_[3] = colorNum_;
+    savedStyle_[4] = markerSize_;
+}
+
+void Graph::restoreStyle()
+{
+    setPen(savedStyle_[0], savedStyle_[1], savedStyle_[3]);
+    pointsSize_ = savedStyle_[2];
+    markerSize_ = savedStyle_[4];
+}
+
+void Graph::growTo(int32_t capacity)
+{
+    const auto oldCapacity = static_cast<std::size_t>(capacity_);
+    const auto newCapacity = static_cast<std::size_t>(capacity);
+    x_.resize(newCapacity);
+    y_.resize(newCapacity);
+    att_.resize(newCapacity);
+    std::memset(att_.data() + oldCapacity, 0, newCapacity - oldCapacity);
+    capacity_ = capacity;
+}
+
+void Graph::grow()
+{
+    constexpr int32_t largest = std::numeric_limits<int32_t>::max();
+    if (capacity_ == largest) {
+        // A point count must stay a 32-bit number.
+        reportOutOfMemory();
+    }
+    growTo(capacity_ > largest / 2 ? largest : capacity_ * 2);
+}
+
+void Graph::appendIsolated(double x, double y)
+{
+    if (numPoints_ + 1 == capacity_) {
+        grow();
+    }
+    att_[numPoints_] = ATT_ISOLATED;
+    append(x, y);
+}
+
+void Graph::startNewLine()
+{
+    att_[numPoints_] = ATT_NEW_LINE;
+    lastAtt_ = ATT_NEW_LINE;
+}
+
+bool Graph::getPoint(int32_t i, double& x, double& y, uint8_t& att) const
+{
+    if (i < 0 || i >= numPoints_) {
+        return false;
+    }
+    x = x_[i];
+    y = y_[i];
+    att = att_[i];
+    return true;
+}
+
+bool Graph::onlyConnected() const
+{
+    for (int32_t i = 1; i < numPoints_; ++i) {
+        if (att_[i] != ATT_CONNECTED) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Graph::copyFrom(const Graph& source)
+{
+    if (&source == this) {
+        return;
+    }
+    lable_ = source.lable_;
+    type_ = source.type_;
+    lineType_ = source.lineType_;
+    lineWidth_ = source.lineWidth_;
+    colorNum_ = source.colorNum_;
+    pointsSize_ = source.pointsSize_;
+    markerSize_ = source.markerSize_;
+    markerType_ = source.markerType_;
+    showLines_ = source.showLines_;
+    showPoints_ = source.showPoints_;
+    showMarker_ = source.showMarker_;
+    linesDrawRate_ = source.linesDrawRate_;
+    pointsDrawRate_ = source.pointsDrawRate_;
+    markerDrawRate_ = source.markerDrawRate_;
+    dotCount_ = source.dotCount_;
+    markerCount_ = source.markerCount_;
+    lastAtt_ = source.lastAtt_;
+    drawState_ = source.drawState_;
+
+    if (capacity_ < source.capacity_) {
+        growTo(source.capacity_);
+    }
+    numPoints_ = source.numPoints_;
+    const auto n = static_cast<std::size_t>(numPoints_);
+    std::memcpy(x_.data(), source.x_.data(), n * sizeof(double));
+    std::memcpy(y_.data(), source.y_.data(), n * sizeof(double));
+    const auto sourceCapacity = static_cast<std::size_t>(source.capacity_);
+    std::memcpy(att_.data(), source.att_.data(), sourceCapacity);
+    // Attributes left over from this graph's earlier, longer contents would
+    // break the lines of points appended later.
+    std::memset(att_.data() + sourceCapacity, 0, static_cast<std::size_t>(capacity_) - sourceCapacity);
+}
+
+void Graph::reset()
+{
+    x_.release();
+    y_.release();
+    att_.release();
+    initialise(0);
+}
+
+}  // namespace kvx

@@ -1,0 +1,256 @@
+#include "model/plot.h"
+
+#include "app/errors.h"
+#include "settings/default_records.h"
+#include "settings/keywords.h"
+
+namespace kvx {
+
+Plot::Plot(std::string_view title)
+{
+    registerInSession();
+    settings_ = plotDefaults();
+    settings_.numGraphs = 0;
+    axes_.setTickCounts(settings_.numTicks, settings_.numSubTicks);
+    axes_.setRange(-1000.0, 1000.0, -1000.0, 1000.0, true);
+    setSize(settings_.xWinSize, settings_.yWinSize);
+    setTitle(title);
+}
+
+Plot::Plot(const Plot& source) : BaseWindow()
+{
+    settings_ = source.settings_;
+    settings_.numGraphs = 0;
+    settings_.busy = 0;
+    ensureGraphs(source.numGraphs());
+    setSize(source.xWinSize(), source.yWinSize());
+    xLable_ = source.xLable_;
+    yLable_ = source.yLable_;
+    axesTitle_ = source.axesTitle_;
+    setTitle(source.windowTitle());
+    axes_ = source.axes_;
+    for (int16_t i = 1; i <= source.numGraphs(); ++i) {
+        graph(i).copyFrom(source.graph(i));
+    }
+    registerInSession();
+}
+
+Plot::~Plot() = default;
+
+std::unique_ptr<Graph> Plot::newGraph(int16_t number)
+{
+    return std::make_unique<Graph>(number);
+}
+
+int16_t Plot::addGraph()
+{
+    if (settings_.numGraphs >= maxGraphs) {
+        reportFatalError(ERR_MESSAGE, "Too many graphs");
+    }
+    const auto n = static_cast<int16_t>(settings_.numGraphs + 1);
+    graphs_.push_back(newGraph(n));
+    graphs_.back()->setLable("Graph " + std::to_string(n));
+    settings_.numGraphs = n;
+    return n;
+}
+
+void Plot::ensureGraphs(int16_t n)
+{
+    while (settings_.numGraphs < n) {
+        addGraph();
+    }
+}
+
+int16_t Plot::addGraphCopy(const Graph& source)
+{
+    const int16_t n = addGraph();
+    graph(n).copyFrom(source);
+    return n;
+}
+
+int16_t Plot::insertEmptyGraph(int16_t i)
+{
+    const int16_t n = addGraph();
+    if (i >= n) {
+        return n;
+    }
+    // The records stay in their slots; their contents move up by one.
+    for (int16_t k = n; k > i; --k) {
+        graph(k).copyFrom(graph(static_cast<int16_t>(k - 1)));
+    }
+    graph(i).reset();
+    return i;
+}
+
+void Plot::removeGraph(int16_t i)
+{
+    if (i < 1 || i > settings_.numGraphs) {
+        return;
+    }
+    graphs_.erase(graphs_.begin() + (i - 1));
+    --settings_.numGraphs;
+}
+
+void Plot::removeAllGraphs()
+{
+    graphs_.clear();
+    settings_.numGraphs = 0;
+}
+
+template <typename Apply>
+void Plot::forGraphs(int16_t index, Apply apply)
+{
+    if (index > 0) {
+        apply(graph(index));
+        return;
+    }
+    for (auto& g : graphs_) {
+        apply(*g);
+    }
+}
+
+void Plot::setLable(std::string_view text, int16_t index)
+{
+    forGraphs(index, [&](Graph& g) { g.setLable(text); });
+}
+
+void Plot::setType(int16_t v, int16_t index)
+{
+    forGraphs(index, [v](Graph& g) { g.setType(v); });
+}
+
+void Plot::setColorNum(int16_t v, int16_t index)
+{
+    forGraphs(index, [v](Graph& g) { g.setPen(g.lineType(), g.lineWidth(), v); });
+}
+
+void Plot::setLineWidth(int16_t v, int16_t index)
+{
+    forGraphs(index, [v](Graph& g) { g.setPen(g.lineType(), v, g.colorNum()); });
+}
+
+void Plot::setLineType(int16_t v, int16_t index)
+{
+    forGraphs(index, [v](Graph& g) { g.setPen(v, g.lineWidth(), g.colorNum()); });
+}
+
+void Plot::setMarkerType(int16_t v, int16_t index)
+{
+    forGraphs(index, [v](Graph& g) { g.setMarkerType(v); });
+}
+
+void Plot::setPointsSize(int16_t v, int16_t index)
+{
+    forGraphs(index, [v](Graph& g) { g.setPointsSize(v); });
+}
+
+void Plot::setMarkerSize(int16_t v, int16_t index)
+{
+    forGraphs(index, [v](Graph& g) { g.setMarkerSize(v); });
+}
+
+void Plot::setShowLines(int16_t v, int16_t index)
+{
+    forGraphs(index, [v](Graph& g) { g.setShowLines(v); });
+}
+
+void Plot::setShowPoints(int16_t v, int16_t index)
+{
+    forGraphs(index, [v](Graph& g) { g.setShowPoints(v); });
+}
+
+void Plot::setShowMarker(int16_t v, int16_t index)
+{
+    forGraphs(index, [v](Graph& g) { g.setShowMarker(v); });
+}
+
+void Plot::setLinesDrawRate(int16_t v, int16_t index)
+{
+    forGraphs(index, [v](Graph& g) { g.setLinesDrawRate(v); });
+}
+
+void Plot::setPointsDrawRate(int16_t v, int16_t index)
+{
+    forGraphs(index, [v](Graph& g) { g.setPointsDrawRate(v); });
+}
+
+void Plot::setMarkerDrawRate(int16_t v, int16_t index)
+{
+    forGraphs(index, [v](Graph& g) { g.setMarkerDrawRate(v); });
+}
+
+CommonValue Plot::commonValue(GraphAttribute attribute) const
+{
+    auto valueOf = [attribute](const Graph& g) -> int16_t {
+        switch (attribute) {
+        case GraphAttribute::LineWidth: return g.lineWidth();
+        case GraphAttribute::ShowPoints: return g.showPoints();
+        case GraphAttribute::ShowMarker: return g.showMarker();
+        case GraphAttribute::ShowLines: return g.showLines();
+        case GraphAttribute::MarkerSize: return g.markerSize();
+        case GraphAttribute::Type: return g.type();
+        case GraphAttribute::LinesDrawRate: return g.linesDrawRate();
+        case GraphAttribute::PointsDrawRate: return g.pointsDrawRate();
+        case GraphAttribute::MarkerDrawRate: return g.markerDrawRate();
+        }
+        return 0;
+    };
+    if (graphs_.empty()) {
+        const GraphDefaults& d = graphDefaults();
+        switch (attribute) {
+        case GraphAttribute::LineWidth: return {d.lineWidth, true};
+        case GraphAttribute::ShowPoints: return {d.showPoints, true};
+        case GraphAttribute::ShowMarker: return {d.showMarker, true};
+        case GraphAttribute::ShowLines: return {d.showLines, true};
+        case GraphAttribute::MarkerSize: return {d.markerSize, true};
+        case GraphAttribute::Type: return {d.type, true};
+        case GraphAttribute::LinesDrawRate: return {d.linesDrawRate, true};
+        case GraphAttribute::PointsDrawRate: return {d.pointsDrawRate, true};
+        case GraphAttribute::MarkerDrawRate: return {d.markerDrawRate, true};
+        }
+    }
+    const int16_t first = valueOf(*graphs_.front());
+    for (const auto& g : graphs_) {
+        if (valueOf(*g) != first) {
+            return {first, false};
+        }
+    }
+    return {first, true};
+}
+
+void Plot::setLables(std::string_view xLable, std::string_view yLable, std::string_view axesTitle)
+{
+    xLable_.assign(xLable);
+    yLable_.assign(yLable);
+    axesTitle_.assign(axesTitle);
+}
+
+void Plot::setShowCoorSystem(int16_t v)
+{
+    settings_.showCoorSystem = v;
+    settings_.activeIndents = (v == SHOW || v == SHOW_HALF) ? settings_.indents : settings_.plainIndents;
+    if (settings_.aspectRatio == AXES_EQUAL) {
+        settings_.zoomMode = ZOOM_XKR;
+    }
+}
+
+void Plot::setAspectRatio(int16_t v)
+{
+    settings_.aspectRatio = v;
+    if (settings_.showCoorSystem == HIDE) {
+        settings_.zoomMode = ZOOM_XKR;
+    }
+}
+
+void Plot::setColorPalette(int16_t palette, int16_t numColors)
+{
+    settings_.colorPalette = palette;
+    if (palette == MIXED_COLORS_II) {
+        numColors = 16;
+    } else if (palette == MIXED_COLORS_I) {
+        numColors = 7;
+    }
+    settings_.numColors = numColors;
+}
+
+}  // namespace kvx

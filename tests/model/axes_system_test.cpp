@@ -1,0 +1,180 @@
+#include "model/axes_system.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "model/nice_step.h"
+
+namespace kvx {
+namespace {
+
+TEST(NiceStep, RoundsToOneTwoFiveOrTenTimesAPowerOfTen)
+{
+    EXPECT_DOUBLE_EQ(niceStep(0.13), 0.1);
+    EXPECT_DOUBLE_EQ(niceStep(0.26), 0.2);
+    EXPECT_DOUBLE_EQ(niceStep(4.1), 5);
+    EXPECT_DOUBLE_EQ(niceStep(7), 10);
+    EXPECT_DOUBLE_EQ(niceStep(130), 100);
+    EXPECT_DOUBLE_EQ(niceStep(1.3), 1);
+    EXPECT_DOUBLE_EQ(niceStep(1.31), 2);
+    EXPECT_DOUBLE_EQ(niceStep(6.6), 5);
+    EXPECT_DOUBLE_EQ(niceStep(6.61), 10);
+    EXPECT_DOUBLE_EQ(niceStep(10.0 / 6.0), 2);
+    EXPECT_DOUBLE_EQ(niceStep(3e-9), 2e-9);
+    EXPECT_EQ(niceStep(0.0), 0.0);
+    EXPECT_TRUE(std::isinf(niceStep(std::numeric_limits<double>::infinity())));
+}
+
+TEST(AxesSystem, SetRangeGuardsAndOrders)
+{
+    AxesSystem a;
+    ASSERT_TRUE(a.setRange(0, 10, 0, 1, true));
+    EXPECT_FALSE(a.setRange(5, 5, 0, 1, true));
+    EXPECT_FALSE(a.setRange(1, 1 + 1e-15, 0, 1, true));
+    EXPECT_FALSE(a.setRange(0, 0, 0, 1, true));  // 0 / 0
+    EXPECT_FALSE(a.setRange(0, 1, 2, std::nan(""), true));
+    EXPECT_FALSE(a.setRange(-std::numeric_limits<double>::infinity(), 1, 0, 1, true));
+    EXPECT_FALSE(a.setRange(-1e308, 1e308, 0, 1, true));  // the width overflows
+    EXPECT_EQ(a.currentRange().xMax, 10);
+    EXPECT_EQ(a.lastRange().xMax, 1000);  // refused ranges remember nothing
+
+    ASSERT_TRUE(a.setRange(3, 1, 7, -1, false));
+    EXPECT_EQ(a.currentRange().xMin, 1);
+    EXPECT_EQ(a.currentRange().xMax, 3);
+    EXPECT_EQ(a.currentRange().yMin, -1);
+    EXPECT_EQ(a.currentRange().yMax, 7);
+    EXPECT_DOUBLE_EQ(a.rangeRatio(), 0.25);
+    EXPECT_EQ(a.lastRange().xMax, 1000);
+
+    EXPECT_TRUE(a.setRange(-1, 0, 0, 1, false));  // infinite quotient passes
+    EXPECT_TRUE(a.setRange(1e-300, 2e-300, 0, 1, false));  // narrow but relatively wide
+}
+
+TEST(AxesSystem, RememberLastKeepsBoundsTickSettersKeepTicks)
+{
+    AxesSystem a;
+    a.setTicks(2, 0.5, 1, 0.25);
+    a.setRange(0, 10, 0, 2, true);
+    a.setRange(20, 30, 4, 6, true);
+    EXPECT_EQ(a.lastRange().xMin, 0);
+    EXPECT_EQ(a.lastRange().yMax, 2);
+    EXPECT_EQ(a.lastRange().xTick, 500);  // untouched by setRange
+
+    a.setXTick(4);
+    EXPECT_EQ(a.lastRange().xTick, 2);
+    EXPECT_EQ(a.lastRange().xSubTick, 1);
+    EXPECT_EQ(a.lastRange().xMin, 0);
+    EXPECT_EQ(a.currentRange().xSubTick, 2);  // 4 / numSubTicks
+    EXPECT_TRUE(a.xTicksSet());
+
+    a.restoreLast();
+    EXPECT_EQ(a.currentRange().xMin, 0);
+    EXPECT_EQ(a.currentRange().xTick, 2);
+}
+
+TEST(AxesSystem, AutomaticTicks)
+{
+    AxesSystem a;
+    a.setTickCounts(6, 2);
+    a.setRange(0, 10, 0, 3, false);
+    a.autoTicks(false);
+    EXPECT_DOUBLE_EQ(a.currentRange().xTick, 2);
+    EXPECT_DOUBLE_EQ(a.currentRange().xSubTick, 1);
+    EXPECT_DOUBLE_EQ(a.currentRange().yTick, 0.5);
+    EXPECT_DOUBLE_EQ(a.currentRange().ySubTick, 0.25);
+
+    a.autoTicks(true);  // the larger tick wins on both axes
+    EXPECT_DOUBLE_EQ(a.currentRange().yTick, 2);
+    EXPECT_DOUBLE_EQ(a.currentRange().ySubTick, 1);
+    EXPECT_DOUBLE_EQ(a.currentRange().xTick, 2);
+
+    a.setTickCounts(5, 4);
+    EXPECT_FALSE(a.xTicksSet());
+    EXPECT_FALSE(a.yTicksSet());
+    a.setYTicks(9, 3);
+    a.autoTicksIfUnset();
+    EXPECT_DOUBLE_EQ(a.currentRange().xTick, 2);
+    EXPECT_DOUBLE_EQ(a.currentRange().xSubTick, 0.5);
+    EXPECT_DOUBLE_EQ(a.currentRange().yTick, 9);  // given, so kept
+
+    // Tick counts of 0 from a damaged settings file give finite ticks.
+    a.setTickCounts(0, 0);
+    a.autoTicks(false);
+    EXPECT_TRUE(std::isfinite(a.currentRange().xTick));
+    EXPECT_TRUE(std::isfinite(a.currentRange().xSubTick));
+}
+
+TEST(AxesSystem, FreshRangeSetsAreNeverEmpty)
+{
+    AxesSystem a;
+    for (const RangeSet* r : {&a.originalRange(), &a.storedRange(), &a.lastRange()}) {
+        EXPECT_LT(r->xMin, r->xMax);
+        EXPECT_LT(r->yMin, r->yMax);
+        EXPECT_GT(r->xTick, 0);
+        EXPECT_GT(r->ySubTick, 0);
+    }
+    a.setRange(0, 1, 0, 1, false);
+    a.restoreOriginal();
+    EXPECT_LT(a.currentRange().xMin, a.currentRange().xMax);
+    a.restoreStored();
+    EXPECT_LT(a.currentRange().yMin, a.currentRange().yMax);
+}
+
+TEST(AxesSystem, OriginalStoredAndTheirHalves)
+{
+    AxesSystem a;
+    a.setRange(0, 10, 0, 20, false);
+    a.setTicks(2, 4, 1, 2);
+    a.keepAsOriginal();
+    a.store();
+    a.setRange(100, 110, 200, 220, false);
+    a.setTicks(5, 5, 1, 1);
+    a.restoreOriginalX();
+    EXPECT_EQ(a.currentRange().xMin, 0);
+    EXPECT_EQ(a.currentRange().xTick, 2);
+    EXPECT_EQ(a.currentRange().yMin, 200);
+    EXPECT_EQ(a.currentRange().yTick, 5);
+    a.restoreOriginalY();
+    EXPECT_EQ(a.currentRange(), a.originalRange());
+    a.setRange(-5, 5, -5, 5, false);
+    a.restoreStored();
+    EXPECT_EQ(a.currentRange(), a.storedRange());
+    EXPECT_EQ(a.currentRange().yMax, 20);
+}
+
+TEST(AxesSystem, ShiftsAndZooms)
+{
+    AxesSystem a;
+    a.setRange(0, 10, 0, 4, false);
+    a.setTicks(2, 1, 1, 0.5);
+    a.shiftBySubTicks(1, -2);
+    EXPECT_EQ(a.currentRange().xMin, 1);
+    EXPECT_EQ(a.currentRange().yMax, 3);
+    a.shiftByTicks(-1, 1);
+    EXPECT_EQ(a.currentRange().xMin, -1);
+    EXPECT_EQ(a.currentRange().yMin, 0);
+    a.shiftByRanges(1, 0);
+    EXPECT_EQ(a.currentRange().xMin, 9);
+    EXPECT_EQ(a.currentRange().xMax, 19);
+
+    a.setRange(0, 10, 0, 4, true);
+    const RangeSet before = a.lastRange();
+    a.zoomAboutCentre(2);
+    EXPECT_EQ(a.currentRange().xMin, -5);
+    EXPECT_EQ(a.currentRange().xMax, 15);
+    EXPECT_EQ(a.currentRange().yMin, -2);
+    EXPECT_EQ(a.currentRange().yMax, 6);
+    EXPECT_EQ(a.lastRange(), before);  // zooms remember nothing themselves
+
+    a.setRange(0, 10, 0, 4, false);
+    a.zoomAbout(0.5, 2, 0);
+    EXPECT_EQ(a.currentRange().xMin, -0.5);
+    EXPECT_EQ(a.currentRange().xMax, 4.5);
+    EXPECT_EQ(a.currentRange().yMin, -1);
+    EXPECT_EQ(a.currentRange().yMax, 1);
+}
+
+}  // namespace
+}  // namespace kvx

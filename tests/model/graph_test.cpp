@@ -1,0 +1,243 @@
+#include "model/graph.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <string>
+
+#include "settings/default_records.h"
+
+namespace kvx {
+namespace {
+
+class GraphTest : public testing::Test {
+protected:
+    ~GraphTest() override { defaultRecords() = DefaultRecords{}; }
+};
+
+TEST_F(GraphTest, NewGraphTakesItsNumberAndTheDefaults)
+{
+    graphDefaults().type = 803;
+    graphDefaults().pointsDrawRate = 4;
+    const Graph g7(7);
+    EXPECT_EQ(g7.colorNum(), 7);
+    EXPECT_EQ(g7.markerType(), 901);  // 7 mod 6 = 1: TRIANGLE
+    EXPECT_EQ(g7.type(), 803);
+    EXPECT_EQ(g7.lineType(), 7000);
+    EXPECT_EQ(g7.pointsDrawRate(), 4);
+    EXPECT_EQ(g7.dotCount(), 4);
+    EXPECT_EQ(g7.markerCount(), 1);
+    EXPECT_EQ(g7.lable(), "");
+    EXPECT_EQ(g7.numPoints(), 0);
+    EXPECT_EQ(g7.capacity(), 50);
+    EXPECT_EQ(g7.lastAtt(), ATT_NEW_LINE);
+    EXPECT_EQ(Graph(6).markerType(), 900);
+    EXPECT_EQ(Graph(11).markerType(), 905);
+}
+
+TEST_F(GraphTest, CapacityDoublesWhenThe50thPointArrives)
+{
+    Graph g(1);
+    for (int i = 0; i < 49; ++i) {
+        g.append(i, -i);
+    }
+    EXPECT_EQ(g.capacity(), 50);
+    g.append(49, -49);
+    EXPECT_EQ(g.capacity(), 100);
+    for (int i = 50; i < 199; ++i) {
+        g.appendIsolated(i, -i);
+    }
+    EXPECT_EQ(g.capacity(), 200);
+    EXPECT_LT(g.numPoints(), g.capacity());
+    // Values survive every growth.
+    for (int i = 0; i < g.numPoints(); ++i) {
+        double x = 0, y = 0;
+        uint8_t att = 9;
+        ASSERT_TRUE(g.getPoint(i, x, y, att));
+        ASSERT_EQ(x, i);
+        ASSERT_EQ(y, -i);
+        ASSERT_EQ(att, i == 0 ? ATT_NEW_LINE : i < 50 ? ATT_CONNECTED : ATT_ISOLATED) << i;
+    }
+    for (int i = g.numPoints(); i < g.capacity(); ++i) {
+        ASSERT_EQ(g.attData()[i], 0) << i;
+    }
+}
+
+TEST_F(GraphTest, AttributesFollowStartNewLine)
+{
+    Graph g(1);
+    g.append(0, 0);
+    EXPECT_EQ(g.lastAtt(), ATT_NEW_LINE);
+    g.append(1, 1);
+    EXPECT_EQ(g.lastAtt(), ATT_CONNECTED);
+    g.startNewLine();
+    EXPECT_EQ(g.lastAtt(), ATT_NEW_LINE);
+    g.append(2, 2);
+    g.append(3, 3);
+    g.appendIsolated(4, 4);
+    g.append(5, 5);
+    const uint8_t expected[] = {1, 0, 1, 0, 2, 0};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(g.attData()[i], expected[i]) << i;
+    }
+    // startNewLine at the end of a full array must not write past it.
+    Graph full(1);
+    for (int i = 0; i < 49; ++i) {
+        full.append(i, i);
+    }
+    full.startNewLine();
+    full.append(49, 49);
+    EXPECT_EQ(full.attData()[49], ATT_NEW_LINE);
+}
+
+TEST_F(GraphTest, GetPointOutsideLeavesTheOutputs)
+{
+    Graph g(1);
+    g.append(1.5, 2.5);
+    double x = 7, y = 8;
+    uint8_t att = 9;
+    EXPECT_FALSE(g.getPoint(-1, x, y, att));
+    EXPECT_FALSE(g.getPoint(1, x, y, att));
+    EXPECT_EQ(x, 7);
+    EXPECT_EQ(y, 8);
+    EXPECT_EQ(att, 9);
+}
+
+TEST_F(GraphTest, OnlyConnected)
+{
+    Graph g(1);
+    EXPECT_TRUE(g.onlyConnected());
+    g.append(0, 0);
+    EXPECT_TRUE(g.onlyConnected());
+    g.append(1, 0);
+    EXPECT_TRUE(g.onlyConnected());
+    g.startNewLine();
+    EXPECT_TRUE(g.onlyConnected());  // the waiting attribute is no point yet
+    g.append(2, 0);
+    EXPECT_FALSE(g.onlyConnected());
+    Graph iso(1);
+    iso.append(0, 0);
+    iso.appendIsolated(1, 1);
+    EXPECT_FALSE(iso.onlyConnected());
+}
+
+TEST_F(GraphTest, LablesAreCutTo79CharactersNeverInsideACharacter)
+{
+    Graph g(1);
+    g.setLable(std::string(100, 'a'));
+    EXPECT_EQ(g.lable(), std::string(79, 'a'));
+    // 78 ASCII characters and a two-byte character that would end at 80.
+    g.setLable(std::string(78, 'b') + "\xC3\xA4" + "tail");
+    EXPECT_EQ(g.lable(), std::string(78, 'b'));
+    g.setLable("Temperature \xC2\xB0" "C");
+    EXPECT_EQ(g.lable(), "Temperature \xC2\xB0" "C");
+}
+
+TEST_F(GraphTest, CopiesAreIndependentOfTheirSource)
+{
+    Graph source(3);
+    source.setLable("source");
+    source.setPen(7001, 2, 5);
+    source.setMarkerDrawRate(3);
+    for (int i = 0; i < 120; ++i) {
+        if (i == 60) source.startNewLine();
+        source.append(i, i * i);
+    }
+    source.startNewLine();
+
+    Graph copy(9);
+    copy.copyFrom(source);
+    EXPECT_EQ(copy.lable(), "source");
+    EXPECT_EQ(copy.colorNum(), 5);
+    EXPECT_EQ(copy.lineType(), 7001);
+    EXPECT_EQ(copy.markerType(), 903);  // copied from graph 3
+    EXPECT_EQ(copy.markerCount(), 3);
+    EXPECT_EQ(copy.numPoints(), 120);
+    EXPECT_EQ(copy.capacity(), source.capacity());
+    EXPECT_EQ(copy.attData()[60], ATT_NEW_LINE);
+    EXPECT_EQ(copy.attData()[120], ATT_NEW_LINE);  // the waiting attribute comes along
+
+    copy.append(-1, -1);
+    copy.setLable("changed");
+    copy.setPen(7000, 1, 1);
+    EXPECT_EQ(source.numPoints(), 120);
+    EXPECT_EQ(source.lable(), "source");
+    EXPECT_EQ(source.colorNum(), 5);
+    source.append(500, 500);
+    EXPECT_EQ(copy.yData()[120], -1);
+}
+
+TEST_F(GraphTest, CopyOfAShortGraphIntoALongOneLeavesNoStaleAttributes)
+{
+    Graph longer(1);
+    for (int i = 0; i < 300; ++i) {
+        longer.startNewLine();
+        longer.append(i, i);
+    }
+    Graph shorter(2);
+    shorter.append(0, 0);
+    shorter.append(1, 1);
+    longer.copyFrom(shorter);
+    EXPECT_EQ(longer.numPoints(), 2);
+    for (int i = 0; i < 200; ++i) {
+        longer.append(i, i);
+    }
+    EXPECT_TRUE(longer.onlyConnected());
+}
+
+TEST_F(GraphTest, ResetMakesGraphNumberZero)
+{
+    Graph g(4);
+    g.setLable("x");
+    for (int i = 0; i < 100; ++i) g.append(i, i);
+    g.reset();
+    EXPECT_EQ(g.lable(), "");
+    EXPECT_EQ(g.colorNum(), 0);
+    EXPECT_EQ(g.markerType(), 900);
+    EXPECT_EQ(g.numPoints(), 0);
+    EXPECT_EQ(g.capacity(), 50);
+    g.append(1, 1);
+    EXPECT_EQ(g.attData()[0], ATT_NEW_LINE);
+}
+
+TEST_F(GraphTest, SaveAndRestoreStyle)
+{
+    Graph g(2);
+    g.setPen(7002, 3, 4);
+    g.setPointsSize(5);
+    g.setMarkerSize(9);
+    g.saveStyle();
+    g.setPen(7000, 1, 0);
+    g.setPointsSize(1);
+    g.setMarkerSize(1);
+    g.restoreStyle();
+    EXPECT_EQ(g.lineType(), 7002);
+    EXPECT_EQ(g.lineWidth(), 3);
+    EXPECT_EQ(g.colorNum(), 4);
+    EXPECT_EQ(g.pointsSize(), 5);
+    EXPECT_EQ(g.markerSize(), 9);
+}
+
+// Runs in the child of a death test: with 256 MB of address space, 100
+// million points (1.7 GB) cannot be had.
+void appendBeyondTheMemoryLimit()
+{
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max = 256u << 20;
+    setrlimit(RLIMIT_AS, &limit);
+    Graph g(1);
+    for (int i = 0; i < 100'000'000; ++i) {
+        g.append(i, i);
+    }
+}
+
+TEST(GraphDeathTest, GrowthThatCannotBeAllocatedIsErrorTwenty)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(appendBeyondTheMemoryLimit(), testing::ExitedWithCode(0),
+                "Error: Process terminated ! Out of memory");
+}
+
+}  // namespace
+}  // namespace kvx
