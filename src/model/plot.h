@@ -12,6 +12,7 @@
 #include "app/base_window.h"
 #include "model/axes_system.h"
 #include "model/graph.h"
+#include "model/plot_file_handler.h"
 #include "settings/plot_settings.h"
 
 namespace kvx {
@@ -111,6 +112,8 @@ public:
     // The two mixed palettes have fixed colour counts (16 and 7).
     void setColorPalette(int16_t palette, int16_t numColors);
 
+    PlotFileHandler& files() { return files_; }
+    const PlotFileHandler& files() const { return files_; }
     AxesSystem& axes() { return axes_; }
     const AxesSystem& axes() const { return axes_; }
     PlotSettings& settings() { return settings_; }
@@ -122,6 +125,7 @@ private:
     std::unique_ptr<Graph> newGraph(int16_t number);
 
     AxesSystem axes_;
+    PlotFileHandler files_;
     std::vector<std::unique_ptr<Graph>> graphs_;
     PlotSettings settings_;
     std::string xLable_;

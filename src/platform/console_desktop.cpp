@@ -29,6 +29,11 @@ std::string ConsoleDesktop::workingDirectory()
     return ec ? std::string(".") : dir.string();
 }
 
+int ConsoleDesktop::processOneMessage()
+{
+    return 0;
+}
+
 std::optional<std::string> ConsoleDesktop::readUserValue(std::string_view key,
                                                          std::string_view name)
 {

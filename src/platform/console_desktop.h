@@ -12,6 +12,7 @@ public:
     BoxResult showMessageBox(const MessageBoxRequest& box) override;
     ScreenSize screenSize() override;
     std::string workingDirectory() override;
+    int processOneMessage() override;
     std::optional<std::string> readUserValue(std::string_view key,
                                              std::string_view name) override;
 };

@@ -35,6 +35,10 @@ public:
     virtual std::optional<std::string> readUserValue(std::string_view key,
                                                      std::string_view name) = 0;
 
+    // Dispatches one waiting window message, if any, so that windows stay
+    // responsive during long work; returns 0 when nothing was waiting.
+    virtual int processOneMessage() = 0;
+
     // The installed desktop. Before anything is installed a quiet fallback
     // answers: it prints boxes to standard error and answers OK.
     static Desktop& current();

@@ -24,7 +24,14 @@ public:
     ScreenSize screen{1024, 768};
 
     BoxResult showMessageBox(const MessageBoxRequest& box) override;
+    int processedMessages = 0;
+
     ScreenSize screenSize() override { return screen; }
+    int processOneMessage() override
+    {
+        ++processedMessages;
+        return 0;
+    }
     std::string workingDirectory() override { return workingDir; }
     std::optional<std::string> readUserValue(std::string_view key,
                                              std::string_view name) override;

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_desktop.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -75,6 +76,15 @@ ScreenSize QtDesktop::screenSize()
 std::string QtDesktop::workingDirectory()
 {
     return QDir::currentPath().toStdString();
+}
+
+int QtDesktop::processOneMessage()
+{
+    if (!QCoreApplication::instance()) {
+        return 0;
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    return 1;
 }
 
 std::optional<std::string> QtDesktop::readUserValue(std::string_view key, std::string_view name)
