@@ -50,14 +50,17 @@ public:
     int16_t screenHeight() const { return screenHeight_; }
     NativeWindow* nativeWindow() const { return window_; }
 
-protected:
-    // Lists the window in the session and keeps its number.
-    void registerInSession();
+    // The client area's size, read after creation and after every resize;
+    // output to a page or picture sets it for the time of the output.
     void setClientSize(int16_t width, int16_t height)
     {
         clientWidth_ = width;
         clientHeight_ = height;
     }
+
+protected:
+    // Lists the window in the session and keeps its number.
+    void registerInSession();
     void attachWindow(NativeWindow* window) { window_ = window; }
     void setCreated(bool created) { created_ = created; }
     void setHasFocus(bool focus) { hasFocus_ = focus; }
