@@ -1,6 +1,7 @@
 #include "model/plot.h"
 
 #include "app/errors.h"
+#include "model/color_scheme.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
 
@@ -11,6 +12,7 @@ Plot::Plot(std::string_view title)
     registerInSession();
     settings_ = plotDefaults();
     settings_.numGraphs = 0;
+    setColorScheme(settings_.colorScheme);
     axes_.setTickCounts(settings_.numTicks, settings_.numSubTicks);
     axes_.setRange(-1000.0, 1000.0, -1000.0, 1000.0, true);
     setSize(settings_.xWinSize, settings_.yWinSize);
@@ -240,6 +242,16 @@ void Plot::setAspectRatio(int16_t v)
     if (settings_.showCoorSystem == HIDE) {
         settings_.zoomMode = ZOOM_XKR;
     }
+}
+
+void Plot::setColorScheme(int16_t v)
+{
+    settings_.colorScheme = v;
+    const SchemeColors colors = schemeColors(v);
+    settings_.frameColor = colors.frame;
+    settings_.gridColor = colors.grid;
+    settings_.marginColor = colors.margin;
+    settings_.plotColor = colors.plot;
 }
 
 void Plot::setColorPalette(int16_t palette, int16_t numColors)

@@ -108,7 +108,8 @@ public:
     void setShowCoorSystem(int16_t v);
     // Without a coordinate system the zoom keeps the ratio.
     void setAspectRatio(int16_t v);
-    void setColorScheme(int16_t v) { settings_.colorScheme = v; }
+    // Also takes the scheme's frame, grid, margin and plot colours.
+    void setColorScheme(int16_t v);
     // The two mixed palettes have fixed colour counts (16 and 7).
     void setColorPalette(int16_t palette, int16_t numColors);
 
