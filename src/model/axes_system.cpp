@@ -104,13 +104,23 @@ void AxesSystem::autoTicks(bool equal)
     if (!equal) {
         return;
     }
+    Ticks t = ticks();
+    equalizeTicks(t);
     RangeSet& r = currentRange_;
-    if (r.xTick > r.yTick) {
-        r.yTick = r.xTick;
-        r.ySubTick = r.xSubTick;
+    r.xTick = t.xTick;
+    r.xSubTick = t.xSubTick;
+    r.yTick = t.yTick;
+    r.ySubTick = t.ySubTick;
+}
+
+void AxesSystem::equalizeTicks(Ticks& t)
+{
+    if (t.xTick > t.yTick) {
+        t.yTick = t.xTick;
+        t.ySubTick = t.xSubTick;
     } else {
-        r.xTick = r.yTick;
-        r.xSubTick = r.ySubTick;
+        t.xTick = t.yTick;
+        t.xSubTick = t.ySubTick;
     }
 }
 

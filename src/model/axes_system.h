@@ -62,6 +62,12 @@ public:
     // With `equal` both axes take the larger tick and its sub-tick.
     void autoTicks(bool equal);
     void autoTicksIfUnset();
+    // The tick counts as divisors: a count below 1 (a damaged settings
+    // file) would give infinite ticks.
+    double tickDivisor() const { return numTicks_ < 1 ? 1.0 : numTicks_; }
+    double subTickDivisor() const { return numSubTicks_ < 1 ? 1.0 : numSubTicks_; }
+    // Both axes take the larger tick and its sub-tick.
+    static void equalizeTicks(Ticks& t);
 
     void keepAsOriginal() { originalRange_ = currentRange_; }
     void restoreOriginal() { currentRange_ = originalRange_; }
@@ -82,11 +88,6 @@ public:
     void zoomAbout(double f, double cx, double cy);
 
 private:
-    // The tick counts as divisors: a count below 1 (a damaged settings
-    // file) would give infinite ticks.
-    double tickDivisor() const { return numTicks_ < 1 ? 1.0 : numTicks_; }
-    double subTickDivisor() const { return numSubTicks_ < 1 ? 1.0 : numSubTicks_; }
-
     RangeSet originalRange_;
     RangeSet storedRange_;
     RangeSet lastRange_;

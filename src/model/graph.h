@@ -17,12 +17,15 @@ constexpr uint8_t ATT_CONNECTED = 0;  // joined to the previous point
 constexpr uint8_t ATT_NEW_LINE = 1;   // starts a new polyline
 constexpr uint8_t ATT_ISOLATED = 2;   // a single dot, joined to nothing
 
-// Where the incremental drawing of a graph stands between two points.
+// Where the drawing of a graph stands between two points, in device
+// coordinates of the last picture.
 struct GraphDrawState {
-    double prevX = 0.0;  // device position of the previous point
+    double prevX = 0.0;  // the last processed point
     double prevY = 0.0;
-    int32_t lastDot = 0;     // index of the last point that got a dot
-    int32_t lastMarker = 0;  // index of the last point that got a marker
+    double lastDotX = 0.0;  // the last dot drawn
+    double lastDotY = 0.0;
+    double lastMarkerX = 0.0;  // the last marker drawn
+    double lastMarkerY = 0.0;
     bool prevVisible = false;
 };
 

@@ -31,6 +31,7 @@ Plot::Plot(const Plot& source) : BaseWindow()
     axesTitle_ = source.axesTitle_;
     setTitle(source.windowTitle());
     axes_ = source.axes_;
+    legend_ = source.legend_;
     for (int16_t i = 1; i <= source.numGraphs(); ++i) {
         graph(i).copyFrom(source.graph(i));
     }

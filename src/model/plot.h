@@ -36,6 +36,15 @@ struct CommonValue {
     bool common;
 };
 
+// The legend's measurements, taken at every painting.
+struct LegendLayout {
+    int16_t lineHeight = 0;
+    int16_t maxTextWidth = 0;
+    int16_t width = 0;
+    int16_t height = 0;
+    int16_t rightReserve = 0;  // taken from the plot rectangle for the legend outside right
+};
+
 class Plot : public BaseWindow {
 public:
     static constexpr int16_t maxGraphs = 32767;
@@ -113,6 +122,8 @@ public:
     // The two mixed palettes have fixed colour counts (16 and 7).
     void setColorPalette(int16_t palette, int16_t numColors);
 
+    LegendLayout& legend() { return legend_; }
+    const LegendLayout& legend() const { return legend_; }
     PlotFileHandler& files() { return files_; }
     const PlotFileHandler& files() const { return files_; }
     AxesSystem& axes() { return axes_; }
@@ -132,6 +143,7 @@ private:
     std::string xLable_;
     std::string yLable_;
     std::string axesTitle_;
+    LegendLayout legend_;
 };
 
 }  // namespace kvx

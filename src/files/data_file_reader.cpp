@@ -1,0 +1,324 @@
+#include "files/data_file_reader.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+#include "app/errors.h"
+#include "files/c_file.h"
+#include "files/line_reader.h"
+#include "files/number_scanner.h"
+#include "model/plot.h"
+#include "platform/desktop.h"
+#include "settings/keywords.h"
+
+namespace kvx {
+
+namespace {
+
+enum class BlockEnd { EndOfFile, NewBlock, Failed };
+
+bool isComment(std::string_view line)
+{
+    return !line.empty() && line.front() == '#';
+}
+
+bool isBlank(std::string_view line)
+{
+    for (const char c : line) {
+        if (c != ' ' && c != '\t') {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool startsBlock(std::string_view line)
+{
+    return line.substr(0, 3) == "NEW";
+}
+
+// One read of one file into one plot.
+class DataReader {
+public:
+    DataReader(Plot& plot, LineReader& lines, const std::string& fileName)
+        : plot_(plot), lines_(lines), fileName_(fileName), mode_(plot.files().readMode)
+    {
+        if (mode_ < XYY || mode_ > YY) {
+            // No other layout exists; an unknown mode reads as the default.
+            mode_ = XYY;
+        }
+    }
+
+    void read(int32_t start);
+
+private:
+    bool nextDataLine(std::string_view& line);
+    // The warning for a column count that the mode cannot take; empty when it fits.
+    std::string columnFault(std::size_t n) const;
+    std::size_t graphsPerBlock(std::size_t n) const;
+    void selectGraphs(int32_t start, std::size_t count);
+    BlockEnd readBlock(std::string_view line);
+    // False when a value is missing.
+    bool readLine(std::string_view line, double lineInBlock);
+    bool real(NumberScanner& scanner, double& value);
+    bool attribute(NumberScanner& scanner, int32_t& value);
+    void conversionFailed();
+    void warn(unsigned code, const std::string& extra);
+    std::string named() const { return "\n" + fileName_ + " !"; }
+
+    Plot& plot_;
+    LineReader& lines_;
+    const std::string& fileName_;
+    int16_t mode_;
+    std::vector<Graph*> graphs_;  // the graphs of the current block, in column order
+    // A number that cannot be converted leaves these as they were.
+    double x_ = 0.0;
+    double y_ = 0.0;
+    int32_t att_ = 0;
+    bool conversionReported_ = false;
+};
+
+bool DataReader::nextDataLine(std::string_view& line)
+{
+    while (lines_.next(line)) {
+        if (!isComment(line) && !isBlank(line)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string DataReader::columnFault(std::size_t n) const
+{
+    bool fits = true;
+    switch (mode_) {
+    case XYY:
+        if (n < 2) {
+            return "Not enough data columns for this mode in" + named();
+        }
+        break;
+    case XYXY:
+        fits = n % 2 == 0;
+        break;
+    case XYAXYA:
+        fits = n % 3 == 0;
+        break;
+    case XYAYA:
+        fits = n % 2 == 1;
+        break;
+    default:
+        break;
+    }
+    return fits ? std::string() : "Not enough or wrong number of data columns\nfor this mode in" + named();
+}
+
+std::size_t DataReader::graphsPerBlock(std::size_t n) const
+{
+    switch (mode_) {
+    case XYXY:
+        return n / 2;
+    case XYAXYA:
+        return n / 3;
+    case XYAYA:
+        return (n - 1) / 2;
+    case YY:
+        return n;
+    default:
+        return n - 1;
+    }
+}
+
+void DataReader::selectGraphs(int32_t start, std::size_t count)
+{
+    graphs_.clear();
+    if (count == 0) {
+        return;
+    }
+    const auto last = static_cast<int16_t>(start + static_cast<int32_t>(count) - 1);
+    plot_.ensureGraphs(last);
+    for (int32_t i = start; i <= last; ++i) {
+        graphs_.push_back(&plot_.graph(static_cast<int16_t>(i)));
+    }
+}
+
+void DataReader::read(int32_t start)
+{
+    plot_.settings().busy = 1;
+    start = start < 1 ? 1 : start;
+    bool dataSeen = false;
+    std::string_view line;
+    for (;;) {
+        if (!nextDataLine(line)) {
+            if (dataSeen) {
+                warn(ERR_UNEXPECTED_EOF, named());
+            }
+            break;
+        }
+        dataSeen = true;
+        if (startsBlock(line) && !nextDataLine(line)) {
+            line = {};
+        }
+        const std::size_t n = NumberScanner::count(line);
+        if (n == 0) {
+            warn(ERR_NO_DATA, named());
+            break;
+        }
+        if (const std::string fault = columnFault(n); !fault.empty()) {
+            warn(ERR_MESSAGE, fault);
+            break;
+        }
+        const std::size_t count = graphsPerBlock(n);
+        // Counted in 64 bits: a single line may hold millions of columns.
+        if (static_cast<int64_t>(start) + static_cast<int64_t>(count) - 1 > Plot::maxGraphs) {
+            warn(ERR_MESSAGE, "Too many graphs for one plot in" + named());
+            break;
+        }
+        selectGraphs(start, count);
+        if (readBlock(line) != BlockEnd::NewBlock) {
+            break;
+        }
+        start += static_cast<int32_t>(count);
+        if (mode_ == YY) {
+            Desktop::current().processOneMessage();
+        }
+    }
+    plot_.settings().busy = 0;
+}
+
+BlockEnd DataReader::readBlock(std::string_view line)
+{
+    double lineInBlock = 1.0;
+    for (;;) {
+        if (!readLine(line, lineInBlock)) {
+            warn(ERR_READING_DATA,
+                 "at line " + std::to_string(lines_.lineNumber()) + " in\n" + fileName_ + " !");
+            return BlockEnd::Failed;
+        }
+        if (!nextDataLine(line)) {
+            return BlockEnd::EndOfFile;
+        }
+        if (startsBlock(line)) {
+            return BlockEnd::NewBlock;
+        }
+        lineInBlock += 1.0;
+    }
+}
+
+bool DataReader::readLine(std::string_view line, double lineInBlock)
+{
+    NumberScanner scanner(line);
+    switch (mode_) {
+    case XYXY:
+        for (Graph* g : graphs_) {
+            if (!real(scanner, x_) || !real(scanner, y_)) {
+                return false;
+            }
+            g->append(x_, y_);
+        }
+        return true;
+    case XYAXYA:
+    case XYAYA:
+        if (mode_ == XYAYA && !real(scanner, x_)) {
+            return false;
+        }
+        for (Graph* g : graphs_) {
+            if ((mode_ == XYAXYA && !real(scanner, x_)) || !real(scanner, y_) ||
+                !attribute(scanner, att_)) {
+                return false;
+            }
+            if (att_ == ATT_CONNECTED) {
+                g->append(x_, y_);
+            } else if (att_ == ATT_NEW_LINE) {
+                g->startNewLine();
+                g->append(x_, y_);
+            } else {
+                g->appendIsolated(x_, y_);
+            }
+        }
+        return true;
+    case YY:
+        for (Graph* g : graphs_) {
+            if (!real(scanner, y_)) {
+                return false;
+            }
+            g->append(lineInBlock, y_);
+        }
+        return true;
+    default:
+        if (!real(scanner, x_)) {
+            return false;
+        }
+        for (Graph* g : graphs_) {
+            if (!real(scanner, y_)) {
+                return false;
+            }
+            g->append(x_, y_);
+        }
+        return true;
+    }
+}
+
+bool DataReader::real(NumberScanner& scanner, double& value)
+{
+    const NumberScanner::Result result = scanner.nextReal(value);
+    if (result == NumberScanner::Result::Unconvertible) {
+        conversionFailed();
+    }
+    return result != NumberScanner::Result::Missing;
+}
+
+bool DataReader::attribute(NumberScanner& scanner, int32_t& value)
+{
+    const NumberScanner::Result result = scanner.nextInteger(value);
+    if (result == NumberScanner::Result::Unconvertible) {
+        conversionFailed();
+    }
+    return result != NumberScanner::Result::Missing;
+}
+
+void DataReader::conversionFailed()
+{
+    // One box per file: a file with such a token on every line would
+    // otherwise hold the user in front of a box per line.
+    if (!conversionReported_) {
+        conversionReported_ = true;
+        warn(ERR_READING_DATA, fileName_);
+    }
+}
+
+void DataReader::warn(unsigned code, const std::string& extra)
+{
+    // The plot may repaint behind the box.
+    plot_.settings().busy = 0;
+    reportError(code, extra, true, plot_.nativeWindow());
+    plot_.settings().busy = 1;
+}
+
+}  // namespace
+
+bool readData(Plot& plot, const std::string& fileName, int32_t start)
+{
+    plot.settings().busy = 1;
+    std::error_code ec;
+    // A folder opens for reading here but has no lines to give.
+    CFile file(
+        std::filesystem::is_directory(fileName, ec) ? nullptr : std::fopen(fileName.c_str(), "rb"));
+    if (!file) {
+        plot.settings().busy = 0;
+        return false;
+    }
+    LineReader lines(file.get());
+    DataReader(plot, lines, fileName).read(start);
+    return true;
+}
+
+void readDataText(Plot& plot, std::string_view text, const std::string& fileName, int32_t start)
+{
+    LineReader lines(text);
+    DataReader(plot, lines, fileName).read(start);
+}
+
+}  // namespace kvx

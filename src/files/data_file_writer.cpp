@@ -1,0 +1,211 @@
+#include "files/data_file_writer.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string_view>
+
+#include "files/c_file.h"
+#include "model/plot.h"
+#include "settings/keywords.h"
+
+namespace kvx {
+
+namespace {
+
+struct DataLayout {
+    int16_t mode = XYY;
+    bool attributes = false;  // an attribute column after every y
+    bool sharedX = false;     // one x column for all graphs
+    bool table = true;        // one line per point index; else one block per graph
+};
+
+// Points after the first that start a line or stand alone need the
+// attribute column; so does a first point that stands alone, which would
+// otherwise come back as the start of a line.
+bool needsAttributes(const Graph& g)
+{
+    return !g.onlyConnected() || (g.numPoints() > 0 && g.attData()[0] == ATT_ISOLATED);
+}
+
+DataLayout chooseLayout(const Plot& plot)
+{
+    DataLayout layout;
+    const Graph& first = plot.graph(1);
+    bool equalLengths = true;
+    for (int16_t i = 1; i <= plot.numGraphs(); ++i) {
+        const Graph& g = plot.graph(i);
+        layout.attributes = layout.attributes || needsAttributes(g);
+        equalLengths = equalLengths && g.numPoints() == first.numPoints();
+    }
+    // Compared bit for bit, so that the x of every graph reads back exactly
+    // (0 and -0 stay apart).
+    layout.sharedX = equalLengths;
+    const auto bytes = static_cast<std::size_t>(first.numPoints()) * sizeof(double);
+    for (int16_t i = 2; i <= plot.numGraphs() && layout.sharedX; ++i) {
+        layout.sharedX = std::memcmp(plot.graph(i).xData(), first.xData(), bytes) == 0;
+    }
+    layout.table = equalLengths;
+    if (layout.attributes) {
+        layout.mode = layout.sharedX ? XYAYA : XYAXYA;
+    } else {
+        layout.mode = layout.sharedX ? XYY : XYXY;
+    }
+    return layout;
+}
+
+// Collects the text in a large buffer and hands it to the file in chunks.
+class DataOutput {
+public:
+    explicit DataOutput(std::FILE* file) : file_(file), buffer_(std::make_unique<char[]>(bufferSize)) {}
+
+    void real(double value)
+    {
+        separate();
+        used_ = static_cast<std::size_t>(formatDataReal(buffer_.get() + used_, value) - buffer_.get());
+    }
+    void integer(int value)
+    {
+        separate();
+        used_ = static_cast<std::size_t>(
+            std::to_chars(buffer_.get() + used_, buffer_.get() + bufferSize, value).ptr - buffer_.get());
+    }
+    void endLine()
+    {
+        buffer_[used_++] = '\n';
+        firstInLine_ = true;
+    }
+    void line(std::string_view text)
+    {
+        room(text.size() + 1);
+        std::memcpy(buffer_.get() + used_, text.data(), text.size());
+        used_ += text.size();
+        endLine();
+    }
+    // True when everything reached the file.
+    bool finish()
+    {
+        flush();
+        return ok_;
+    }
+
+private:
+    static constexpr std::size_t bufferSize = std::size_t{1} << 20;
+    // Enough for a separator, a value and the line end.
+    static constexpr std::size_t itemSize = dataRealSize + 2;
+
+    void separate()
+    {
+        room(itemSize);
+        if (!firstInLine_) {
+            buffer_[used_++] = ' ';
+        }
+        firstInLine_ = false;
+    }
+    void room(std::size_t bytes)
+    {
+        if (used_ + bytes > bufferSize) {
+            flush();
+        }
+    }
+    void flush()
+    {
+        if (used_ > 0 && std::fwrite(buffer_.get(), 1, used_, file_) != used_) {
+            ok_ = false;
+        }
+        used_ = 0;
+    }
+
+    std::FILE* file_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t used_ = 0;
+    bool firstInLine_ = true;
+    bool ok_ = true;
+};
+
+void writeTable(const Plot& plot, const DataLayout& layout, DataOutput& out)
+{
+    const int32_t n = plot.graph(1).numPoints();
+    for (int32_t i = 0; i < n; ++i) {
+        if (layout.sharedX) {
+            out.real(plot.graph(1).xData()[i]);
+        }
+        for (int16_t k = 1; k <= plot.numGraphs(); ++k) {
+            const Graph& g = plot.graph(k);
+            if (!layout.sharedX) {
+                out.real(g.xData()[i]);
+            }
+            out.real(g.yData()[i]);
+            if (layout.attributes) {
+                out.integer(g.attData()[i]);
+            }
+        }
+        out.endLine();
+    }
+}
+
+void writeBlocks(const Plot& plot, const DataLayout& layout, DataOutput& out)
+{
+    bool firstBlock = true;
+    for (int16_t k = 1; k <= plot.numGraphs(); ++k) {
+        const Graph& g = plot.graph(k);
+        // An empty block cannot be written: "NEW" lines in a row would end
+        // the reading with a warning and lose the graphs after them.
+        if (g.numPoints() == 0) {
+            continue;
+        }
+        if (!firstBlock) {
+            out.line("NEW");
+        }
+        firstBlock = false;
+        for (int32_t i = 0; i < g.numPoints(); ++i) {
+            out.real(g.xData()[i]);
+            out.real(g.yData()[i]);
+            if (layout.attributes) {
+                out.integer(g.attData()[i]);
+            }
+            out.endLine();
+        }
+    }
+}
+
+}  // namespace
+
+char* formatDataReal(char* out, double value)
+{
+    char* p = out;
+    if (!std::signbit(value)) {
+        *p++ = ' ';
+    }
+    return std::to_chars(p, out + dataRealSize, value, std::chars_format::scientific, 16).ptr;
+}
+
+bool writeData(Plot& plot, const std::string& fileName)
+{
+    CFile file(std::fopen(fileName.c_str(), "wb"));
+    if (!file) {
+        return false;
+    }
+    bool ok = true;
+    DataLayout layout;
+    if (plot.numGraphs() > 0) {
+        layout = chooseLayout(plot);
+        DataOutput out(file.get());
+        if (layout.table) {
+            writeTable(plot, layout, out);
+        } else {
+            writeBlocks(plot, layout, out);
+        }
+        ok = out.finish();
+    }
+    // Closing writes what the file still buffers and may fail as well.
+    ok = std::fclose(file.release()) == 0 && ok;
+    if (ok && plot.numGraphs() > 0) {
+        plot.files().readMode = layout.mode;
+    }
+    return ok;
+}
+
+}  // namespace kvx

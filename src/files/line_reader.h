@@ -1,0 +1,54 @@
+#pragma once
+// Splits a data file into its physical lines, ending at LF, at CR or at CR LF,
+// and counts them. A file is read in large chunks and its lines are handed
+// out in place; a line longer than the buffer grows it by doubling.
+
+#include <cstddef>
+#include <cstdio>
+#include <string_view>
+
+#include "app/heap_block.h"
+
+namespace kvx {
+
+class LineReader {
+public:
+    static constexpr std::size_t chunkSize = std::size_t{1} << 20;
+
+    // Reads from an open file (not owned) until its end; a read error ends
+    // the input as the end of the file does.
+    explicit LineReader(std::FILE* file);
+    // Reads the lines of a text in memory (not copied; it must outlive the reader).
+    explicit LineReader(std::string_view text);
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    // The next line without its line end; valid until the next call. False
+    // at the end of the input. A last line without a line end still counts.
+    bool next(std::string_view& line);
+
+    // The physical number of the line returned last, counting from 1.
+    long lineNumber() const { return lineNumber_; }
+
+private:
+    // Keeps the unread rest, makes room (doubling when the rest fills the
+    // buffer) and reads more; false once nothing more comes.
+    bool refill();
+    // Where the line starting at begin_ ends (a CR or LF), or end_ when its
+    // end has not been read yet; searched from `from`.
+    std::size_t findLineEnd(std::size_t from);
+
+    std::FILE* file_ = nullptr;
+    HeapArray<char> buffer_;
+    std::size_t capacity_ = 0;
+    const char* data_ = nullptr;  // the buffer, or the text in memory
+    std::size_t begin_ = 0;       // first unread byte
+    std::size_t end_ = 0;         // end of the bytes read so far
+    std::size_t nextCr_ = 0;      // first CR at or after its search start, end_ when none
+    bool crSearched_ = false;
+    bool atEnd_ = false;
+    bool skipLf_ = false;  // the last line ended at a CR that may be followed by its LF
+    long lineNumber_ = 0;
+};
+
+}  // namespace kvx

@@ -1,0 +1,118 @@
+#include "files/number_scanner.h"
+
+#include <array>
+
+#include "settings/profile.h"
+
+namespace kvx {
+
+namespace {
+
+enum CharClass : uint8_t { Other, Separator, NumberStart };
+
+constexpr std::array<uint8_t, 256> makeClasses()
+{
+    std::array<uint8_t, 256> classes{};
+    for (const char c : {' ', '\t', ',', ';'}) {
+        classes[static_cast<unsigned char>(c)] = Separator;
+    }
+    for (char c = '0'; c <= '9'; ++c) {
+        classes[static_cast<unsigned char>(c)] = NumberStart;
+    }
+    classes['+'] = NumberStart;
+    classes['-'] = NumberStart;
+    return classes;
+}
+
+constexpr std::array<uint8_t, 256> classes = makeClasses();
+
+uint8_t classOf(char c)
+{
+    return classes[static_cast<unsigned char>(c)];
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool isSign(char c)
+{
+    return c == '+' || c == '-';
+}
+
+// Whether a token that starts at a digit or a sign holds a decimal number:
+// digits after the optional sign, or a point and a digit (so "-.5" is -0.5).
+bool startsDecimal(std::string_view token)
+{
+    std::size_t i = isSign(token[0]) ? 1 : 0;
+    if (i < token.size() && isDigit(token[i])) {
+        return true;
+    }
+    return i + 1 < token.size() && token[i] == '.' && isDigit(token[i + 1]);
+}
+
+}  // namespace
+
+bool NumberScanner::findStart()
+{
+    while (pos_ < line_.size() && classOf(line_[pos_]) != NumberStart) {
+        ++pos_;
+    }
+    return pos_ < line_.size();
+}
+
+void NumberScanner::skipToken()
+{
+    while (pos_ < line_.size() && classOf(line_[pos_]) != Separator) {
+        ++pos_;
+    }
+}
+
+NumberScanner::Result NumberScanner::nextReal(double& value)
+{
+    if (!findStart()) {
+        return Result::Missing;
+    }
+    const std::size_t start = pos_;
+    skipToken();
+    const std::string_view token = line_.substr(start, pos_ - start);
+    if (!startsDecimal(token)) {
+        return Result::Unconvertible;
+    }
+    value = leadingReal(token);
+    return Result::Converted;
+}
+
+NumberScanner::Result NumberScanner::nextInteger(int32_t& value)
+{
+    if (!findStart()) {
+        return Result::Missing;
+    }
+    const std::size_t start = pos_;
+    std::size_t end = isSign(line_[start]) ? start + 1 : start;
+    const std::size_t digits = end;
+    while (end < line_.size() && isDigit(line_[end])) {
+        ++end;
+    }
+    if (end == digits) {
+        skipToken();
+        return Result::Unconvertible;
+    }
+    value = leadingLong(line_.substr(start, end - start));
+    pos_ = end;
+    return Result::Converted;
+}
+
+std::size_t NumberScanner::count(std::string_view line)
+{
+    NumberScanner scanner(line);
+    std::size_t n = 0;
+    while (scanner.findStart()) {
+        ++n;
+        scanner.skipToken();
+    }
+    return n;
+}
+
+}  // namespace kvx

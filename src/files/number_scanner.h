@@ -1,0 +1,46 @@
+#pragma once
+// Finds the numbers of one data-file line. Numbers are separated by blanks,
+// tabs, commas or semicolons; any other text in front of a number is
+// skipped. A number starts at a digit, "+" or "-" and its token runs to the
+// next separator.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace kvx {
+
+class NumberScanner {
+public:
+    enum class Result {
+        Missing,        // no number left on the line
+        Converted,      // the value was set
+        Unconvertible,  // a number starts but has no digits, as a lone "-"; the value is untouched
+    };
+
+    explicit NumberScanner(std::string_view line) : line_(line) {}
+
+    // The longest leading decimal number (with an optional exponent) of the
+    // next token; the rest of the token is skipped. Values beyond the range
+    // of doubles saturate at the largest finite value, tiny ones become 0.
+    Result nextReal(double& value);
+
+    // The next number as a decimal integer (saturated to 32 bits); its text
+    // ends at the first character that is not a digit, so "1.0" is the
+    // integer 1 followed by the number 0.
+    Result nextInteger(int32_t& value);
+
+    // How many numbers the line holds.
+    static std::size_t count(std::string_view line);
+
+private:
+    // Moves to the next number start; false when there is none.
+    bool findStart();
+    // Moves past the rest of the current token.
+    void skipToken();
+
+    std::string_view line_;
+    std::size_t pos_ = 0;
+};
+
+}  // namespace kvx

@@ -1,0 +1,392 @@
+#include "render/graph_drawer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "render/markers.h"
+#include "scaling/clip_segment.h"
+#include "settings/keywords.h"
+
+namespace kvx {
+
+namespace {
+
+int pixel(double v)
+{
+    return static_cast<int>(v);  // toward zero
+}
+
+bool samePixel(double x0, double y0, double x1, double y1)
+{
+    return pixel(x0) == pixel(x1) && pixel(y0) == pixel(y1);
+}
+
+// Draw rates and their counters work modulo the rate; a rate below 1 (from
+// a damaged file) counts as 1.
+int rate(int16_t r)
+{
+    return r < 1 ? 1 : r;
+}
+
+}  // namespace
+
+GraphDrawer::GraphDrawer(Surface& surface, const Plot& plot)
+    : surface_(surface),
+      plot_(plot),
+      transform_(DeviceTransform::of(plot.settings())),
+      rect_(plot.settings().plotRect)
+{
+}
+
+GraphDrawer::~GraphDrawer()
+{
+    flushColumn();
+}
+
+bool GraphDrawer::visible(double X, double Y, int margin) const
+{
+    return rect_.left - margin < X && X < rect_.right + margin && rect_.top - margin < Y &&
+           Y < rect_.bottom + margin;
+}
+
+double GraphDrawer::zeroLine(double worldX) const
+{
+    return transform_.worldToDevice(worldX, 0.0).y;
+}
+
+void GraphDrawer::beginGraph(const Graph& graph)
+{
+    objects_ = makeGraphObjects(graph, plot_.settings());
+    selectGraphObjects(surface_, objects_);
+    const Pen& pen = objects_.outlinePen;
+    merging_ = mergeColumns_ && pen.style == PenStyle::Solid && pen.width <= 1 && !pen.geometric;
+    penAt_.reset();
+}
+
+void GraphDrawer::endGraph()
+{
+    flushColumn();
+    releaseGraphObjects(surface_);
+    penAt_.reset();
+}
+
+void GraphDrawer::flushColumn()
+{
+    if (!run_.active) {
+        return;
+    }
+    run_.active = false;
+    // Every pixel between the visited ones is drawn; the last point itself
+    // only when an earlier piece reached it.
+    int from = run_.low;
+    int to = run_.high;
+    if (run_.last < run_.low) {
+        from = run_.last + 1;
+    } else if (run_.last > run_.high) {
+        to = run_.last - 1;
+    }
+    surface_.moveTo(run_.x, from);
+    surface_.lineTo(run_.x, to + 1);
+    surface_.moveTo(run_.x, run_.last);
+    penAt_ = {run_.x, run_.last};
+}
+
+void GraphDrawer::moveTo(int x, int y)
+{
+    flushColumn();
+    surface_.moveTo(x, y);
+    penAt_ = {x, y};
+}
+
+void GraphDrawer::line(int x0, int y0, int x1, int y1)
+{
+    if (merging_ && x0 == x1) {
+        if (run_.active && run_.x == x0 && run_.last == y0) {
+            run_.low = std::min(run_.low, y0);
+            run_.high = std::max(run_.high, y0);
+            run_.last = y1;
+            return;
+        }
+        flushColumn();
+        run_ = ColumnRun{true, x0, y0, y0, y1};
+        return;
+    }
+    flushColumn();
+    if (!penAt_ || penAt_->first != x0 || penAt_->second != y0) {
+        surface_.moveTo(x0, y0);
+    }
+    surface_.lineTo(x1, y1);
+    penAt_ = {x1, y1};
+}
+
+void GraphDrawer::clippedLine(double x0, double y0, double x1, double y1)
+{
+    if (const auto s = clipToPlotRect(rect_, Segment{x0, y0, x1, y1})) {
+        line(pixel(s->x0), pixel(s->y0), pixel(s->x1), pixel(s->y1));
+    }
+}
+
+void GraphDrawer::drawStem(double X, double Y, double worldX)
+{
+    clippedLine(X, Y, X, zeroLine(worldX));
+}
+
+void GraphDrawer::drawSegment(Graph& graph, double X, double Y, double worldX, bool visibleNow)
+{
+    const GraphDrawState& st = graph.drawState();
+    const double px = st.prevX;
+    const double py = st.prevY;
+    const bool both = st.prevVisible && visibleNow;
+    switch (graph.type()) {
+    case STAIRS:
+        if (both) {
+            line(pixel(px), pixel(py), pixel(X), pixel(py));
+            line(pixel(X), pixel(py), pixel(X), pixel(Y));
+        } else {
+            clippedLine(px, py, X, py);
+            clippedLine(X, py, X, Y);
+        }
+        break;
+    case BARS: {
+        const double y0 = zeroLine(worldX);
+        const bool flat = py == y0;
+        const int top = pixel(flat ? py - 1 : py);
+        const int zero = pixel(y0);
+        const int l = std::max<int>(std::min(pixel(px), pixel(X)), rect_.left);
+        const int r = std::min<int>(std::max(pixel(px), pixel(X)), rect_.right);
+        const int t = std::max<int>(std::min(top, zero), rect_.top);
+        const int b = std::min<int>(std::max(top, zero), rect_.bottom);
+        if (l >= r || t >= b) {
+            break;  // nothing of the bar lies inside
+        }
+        flushColumn();
+        if (flat) {
+            surface_.moveTo(l, t + 1);
+            surface_.lineTo(r + 1, t + 1);
+            penAt_ = {r + 1, t + 1};
+        } else {
+            surface_.rectangle(l, t, r + 1, b + 1);
+        }
+        break;
+    }
+    case STEMS:
+        drawStem(X, Y, worldX);
+        break;
+    default:  // LINES
+        if (both) {
+            line(pixel(px), pixel(py), pixel(X), pixel(Y));
+        } else {
+            clippedLine(px, py, X, Y);
+        }
+        break;
+    }
+}
+
+void GraphDrawer::drawDot(const Graph& graph, double X, double Y, int s)
+{
+    if (graph.lineType() != SOLID) {
+        return;
+    }
+    flushColumn();
+    const int x = pixel(X);
+    const int y = pixel(Y);
+    surface_.ellipse(x - s + 1, y - s + 1, x + s, y + s);
+    if (s == 3) {
+        surface_.setPixel(x - 1, y - 1, rgb(255, 255, 255));
+    } else {
+        surface_.setPixel(x - s / 2 + 1, y - s / 2 + 1, rgb(255, 255, 255));
+    }
+}
+
+void GraphDrawer::drawMarker(const Graph& graph, double X, double Y, int size)
+{
+    flushColumn();
+    surface_.selectPen(objects_.markerPen);
+    drawMarkerShape(surface_, graph.markerType(), pixel(X), pixel(Y), size, objects_.fillBrush);
+    surface_.selectPen(objects_.linePen);
+    penAt_.reset();
+}
+
+void GraphDrawer::drawGraph(Graph& graph)
+{
+    const int32_t count = graph.numPoints();
+    if (count <= 0) {
+        return;
+    }
+    beginGraph(graph);
+    const double* xs = graph.xData();
+    const double* ys = graph.yData();
+    const uint8_t* att = graph.attData();
+    const int margin = graph.markerSize();
+    const int16_t type = graph.type();
+    const bool linesShown = graph.showLines() == SHOW;
+    const bool pointsAndMarkers = type != BARS || !linesShown;
+    const bool dots = graph.showPoints() == SHOW;
+    const bool markers = graph.showMarker() == SHOW;
+    const int linesRate = rate(graph.linesDrawRate());
+    const int dotsRate = rate(graph.pointsDrawRate());
+    const int markersRate = rate(graph.markerDrawRate());
+    GraphDrawState& st = graph.drawState();
+
+    // The first point.
+    const DoublePoint first = transform_.worldToDevice(xs[0], ys[0]);
+    st.prevX = st.lastDotX = st.lastMarkerX = first.x;
+    st.prevY = st.lastDotY = st.lastMarkerY = first.y;
+    st.prevVisible = visible(first.x, first.y, margin);
+    moveTo(pixel(first.x), pixel(first.y));
+    if (pointsAndMarkers && st.prevVisible) {
+        if (graph.showPoints() != HIDE) {
+            drawDot(graph, first.x, first.y, graph.pointsSize());
+        }
+        if (markers) {
+            drawMarker(graph, first.x, first.y, graph.markerSize());
+        }
+    }
+    if (type == STEMS) {
+        drawStem(first.x, first.y, xs[0]);
+    }
+
+    int n = 1;
+    int d = 1;
+    int m = 1;
+    for (int32_t i = 1; i < count; ++i) {
+        const bool last = i == count - 1;
+        const bool processed = n == linesRate || att[i] == ATT_NEW_LINE || last ||
+                               att[i + 1] == ATT_NEW_LINE;
+        if (!processed) {
+            ++n;
+            continue;
+        }
+        const DoublePoint p = transform_.worldToDevice(xs[i], ys[i]);
+        const bool v = visible(p.x, p.y, margin);
+        if (!samePixel(p.x, p.y, st.prevX, st.prevY)) {
+            switch (att[i]) {
+            case ATT_CONNECTED:
+                if (linesShown) {
+                    drawSegment(graph, p.x, p.y, xs[i], v);
+                    st.prevVisible = v;
+                }
+                break;
+            case ATT_NEW_LINE:
+                if (v) {
+                    moveTo(pixel(p.x), pixel(p.y));
+                }
+                st.prevVisible = v;
+                break;
+            default:  // isolated
+                if (v) {
+                    flushColumn();
+                    surface_.setPixel(pixel(p.x), pixel(p.y), objects_.color);
+                    moveTo(pixel(p.x), pixel(p.y));
+                }
+                st.prevVisible = v;
+                break;
+            }
+            st.prevX = p.x;
+            st.prevY = p.y;
+        }
+        if (pointsAndMarkers) {
+            if (v) {
+                if (dots && d % dotsRate == 0) {
+                    if (!samePixel(p.x, p.y, st.lastDotX, st.lastDotY)) {
+                        drawDot(graph, p.x, p.y, graph.pointsSize());
+                    }
+                    st.lastDotX = p.x;
+                    st.lastDotY = p.y;
+                    d = 0;
+                }
+                if (markers && m % markersRate == 0) {
+                    if (!samePixel(p.x, p.y, st.lastMarkerX, st.lastMarkerY)) {
+                        drawMarker(graph, p.x, p.y, graph.markerSize());
+                    }
+                    st.lastMarkerX = p.x;
+                    st.lastMarkerY = p.y;
+                    m = 0;
+                }
+            }
+            ++d;
+            ++m;
+        }
+        n = 1;
+    }
+
+    if (type != BARS && graph.showPoints() == SHOW_BEGIN_END) {
+        const DoublePoint p = transform_.worldToDevice(xs[count - 1], ys[count - 1]);
+        if (visible(p.x, p.y, margin)) {
+            drawDot(graph, p.x, p.y, graph.pointsSize());
+        }
+    }
+    endGraph();
+}
+
+void GraphDrawer::drawSample(Graph& graph, int x, int y, int length, int height)
+{
+    beginGraph(graph);
+    const bool linesShown = graph.showLines() == SHOW;
+    if (linesShown && graph.type() == BARS) {
+        surface_.rectangle(x, y - height / 2, x + length + 1, y + height / 2 + 1);
+    }
+    surface_.selectPen(objects_.markerPen);
+    if (linesShown && graph.type() != BARS) {
+        surface_.moveTo(x, y);
+        surface_.lineTo(x + length, y);
+    }
+    if (graph.type() != BARS || !linesShown) {
+        const int cx = x + length / 2;
+        if (graph.showPoints() == SHOW) {
+            drawDot(graph, cx, y, std::min<int>(height, graph.pointsSize()));
+        }
+        if (graph.showMarker() == SHOW) {
+            drawMarker(graph, cx, y, std::min<int>(height, graph.markerSize()));
+        }
+    }
+    endGraph();
+}
+
+void GraphDrawer::drawLastPoint(Graph& graph)
+{
+    const int32_t count = graph.numPoints();
+    if (count <= 0) {
+        return;
+    }
+    beginGraph(graph);
+    const double wx = graph.xData()[count - 1];
+    const double wy = graph.yData()[count - 1];
+    const DoublePoint p = transform_.worldToDevice(wx, wy);
+    const bool v = visible(p.x, p.y, graph.markerSize());
+    GraphDrawState& st = graph.drawState();
+    if (count > 1 && graph.lastAtt() != ATT_NEW_LINE && graph.showLines() == SHOW) {
+        drawSegment(graph, p.x, p.y, wx, v);
+    }
+    if (graph.type() != BARS || graph.showLines() == HIDE) {
+        const int linesRate = rate(graph.linesDrawRate());
+        if (v) {
+            if (graph.showPoints() == SHOW && graph.dotCount() == linesRate * rate(graph.pointsDrawRate())) {
+                drawDot(graph, p.x, p.y, graph.pointsSize());
+                graph.setDotCount(0);
+            }
+            if (graph.showMarker() == SHOW &&
+                graph.markerCount() == linesRate * rate(graph.markerDrawRate())) {
+                drawMarker(graph, p.x, p.y, graph.markerSize());
+                graph.setMarkerCount(0);
+            }
+        }
+        graph.setDotCount(static_cast<int16_t>(graph.dotCount() + 1));
+        graph.setMarkerCount(static_cast<int16_t>(graph.markerCount() + 1));
+    }
+    st.prevX = p.x;
+    st.prevY = p.y;
+    st.prevVisible = v;
+    endGraph();
+}
+
+void appendAndDrawPoint(Plot& plot, Surface* surface, double x, double y, int16_t index)
+{
+    Graph& graph = plot.graph(index);
+    graph.append(x, y);
+    if (surface) {
+        GraphDrawer(*surface, plot).drawLastPoint(graph);
+    }
+}
+
+}  // namespace kvx

@@ -1,0 +1,81 @@
+#pragma once
+// Draws graphs of one plot on a surface: lines of the four graph types,
+// point dots and markers, thinned by the draw rates, broken where the point
+// attributes say. Uses the transform and plot rectangle of the plot's last
+// layout.
+
+#include <optional>
+
+#include "model/plot.h"
+#include "platform/surface.h"
+#include "render/drawing_objects.h"
+#include "scaling/device_transform.h"
+
+namespace kvx {
+
+class GraphDrawer {
+public:
+    GraphDrawer(Surface& surface, const Plot& plot);
+    ~GraphDrawer();
+    GraphDrawer(const GraphDrawer&) = delete;
+    GraphDrawer& operator=(const GraphDrawer&) = delete;
+
+    // Consecutive vertical pieces of a line in one pixel column are drawn as
+    // one span; the pixels are the same. On by default; off to compare.
+    void setMergeColumns(bool merge) { mergeColumns_ = merge; }
+
+    // The whole graph; nothing for a graph without points.
+    void drawGraph(Graph& graph);
+    // The legend sample whose row starts at (x, y).
+    void drawSample(Graph& graph, int x, int y, int length, int height);
+    // Draws what the graph's newest point adds to the picture.
+    void drawLastPoint(Graph& graph);
+
+private:
+    struct Point {
+        double x;
+        double y;
+    };
+
+    bool visible(double X, double Y, int margin) const;
+    void drawSegment(Graph& graph, double X, double Y, double worldX, bool visibleNow);
+    void drawDot(const Graph& graph, double X, double Y, int size);
+    void drawMarker(const Graph& graph, double X, double Y, int size);
+    void drawStem(double X, double Y, double worldX);
+    void clippedLine(double x0, double y0, double x1, double y1);
+    // A line from (x0, y0) to (x1, y1), end pixel excluded, that goes on
+    // from wherever the surface's pen stands.
+    void line(int x0, int y0, int x1, int y1);
+    void moveTo(int x, int y);
+    void flushColumn();
+    void beginGraph(const Graph& graph);
+    void endGraph();
+    double zeroLine(double worldX) const;
+
+    Surface& surface_;
+    const Plot& plot_;
+    DeviceTransform transform_;
+    DeviceRect rect_;
+    GraphObjects objects_;
+    bool mergeColumns_ = true;
+    bool merging_ = false;  // the current pen allows column merging
+
+    // Where the surface's current position is known to stand.
+    std::optional<std::pair<int, int>> penAt_;
+
+    // The pending vertical run in one column: the pixels visited before the
+    // last one span [low, high]; the run ends at `last`.
+    struct ColumnRun {
+        bool active = false;
+        int x = 0;
+        int low = 0;
+        int high = 0;
+        int last = 0;
+    } run_;
+};
+
+// Appends (x, y) to graph `index` of the plot and, with a surface, draws at
+// once what the new point adds.
+void appendAndDrawPoint(Plot& plot, Surface* surface, double x, double y, int16_t index);
+
+}  // namespace kvx

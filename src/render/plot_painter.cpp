@@ -1,0 +1,445 @@
+#include "render/plot_painter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "render/graph_drawer.h"
+#include "scaling/device_transform.h"
+#include "scaling/layout_transform.h"
+#include "settings/keywords.h"
+
+namespace kvx {
+
+namespace {
+
+constexpr Color white = rgb(255, 255, 255);
+
+int pixel(double v)
+{
+    return static_cast<int>(v);
+}
+
+// The tick positions of an axis: i from ceil(min / step) to floor(max / step).
+// A spacing that would put more ticks on the axis than any picture can show
+// (a tiny tick typed into the range dialog) draws none instead of hanging.
+struct TickRange {
+    double first = 0;
+    double last = -1;
+    bool valid() const { return first <= last; }
+};
+
+TickRange tickRange(double min, double max, double step)
+{
+    constexpr double maxTicks = 100000;
+    if (!(step > 0) || !std::isfinite(step)) {
+        return {};
+    }
+    const double first = std::ceil(min / step);
+    const double last = std::floor(max / step);
+    if (!std::isfinite(first) || !std::isfinite(last) || last - first > maxTicks) {
+        return {};
+    }
+    return {first, last};
+}
+
+}  // namespace
+
+PlotPainter::PlotPainter(Surface& surface, Plot& plot) : surface_(surface), plot_(plot)
+{
+}
+
+void PlotPainter::line(int x0, int y0, int x1, int y1)
+{
+    surface_.moveTo(x0, y0);
+    surface_.lineTo(x1, y1);
+}
+
+void PlotPainter::prepare()
+{
+    PlotSettings& s = plot_.settings();
+    objects_ = makePlotObjects(s);
+    surface_.setTextColor(objects_.textColor);
+    measureLegend();
+    layoutTransform(plot_, plot_.legend().rightReserve);
+    const RangeSet& r = plot_.axes().currentRange();
+    xFormat_ = labelFormat(r.xMin, r.xMax, r.xTick, s.maxDigits);
+    yFormat_ = labelFormat(r.yMin, r.yMax, r.yTick, s.maxDigits);
+    s.yTitleShift = static_cast<int16_t>(yFormat_.significant + s.fontSize / 3 - 5);
+}
+
+void PlotPainter::measureLegend()
+{
+    surface_.selectFont(objects_.labelFont);
+    const PlotSettings& s = plot_.settings();
+    LegendLayout& legend = plot_.legend();
+    legend.lineHeight = static_cast<int16_t>(surface_.fontMetrics().height);
+    int widest = 0;
+    for (int16_t i = 1; i <= plot_.numGraphs(); ++i) {
+        widest = std::max(widest, surface_.textExtent(plot_.graph(i).lable()).width);
+    }
+    legend.maxTextWidth = static_cast<int16_t>(widest);
+    legend.width = static_cast<int16_t>(3 * s.legendInnerDistance + s.legendLineSampleLength + widest);
+    legend.height = static_cast<int16_t>(plot_.numGraphs() * legend.lineHeight + 2 * s.legendInnerDistance);
+    legend.rightReserve = s.showLegend == SHOW_OUTRIGHT ? legend.width : int16_t{0};
+}
+
+void PlotPainter::paintPlot()
+{
+    prepare();
+    const bool coordinates = plot_.showCoorSystem() != HIDE;
+    surface_.removeClip();
+    fillBackground();
+    drawGrid();
+    if (coordinates) {
+        drawFrame();
+        drawTicks(true);
+        drawTitles();
+    }
+    drawGraphs();
+    if (coordinates) {
+        // The frame and tick marks once more over the graphs; the labels lie
+        // outside the plot rectangle, where no graph reaches, and a second
+        // pass of smoothed text would only thicken it.
+        drawFrame();
+        drawTicks(false);
+    }
+    drawLegend();
+}
+
+void PlotPainter::paintFrameAndGrid()
+{
+    objects_ = makePlotObjects(plot_.settings());
+    if (plot_.showCoorSystem() != HIDE) {
+        drawFrame();
+    }
+    drawGrid();
+}
+
+void PlotPainter::fillBackground()
+{
+    const PlotSettings& s = plot_.settings();
+    const DeviceRect& r = s.plotRect;
+    const bool coordinates = s.showCoorSystem != HIDE;
+    surface_.fillRect(0, 0, plot_.clientWidth(), plot_.clientHeight(),
+                      coordinates ? s.marginColor : s.plotColor);
+    surface_.fillRect(r.left, r.top, r.right + 1, r.bottom + 1, s.plotColor);
+}
+
+void PlotPainter::drawGridLine(double x0, double y0, double x1, double y1)
+{
+    const PlotSettings& s = plot_.settings();
+    const int ax = pixel(x0), ay = pixel(y0), bx = pixel(x1), by = pixel(y1);
+    if (s.gridLineType == SOLID) {
+        line(ax, ay, bx, by);
+        return;
+    }
+    const int dash = 3 * s.gridLineWidth;
+    const int gap = 3 * s.gridLineWidth;
+    if (dash <= 0) {
+        return;
+    }
+    if (ax == bx) {
+        const int lo = std::min(ay, by), hi = std::max(ay, by);
+        for (int c = lo; c < hi - dash; c += dash + gap) {
+            line(ax, c, ax, c + dash);
+        }
+    } else {
+        const int lo = std::min(ax, bx), hi = std::max(ax, bx);
+        for (int c = lo; c < hi - dash; c += dash + gap) {
+            line(c, ay, c + dash, ay);
+        }
+    }
+}
+
+void PlotPainter::drawGrid()
+{
+    const int16_t grid = plot_.showGrid();
+    if (grid == HIDE) {
+        return;
+    }
+    const RangeSet& r = plot_.axes().currentRange();
+    const DeviceTransform t = DeviceTransform::of(plot_.settings());
+    surface_.selectPen(objects_.gridPen);
+    if (grid == SHOW || grid == SHOW_XAXIS) {
+        const TickRange ticks = tickRange(r.xMin, r.xMax, r.xTick);
+        for (double i = ticks.first; ticks.valid() && i <= ticks.last; ++i) {
+            const double x = i * r.xTick;
+            if (r.xMin < x && x < r.xMax) {
+                const DoublePoint a = t.worldToDevice(x, r.yMin);
+                const DoublePoint b = t.worldToDevice(x, r.yMax);
+                drawGridLine(a.x, a.y, b.x, b.y);
+            }
+        }
+    }
+    if (grid == SHOW || grid == SHOW_YAXIS) {
+        const TickRange ticks = tickRange(r.yMin, r.yMax, r.yTick);
+        for (double j = ticks.first; ticks.valid() && j <= ticks.last; ++j) {
+            const double y = j * r.yTick;
+            if (r.yMin < y && y < r.yMax) {
+                const DoublePoint a = t.worldToDevice(r.xMin, y);
+                const DoublePoint b = t.worldToDevice(r.xMax, y);
+                drawGridLine(a.x, a.y, b.x, b.y);
+            }
+        }
+    }
+}
+
+void PlotPainter::bevelLine(Color color, int x0, int y0, int x1, int y1)
+{
+    surface_.selectPen(Pen{PenStyle::Solid, 1, color, false});
+    line(x0, y0, x1, y1);
+}
+
+void PlotPainter::sunkenBevel(int L, int T, int R, int B)
+{
+    bevelLine(rgb(208, 208, 208), L, B, R + 1, B);
+    line(R, B, R, T - 1);
+    bevelLine(white, L - 1, B + 1, R + 2, B + 1);
+    line(R + 1, B + 1, R + 1, T - 2);
+    bevelLine(rgb(64, 64, 64), L, B - 1, L, T - 1);
+    line(L, T, R, T);
+    bevelLine(rgb(128, 128, 128), L - 1, B, L - 1, T - 2);
+    line(L - 1, T - 1, R + 1, T - 1);
+}
+
+void PlotPainter::singleFrame(int L, int T, int R, int B)
+{
+    line(L, B, R + 1, B);
+    line(R, B, R, T - 1);
+    line(L, B - 1, L, T - 1);
+    line(L, T, R, T);
+}
+
+void PlotPainter::drawFrame()
+{
+    const RangeSet& r = plot_.axes().currentRange();
+    const DeviceTransform t = DeviceTransform::of(plot_.settings());
+    const DoublePoint lb = t.worldToDevice(r.xMin, r.yMin);
+    const DoublePoint rt = t.worldToDevice(r.xMax, r.yMax);
+    const int L = pixel(lb.x), B = pixel(lb.y), R = pixel(rt.x), T = pixel(rt.y);
+    const int16_t scheme = plot_.colorScheme();
+    const bool full = plot_.showCoorSystem() == SHOW;
+    if (scheme == FANCY) {
+        sunkenBevel(L, T, R, B);
+        return;
+    }
+    surface_.selectPen(objects_.framePen);
+    if (full) {
+        singleFrame(L, T, R, B);
+        if (scheme == PAPER) {
+            line(L - 1, B + 1, R + 2, B + 1);
+            line(R + 1, B + 1, R + 1, T - 2);
+            line(L - 1, B, L - 1, T - 2);
+            line(L - 1, T - 1, R + 1, T - 1);
+        }
+        return;
+    }
+    line(L, B, R + 1, B);
+    line(L, B, L, T - 1);
+    if (scheme == PAPER) {
+        line(L - 1, B + 1, R + 1, B + 1);
+        line(L - 1, B + 1, L - 1, T - 1);
+    }
+}
+
+void PlotPainter::drawTicks(bool withLabels)
+{
+    const PlotSettings& s = plot_.settings();
+    const RangeSet& r = plot_.axes().currentRange();
+    const DeviceTransform t = DeviceTransform::of(s);
+    const bool full = s.showCoorSystem == SHOW;
+    surface_.selectPen(objects_.framePen);
+
+    // Sub-ticks.
+    TickRange ticks = tickRange(r.xMin, r.xMax, r.xSubTick);
+    for (double j = ticks.first; ticks.valid() && j <= ticks.last; ++j) {
+        const double x = j * r.xSubTick;
+        if (r.xMin < x && x < r.xMax) {
+            const DoublePoint p = t.worldToDevice(x, r.yMin);
+            line(pixel(p.x), pixel(p.y) - 1, pixel(p.x), pixel(p.y) - 1 - s.subTicksSize);
+            if (full) {
+                const DoublePoint q = t.worldToDevice(x, r.yMax);
+                line(pixel(q.x), pixel(q.y) + 1, pixel(q.x), pixel(q.y) + 1 + s.subTicksSize);
+            }
+        }
+    }
+    ticks = tickRange(r.yMin, r.yMax, r.ySubTick);
+    for (double j = ticks.first; ticks.valid() && j <= ticks.last; ++j) {
+        const double y = j * r.ySubTick;
+        if (r.yMin < y && y < r.yMax) {
+            const DoublePoint p = t.worldToDevice(r.xMin, y);
+            line(pixel(p.x) + 1, pixel(p.y), pixel(p.x) + 1 + s.subTicksSize, pixel(p.y));
+            if (full) {
+                const DoublePoint q = t.worldToDevice(r.xMax, y);
+                line(pixel(q.x) - 1, pixel(q.y), pixel(q.x) - 1 - s.subTicksSize, pixel(q.y));
+            }
+        }
+    }
+
+    if (withLabels) {
+        surface_.selectFont(objects_.labelFont);
+        surface_.setTextBackground(s.marginColor);
+    }
+    const FontMetrics metrics = surface_.fontMetrics();
+
+    // X ticks with their labels below the axis.
+    if (withLabels) {
+        surface_.setTextAlign(TextHAlign::Center, TextVAlign::Top);
+    }
+    ticks = tickRange(r.xMin, r.xMax, r.xTick);
+    for (double i = ticks.first; ticks.valid() && i <= ticks.last; ++i) {
+        const double x = i * r.xTick;
+        const DoublePoint p = t.worldToDevice(x, r.yMin);
+        if (withLabels) {
+            surface_.textOut(pixel(p.x), pixel(p.y) + s.valueDistance, tickLabel(x, xFormat_));
+        }
+        if (r.xMin < x && x < r.xMax) {
+            line(pixel(p.x), pixel(p.y) - 1, pixel(p.x), pixel(p.y) - 1 - s.ticksSize);
+            if (full) {
+                const DoublePoint q = t.worldToDevice(x, r.yMax);
+                line(pixel(q.x), pixel(q.y) + 1, pixel(q.x), pixel(q.y) + 1 + s.ticksSize);
+            }
+        }
+    }
+
+    // Y ticks with their labels left of the axis.
+    if (withLabels) {
+        surface_.setTextAlign(TextHAlign::Right, TextVAlign::Top);
+    }
+    ticks = tickRange(r.yMin, r.yMax, r.yTick);
+    for (double i = ticks.first; ticks.valid() && i <= ticks.last; ++i) {
+        const double y = i * r.yTick;
+        const DoublePoint p = t.worldToDevice(r.xMin, y);
+        if (withLabels) {
+            surface_.textOut(pixel(p.x) - s.valueDistance - metrics.externalLeading,
+                             pixel(p.y) - 1 - (metrics.height + metrics.externalLeading) / 2,
+                             tickLabel(y, yFormat_));
+        }
+        if (r.yMin < y && y < r.yMax) {
+            line(pixel(p.x) + 1, pixel(p.y), pixel(p.x) + 1 + s.ticksSize, pixel(p.y));
+            if (full) {
+                const DoublePoint q = t.worldToDevice(r.xMax, y);
+                line(pixel(q.x) - 1, pixel(q.y), pixel(q.x) - 1 - s.ticksSize, pixel(q.y));
+            }
+        }
+    }
+    if (withLabels) {
+        drawFactors();
+    }
+}
+
+void PlotPainter::drawFactors()
+{
+    const PlotSettings& s = plot_.settings();
+    const DeviceRect& r = s.plotRect;
+    surface_.selectFont(objects_.labelFont);
+    const FontMetrics metrics = surface_.fontMetrics();
+    if (xFormat_.exponent != 0) {
+        const std::string exponent = " " + std::to_string(xFormat_.exponent);
+        surface_.selectFont(objects_.smallFont);
+        surface_.setTextAlign(TextHAlign::Right, TextVAlign::Bottom);
+        surface_.textOut(r.right, r.bottom + s.xLableDistance + 3 * metrics.internalLeading - metrics.ascent,
+                         exponent);
+        const int width = surface_.textExtent(exponent).width;
+        surface_.selectFont(objects_.labelFont);
+        surface_.textOut(r.right - width, r.bottom + s.xLableDistance, "x 10");
+    }
+    if (yFormat_.exponent != 0) {
+        surface_.selectFont(objects_.labelFont);
+        surface_.setTextAlign(TextHAlign::Left, TextVAlign::Bottom);
+        surface_.textOut(r.left, r.top - s.valueDistance, "x 10");
+        const int width = surface_.textExtent("x 10").width;
+        surface_.selectFont(objects_.smallFont);
+        surface_.textOut(r.left + width, r.top - s.valueDistance - metrics.ascent + 3 * metrics.internalLeading,
+                         " " + std::to_string(yFormat_.exponent));
+    }
+}
+
+void PlotPainter::drawTitles()
+{
+    const PlotSettings& s = plot_.settings();
+    const DeviceRect& r = s.plotRect;
+    surface_.setTextBackground(s.marginColor);
+    surface_.setTextAlign(TextHAlign::Center, TextVAlign::Bottom);
+    surface_.selectFont(objects_.labelFont);
+    surface_.textOut((r.left + r.right) / 2, r.bottom + s.xLableDistance, plot_.xLable());
+    surface_.selectFont(objects_.verticalFont);
+    surface_.textOut(r.left - s.yTitleShift - s.yLableDistance, (r.bottom + r.top) / 2, plot_.yLable());
+    surface_.selectFont(objects_.labelFont);
+    surface_.textOut((r.left + r.right) / 2, r.top - s.axesTitleDistance, plot_.axesTitle());
+}
+
+void PlotPainter::drawGraphs()
+{
+    const DeviceRect& r = plot_.settings().plotRect;
+    surface_.setClipRect(r.left, r.top, r.right, r.bottom);
+    {
+        GraphDrawer drawer(surface_, plot_);
+        drawer.setMergeColumns(mergeColumns_);
+        for (int16_t i = 1; i <= plot_.numGraphs(); ++i) {
+            drawer.drawGraph(plot_.graph(i));
+        }
+    }
+    surface_.removeClip();
+}
+
+void PlotPainter::drawLegend()
+{
+    const PlotSettings& s = plot_.settings();
+    const LegendLayout& legend = plot_.legend();
+    const int16_t position = s.showLegend;
+    if (plot_.numGraphs() == 0 || position == HIDE) {
+        return;
+    }
+    const DeviceRect& r = s.plotRect;
+    if (position != SHOW_OUTRIGHT && std::abs(r.right - r.left) < legend.width + 2 * s.legendBorderDistance) {
+        return;
+    }
+    const int b = s.legendBorderDistance;
+    int x0 = 0, y0 = 0;
+    switch (position) {
+    case SHOW_UPRIGHT: x0 = r.right - b - legend.width; y0 = r.top + b; break;
+    case SHOW_DOWNRIGHT: x0 = r.right - b - legend.width; y0 = r.bottom - b - legend.height; break;
+    case SHOW_UPLEFT: x0 = r.left + b; y0 = r.top + b; break;
+    case SHOW_DOWNLEFT: x0 = r.left + b; y0 = r.bottom - b - legend.height; break;
+    case SHOW_OUTRIGHT: x0 = r.right + b; y0 = r.bottom - legend.height; break;
+    default: return;  // not a legend position
+    }
+    const int x1 = x0 + legend.width;
+    const int y1 = y0 + legend.height;
+
+    surface_.selectPen(objects_.framePen);
+    surface_.selectBrush(objects_.plotBrush);
+    surface_.rectangle(x0, y0, x1 + 1, y1 + 1);
+    if (s.colorScheme == FANCY) {
+        if (position == SHOW_OUTRIGHT) {
+            sunkenBevel(x0, y0, x1, y1);
+        } else {
+            const int L = x0, T = y0, R = x1, B = y1;
+            bevelLine(rgb(128, 128, 128), L + 1, B, R + 1, B);
+            line(R, B, R, T);
+            bevelLine(white, L, B, L, T - 1);
+            line(L, T, R + 1, T);
+            bevelLine(rgb(64, 64, 64), L, B + 1, R + 2, B + 1);
+            line(R + 1, B + 1, R + 1, T - 1);
+            surface_.selectPen(objects_.framePen);
+            singleFrame(x0 - 1, y0 - 1, x1 + 2, y1 + 2);
+        }
+    }
+
+    surface_.selectFont(objects_.labelFont);
+    surface_.setTextAlign(TextHAlign::Left, TextVAlign::Bottom);
+    surface_.setTextBackground(s.plotColor);
+    GraphDrawer drawer(surface_, plot_);
+    for (int16_t i = 0; i < plot_.numGraphs(); ++i) {
+        Graph& graph = plot_.graph(static_cast<int16_t>(i + 1));
+        drawer.drawSample(graph, x0 + s.legendInnerDistance,
+                          y0 + s.legendInnerDistance + legend.lineHeight / 2 + i * legend.lineHeight,
+                          s.legendLineSampleLength, legend.lineHeight - 6);
+        surface_.textOut(x0 + s.legendLineSampleLength + 2 * s.legendInnerDistance,
+                         y0 + s.legendInnerDistance + (i + 1) * legend.lineHeight, graph.lable());
+    }
+}
+
+}  // namespace kvx

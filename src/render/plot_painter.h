@@ -1,0 +1,52 @@
+#pragma once
+// Paints the whole picture of a plot on a surface: background, grid, frame,
+// ticks with their labels and power-of-ten factor, titles, the graphs
+// clipped to the plot rectangle, and the legend.
+
+#include "model/plot.h"
+#include "platform/surface.h"
+#include "render/drawing_objects.h"
+#include "render/label_format.h"
+
+namespace kvx {
+
+class PlotPainter {
+public:
+    PlotPainter(Surface& surface, Plot& plot);
+
+    // The complete picture for the plot's client size. Updates the
+    // transform, the legend measurements and yTitleShift; changes nothing
+    // else of the model.
+    void paintPlot();
+    // Frame (unless hidden) and grid over what is there, without erasing.
+    void paintFrameAndGrid();
+
+    // Column merging of the graph drawing (on by default).
+    void setMergeColumns(bool merge) { mergeColumns_ = merge; }
+
+private:
+    void prepare();
+    void measureLegend();
+    void fillBackground();
+    void drawGrid();
+    void drawGridLine(double x0, double y0, double x1, double y1);
+    void drawFrame();
+    void drawTicks(bool withLabels);
+    void drawFactors();
+    void drawTitles();
+    void drawGraphs();
+    void drawLegend();
+    void bevelLine(Color color, int x0, int y0, int x1, int y1);
+    void sunkenBevel(int l, int t, int r, int b);
+    void singleFrame(int l, int t, int r, int b);
+    void line(int x0, int y0, int x1, int y1);
+
+    Surface& surface_;
+    Plot& plot_;
+    PlotObjects objects_;
+    LabelFormat xFormat_;
+    LabelFormat yFormat_;
+    bool mergeColumns_ = true;
+};
+
+}  // namespace kvx

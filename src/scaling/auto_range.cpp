@@ -1,0 +1,164 @@
+#include "scaling/auto_range.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "scaling/clip_segment.h"
+#include "scaling/graph_extent.h"
+#include "settings/keywords.h"
+
+namespace kvx {
+namespace {
+
+// One axis's accumulated bounds, from the start values +1e100 / -1e100.
+struct Bounds {
+    double lo = Extent::startMin;
+    double hi = Extent::startMax;
+
+    bool empty() const { return lo > hi; }
+    void include(double v)
+    {
+        if (!std::isfinite(v)) {
+            return;
+        }
+        if (empty()) {
+            lo = hi = v;
+        } else {
+            lo = std::min(lo, v);
+            hi = std::max(hi, v);
+        }
+    }
+};
+
+// The extent over all graphs that have points; empty axes when none has.
+Extent dataExtent(const Plot& plot, bool& anyPoints)
+{
+    Extent all;
+    anyPoints = false;
+    for (int16_t i = 1; i <= plot.numGraphs(); ++i) {
+        const Graph& g = plot.graph(i);
+        if (g.numPoints() > 0) {
+            anyPoints = true;
+            all.merge(graphExtentForRange(g));
+        }
+    }
+    return all;
+}
+
+// Widens [lo, hi] by the excess, half on each side; a single value becomes
+// v * 0.99 - 1 to v * 1.01 + 1.
+void widen(double& lo, double& hi, double excess)
+{
+    const double d = hi - lo;
+    hi += d * excess * 0.5;
+    lo -= d * excess * 0.5;
+    if (d == 0.0) {
+        lo = lo * 0.99 - 1.0;
+        hi = hi * 1.01 + 1.0;
+    }
+}
+
+enum class Axis { X, Y };
+
+// autoRangeX (axis X: x range from the y band) and autoRangeY (axis Y).
+bool autoRangeAlong(Plot& plot, Axis axis)
+{
+    if (plot.numGraphs() == 0) {
+        return false;
+    }
+    const RangeSet r = plot.axes().currentRange();
+    const bool alongX = axis == Axis::X;
+    const double bandLo = alongX ? r.yMin : r.xMin;
+    const double bandHi = alongX ? r.yMax : r.xMax;
+
+    bool anyPoints = false;
+    Bounds b;
+    int32_t count = 0;
+    for (int16_t i = 1; i <= plot.numGraphs(); ++i) {
+        const Graph& g = plot.graph(i);
+        anyPoints = anyPoints || g.numPoints() > 0;
+        const double* along = alongX ? g.xData() : g.yData();
+        const double* across = alongX ? g.yData() : g.xData();
+        for (int32_t k = 0; k < g.numPoints(); ++k) {
+            if (bandLo <= across[k] && across[k] <= bandHi && std::isfinite(along[k])) {
+                ++count;
+                b.include(along[k]);
+            }
+        }
+    }
+    if (!anyPoints) {
+        return false;
+    }
+
+    if (count < 2) {
+        // Too few points in the band: the pieces of the segments that
+        // cross it say where the graphs run inside it.
+        bool unused = false;
+        const Extent data = dataExtent(plot, unused);
+        b = Bounds{};
+        const bool dataAlong = alongX ? data.hasX() : data.hasY();
+        for (int16_t i = 1; dataAlong && i <= plot.numGraphs(); ++i) {
+            const Graph& g = plot.graph(i);
+            const double* x = g.xData();
+            const double* y = g.yData();
+            for (int32_t k = 1; k < g.numPoints(); ++k) {
+                const Segment s{x[k - 1], y[k - 1], x[k], y[k]};
+                const auto inside = alongX ? clipSegment(s, data.xMin, data.xMax, r.yMin, r.yMax)
+                                           : clipSegment(s, r.xMin, r.xMax, data.yMin, data.yMax);
+                if (inside) {
+                    b.include(alongX ? inside->x0 : inside->y0);
+                    b.include(alongX ? inside->x1 : inside->y1);
+                }
+            }
+        }
+    }
+    if (b.empty()) {
+        return false;  // nothing inside the band: the range stays
+    }
+
+    widen(b.lo, b.hi, plot.settings().autoRangeExcess);
+    const int16_t selfRemembering = alongX ? ZOOM_YARX : ZOOM_XARY;
+    const bool rememberLast = plot.zoomMode() != selfRemembering;
+    return alongX ? plot.axes().setRange(b.lo, b.hi, r.yMin, r.yMax, rememberLast)
+                  : plot.axes().setRange(r.xMin, r.xMax, b.lo, b.hi, rememberLast);
+}
+
+}  // namespace
+
+bool autoRangeXY(Plot& plot)
+{
+    bool anyPoints = false;
+    const Extent e = dataExtent(plot, anyPoints);
+    if (!anyPoints) {
+        return false;
+    }
+    const RangeSet& r = plot.axes().currentRange();
+    const double excess = plot.settings().autoRangeExcess;
+    double xMin = r.xMin;
+    double xMax = r.xMax;
+    double yMin = r.yMin;
+    double yMax = r.yMax;
+    if (e.hasX()) {
+        xMin = e.xMin;
+        xMax = e.xMax;
+        widen(xMin, xMax, excess);
+    }
+    if (e.hasY()) {
+        yMin = e.yMin;
+        yMax = e.yMax;
+        widen(yMin, yMax, excess);
+    }
+    return plot.axes().setRange(xMin, xMax, yMin, yMax, true);
+}
+
+bool autoRangeX(Plot& plot)
+{
+    return autoRangeAlong(plot, Axis::X);
+}
+
+bool autoRangeY(Plot& plot)
+{
+    return autoRangeAlong(plot, Axis::Y);
+}
+
+}  // namespace kvx

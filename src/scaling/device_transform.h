@@ -1,0 +1,62 @@
+#pragma once
+// The transforms between world coordinates (data units, y upward) and
+// device coordinates (pixels, y downward) of the picture last laid out.
+// They run once per point when large graphs are drawn, so the transform is
+// a small value copied out of the plot once per drawing, with inline
+// methods: two multiply-adds and two roundings per point.
+
+#include <cmath>
+
+#include "model/plot.h"
+#include "settings/plot_settings.h"
+
+namespace kvx {
+
+struct DoublePoint {
+    double x = 0.0;
+    double y = 0.0;
+    friend bool operator==(const DoublePoint&, const DoublePoint&) = default;
+};
+
+// floor(v) + 1 when the fraction is at least one half, else floor(v): -2.5
+// goes to -2, 2.5 to 3. Unlike floor(v + 0.5) it never rounds a value just
+// below one half upward through the addition. The comparison is added as a
+// number rather than branched on: the fractions of drawn points are random,
+// and a mispredicted branch per coordinate costs more than the transform.
+inline double roundHalfUp(double v)
+{
+    const double f = std::floor(v);
+    return f + static_cast<double>(v - f >= 0.5);
+}
+
+struct DeviceTransform {
+    double xScale = 1.0;  // pixels per world unit
+    double yScale = 1.0;
+    double xOffset = 0.0;  // device coordinates of world x = 0 and y = 0
+    double yOffset = 0.0;
+
+    static DeviceTransform of(const PlotSettings& s) { return {s.xScale, s.yScale, s.xOffset, s.yOffset}; }
+
+    // Whole pixels, as doubles: large world values stay representable
+    // until clipping brings them into the surface's integer range.
+    DoublePoint worldToDevice(double x, double y) const
+    {
+        return {roundHalfUp(x * xScale + xOffset), roundHalfUp(yOffset - y * yScale)};
+    }
+    DoublePoint deviceToWorld(double X, double Y) const
+    {
+        return {(X - xOffset) / xScale, (yOffset - Y) / yScale};
+    }
+};
+
+// The plot's transform as last laid out by layoutTransform.
+inline DoublePoint worldToDevice(const Plot& plot, double x, double y)
+{
+    return DeviceTransform::of(plot.settings()).worldToDevice(x, y);
+}
+inline DoublePoint deviceToWorld(const Plot& plot, double X, double Y)
+{
+    return DeviceTransform::of(plot.settings()).deviceToWorld(X, Y);
+}
+
+}  // namespace kvx

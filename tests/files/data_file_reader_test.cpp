@@ -1,0 +1,381 @@
+#include "files/data_file_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "files/data_file_test_support.h"
+#include "settings/keywords.h"
+#include "support/temp_dir.h"
+
+namespace kvx {
+namespace {
+
+using test::Point;
+using test::Points;
+using test::pointsOf;
+
+class DataFileReaderTest : public testing::Test {
+protected:
+    DataFileReaderTest() { desktop.plot = &plot; }
+
+    // Reads `text` from a file in `mode` into graphs numbered from the
+    // plot's count + 1.
+    bool read(std::string_view text, int16_t mode)
+    {
+        test::writeFile(path, text);
+        plot.files().readMode = mode;
+        return readData(plot, path, plot.numGraphs() + 1);
+    }
+    Points points(int16_t graph) const { return pointsOf(plot.graph(graph)); }
+    std::vector<std::string> texts() const
+    {
+        std::vector<std::string> out;
+        for (const auto& box : desktop.boxes) out.push_back(box.text);
+        return out;
+    }
+    // The box text of a warning that names the file with "\n%s !".
+    std::string named(std::string_view prefix) const
+    {
+        return std::string(prefix) + "\n" + path + " !\n";
+    }
+    std::string atLine(long line) const
+    {
+        return "Failure reading data at line " + std::to_string(line) + " in\n" + path + " !\n";
+    }
+
+    test::BusyWatchingDesktop desktop;
+    test::ScopedDesktop scoped{desktop};
+    test::TempDir dir;
+    const std::string path = dir.file("run.dat");
+    test::WindowedPlot plot;
+};
+
+using Texts = std::vector<std::string>;
+
+TEST_F(DataFileReaderTest, XyySharesTheFirstColumnAsX)
+{
+    EXPECT_TRUE(read("1 2 3\n2 4 6\n", XYY));
+    ASSERT_EQ(plot.numGraphs(), 2);
+    EXPECT_EQ(points(1), (Points{{1, 2, 1}, {2, 4, 0}}));
+    EXPECT_EQ(points(2), (Points{{1, 3, 1}, {2, 6, 0}}));
+    EXPECT_EQ(plot.graph(2).lable(), "Graph 2");
+    EXPECT_TRUE(desktop.boxes.empty());
+    EXPECT_EQ(plot.settings().busy, 0);
+    // The mode is the caller's; reading does not change it.
+    EXPECT_EQ(plot.files().readMode, XYY);
+}
+
+TEST_F(DataFileReaderTest, XyxyBlocksAddGraphsOfTheirOwn)
+{
+    EXPECT_TRUE(read("1 2 1 3\n2 4 2 9\nNEW\n0 5\n1 6\n", XYXY));
+    ASSERT_EQ(plot.numGraphs(), 3);
+    EXPECT_EQ(points(1), (Points{{1, 2, 1}, {2, 4, 0}}));
+    EXPECT_EQ(points(2), (Points{{1, 3, 1}, {2, 9, 0}}));
+    EXPECT_EQ(points(3), (Points{{0, 5, 1}, {1, 6, 0}}));
+    EXPECT_TRUE(desktop.boxes.empty());
+    // Only mode YY lets the windows work between blocks.
+    EXPECT_TRUE(desktop.busyAtMessage.empty());
+}
+
+TEST_F(DataFileReaderTest, XyaxyaAttributesJoinBreakOrIsolatePoints)
+{
+    EXPECT_TRUE(read("1 2 1 3 4 0\n"
+                     "2 3 0 4 5 1\n"
+                     "3 1 7 5 6 2\n"
+                     "4 0 0 6 7 0\n",
+                     XYAXYA));
+    ASSERT_EQ(plot.numGraphs(), 2);
+    EXPECT_EQ(points(1), (Points{{1, 2, 1}, {2, 3, 0}, {3, 1, 2}, {4, 0, 0}}));
+    EXPECT_EQ(points(2), (Points{{3, 4, 1}, {4, 5, 1}, {5, 6, 2}, {6, 7, 0}}));
+}
+
+TEST_F(DataFileReaderTest, XyayaSharesXAndReadsAttributesAsIntegers)
+{
+    EXPECT_TRUE(read("0 1 0 2 1\n1 2 1 3 0\n", XYAYA));
+    ASSERT_EQ(plot.numGraphs(), 2);
+    EXPECT_EQ(points(1), (Points{{0, 1, 1}, {1, 2, 1}}));
+    EXPECT_EQ(points(2), (Points{{0, 2, 1}, {1, 3, 0}}));
+
+    // "1.0" in an attribute column is the attribute 1 and the number 0, so
+    // the columns after it shift.
+    plot.removeAllGraphs();
+    EXPECT_TRUE(read("1 2 1.0 3 0\n", XYAYA));
+    ASSERT_EQ(plot.numGraphs(), 2);
+    EXPECT_EQ(points(1), (Points{{1, 2, 1}}));
+    EXPECT_EQ(points(2), (Points{{1, 0, 2}}));  // y from ".0", attribute 3
+}
+
+TEST_F(DataFileReaderTest, XyayaWithOneColumnAddsNothingSilently)
+{
+    EXPECT_TRUE(read("5\n6\n", XYAYA));
+    EXPECT_EQ(plot.numGraphs(), 0);
+    EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(DataFileReaderTest, YyNumbersTheLinesOfEachBlockAndLetsWindowsWork)
+{
+    plot.ensureGraphs(3);
+    EXPECT_TRUE(read("10 20\n# note\n11 21\n12 22\nNEW\n5\n6\n", YY));
+    ASSERT_EQ(plot.numGraphs(), 6);
+    EXPECT_TRUE(points(3).empty());
+    EXPECT_EQ(points(4), (Points{{1, 10, 1}, {2, 11, 0}, {3, 12, 0}}));
+    EXPECT_EQ(points(5), (Points{{1, 20, 1}, {2, 21, 0}, {3, 22, 0}}));
+    EXPECT_EQ(points(6), (Points{{1, 5, 1}, {2, 6, 0}}));
+    EXPECT_EQ(plot.graph(4).lable(), "Graph 4");
+    // One message at the one "NEW", while the half-read plot stays busy.
+    EXPECT_EQ(desktop.busyAtMessage, std::vector<int>{1});
+}
+
+TEST_F(DataFileReaderTest, StartChoosesTheFirstGraphOfTheFile)
+{
+    plot.ensureGraphs(2);
+    plot.append(7, 7, 2);
+    test::writeFile(path, "1 2\n2 3\nNEW\n4 5 6\n");
+    plot.files().readMode = XYY;
+    // Into the existing graph 2, then new graphs for the second block.
+    EXPECT_TRUE(readData(plot, path, 2));
+    ASSERT_EQ(plot.numGraphs(), 4);
+    EXPECT_EQ(points(2), (Points{{7, 7, 1}, {1, 2, 0}, {2, 3, 0}}));
+    EXPECT_EQ(points(3), (Points{{4, 5, 1}}));
+    EXPECT_EQ(points(4), (Points{{4, 6, 1}}));
+    EXPECT_TRUE(points(1).empty());
+}
+
+TEST_F(DataFileReaderTest, NewLinesAtTheStartAndBetweenBlocks)
+{
+    // One "NEW" at the start is harmless; two in a row between blocks act as one.
+    EXPECT_TRUE(read("NEW\n1 2\nNEW\nNEW the rest is ignored\n3 4\n", XYY));
+    ASSERT_EQ(plot.numGraphs(), 2);
+    EXPECT_EQ(points(1), (Points{{1, 2, 1}}));
+    EXPECT_EQ(points(2), (Points{{3, 4, 1}}));
+    EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(DataFileReaderTest, AThirdNewInARowFindsNoData)
+{
+    EXPECT_TRUE(read("1 2\nNEW\nNEW\nNEW\n3 4\n", XYY));
+    EXPECT_EQ(texts(), Texts{named("No data found in file ")});
+    ASSERT_EQ(plot.numGraphs(), 1);
+    EXPECT_EQ(points(1), (Points{{1, 2, 1}}));
+    EXPECT_EQ(desktop.boxes[0].caption, "Warning");
+    EXPECT_EQ(desktop.boxes[0].owner, &plot.native);
+    EXPECT_EQ(desktop.busyAtBox, std::vector<int>{0});
+    EXPECT_EQ(plot.settings().busy, 0);
+}
+
+TEST_F(DataFileReaderTest, TwoNewLinesAtTheStartFindNoData)
+{
+    EXPECT_TRUE(read("NEW\n\nNEW\n1 2\n", XYY));
+    EXPECT_EQ(texts(), Texts{named("No data found in file ")});
+    EXPECT_EQ(plot.numGraphs(), 0);
+}
+
+TEST_F(DataFileReaderTest, EndOfFileAfterNewIsUnexpected)
+{
+    EXPECT_TRUE(read("1 2\nNEW\n# nothing follows\n\n", XYY));
+    EXPECT_EQ(texts(), Texts{named("Unexpected end of File ")});
+    EXPECT_EQ(points(1), (Points{{1, 2, 1}}));
+    // A file of only "NEW" has data-seen set, but its block has no line.
+    plot.removeAllGraphs();
+    desktop.boxes.clear();
+    EXPECT_TRUE(read("NEW\n", XYY));
+    EXPECT_EQ(texts(), Texts{named("No data found in file ")});
+}
+
+TEST_F(DataFileReaderTest, EmptyAndCommentOnlyFilesAddNothingSilently)
+{
+    EXPECT_TRUE(read("", XYY));
+    EXPECT_TRUE(read("# only a comment\n\n \t \r\n", XYXY));
+    EXPECT_EQ(plot.numGraphs(), 0);
+    EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(DataFileReaderTest, ColumnTitlesMustBeComments)
+{
+    EXPECT_TRUE(read("time,voltage\n1 2\n", XYY));
+    EXPECT_EQ(texts(), Texts{named("No data found in file ")});
+    EXPECT_EQ(plot.numGraphs(), 0);
+    // A title with digits is read as numbers.
+    desktop.boxes.clear();
+    EXPECT_TRUE(read("x1 y1\n2 3\n", XYY));
+    EXPECT_TRUE(desktop.boxes.empty());
+    EXPECT_EQ(points(1), (Points{{1, 1, 1}, {2, 3, 0}}));
+}
+
+TEST_F(DataFileReaderTest, ColumnCountsThatTheModeCannotTake)
+{
+    const std::string xyy = "Not enough data columns for this mode in\n" + path + " !\n";
+    const std::string other =
+        "Not enough or wrong number of data columns\nfor this mode in\n" + path + " !\n";
+    struct Case {
+        int16_t mode;
+        const char* text;
+        std::string message;
+    };
+    const Case cases[] = {
+        {XYY, "1\n2\n", xyy},
+        {XYXY, " 0.0e+00  1.0e+00  3.0e+00\n", other},
+        {XYAXYA, "1 2 0 3\n", other},
+        {XYAYA, "1 2 0 3\n", other},
+    };
+    for (const Case& c : cases) {
+        desktop.boxes.clear();
+        EXPECT_TRUE(read(c.text, c.mode));
+        EXPECT_EQ(texts(), Texts{c.message}) << c.mode;
+        EXPECT_EQ(plot.numGraphs(), 0) << c.mode;
+    }
+    EXPECT_EQ(desktop.boxes.back().owner, &plot.native);
+    EXPECT_EQ(plot.settings().busy, 0);
+}
+
+TEST_F(DataFileReaderTest, AShortLineStopsWithItsPhysicalLineNumber)
+{
+    EXPECT_TRUE(read("1 2 3\n# comment\n\n4 5\n6 7 8\n", XYY));
+    EXPECT_EQ(texts(), Texts{atLine(4)});
+    // Graph 1 got its point of line 4 before the missing value.
+    EXPECT_EQ(points(1), (Points{{1, 2, 1}, {4, 5, 0}}));
+    EXPECT_EQ(points(2), (Points{{1, 3, 1}}));
+    EXPECT_EQ(desktop.busyAtBox, std::vector<int>{0});
+    EXPECT_EQ(plot.settings().busy, 0);
+}
+
+TEST_F(DataFileReaderTest, ShortLinesInEveryMode)
+{
+    struct Case {
+        int16_t mode;
+        const char* text;
+        long line;
+        int points;  // in graph 1
+    };
+    const Case cases[] = {
+        {XYXY, "1 2 3 4\n5 6 7\n", 2, 2},      {XYAXYA, "1 2 0 3 4 0\n5 6 0 7 8\n", 2, 2},
+        {XYAYA, "1 2 0 3 0\n\n5 6 1 7\n", 3, 2}, {YY, "1 2\n3\n", 2, 2},
+        {XYY, "1 2\nNEW\n3 4\n5\n", 4, 1},
+    };
+    for (const Case& c : cases) {
+        plot.removeAllGraphs();
+        desktop.boxes.clear();
+        EXPECT_TRUE(read(c.text, c.mode));
+        EXPECT_EQ(texts(), Texts{atLine(c.line)}) << c.mode;
+        EXPECT_EQ(plot.graph(1).numPoints(), c.points) << c.mode;
+    }
+}
+
+TEST_F(DataFileReaderTest, CrAndCrLfLineEndsCountAsOneLineEach)
+{
+    EXPECT_TRUE(read("1 2\r\r\n3 4\r\n# c\r5\r", XYY));
+    EXPECT_EQ(texts(), Texts{atLine(5)});
+    EXPECT_EQ(points(1), (Points{{1, 2, 1}, {3, 4, 0}}));
+}
+
+TEST_F(DataFileReaderTest, ExtraNumbersOnALineAreIgnored)
+{
+    EXPECT_TRUE(read("1 2\n3 4 5 6\n", XYY));
+    EXPECT_TRUE(desktop.boxes.empty());
+    EXPECT_EQ(points(1), (Points{{1, 2, 1}, {3, 4, 0}}));
+}
+
+TEST_F(DataFileReaderTest, UnconvertibleNumbersWarnOnceAndReadingGoesOn)
+{
+    std::string text = "1 2\n";
+    for (int i = 0; i < 10000; ++i) text += "3 -\n";
+    text += "4 5\n";
+    EXPECT_TRUE(read(text, XYY));
+    EXPECT_EQ(texts(), Texts{"Failure reading data " + path + "\n"});
+    EXPECT_EQ(plot.graph(1).numPoints(), 10002);
+    EXPECT_EQ(plot.graph(1).yData()[10001], 5.0);
+    EXPECT_EQ(desktop.busyAtBox, std::vector<int>{0});
+    EXPECT_EQ(plot.settings().busy, 0);
+}
+
+TEST_F(DataFileReaderTest, OutOfRangeNumbersSaturate)
+{
+    EXPECT_TRUE(read("1e999 -1e999\n1e-999 2\n", XYY));
+    EXPECT_TRUE(desktop.boxes.empty());
+    EXPECT_EQ(points(1), (Points{{DBL_MAX, -DBL_MAX, 1}, {0, 2, 0}}));
+}
+
+TEST_F(DataFileReaderTest, AFileEndingInsideANumberKeepsItsLeadingPart)
+{
+    EXPECT_TRUE(read("1 2\n3 4.5e", XYY));
+    EXPECT_EQ(points(1), (Points{{1, 2, 1}, {3, 4.5, 0}}));
+    EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(DataFileReaderTest, ABlockBeyondTheGraphLimitIsRefused)
+{
+    std::string wide;
+    for (int i = 0; i < 20000; ++i) wide += "1 ";
+    wide += "\n";
+    EXPECT_TRUE(read(wide + "NEW\n" + wide, YY));
+    const std::string message = "Too many graphs for one plot in\n" + path + " !\n";
+    EXPECT_EQ(texts(), Texts{message});
+    // The first block stays.
+    ASSERT_EQ(plot.numGraphs(), 20000);
+    EXPECT_EQ(points(20000), (Points{{1, 1, 1}}));
+    EXPECT_EQ(plot.settings().busy, 0);
+}
+
+TEST_F(DataFileReaderTest, AMillionColumnsAreRefusedWithoutCreatingGraphs)
+{
+    std::string line;
+    line.reserve(2'000'000);
+    for (int i = 0; i < 1'000'000; ++i) line += "7 ";
+    EXPECT_TRUE(read(line, XYY));
+    EXPECT_EQ(texts(), Texts{"Too many graphs for one plot in\n" + path + " !\n"});
+    EXPECT_EQ(plot.numGraphs(), 0);
+}
+
+TEST_F(DataFileReaderTest, BinaryInputNeverBreaksTheReader)
+{
+    std::mt19937 random(20240607);
+    std::string bytes(1 << 16, '\0');
+    for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
+    for (int16_t mode : {XYY, XYXY, XYAXYA, XYAYA, YY}) {
+        plot.removeAllGraphs();
+        EXPECT_TRUE(read(bytes, mode));
+        EXPECT_LE(plot.numGraphs(), Plot::maxGraphs);
+        EXPECT_EQ(plot.settings().busy, 0);
+    }
+}
+
+TEST_F(DataFileReaderTest, AVeryLongLineWithoutALineEndIsReadWhole)
+{
+    std::string text(5'000'000, 'x');
+    text += " 1;2";
+    EXPECT_TRUE(read(text, XYY));
+    EXPECT_EQ(points(1), (Points{{1, 2, 1}}));
+}
+
+TEST_F(DataFileReaderTest, MissingFilesAndFoldersCannotBeOpened)
+{
+    plot.files().readMode = XYY;
+    plot.settings().busy = 1;  // as the plot reader leaves it
+    EXPECT_FALSE(readData(plot, dir.file("missing.dat"), 1));
+    EXPECT_EQ(plot.settings().busy, 0);
+    EXPECT_FALSE(readData(plot, dir.path(), 1));
+    EXPECT_TRUE(desktop.boxes.empty());
+    EXPECT_EQ(plot.numGraphs(), 0);
+}
+
+TEST_F(DataFileReaderTest, TextInMemoryReadsLikeTheFile)
+{
+    plot.files().readMode = XYXY;
+    readDataText(plot, "1 2 3 4\nNEW\n5 6\n7\n", "memory.dat", 1);
+    ASSERT_EQ(plot.numGraphs(), 3);
+    EXPECT_EQ(points(3), (Points{{5, 6, 1}}));
+    EXPECT_EQ(texts(), Texts{"Failure reading data at line 4 in\nmemory.dat !\n"});
+}
+
+TEST_F(DataFileReaderTest, AnUnknownModeReadsAsXyy)
+{
+    EXPECT_TRUE(read("1 2 3\n", 0));
+    EXPECT_EQ(plot.numGraphs(), 2);
+}
+
+}  // namespace
+}  // namespace kvx

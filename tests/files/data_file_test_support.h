@@ -1,0 +1,66 @@
+#pragma once
+// What the data-file tests share: a plot with a platform window, a desktop
+// that records the boxes and the busy flag, and the points of a graph.
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "model/plot.h"
+#include "support/recording_desktop.h"
+#include "support/recording_native_window.h"
+
+namespace kvx::test {
+
+struct Point {
+    double x;
+    double y;
+    int att;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+inline void PrintTo(const Point& p, std::ostream* os)
+{
+    *os << "(" << p.x << ", " << p.y << " @" << p.att << ")";
+}
+
+using Points = std::vector<Point>;
+
+inline Points pointsOf(const Graph& g)
+{
+    Points points;
+    for (int32_t i = 0; i < g.numPoints(); ++i) {
+        points.push_back({g.xData()[i], g.yData()[i], g.attData()[i]});
+    }
+    return points;
+}
+
+// A plot whose warnings have an owner window.
+class WindowedPlot : public Plot {
+public:
+    WindowedPlot() : Plot("Data") { attachWindow(&native); }
+    RecordingNativeWindow native;
+};
+
+// Remembers the plot's busy flag whenever a box is shown or a message is
+// dispatched.
+class BusyWatchingDesktop : public RecordingDesktop {
+public:
+    const Plot* plot = nullptr;
+    std::vector<int> busyAtBox;
+    std::vector<int> busyAtMessage;
+
+    BoxResult showMessageBox(const MessageBoxRequest& box) override
+    {
+        busyAtBox.push_back(plot ? plot->settings().busy : -1);
+        return RecordingDesktop::showMessageBox(box);
+    }
+    int processOneMessage() override
+    {
+        busyAtMessage.push_back(plot ? plot->settings().busy : -1);
+        return RecordingDesktop::processOneMessage();
+    }
+};
+
+}  // namespace kvx::test

@@ -1,0 +1,177 @@
+#include "render/plot_painter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "render/label_format.h"
+#include "settings/default_records.h"
+#include "settings/keywords.h"
+#include "support/recording_surface.h"
+
+namespace kvx {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+TEST(LabelFormat, PlainDecimalAndFactoredForms)
+{
+    LabelFormat f = labelFormat(0, 10, 2, 6);
+    EXPECT_EQ(f.exponent, 0);
+    EXPECT_EQ(tickLabel(4, f), "4");
+    f = labelFormat(0, 0.5, 0.1, 6);
+    EXPECT_EQ(f.exponent, 0);
+    EXPECT_EQ(tickLabel(0.30000000000000004, f), "0.3");
+    EXPECT_EQ(tickLabel(0, f), "0.0");
+    f = labelFormat(0, 1e7, 2e6, 6);
+    EXPECT_EQ(f.exponent, 7);
+    EXPECT_EQ(tickLabel(2e6, f), "0.2");
+    EXPECT_EQ(tickLabel(1e7, f), "1.0");
+    f = labelFormat(-0.003, 0.002, 0.001, 6);
+    EXPECT_EQ(f.exponent, 0);
+    EXPECT_EQ(tickLabel(-0.002, f), "-0.002");
+    f = labelFormat(0, 1e-8, 2e-9, 6);  // too small for plain decimals
+    EXPECT_EQ(f.exponent, -8);
+    EXPECT_EQ(tickLabel(4e-9, f), "0.4");
+    f = labelFormat(1000, 1001, 0.5, 6);
+    EXPECT_EQ(f.exponent, 0);
+    EXPECT_EQ(tickLabel(1000.5, f), "1000.5");
+    f = labelFormat(100000, 100001, 0.5, 6);  // no digit left for decimals
+    EXPECT_EQ(tickLabel(100000.5, f), "100000");
+}
+
+class PlotPainterTest : public testing::Test {
+protected:
+    PlotPainterTest()
+    {
+        plot.setClientSize(640, 520);
+        plot.axes().setRange(0, 10, 0, 5, false);
+        plot.axes().setTicks(2, 1, 1, 0.5);
+    }
+    ~PlotPainterTest() override { defaultRecords() = DefaultRecords{}; }
+
+    void paint()
+    {
+        surface.clear();
+        PlotPainter(surface, plot).paintPlot();
+    }
+    Texts texts() const
+    {
+        Texts out;
+        for (const std::string& call : surface.only("text ")) {
+            out.push_back(call.substr(call.find(' ', call.find(' ', 5) + 1) + 1));
+        }
+        return out;
+    }
+
+    Plot plot{"paint"};
+    test::RecordingSurface surface;
+};
+
+TEST_F(PlotPainterTest, LaysOutTheRectangleAndLabelsEveryTick)
+{
+    paint();
+    EXPECT_EQ(plot.settings().plotRect, (DeviceRect{85, 40, 605, 445}));
+    const Texts t = texts();
+    const Texts expected = {"0", "2", "4", "6", "8", "10", "0", "1", "2", "3", "4", "5", "", "", ""};
+    EXPECT_EQ(t, expected);
+    // The whole client area in the margin colour first, then the plot area.
+    const auto fills = surface.only("fillRect");
+    ASSERT_GE(fills.size(), 2u);
+    EXPECT_EQ(fills[0], "fillRect 0 0 640 520 #404040");
+    EXPECT_EQ(fills[1], "fillRect 85 40 606 446 #000000");
+}
+
+TEST_F(PlotPainterTest, TicksAtTheRangeEndsGetLabelsButNoMarks)
+{
+    // x ticks at 0, 2, ..., 10: the marks of 0 and 10 would lie on the frame.
+    paint();
+    const auto lines = surface.calls;
+    const std::string markAt0 = "lineTo 85 " + std::to_string(445 - 1 - 7);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), markAt0), 0);
+    const std::string markAt2 = "lineTo 189 " + std::to_string(445 - 1 - 7);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), markAt2), 2);  // drawn again over the graphs
+}
+
+TEST_F(PlotPainterTest, HiddenCoordinateSystemFillsTheWindowWithThePlotColour)
+{
+    plot.setShowCoorSystem(HIDE);
+    plot.setLables("x", "y", "title");
+    paint();
+    EXPECT_TRUE(texts().empty());
+    EXPECT_EQ(surface.only("fillRect").front(), "fillRect 0 0 640 520 #000000");
+}
+
+TEST_F(PlotPainterTest, FactorTextsForLargeValues)
+{
+    plot.axes().setRange(0, 1e7, 0, 5, false);
+    plot.axes().setTicks(2e6, 1, 1e6, 0.5);
+    paint();
+    const Texts t = texts();
+    EXPECT_EQ(t[0], "0.0");
+    EXPECT_EQ(t[5], "1.0");
+    EXPECT_NE(std::find(t.begin(), t.end(), " 7"), t.end());
+    EXPECT_NE(std::find(t.begin(), t.end(), "x 10"), t.end());
+}
+
+TEST_F(PlotPainterTest, HalfSystemHasTicksOnlyBottomAndLeft)
+{
+    plot.setShowGrid(HIDE);
+    // Marks hanging down from the top edge (y 40) end at 40 + 1 + the mark's length.
+    auto topMarks = [this] {
+        int count = 0;
+        for (const std::string& call : surface.only("lineTo")) {
+            int x = 0, y = 0;
+            std::sscanf(call.c_str(), "lineTo %d %d", &x, &y);
+            count += (y == 40 + 1 + 7 || y == 40 + 1 + 4) ? 1 : 0;
+        }
+        return count;
+    };
+    paint();
+    EXPECT_GT(topMarks(), 0);
+    plot.setShowCoorSystem(SHOW_HALF);
+    paint();
+    EXPECT_EQ(topMarks(), 0);
+    EXPECT_FALSE(texts().empty());
+}
+
+TEST_F(PlotPainterTest, LegendFitsOrIsLeftOut)
+{
+    plot.ensureGraphs(2);
+    plot.setShowLegend(SHOW_UPRIGHT);
+    paint();
+    Texts t = texts();
+    EXPECT_NE(std::find(t.begin(), t.end(), "Graph 2"), t.end());
+    const LegendLayout& legend = plot.legend();
+    EXPECT_EQ(legend.width, 3 * 6 + 30 + 7 * 8);
+    EXPECT_EQ(legend.height, 2 * legend.lineHeight + 12);
+    EXPECT_EQ(legend.rightReserve, 0);
+
+    plot.setClientSize(200, 520);  // too narrow for the box inside
+    paint();
+    t = texts();
+    EXPECT_EQ(std::find(t.begin(), t.end(), "Graph 2"), t.end());
+
+    plot.setShowLegend(SHOW_OUTRIGHT);  // always drawn, beside the rectangle
+    paint();
+    t = texts();
+    EXPECT_NE(std::find(t.begin(), t.end(), "Graph 2"), t.end());
+    EXPECT_EQ(plot.legend().rightReserve, plot.legend().width);
+    EXPECT_EQ(plot.settings().plotRect.right, 200 - 35 - plot.legend().width);
+}
+
+TEST_F(PlotPainterTest, AbsurdTickSpacingsDrawNoTicksInsteadOfHanging)
+{
+    plot.axes().setRange(0, 1e9, 0, 5, false);
+    plot.axes().setTicks(1e-9, 1, 1e-9, 0.5);
+    paint();
+    for (const std::string& text : texts()) {
+        EXPECT_TRUE(text.empty() || text.find_first_of("0123456789") != std::string::npos);
+    }
+    EXPECT_LT(surface.calls.size(), 1000u);
+}
+
+}  // namespace
+}  // namespace kvx

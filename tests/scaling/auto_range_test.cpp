@@ -1,0 +1,213 @@
+#include "scaling/auto_range.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <utility>
+
+#include "settings/keywords.h"
+
+namespace kvx {
+namespace {
+
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+using Points = std::initializer_list<std::pair<double, double>>;
+
+int16_t addGraph(Plot& p, Points points, int16_t type = LINES)
+{
+    const int16_t n = p.addGraph();
+    p.setType(type, n);
+    for (const auto& [x, y] : points) p.append(x, y, n);
+    return n;
+}
+
+void expectRange(const Plot& p, double xMin, double xMax, double yMin, double yMax)
+{
+    const RangeSet& r = p.axes().currentRange();
+    EXPECT_DOUBLE_EQ(r.xMin, xMin);
+    EXPECT_DOUBLE_EQ(r.xMax, xMax);
+    EXPECT_DOUBLE_EQ(r.yMin, yMin);
+    EXPECT_DOUBLE_EQ(r.yMax, yMax);
+}
+
+TEST(AutoRangeXY, WidensTheDataByHalfTheExcessOnEachSide)
+{
+    Plot p("p");
+    addGraph(p, {{0, 2}, {10, 3}, {4, 4}});
+    EXPECT_TRUE(autoRangeXY(p));
+    expectRange(p, -0.25, 10.25, 1.95, 4.05);
+    EXPECT_EQ(p.axes().lastRange().xMin, -1000);  // "Last" goes back
+
+    p.settings().autoRangeExcess = 0;
+    addGraph(p, {{-5, 1}, {2, 8}});  // all graphs count
+    autoRangeXY(p);
+    expectRange(p, -5, 10, 1, 8);
+}
+
+TEST(AutoRangeXY, ConstantValuesGetAWindowAroundThem)
+{
+    Plot p("p");
+    addGraph(p, {{0, 3}, {10, 3}});
+    autoRangeXY(p);
+    expectRange(p, -0.25, 10.25, 1.97, 4.03);
+
+    Plot q("q");
+    addGraph(q, {{-200, 7}});  // one point: both axes constant
+    autoRangeXY(q);
+    // Below -100 the two ends cross over; setRange puts them in order.
+    expectRange(q, -201, -199, 5.93, 8.07);
+}
+
+TEST(AutoRangeXY, ConstantMinusHundredIsAnEmptyRangeAndChangesNothing)
+{
+    Plot p("p");
+    p.axes().setRange(-1, 1, -2, 2, false);
+    addGraph(p, {{0, -100}, {10, -100}});
+    EXPECT_FALSE(autoRangeXY(p));
+    expectRange(p, -1, 1, -2, 2);
+    EXPECT_EQ(p.axes().lastRange().xMin, -1000);
+    EXPECT_TRUE(std::isfinite(p.axes().rangeRatio()));
+}
+
+TEST(AutoRangeXY, BarsReachDownToZero)
+{
+    Plot p("p");
+    addGraph(p, {{0, 2}, {1, 5}}, BARS);
+    autoRangeXY(p);
+    EXPECT_DOUBLE_EQ(p.axes().currentRange().yMin, -5 * 0.025);
+    EXPECT_DOUBLE_EQ(p.axes().currentRange().yMax, 5.125);
+}
+
+TEST(AutoRangeXY, WithoutPointsNothingChanges)
+{
+    Plot p("p");
+    EXPECT_FALSE(autoRangeXY(p));
+    addGraph(p, {});
+    addGraph(p, {}, BARS);
+    EXPECT_FALSE(autoRangeXY(p));
+    expectRange(p, -1000, 1000, -1000, 1000);
+}
+
+TEST(AutoRangeXY, ValuesThatAreNotFiniteAreIgnored)
+{
+    Plot p("p");
+    p.settings().autoRangeExcess = 0;
+    addGraph(p, {{nan, 3.5}, {1, 2}, {inf, -inf}, {3, nan}, {2, 4}});
+    EXPECT_TRUE(autoRangeXY(p));
+    expectRange(p, 1, 3, 2, 4);
+
+    // An axis without any finite value keeps its range.
+    Plot q("q");
+    q.settings().autoRangeExcess = 0;
+    addGraph(q, {{0, nan}, {5, inf}});
+    EXPECT_TRUE(autoRangeXY(q));
+    expectRange(q, 0, 5, -1000, 1000);
+}
+
+TEST(AutoRangeX, TakesThePointsInsideTheYBand)
+{
+    Plot p("p");
+    p.axes().setRange(-100, 100, 4, 6, false);
+    addGraph(p, {{1, 4}, {3, 6}, {100, 100}, {-50, 3.99}});  // band ends count
+    EXPECT_TRUE(autoRangeX(p));
+    expectRange(p, 0.95, 3.05, 4, 6);
+    EXPECT_EQ(p.axes().lastRange().xMin, -100);
+}
+
+TEST(AutoRangeX, FewerThanTwoPointsUseTheCrossingSegments)
+{
+    Plot p("p");
+    p.settings().autoRangeExcess = 0;
+    p.axes().setRange(-100, 100, 4, 6, false);
+    addGraph(p, {{0, 0}, {10, 10}});  // no point in the band
+    EXPECT_TRUE(autoRangeX(p));
+    expectRange(p, 4, 6, 4, 6);
+
+    Plot q("q");
+    q.axes().setRange(-100, 100, 4, 6, false);
+    addGraph(q, {{0, 0}, {5, 5}, {10, 10}});  // one point in the band
+    autoRangeX(q);
+    expectRange(q, 3.95, 6.05, 4, 6);  // the default excess
+}
+
+TEST(AutoRangeX, NothingInsideTheBandLeavesTheRange)
+{
+    Plot p("p");
+    p.axes().setRange(-100, 100, 4, 6, false);
+    addGraph(p, {{0, 0}, {1, 1}, {2, 2}}, BARS);
+    addGraph(p, {{0, 7}, {0, 8}});
+    EXPECT_FALSE(autoRangeX(p));
+    expectRange(p, -100, 100, 4, 6);
+    EXPECT_EQ(p.axes().lastRange().xMin, -1000);  // nothing remembered
+
+    Plot q("q");
+    EXPECT_FALSE(autoRangeX(q));
+    EXPECT_FALSE(autoRangeY(q));
+}
+
+TEST(AutoRangeX, ConstantXGetsAWindowAroundIt)
+{
+    Plot p("p");
+    p.axes().setRange(-100, 100, 4, 6, false);
+    addGraph(p, {{3, 4.5}, {3, 5.5}});
+    autoRangeX(p);
+    expectRange(p, 1.97, 4.03, 4, 6);
+}
+
+TEST(AutoRangeX, ValuesThatAreNotFiniteAreIgnored)
+{
+    Plot p("p");
+    p.settings().autoRangeExcess = 0;
+    p.axes().setRange(-100, 100, 4, 6, false);
+    addGraph(p, {{nan, 5}, {1, 5}, {inf, 5}, {2, 5}, {7, nan}});
+    EXPECT_TRUE(autoRangeX(p));
+    expectRange(p, 1, 2, 4, 6);
+
+    Plot q("q");
+    q.axes().setRange(-100, 100, 4, 6, false);
+    addGraph(q, {{0, 0}, {nan, nan}, {10, 10}, {inf, 5}});
+    EXPECT_FALSE(autoRangeX(q));
+    expectRange(q, -100, 100, 4, 6);
+}
+
+TEST(AutoRangeY, TakesThePointsInsideTheXBand)
+{
+    Plot p("p");
+    p.axes().setRange(4, 6, -100, 100, false);
+    addGraph(p, {{4.5, 1}, {5.5, 3}, {7, 50}});
+    EXPECT_TRUE(autoRangeY(p));
+    expectRange(p, 4, 6, 0.95, 3.05);
+
+    Plot q("q");
+    q.settings().autoRangeExcess = 0;
+    q.axes().setRange(4, 6, -100, 100, false);
+    addGraph(q, {{0, 2}, {10, 4}}, BARS);  // crosses the band only
+    EXPECT_TRUE(autoRangeY(q));
+    expectRange(q, 4, 6, 2.8, 3.2);
+}
+
+TEST(AutoRange, BandZoomModesRememberTheRangeThemselves)
+{
+    Plot p("p");
+    addGraph(p, {{0, 0}, {1, 1}, {2, 2}});
+    p.axes().setRange(-10, 10, -10, 10, false);
+    p.setZoomMode(ZOOM_YARX);
+    autoRangeX(p);
+    EXPECT_EQ(p.axes().lastRange().xMin, -1000);
+    autoRangeY(p);
+    EXPECT_EQ(p.axes().lastRange().yMin, -10);
+
+    p.axes().setRange(-20, 20, -20, 20, false);
+    p.setZoomMode(ZOOM_XARY);
+    autoRangeY(p);
+    EXPECT_EQ(p.axes().lastRange().yMin, -10);  // still from before
+    autoRangeX(p);
+    EXPECT_EQ(p.axes().lastRange().xMin, -20);
+}
+
+}  // namespace
+}  // namespace kvx
