@@ -1,6 +1,7 @@
 #include "app/base_window.h"
 
 #include "app/session_list.h"
+#include "platform/window_messages.h"
 #include "platform/desktop.h"
 #include "platform/native_window.h"
 #include "settings/default_records.h"
@@ -12,6 +13,17 @@ BaseWindow::BaseWindow()
     const ScreenSize screen = Desktop::current().screenSize();
     screenWidth_ = static_cast<int16_t>(screen.width + 1);
     screenHeight_ = static_cast<int16_t>(screen.height + 1);
+}
+
+intptr_t windowProc(BaseWindow* window, uint32_t message, uintptr_t wParam, intptr_t lParam)
+{
+    // Messages for a window whose object is gone get no handling.
+    return window ? window->handleMessage(message, wParam, lParam) : 0;
+}
+
+intptr_t BaseWindow::deliverMessage(uint32_t message, uintptr_t wParam, intptr_t lParam)
+{
+    return windowProc(this, message, wParam, lParam);
 }
 
 BaseWindow::~BaseWindow()
@@ -70,6 +82,56 @@ void BaseWindow::becomeCascadeOrigin() const
 {
     windowPlacement().xWinPos = xWinPos_;
     windowPlacement().yWinPos = yWinPos_;
+}
+
+}  // namespace kvx
+
+namespace kvx {
+
+void BaseWindow::show(ShowState state)
+{
+    if (window_) {
+        window_->show(state);
+    }
+}
+
+void BaseWindow::hide()
+{
+    if (window_) {
+        window_->hide();
+    }
+}
+
+void BaseWindow::redraw()
+{
+    if (created_ && window_) {
+        handleMessage(MSG_PAINT, 0, 0);
+    }
+}
+
+void BaseWindow::bringToFront()
+{
+    if (!hasFocus_ && window_) {
+        window_->bringToFront();
+    }
+}
+
+void BaseWindow::readClientSize()
+{
+    if (window_) {
+        const WindowRect client = window_->clientRect();
+        setClientSize(static_cast<int16_t>(client.width), static_cast<int16_t>(client.height));
+    }
+}
+
+void BaseWindow::placeOnScreenGrid(int rows, int columns, int cell)
+{
+    const int cellWidth = screenWidth_ / columns;
+    const int cellHeight = screenHeight_ / rows;
+    const int row = (cell + columns - 1) / columns;
+    const int column = cell - (row - 1) * columns;
+    setPosition(static_cast<int16_t>((column - 1) * cellWidth + 1), static_cast<int16_t>((row - 1) * cellHeight + 1));
+    setSize(static_cast<int16_t>(cellWidth), static_cast<int16_t>(cellHeight));
 }
 
 }  // namespace kvx

@@ -3,22 +3,31 @@
 // title, position and size, focus flag and the platform window behind it.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "platform/native_window.h"
+
 namespace kvx {
 
-class NativeWindow;
+class BaseWindow;
 
-class BaseWindow {
+// The entry of every platform window's message: hands it to the window
+// object's handleMessage.
+intptr_t windowProc(BaseWindow* window, uint32_t message, uintptr_t wParam, intptr_t lParam);
+
+class BaseWindow : public WindowEventSink {
 public:
     BaseWindow();
-    virtual ~BaseWindow();
+    ~BaseWindow() override;
     BaseWindow(const BaseWindow&) = delete;
     BaseWindow& operator=(const BaseWindow&) = delete;
 
     // The one entry of every window message.
     virtual intptr_t handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) = 0;
+    // The platform window's messages arrive here and go through windowProc.
+    intptr_t deliverMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
 
     int16_t plotNumber() const { return plotNumber_; }
     const std::string& windowTitle() const { return windowTitle_; }
@@ -50,6 +59,19 @@ public:
     int16_t screenHeight() const { return screenHeight_; }
     NativeWindow* nativeWindow() const { return window_; }
 
+    // Shows the window in its normal state, minimised or maximised; hides it.
+    void show(ShowState state = ShowState::Normal);
+    void hide();
+    // Paints the whole client area at once, not through the message queue.
+    void redraw();
+    // Makes the window the foreground window unless it has the focus.
+    void bringToFront();
+    // Stores the client area's size as the platform window reports it.
+    void readClientSize();
+    // "Auto Screen Position": cell `cell` of a grid of rows x columns over
+    // the screen, cells numbered row by row from 1.
+    void placeOnScreenGrid(int rows, int columns, int cell);
+
     // The client area's size, read after creation and after every resize;
     // output to a page or picture sets it for the time of the output.
     void setClientSize(int16_t width, int16_t height)
@@ -61,7 +83,26 @@ public:
 protected:
     // Lists the window in the session and keeps its number.
     void registerInSession();
+    // A platform window that someone else owns (tests), or one this window
+    // owns from now on.
     void attachWindow(NativeWindow* window) { window_ = window; }
+    void adoptWindow(std::unique_ptr<NativeWindow> window)
+    {
+        ownedWindow_ = std::move(window);
+        window_ = ownedWindow_.get();
+    }
+    // Gives up the platform window, which the caller disposes of.
+    std::unique_ptr<NativeWindow> takeNativeWindow()
+    {
+        window_ = nullptr;
+        return std::move(ownedWindow_);
+    }
+    // Stores a size the platform window already has.
+    void storeSize(int16_t width, int16_t height)
+    {
+        xWinSize_ = width;
+        yWinSize_ = height;
+    }
     void setCreated(bool created) { created_ = created; }
     void setHasFocus(bool focus) { hasFocus_ = focus; }
 
@@ -70,6 +111,7 @@ private:
     int16_t screenHeight_ = 0;
     std::string windowTitle_;
     NativeWindow* window_ = nullptr;
+    std::unique_ptr<NativeWindow> ownedWindow_;
     int16_t plotNumber_ = -1;
     int16_t xWinPos_ = 0;
     int16_t yWinPos_ = 0;

@@ -112,7 +112,10 @@ std::string DataReader::columnFault(std::size_t n) const
     default:
         break;
     }
-    return fits ? std::string() : "Not enough or wrong number of data columns\nfor this mode in" + named();
+    if (fits) {
+        return {};
+    }
+    return "Not enough or wrong number of data columns\nfor this mode in" + named();
 }
 
 std::size_t DataReader::graphsPerBlock(std::size_t n) const

@@ -59,18 +59,20 @@ DataLayout chooseLayout(const Plot& plot)
 // Collects the text in a large buffer and hands it to the file in chunks.
 class DataOutput {
 public:
-    explicit DataOutput(std::FILE* file) : file_(file), buffer_(std::make_unique<char[]>(bufferSize)) {}
+    explicit DataOutput(std::FILE* file)
+        : file_(file), buffer_(std::make_unique_for_overwrite<char[]>(bufferSize))
+    {
+    }
 
     void real(double value)
     {
         separate();
-        used_ = static_cast<std::size_t>(formatDataReal(buffer_.get() + used_, value) - buffer_.get());
+        advanceTo(formatDataReal(at(), value));
     }
     void integer(int value)
     {
         separate();
-        used_ = static_cast<std::size_t>(
-            std::to_chars(buffer_.get() + used_, buffer_.get() + bufferSize, value).ptr - buffer_.get());
+        advanceTo(std::to_chars(at(), buffer_.get() + bufferSize, value).ptr);
     }
     void endLine()
     {
@@ -96,6 +98,8 @@ private:
     // Enough for a separator, a value and the line end.
     static constexpr std::size_t itemSize = dataRealSize + 2;
 
+    char* at() { return buffer_.get() + used_; }
+    void advanceTo(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
     void separate()
     {
         room(itemSize);

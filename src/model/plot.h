@@ -59,6 +59,20 @@ public:
 
     intptr_t handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
 
+    // The window's life. createWindow makes and shows the platform window
+    // (nothing when it exists); the program ends at once when none can be
+    // made.
+    void createWindow();
+    // "New" and "Clone": a new window one cascade step beyond this one.
+    Plot& newPlot();
+    Plot& clonePlot();
+    // Closes every other window of the session.
+    void closeOthers();
+    // "Exit Session", asking first when more than one window is open.
+    void exitSession();
+    // Destroys the platform window now, without a question.
+    void destroyWindow();
+
     // The graph list; graphs are numbered from 1.
     virtual int16_t addGraph();
     void ensureGraphs(int16_t n);

@@ -31,7 +31,38 @@ std::string ConsoleDesktop::workingDirectory()
 
 int ConsoleDesktop::processOneMessage()
 {
-    return 0;
+    if (tasks_.empty()) {
+        return 0;
+    }
+    auto task = std::move(tasks_.front());
+    tasks_.pop_front();
+    task();
+    return 1;
+}
+
+std::unique_ptr<NativeWindow> ConsoleDesktop::createWindow(WindowEventSink&, const WindowRect&,
+                                                           const WindowOptions&)
+{
+    return nullptr;
+}
+
+int ConsoleDesktop::runMessageLoop()
+{
+    while (!quitCode_ && processOneMessage() != 0) {
+    }
+    const int code = quitCode_.value_or(0);
+    quitCode_.reset();
+    return code;
+}
+
+void ConsoleDesktop::postQuit(int code)
+{
+    quitCode_ = code;
+}
+
+void ConsoleDesktop::postTask(std::function<void()> task)
+{
+    tasks_.push_back(std::move(task));
 }
 
 std::optional<std::string> ConsoleDesktop::readUserValue(std::string_view key,

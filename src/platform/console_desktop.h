@@ -3,6 +3,8 @@
 // answered OK. It stands in until a real desktop is installed and serves
 // command-line use.
 
+#include <deque>
+
 #include "platform/desktop.h"
 
 namespace kvx {
@@ -13,6 +15,19 @@ public:
     ScreenSize screenSize() override;
     std::string workingDirectory() override;
     int processOneMessage() override;
+    // Without a display there are no windows: createWindow gives none.
+    std::unique_ptr<NativeWindow> createWindow(WindowEventSink& sink, const WindowRect& rect,
+                                               const WindowOptions& options) override;
+    // Runs the posted tasks until none is left or quit was posted.
+    int runMessageLoop() override;
+    void postQuit(int code) override;
+    void postTask(std::function<void()> task) override;
+    bool controlKeyDown() override { return false; }
+    bool shiftKeyDown() override { return false; }
+
+private:
+    std::deque<std::function<void()>> tasks_;
+    std::optional<int> quitCode_;
     std::optional<std::string> readUserValue(std::string_view key,
                                              std::string_view name) override;
 };

@@ -3,11 +3,14 @@
 // talks only to this interface; the Qt side implements it and tests use a
 // recording double. One desktop is installed for the whole run.
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/message_box.h"
+#include "platform/native_window.h"
 
 namespace kvx {
 
@@ -34,6 +37,20 @@ public:
     // the value does not exist.
     virtual std::optional<std::string> readUserValue(std::string_view key,
                                                      std::string_view name) = 0;
+
+    // A new top-level window at `rect` (outer geometry), not yet shown,
+    // whose messages go to `sink`. Null when no window can be made.
+    virtual std::unique_ptr<NativeWindow> createWindow(WindowEventSink& sink, const WindowRect& rect,
+                                                       const WindowOptions& options) = 0;
+
+    // Dispatches messages until postQuit; returns the quit code.
+    virtual int runMessageLoop() = 0;
+    virtual void postQuit(int code) = 0;
+    // Runs `task` once the current message is done.
+    virtual void postTask(std::function<void()> task) = 0;
+
+    virtual bool controlKeyDown() = 0;
+    virtual bool shiftKeyDown() = 0;
 
     // Dispatches one waiting window message, if any, so that windows stay
     // responsive during long work; returns 0 when nothing was waiting.

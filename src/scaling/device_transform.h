@@ -6,6 +6,7 @@
 // methods: two multiply-adds and two roundings per point.
 
 #include <cmath>
+#include <cstdint>
 
 #include "model/plot.h"
 #include "settings/plot_settings.h"
@@ -28,6 +29,24 @@ inline double roundHalfUp(double v)
     const double f = std::floor(v);
     return f + static_cast<double>(v - f >= 0.5);
 }
+
+// A pixel coordinate from a double, truncated toward zero into 16 bits.
+// Values beyond the 16-bit range saturate: converting them directly would be
+// undefined, and a band or length far off the window stays off it.
+inline int16_t truncatedPx(double v)
+{
+    if (!(std::fabs(v) < 32768.0)) {
+        return v > 0.0 ? INT16_MAX : (v < 0.0 ? INT16_MIN : 0);
+    }
+    return static_cast<int16_t>(v);
+}
+
+// A point of the window's client area in 16-bit device pixels.
+struct DevicePoint {
+    int16_t x = 0;
+    int16_t y = 0;
+    friend bool operator==(const DevicePoint&, const DevicePoint&) = default;
+};
 
 struct DeviceTransform {
     double xScale = 1.0;  // pixels per world unit

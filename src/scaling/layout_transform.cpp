@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "scaling/device_transform.h"
 #include "settings/keywords.h"
 
 namespace kvx {
@@ -13,17 +14,6 @@ namespace {
 // platform's pixel values do.
 int16_t px(int v)
 {
-    return static_cast<int16_t>(v);
-}
-
-// A pixel length from a double, truncated toward zero. The lengths here
-// stay below the window's own pixel differences; the clamp only keeps a
-// conversion of an out-of-range double from being undefined.
-int16_t truncatedPx(double v)
-{
-    if (!(std::fabs(v) < 32768.0)) {
-        return v > 0.0 ? INT16_MAX : (v < 0.0 ? INT16_MIN : 0);
-    }
     return static_cast<int16_t>(v);
 }
 

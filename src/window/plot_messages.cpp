@@ -1,13 +1,284 @@
+#include <string>
+
+#include "app/run_state.h"
+#include "app/session_list.h"
+#include "app/window_keeper.h"
 #include "model/plot.h"
+#include "platform/desktop.h"
+#include "platform/window_messages.h"
+#include "render/plot_painter.h"
+#include "render/zoom_band.h"
+#include "scaling/zoom.h"
+#include "settings/keywords.h"
+#include "window/command_dispatcher.h"
+#include "window/commands.h"
+#include "window/file_commands.h"
+#include "window/plot_window_parts.h"
+#include "window/pointer_state.h"
 
 namespace kvx {
 
-// The window messages of a plot. A plot without a platform window (tests,
-// batch output) receives none; the window's own messages are handled here
-// as the window subsystem grows.
-intptr_t Plot::handleMessage(uint32_t /*message*/, uintptr_t /*wParam*/, intptr_t /*lParam*/)
+namespace {
+
+// The command of a key: control is tested before shift.
+uint16_t keyCommand(uintptr_t key, bool control, bool shift)
 {
-    return 0;
+    switch (key) {
+    case VK_PAGE_UP: return CMD_MOVE_IN;
+    case VK_PAGE_DOWN: return CMD_MOVE_OUT;
+    case VK_END: return CMD_RANGE_LAST;
+    case VK_HOME: return CMD_RANGE_ORIGINAL_XY;
+    case VK_LEFT: return control ? CMD_MOVE_RANGE_LEFT : shift ? CMD_MOVE_SUBTICK_LEFT : CMD_MOVE_LEFT;
+    case VK_RIGHT: return control ? CMD_MOVE_RANGE_RIGHT : shift ? CMD_MOVE_SUBTICK_RIGHT : CMD_MOVE_RIGHT;
+    case VK_UP: return control ? CMD_MOVE_RANGE_UP : shift ? CMD_MOVE_SUBTICK_UP : CMD_MOVE_UP;
+    case VK_DOWN: return control ? CMD_MOVE_RANGE_DOWN : shift ? CMD_MOVE_SUBTICK_DOWN : CMD_MOVE_DOWN;
+    case VK_INSERT: return control ? CMD_COPY_COLORED : CMD_RANGE_STORE;
+    case VK_DELETE: return CMD_RANGE_RESTORE;
+    default: return CMD_NONE;
+    }
+}
+
+DevicePoint pointOf(intptr_t lParam)
+{
+    return DevicePoint{lowWord(lParam), highWord(lParam)};
+}
+
+}  // namespace
+
+intptr_t Plot::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam)
+{
+    NativeWindow* window = nativeWindow();
+    PointerState& pointer = pointerState();
+    Desktop& desktop = Desktop::current();
+    const bool mouse = settings_.userInterface != HIDE;
+
+    switch (message) {
+    case MSG_DESTROY: {
+        // The plot's resources go with its window; the object itself lives
+        // until its last message is done.
+        removeAllGraphs();
+        setCreated(false);
+        if (auto native = takeNativeWindow()) {
+            desktop.postTask([gone = std::shared_ptr<NativeWindow>(std::move(native))] {});
+        }
+        if (isKept(this)) {
+            desktop.postTask([self = this] { releaseWindow(self); });
+        }
+        SessionList& list = sessionList();
+        if (list.windowOf(plotNumber()) == this) {
+            const bool last = list.count() == 1;
+            list.remove(plotNumber());
+            if (last) {
+                setRunState(RUN_QUIT);
+                desktop.postQuit(0);
+            }
+        }
+        return 0;
+    }
+
+    case MSG_MOVE:
+    case MSG_SIZE: {
+        if (!created() || settings_.busy || !window) {
+            return 0;
+        }
+        const WindowRect r = window->windowRect();
+        if (message == MSG_MOVE) {
+            setPosition(static_cast<int16_t>(r.x), static_cast<int16_t>(r.y));
+        }
+        if (r.x + r.width == 0 && r.y + r.height == 0) {
+            return 0;
+        }
+        storeSize(static_cast<int16_t>(r.width), static_cast<int16_t>(r.height));
+        settings_.busy = 1;
+        layoutStatusLine(*this);
+        readClientSize();
+        PlotPainter(window->surface(), *this).paintPlot();
+        window->present();
+        settings_.busy = 0;
+        return 0;
+    }
+
+    case MSG_SET_FOCUS:
+        setHasFocus(true);
+        sessionList().focused(plotNumber());
+        return 0;
+    case MSG_KILL_FOCUS:
+        setHasFocus(false);
+        return 0;
+
+    case MSG_PAINT:
+        if (settings_.busy || !window) {
+            return 0;
+        }
+        settings_.busy = 1;
+        refreshMenu(*this);
+        PlotPainter(window->surface(), *this).paintPlot();
+        window->present();
+        showCursorPosition(*this, pointer.lastX, pointer.lastY);
+        settings_.busy = 0;
+        return 0;
+
+    case MSG_CLOSE:
+        destroyWindow();
+        return 0;
+
+    case MSG_ERASE_BACKGROUND:
+        return 1;
+
+    case MSG_KEY_DOWN: {
+        if (settings_.measureMode) {
+            return 0;
+        }
+        const uint16_t command = keyCommand(wParam, desktop.controlKeyDown(), desktop.shiftKeyDown());
+        if (command != CMD_NONE) {
+            sendCommand(*this, command);
+        }
+        return 0;
+    }
+
+    case MSG_COMMAND:
+        dispatchCommand(*this, static_cast<uint16_t>(wParam & 0xFFFFu));
+        return 0;
+
+    case MSG_SYSTEM_COMMAND: {
+        const auto command = static_cast<uint16_t>(wParam & 0xFFFFu);
+        if (command >= CMD_EXIT_SESSION && command <= CMD_SHOW_ALL) {
+            dispatchCommand(*this, command);
+        }
+        return 0;
+    }
+
+    case MSG_POINTER_MOVE: {
+        if (!mouse || !window) {
+            return 0;
+        }
+        const DevicePoint p = pointOf(lParam);
+        if (pointer.layoutPending) {
+            layoutStatusLine(*this);
+        }
+        const DevicePoint start{pointer.startX, pointer.startY};
+        if (pointer.bandActive || settings_.measureMode) {
+            Surface& surface = window->surface();
+            const DevicePoint old{pointer.currentX, pointer.currentY};
+            if (pointer.bandActive) {
+                drawZoomBand(surface, *this, start, old);
+                drawZoomBand(surface, *this, start, p);
+            } else {
+                drawMeasureLine(surface, start, old);
+                drawMeasureLine(surface, start, p);
+            }
+            window->present();
+            pointer.currentX = p.x;
+            pointer.currentY = p.y;
+            showDistance(*this, start.x, start.y, p.x, p.y);
+        } else {
+            pointer.layoutPending = true;
+        }
+        pointer.lastX = p.x;
+        pointer.lastY = p.y;
+        showCursorPosition(*this, p.x, p.y);
+        return 0;
+    }
+
+    case MSG_LEFT_DOWN: {
+        if (!mouse || !window) {
+            return 0;
+        }
+        const DevicePoint p = pointOf(lParam);
+        Surface& surface = window->surface();
+        if (settings_.measureMode) {
+            drawMeasureLine(surface, DevicePoint{pointer.startX, pointer.startY},
+                            DevicePoint{pointer.currentX, pointer.currentY});
+            window->present();
+            window->captureMouse(false);
+            settings_.measureMode = 0;
+            pointer.bandActive = false;
+            layoutStatusLine(*this);
+            pointer.layoutPending = false;
+            return 0;
+        }
+        pointer.startX = pointer.currentX = p.x;
+        pointer.startY = pointer.currentY = p.y;
+        if (!desktop.controlKeyDown()) {
+            pointer.bandActive = true;
+            layoutStatusLine(*this);
+            drawZoomBand(surface, *this, p, p);
+        } else {
+            settings_.measureMode = 1;
+            layoutStatusLine(*this);
+            drawMeasureLine(surface, p, p);
+        }
+        window->present();
+        window->captureMouse(true);
+        pointer.layoutPending = false;
+        return 0;
+    }
+
+    case MSG_LEFT_UP: {
+        if (!mouse || !pointer.bandActive || !window) {
+            return 0;
+        }
+        pointer.bandActive = false;
+        settings_.measureMode = 0;
+        window->captureMouse(false);
+        const DevicePoint start{pointer.startX, pointer.startY};
+        drawZoomBand(window->surface(), *this, start, DevicePoint{pointer.currentX, pointer.currentY});
+        window->present();
+        const DevicePoint p = pointOf(lParam);
+        pointer.currentX = p.x;
+        pointer.currentY = p.y;
+        if (p == start) {
+            return 0;
+        }
+        zoomToDeviceBand(*this, start, p);
+        redraw();
+        return 0;
+    }
+
+    case MSG_LEFT_DOUBLE_CLICK:
+        if (mouse && !settings_.measureMode) {
+            sendCommand(*this, CMD_AUTO_RANGE_XY);
+        }
+        return 0;
+
+    case MSG_RIGHT_DOWN:
+        if (mouse && !settings_.measureMode) {
+            sendCommand(*this, CMD_MOVE_OUT);
+        }
+        return 0;
+
+    case MSG_WHEEL: {
+        if (!mouse || settings_.measureMode || !window) {
+            return 0;
+        }
+        // The position comes in screen coordinates.
+        pointer.startX = lowWord(lParam);
+        pointer.startY = highWord(lParam);
+        const int16_t delta = highWord(static_cast<intptr_t>(wParam));
+        const WindowRect client = window->clientRect();
+        const DevicePoint at{static_cast<int16_t>(pointer.startX - client.x),
+                             static_cast<int16_t>(pointer.startY - client.y)};
+        zoomByWheel(*this, delta, desktop.controlKeyDown(), at);
+        redraw();
+        return 0;
+    }
+
+    case MSG_FILES_DROPPED: {
+        const auto* drop = reinterpret_cast<const DroppedFiles*>(wParam);
+        if (!drop || drop->paths.empty()) {
+            return 0;
+        }
+        const bool control = desktop.controlKeyDown();
+        const auto paths = drop->paths;  // a drop may close this window's others
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            openByPath(*this, paths[i], (i == 0 && !control) ? FILE_OPEN : FILE_ADD);
+        }
+        return 0;
+    }
+
+    default:
+        return 0;
+    }
 }
 
 }  // namespace kvx

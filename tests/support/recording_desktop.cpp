@@ -1,5 +1,7 @@
 #include "support/recording_desktop.h"
 
+#include "support/recording_native_window.h"
+
 namespace kvx::test {
 
 BoxResult RecordingDesktop::showMessageBox(const MessageBoxRequest& box)
@@ -21,6 +23,38 @@ std::optional<std::string> RecordingDesktop::readUserValue(std::string_view key,
         return std::nullopt;
     }
     return it->second;
+}
+
+std::unique_ptr<NativeWindow> RecordingDesktop::createWindow(WindowEventSink&, const WindowRect& rect,
+                                                             const WindowOptions& options)
+{
+    if (refuseWindows) {
+        return nullptr;
+    }
+    auto window = std::make_unique<RecordingNativeWindow>();
+    window->rect = rect;
+    window->client = {rect.x, rect.y, rect.width, rect.height - 50};
+    window->menu = options.menu != nullptr;
+    window->statusLine = options.statusLine;
+    windows.push_back(window.get());
+    return window;
+}
+
+int RecordingDesktop::runMessageLoop()
+{
+    while (!quitCode && !tasks.empty()) {
+        runTasks();
+    }
+    return quitCode.value_or(0);
+}
+
+void RecordingDesktop::runTasks()
+{
+    while (!tasks.empty()) {
+        auto task = std::move(tasks.front());
+        tasks.pop_front();
+        task();
+    }
 }
 
 }  // namespace kvx::test

@@ -3,7 +3,9 @@
 // working directory and per-user values that the test sets.
 
 #include <deque>
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +27,13 @@ public:
 
     BoxResult showMessageBox(const MessageBoxRequest& box) override;
     int processedMessages = 0;
+    std::deque<std::function<void()>> tasks;
+    std::optional<int> quitCode;
+    bool control = false;
+    bool shift = false;
+    // Every window made, in order; the plot windows own them.
+    std::vector<class RecordingNativeWindow*> windows;
+    bool refuseWindows = false;
 
     ScreenSize screenSize() override { return screen; }
     int processOneMessage() override
@@ -32,6 +41,16 @@ public:
         ++processedMessages;
         return 0;
     }
+    std::unique_ptr<NativeWindow> createWindow(WindowEventSink& sink, const WindowRect& rect,
+                                               const WindowOptions& options) override;
+    // Runs the posted tasks; the loop ends when none is left or quit was posted.
+    int runMessageLoop() override;
+    void postQuit(int code) override { quitCode = code; }
+    void postTask(std::function<void()> task) override { tasks.push_back(std::move(task)); }
+    bool controlKeyDown() override { return control; }
+    bool shiftKeyDown() override { return shift; }
+    // Runs the tasks posted so far (deferred releases of closed windows).
+    void runTasks();
     std::string workingDirectory() override { return workingDir; }
     std::optional<std::string> readUserValue(std::string_view key,
                                              std::string_view name) override;

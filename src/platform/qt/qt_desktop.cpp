@@ -1,5 +1,6 @@
 #include "platform/qt/qt_desktop.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -7,6 +8,7 @@
 #include <QMessageBox>
 
 #include "platform/console_desktop.h"
+#include "platform/qt/qt_plot_window.h"
 #include "platform/user_key_file.h"
 
 namespace kvx {
@@ -85,6 +87,37 @@ int QtDesktop::processOneMessage()
     }
     QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
     return 1;
+}
+
+std::unique_ptr<NativeWindow> QtDesktop::createWindow(WindowEventSink& sink, const WindowRect& rect,
+                                                      const WindowOptions& options)
+{
+    return createQtPlotWindow(sink, rect, options);
+}
+
+int QtDesktop::runMessageLoop()
+{
+    return QApplication::exec();
+}
+
+void QtDesktop::postQuit(int code)
+{
+    QCoreApplication::exit(code);
+}
+
+void QtDesktop::postTask(std::function<void()> task)
+{
+    QMetaObject::invokeMethod(qApp, std::move(task), Qt::QueuedConnection);
+}
+
+bool QtDesktop::controlKeyDown()
+{
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+}
+
+bool QtDesktop::shiftKeyDown()
+{
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
 }
 
 std::optional<std::string> QtDesktop::readUserValue(std::string_view key, std::string_view name)

@@ -14,6 +14,13 @@ public:
     ScreenSize screenSize() override;
     std::string workingDirectory() override;
     int processOneMessage() override;
+    std::unique_ptr<NativeWindow> createWindow(WindowEventSink& sink, const WindowRect& rect,
+                                               const WindowOptions& options) override;
+    int runMessageLoop() override;
+    void postQuit(int code) override;
+    void postTask(std::function<void()> task) override;
+    bool controlKeyDown() override;
+    bool shiftKeyDown() override;
     std::optional<std::string> readUserValue(std::string_view key,
                                              std::string_view name) override;
 

@@ -1,0 +1,19 @@
+#pragma once
+// A picture drawn into a file: it owns a surface of a given pixel size, and
+// finish() ends the drawing and writes the file (PNG, PDF, SVG).
+
+#include "platform/surface.h"
+
+namespace kvx {
+
+class PictureFile {
+public:
+    virtual ~PictureFile() = default;
+
+    virtual Surface& surface() = 0;
+    // Writes the file; false when it could not be written. Drawing after
+    // finish() changes nothing on disk.
+    virtual bool finish() = 0;
+};
+
+}  // namespace kvx

@@ -1,0 +1,330 @@
+#include "platform/qt/qt_image_surface.h"
+
+#include <algorithm>
+#include <utility>
+
+#include <QPainterPath>
+
+#include "platform/qt/qt_convert.h"
+#include "platform/qt/qt_text_painter.h"
+#include "platform/text_placement.h"
+
+namespace kvx {
+
+namespace {
+
+constexpr double pixelsPerMm = 96.0 / 25.4;
+constexpr int dotsPerMeter = 3780;  // 96 dpi
+
+void normalise(int& left, int& top, int& right, int& bottom)
+{
+    if (left > right) {
+        std::swap(left, right);
+    }
+    if (top > bottom) {
+        std::swap(top, bottom);
+    }
+}
+
+QPointF centreOf(PixelPoint p)
+{
+    return {p.x + 0.5, p.y + 0.5};
+}
+
+}  // namespace
+
+QtImageSurface::QtImageSurface(int width, int height)
+{
+    start(width, height);
+}
+
+QtImageSurface::~QtImageSurface()
+{
+    painter_.end();
+}
+
+void QtImageSurface::start(int width, int height)
+{
+    image_ = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    image_.fill(Qt::white);
+    image_.setDotsPerMeterX(dotsPerMeter);
+    image_.setDotsPerMeterY(dotsPerMeter);
+    painter_.begin(&image_);
+    painterInverts_ = false;
+    invert_ = false;
+    clip_.reset();
+}
+
+void QtImageSurface::resize(int width, int height)
+{
+    painter_.end();
+    start(width, height);
+}
+
+DeviceSize QtImageSurface::deviceSize()
+{
+    return {image_.width(), image_.height(), image_.width() / pixelsPerMm,
+            image_.height() / pixelsPerMm};
+}
+
+void QtImageSurface::useInvert(bool on)
+{
+    if (on != painterInverts_) {
+        painter_.setCompositionMode(on ? QPainter::RasterOp_NotDestination
+                                       : QPainter::CompositionMode_SourceOver);
+        painterInverts_ = on;
+    }
+}
+
+void QtImageSurface::fill(int x, int y, int width, int height, Color color, bool inverting)
+{
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    useInvert(inverting && invert_);
+    painter_.fillRect(QRect(x, y, width, height), toQColor(color));
+}
+
+PixelBox QtImageSurface::reach() const
+{
+    PixelBox box{0, 0, image_.width(), image_.height()};
+    if (clip_) {
+        box.left = std::max(box.left, clip_->left);
+        box.top = std::max(box.top, clip_->top);
+        box.right = std::min(box.right, clip_->right);
+        box.bottom = std::min(box.bottom, clip_->bottom);
+    }
+    return box;
+}
+
+bool QtImageSurface::thinPlain() const
+{
+    return !pen_.geometric && outlineWidth(pen_) == 1;
+}
+
+QPen QtImageSurface::widePen() const
+{
+    if (pen_.geometric) {
+        return QPen(QBrush(toQColor(pen_.color)), outlineWidth(pen_), Qt::SolidLine, Qt::SquareCap,
+                    Qt::MiterJoin);
+    }
+    return QPen(QBrush(toQColor(pen_.color)), outlineWidth(pen_), Qt::SolidLine, Qt::RoundCap,
+                Qt::RoundJoin);
+}
+
+void QtImageSurface::thinLine(PixelPoint from, PixelPoint to, DashCursor& dash)
+{
+    rasterizeLine(from.x, from.y, to.x, to.y, reach(), dash,
+                  [this](int x, int y, int w, int h) { fill(x, y, w, h, pen_.color, true); });
+}
+
+void QtImageSurface::moveTo(int x, int y)
+{
+    position_ = {x, y};
+    if (path_.recording()) {
+        path_.moveTo(position_);
+    }
+}
+
+void QtImageSurface::lineTo(int x, int y)
+{
+    const PixelPoint from = position_;
+    const PixelPoint to{x, y};
+    position_ = to;
+    if (path_.recording()) {
+        path_.lineTo(from, to);
+        return;
+    }
+    if (pen_.style == PenStyle::None || from == to) {
+        return;
+    }
+    if (thinPlain()) {
+        if (!(dashEnd_ && *dashEnd_ == from && dashPen_ == pen_)) {
+            dash_ = DashCursor(dashPattern(pen_.style));
+        }
+        thinLine(from, to, dash_);
+        dashEnd_ = to;
+        dashPen_ = pen_;
+        return;
+    }
+    useInvert(invert_);
+    painter_.setPen(widePen());
+    painter_.drawLine(centreOf(from), centreOf(to));
+}
+
+void QtImageSurface::rectangle(int left, int top, int right, int bottom)
+{
+    normalise(left, top, right, bottom);
+    const int width = right - left;
+    const int height = bottom - top;
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    if (pen_.style == PenStyle::None) {
+        // Without an outline the filled area ends one pixel earlier.
+        if (!brush_.hollow) {
+            fill(left, top, width - 1, height - 1, brush_.color, true);
+        }
+        return;
+    }
+    const int w = outlineWidth(pen_);
+    const PixelBox outer = outlineBounds({left, top, right, bottom}, w);
+    const PixelBox inner{outer.left + w, outer.top + w, outer.right - w, outer.bottom - w};
+    const int outerWidth = outer.right - outer.left;
+    if (inner.left >= inner.right || inner.top >= inner.bottom) {
+        fill(outer.left, outer.top, outerWidth, outer.bottom - outer.top, pen_.color, true);
+        return;
+    }
+    if (thinPlain() && pen_.style != PenStyle::Solid) {
+        // The dashes run once around the outline, each corner drawn once.
+        DashCursor dash(dashPattern(pen_.style));
+        const PixelPoint corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1},
+                                      {left, bottom - 1}, {left, top}};
+        for (int k = 0; k < 4; ++k) {
+            thinLine(corners[k], corners[k + 1], dash);
+        }
+    } else {
+        fill(outer.left, outer.top, outerWidth, w, pen_.color, true);
+        fill(outer.left, inner.bottom, outerWidth, w, pen_.color, true);
+        fill(outer.left, inner.top, w, inner.bottom - inner.top, pen_.color, true);
+        fill(inner.right, inner.top, w, inner.bottom - inner.top, pen_.color, true);
+    }
+    if (!brush_.hollow) {
+        fill(inner.left, inner.top, inner.right - inner.left, inner.bottom - inner.top, brush_.color,
+             true);
+    }
+}
+
+void QtImageSurface::ellipse(int left, int top, int right, int bottom)
+{
+    normalise(left, top, right, bottom);
+    if (right <= left || bottom <= top) {
+        return;
+    }
+    if (pen_.style == PenStyle::None) {
+        if (!brush_.hollow) {
+            const std::vector<RowSpan> rows = ellipseRows(right - left - 1, bottom - top - 1);
+            for (size_t y = 0; y < rows.size(); ++y) {
+                fill(left + rows[y].begin, top + static_cast<int>(y), rows[y].end - rows[y].begin, 1,
+                     brush_.color, true);
+            }
+        }
+        return;
+    }
+    // One row at a time: the outline ends with the pen, the inside with the
+    // brush, one box each, so every pixel is drawn once.
+    const int w = outlineWidth(pen_);
+    const PixelBox outer = outlineBounds({left, top, right, bottom}, w);
+    const std::vector<RowSpan> rows = ellipseRows(outer.right - outer.left, outer.bottom - outer.top);
+    const std::vector<RowSpan> inside = erodeRows(rows, w);
+    for (size_t k = 0; k < rows.size(); ++k) {
+        const int y = outer.top + static_cast<int>(k);
+        const RowSpan row = rows[k];
+        const RowSpan in = inside[k];
+        if (in.empty()) {
+            fill(outer.left + row.begin, y, row.end - row.begin, 1, pen_.color, true);
+            continue;
+        }
+        fill(outer.left + row.begin, y, in.begin - row.begin, 1, pen_.color, true);
+        fill(outer.left + in.end, y, row.end - in.end, 1, pen_.color, true);
+        if (!brush_.hollow) {
+            fill(outer.left + in.begin, y, in.end - in.begin, 1, brush_.color, true);
+        }
+    }
+}
+
+void QtImageSurface::fillRect(int left, int top, int right, int bottom, Color color)
+{
+    normalise(left, top, right, bottom);
+    fill(left, top, right - left, bottom - top, color, false);
+}
+
+void QtImageSurface::setPixel(int x, int y, Color color)
+{
+    fill(x, y, 1, 1, color, false);
+}
+
+void QtImageSurface::closeFigure()
+{
+    if (path_.recording()) {
+        position_ = path_.closeFigure(position_);
+    }
+}
+
+void QtImageSurface::strokePath()
+{
+    path_.end();
+    const std::vector<PathFigure> figures = path_.take();
+    if (pen_.style == PenStyle::None || figures.empty()) {
+        return;
+    }
+    if (thinPlain()) {
+        // Each line leaves out its end pixel, which the next line starts
+        // with; a closed figure's last line ends on its first pixel.
+        for (const PathFigure& figure : figures) {
+            DashCursor dash(dashPattern(pen_.style));
+            for (size_t k = 1; k < figure.points.size(); ++k) {
+                thinLine(figure.points[k - 1], figure.points[k], dash);
+            }
+            if (figure.closed) {
+                thinLine(figure.points.back(), figure.points.front(), dash);
+            }
+        }
+        return;
+    }
+    QPainterPath path;
+    for (const PathFigure& figure : figures) {
+        path.moveTo(centreOf(figure.points.front()));
+        for (size_t k = 1; k < figure.points.size(); ++k) {
+            path.lineTo(centreOf(figure.points[k]));
+        }
+        if (figure.closed) {
+            path.closeSubpath();
+        }
+    }
+    useInvert(invert_);
+    painter_.strokePath(path, widePen());
+}
+
+void QtImageSurface::setClipRect(int left, int top, int right, int bottom)
+{
+    normalise(left, top, right, bottom);
+    clip_ = PixelBox{left, top, right, bottom};
+    painter_.setClipRect(QRect(left, top, right - left, bottom - top));
+}
+
+void QtImageSurface::removeClip()
+{
+    clip_.reset();
+    painter_.setClipping(false);
+}
+
+void QtImageSurface::setTextAlign(TextHAlign horizontal, TextVAlign vertical)
+{
+    hAlign_ = horizontal;
+    vAlign_ = vertical;
+}
+
+void QtImageSurface::textOut(int x, int y, std::string_view text)
+{
+    if (text.empty()) {
+        return;
+    }
+    const PlacedText placed = placeText(x, y, font_.vertical, hAlign_, vAlign_,
+                                        measurer_.textExtent(font_, text),
+                                        measurer_.fontMetrics(font_));
+    paintText(painter_, measurer_.qtFont(font_), placed, textColor_,
+              opaqueText_ ? std::optional<Color>(textBackground_) : std::nullopt, toQString(text));
+}
+
+TextSize QtImageSurface::textExtent(std::string_view text)
+{
+    return measurer_.textExtent(font_, text);
+}
+
+FontMetrics QtImageSurface::fontMetrics()
+{
+    return measurer_.fontMetrics(font_);
+}
+
+}  // namespace kvx

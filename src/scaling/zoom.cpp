@@ -1,0 +1,112 @@
+#include "scaling/zoom.h"
+
+#include <cmath>
+
+#include "scaling/auto_range.h"
+#include "settings/keywords.h"
+
+namespace kvx {
+namespace {
+
+bool equalTicks(const Plot& plot)
+{
+    return plot.aspectRatio() == AXES_EQUAL;
+}
+
+// Runs a zoom that does not remember "Last" and follows it with the ticks
+// of the new range; true when anything of the current range changed.
+template <typename Zoom>
+bool zoomWithTicks(Plot& plot, Zoom zoom)
+{
+    const RangeSet before = plot.axes().currentRange();
+    zoom(plot.axes());
+    plot.axes().autoTicks(equalTicks(plot));
+    return plot.axes().currentRange() != before;
+}
+
+}  // namespace
+
+double keptRatioY(const Plot& plot, double xa, double xb, double ya, double yb)
+{
+    const double h = std::fabs(xb - xa) / plot.axes().rangeRatio();
+    return yb > ya ? ya + h : ya - h;
+}
+
+bool zoomToBand(Plot& plot, double xa, double xb, double ya, double yb)
+{
+    AxesSystem& axes = plot.axes();
+    const RangeSet& r = axes.currentRange();
+    switch (plot.zoomMode()) {
+    case ZOOM_XY:
+        return axes.setRange(xa, xb, ya, yb, true);
+    case ZOOM_X:
+        return axes.setRange(xa, xb, r.yMin, r.yMax, true);
+    case ZOOM_Y:
+        return axes.setRange(r.xMin, r.xMax, ya, yb, true);
+    case ZOOM_XARY:
+        // The automatic y range does not remember in this mode, so "Last"
+        // goes back to the range before the band, not to the one between.
+        if (!axes.setRange(xa, xb, r.yMin, r.yMax, true)) {
+            return false;
+        }
+        autoRangeY(plot);
+        return true;
+    case ZOOM_YARX:
+        if (!axes.setRange(r.xMin, r.xMax, ya, yb, true)) {
+            return false;
+        }
+        autoRangeX(plot);
+        return true;
+    case ZOOM_XKR:
+        return axes.setRange(xa, xb, ya, keptRatioY(plot, xa, xb, ya, yb), true);
+    default:
+        return false;
+    }
+}
+
+bool zoomToDeviceBand(Plot& plot, DevicePoint anchor, DevicePoint current)
+{
+    if (current == anchor) {
+        return false;
+    }
+    const DoublePoint a = deviceToWorld(plot, anchor.x, anchor.y);
+    const DoublePoint b = deviceToWorld(plot, current.x, current.y);
+    // New ticks after a refused band would overwrite the ticks of "Last".
+    if (!zoomToBand(plot, a.x, b.x, a.y, b.y)) {
+        return false;
+    }
+    plot.axes().autoTicks(equalTicks(plot));
+    return true;
+}
+
+bool zoomIn(Plot& plot)
+{
+    const double f = 1.0 / plot.settings().zoomFactor;
+    return zoomWithTicks(plot, [f](AxesSystem& axes) { axes.zoomAboutCentre(f); });
+}
+
+bool zoomOut(Plot& plot)
+{
+    const double f = plot.settings().zoomFactor;
+    return zoomWithTicks(plot, [f](AxesSystem& axes) { axes.zoomAboutCentre(f); });
+}
+
+bool zoomByWheel(Plot& plot, int16_t delta, bool aboutPointer, DevicePoint pointer)
+{
+    const double zoomFactor = plot.settings().zoomFactor;
+    const double f = delta < 0 ? zoomFactor : 1.0 / zoomFactor;
+    if (!aboutPointer) {
+        return zoomWithTicks(plot, [f](AxesSystem& axes) { axes.zoomAboutCentre(f); });
+    }
+    const DoublePoint centre = deviceToWorld(plot, pointer.x, pointer.y);
+    return zoomWithTicks(plot, [f, centre](AxesSystem& axes) { axes.zoomAbout(f, centre.x, centre.y); });
+}
+
+void toggleAxesEqual(Plot& plot)
+{
+    const bool equal = plot.aspectRatio() != AXES_EQUAL;
+    plot.setAspectRatio(equal ? AXES_EQUAL : AXES_SCALED);
+    plot.axes().autoTicks(equal);
+}
+
+}  // namespace kvx

@@ -1,0 +1,74 @@
+#include "window/file_commands.h"
+
+#include "app/compare_no_case.h"
+#include "files/data_file_reader.h"
+#include "scaling/auto_range.h"
+#include "window/plot_window_parts.h"
+
+namespace kvx {
+
+PathParts splitPath(std::string_view path)
+{
+    PathParts parts;
+    const std::size_t slash = path.rfind('/');
+    parts.name = slash == std::string_view::npos ? 0 : slash + 1;
+    const std::size_t dot = path.rfind('.');
+    if (dot != std::string_view::npos && dot >= parts.name && dot + 1 < path.size()) {
+        parts.extension = dot + 1;
+    } else {
+        parts.extension = std::string::npos;
+    }
+    return parts;
+}
+
+std::string basePath(std::string_view path)
+{
+    const PathParts parts = splitPath(path);
+    if (parts.hasExtension()) {
+        return std::string(path.substr(0, parts.extension));
+    }
+    return std::string(path) + ".";
+}
+
+bool openByPath(Plot& plot, const std::string& path, int16_t mode)
+{
+    const PathParts parts = splitPath(path);
+    int16_t kind = FILE_DATA;
+    if (parts.hasExtension()) {
+        const std::string_view extension = std::string_view(path).substr(parts.extension);
+        if (compareNoCase(extension, "plt") == 0) {
+            kind = FILE_PLOT;
+        } else if (compareNoCase(extension, "ses") == 0) {
+            kind = FILE_SESSION;
+        }
+    }
+    return openFile(plot, path, static_cast<int16_t>(mode + kind));
+}
+
+bool openFile(Plot& plot, const std::string& path, int16_t code, bool /*fromAddSession*/)
+{
+    const bool open = (code & FILE_OPEN) != 0;
+    const bool add = (code & FILE_ADD) != 0;
+    if (!(code & FILE_DATA) || (!open && !add)) {
+        refreshMenu(plot);
+        return true;
+    }
+    if (open) {
+        plot.removeAllGraphs();
+    } else if (plot.numGraphs() == 1 && plot.graph(1).numPoints() == 0) {
+        plot.removeAllGraphs();
+    }
+    plot.files().readMode = plot.readMode();
+    const auto start = static_cast<int32_t>(plot.numGraphs() + 1);
+    if (!readData(plot, path, start)) {
+        return false;
+    }
+    autoRangeXY(plot);
+    plot.axes().autoTicks(false);
+    plot.redraw();
+    plot.bringToFront();
+    refreshMenu(plot);
+    return true;
+}
+
+}  // namespace kvx

@@ -1,0 +1,45 @@
+#pragma once
+// The command side of the file handling: the kind of a file from its
+// extension, the open dispatcher that reads data, plot and session files
+// into a plot window, and the names under which files are written.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/plot.h"
+
+namespace kvx {
+
+// File-command codes: one action bit and one kind bit.
+constexpr int16_t FILE_ADD = 2;
+constexpr int16_t FILE_OPEN = 4;
+constexpr int16_t FILE_SAVE = 8;
+constexpr int16_t FILE_DATA = 16;
+constexpr int16_t FILE_PLOT = 32;
+constexpr int16_t FILE_SESSION = 64;
+
+// Where the name and the extension of a path start. The extension is the
+// text after the last "." of the file name (a dot in a folder name is not
+// one); none when there is no dot or the dot ends the path.
+struct PathParts {
+    std::size_t name = 0;       // after the last "/"
+    std::size_t extension = 0;  // after the dot; std::string::npos when none
+
+    bool hasExtension() const { return extension != std::string::npos; }
+};
+
+PathParts splitPath(std::string_view path);
+// Everything before the extension's dot, followed by "."; without an
+// extension the whole path followed by ".".
+std::string basePath(std::string_view path);
+
+// Opens `path` as a data, plot or session file (by its extension, "plt" and
+// "ses" in any case) with `mode` FILE_OPEN or FILE_ADD.
+bool openByPath(Plot& plot, const std::string& path, int16_t mode);
+
+// The open dispatcher: `code` is a kind bit plus FILE_OPEN or FILE_ADD.
+// False when a reader failed.
+bool openFile(Plot& plot, const std::string& path, int16_t code, bool fromAddSession = false);
+
+}  // namespace kvx

@@ -1,0 +1,110 @@
+#include <memory>
+
+#include "app/run_state.h"
+#include "app/session_list.h"
+#include "app/window_keeper.h"
+#include "app/errors.h"
+#include "model/plot.h"
+#include "platform/desktop.h"
+#include "platform/window_messages.h"
+#include "settings/keywords.h"
+#include "window/kvx_menu.h"
+#include "window/plot_window_parts.h"
+
+namespace kvx {
+
+void Plot::createWindow()
+{
+    if (created()) {
+        return;
+    }
+    axes_.autoTicksIfUnset();
+    axes_.keepAsLast();
+    axes_.keepAsOriginal();
+    axes_.store();
+    if (!positionSet()) {
+        cascadePosition();
+        becomeCascadeOrigin();
+    }
+    const bool apparatus = settings_.userInterface == SHOW;
+    WindowOptions options;
+    options.statusLine = apparatus;
+    options.menu = apparatus ? &kvxMenu().menus : nullptr;
+    std::unique_ptr<NativeWindow> window =
+        Desktop::current().createWindow(*this, WindowRect{xWinPos(), yWinPos(), xWinSize(), yWinSize()}, options);
+    if (!window) {
+        terminateProcess();
+    }
+    adoptWindow(std::move(window));
+    show(ShowState::Normal);
+    setColorScheme(settings_.colorScheme);
+    setColorPalette(settings_.colorPalette, 16);
+    nativeWindow()->surface().setTextBackgroundOpaque(false);
+    setCreated(true);
+    setTitle(windowTitle());
+    readClientSize();
+    layoutStatusLine(*this);
+    refreshMenu(*this);
+}
+
+Plot& Plot::newPlot()
+{
+    auto plot = std::make_unique<Plot>("Kurvex");
+    becomeCascadeOrigin();
+    plot->cascadePosition();
+    Plot& created = static_cast<Plot&>(keepWindow(std::move(plot)));
+    created.createWindow();
+    return created;
+}
+
+Plot& Plot::clonePlot()
+{
+    auto plot = std::make_unique<Plot>(*this);
+    becomeCascadeOrigin();
+    plot->cascadePosition();
+    Plot& created = static_cast<Plot&>(keepWindow(std::move(plot)));
+    created.createWindow();
+    return created;
+}
+
+void Plot::closeOthers()
+{
+    SessionList& list = sessionList();
+    while (list.count() > 1) {
+        const int16_t other = list.numberAt(0) == plotNumber() ? list.numberAt(1) : list.numberAt(0);
+        BaseWindow* window = list.windowOf(other);
+        const int16_t before = list.count();
+        window->handleMessage(MSG_CLOSE, 0, 0);
+        if (list.count() == before) {
+            // A window that does not leave on close would loop for ever.
+            list.remove(other);
+        }
+    }
+}
+
+void Plot::exitSession()
+{
+    if (sessionList().count() != 1) {
+        MessageBoxRequest box;
+        box.text = "Really want to close the Session windows ?";
+        box.caption = "Kurvex";
+        box.icon = BoxIcon::Question;
+        box.buttons = BoxButtons::YesNo;
+        if (Desktop::current().showMessageBox(box) != BoxResult::Yes) {
+            return;
+        }
+    }
+    setRunState(RUN_QUIT);
+    sessionList().clear();
+    Desktop::current().postQuit(0);
+}
+
+void Plot::destroyWindow()
+{
+    if (!created()) {
+        return;
+    }
+    handleMessage(MSG_DESTROY, 0, 0);
+}
+
+}  // namespace kvx

@@ -1,0 +1,96 @@
+// Feeds arbitrary bytes to the data-file reader in each of the five read
+// modes, checks what the plot then holds, writes it and reads it back: the
+// graphs with points must come back bit for bit. Warning boxes are recorded,
+// never shown.
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+#include "files/data_file_reader.h"
+#include "files/data_file_writer.h"
+#include "model/plot.h"
+#include "settings/keywords.h"
+#include "support/recording_desktop.h"
+
+namespace {
+
+void require(bool condition)
+{
+    if (!condition) {
+        std::abort();
+    }
+}
+
+void checkGraphs(const kvx::Plot& plot)
+{
+    require(plot.numGraphs() >= 0 && plot.numGraphs() <= kvx::Plot::maxGraphs);
+    require(plot.settings().busy == 0);
+    for (int16_t k = 1; k <= plot.numGraphs(); ++k) {
+        const kvx::Graph& g = plot.graph(k);
+        require(g.numPoints() < g.capacity());
+        for (int32_t i = 0; i < g.numPoints(); ++i) {
+            require(g.attData()[i] <= kvx::ATT_ISOLATED);
+        }
+    }
+}
+
+bool sameGraph(const kvx::Graph& a, const kvx::Graph& b)
+{
+    const auto n = static_cast<std::size_t>(a.numPoints());
+    return a.numPoints() == b.numPoints() &&
+           std::memcmp(a.xData(), b.xData(), n * sizeof(double)) == 0 &&
+           std::memcmp(a.yData(), b.yData(), n * sizeof(double)) == 0 &&
+           std::memcmp(a.attData(), b.attData(), n) == 0;
+}
+
+// Graphs without points have no block of their own in a data file; the
+// others must come back in order.
+void checkRoundTrip(kvx::Plot& plot, const std::string& path)
+{
+    require(kvx::writeData(plot, path));
+    kvx::Plot back("Back");
+    back.files().readMode = plot.files().readMode;
+    require(kvx::readData(back, path, 1));
+    int16_t j = 1;
+    for (int16_t k = 1; k <= plot.numGraphs(); ++k) {
+        const kvx::Graph& g = plot.graph(k);
+        if (g.numPoints() == 0) {
+            continue;
+        }
+        require(j <= back.numGraphs() && sameGraph(g, back.graph(j)));
+        ++j;
+    }
+    require(j == back.numGraphs() + 1);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    static kvx::test::RecordingDesktop desktop;
+    static const bool installed = (kvx::Desktop::install(&desktop), true);
+    static const std::string path = (std::filesystem::temp_directory_path() /
+                                     ("kurvex-fuzz-" + std::to_string(getpid()) + ".dat"))
+                                        .string();
+    (void)installed;
+
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    for (const int16_t mode : {kvx::XYY, kvx::XYXY, kvx::XYAXYA, kvx::XYAYA, kvx::YY}) {
+        kvx::Plot plot("Fuzz");
+        plot.files().readMode = mode;
+        kvx::readDataText(plot, text, "fuzz.dat", 1);
+        checkGraphs(plot);
+        desktop.boxes.clear();
+        if (plot.numGraphs() > 0) {
+            checkRoundTrip(plot, path);
+            // The writer's own files never warn.
+            require(desktop.boxes.empty());
+        }
+    }
+    return 0;
+}
