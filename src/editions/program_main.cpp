@@ -3,19 +3,53 @@
 #include <cstdio>
 #include <string>
 
+#include "app/run_state.h"
+#include "app/window_keeper.h"
 #include "editions/application.h"
+#include "editions/batch_export.h"
+#include "editions/plot_handle.h"
 #include "editions/program_options.h"
+#include "platform/desktop.h"
 #include "platform/qt/qt_application.h"
 
 namespace kvx {
+
+namespace {
+
+int runBatch(const ProgramOptions& options, const std::string& name)
+{
+    PlotHandle handle("Kurvex");
+    openCommandLineFiles(handle.plot(), options.files);
+    const ExportResult result = exportPlot(handle.plot(), options.exportPath, options.width, options.height);
+    if (!result.ok) {
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), result.error.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int runWindows(const ProgramOptions& options)
+{
+    int code = 0;
+    {
+        PlotHandle handle("Kurvex");
+        handle.plot().createWindow();
+        openCommandLineFiles(handle.plot(), options.files);
+        code = Desktop::current().runMessageLoop();
+        // Windows opened later go before the toolkit does.
+        releaseAllWindows();
+    }
+    return code;
+}
+
+}  // namespace
 
 int runProgram(std::string_view program, int argc, char** argv)
 {
     const ProgramOptions options = parseProgramOptions(argc, argv);
     const std::string name(program);
     if (!options.error.empty()) {
-        std::fprintf(stderr, "%s: %s\n%s", name.c_str(), options.error.c_str(),
-                     usageText(program).c_str());
+        std::fprintf(stderr, "%s: %s\n%s", name.c_str(), options.error.c_str(), usageText(program).c_str());
         return 2;
     }
     if (options.help) {
@@ -23,16 +57,13 @@ int runProgram(std::string_view program, int argc, char** argv)
         return 0;
     }
     if (options.version) {
-        std::printf("%s %.*s\n", name.c_str(), static_cast<int>(kurvexVersion.size()),
-                    kurvexVersion.data());
+        std::printf("%s %.*s\n", name.c_str(), static_cast<int>(kurvexVersion.size()), kurvexVersion.data());
         return 0;
     }
-    QtApplication application(argc, argv, false);
+    const bool batch = !options.exportPath.empty();
+    QtApplication application(argc, argv, batch);
     initApplication();
-    // The plot windows and the message loop join here once the window
-    // subsystem exists; until then a program starts, prepares its defaults
-    // and ends.
-    return 0;
+    return batch ? runBatch(options, name) : runWindows(options);
 }
 
 }  // namespace kvx

@@ -2,6 +2,37 @@
 
 namespace kvx {
 
+namespace {
+
+// "800x600": both from 1 to 16000 pixels.
+bool parseSize(std::string_view text, int& width, int& height)
+{
+    const auto x = text.find('x');
+    if (x == std::string_view::npos) {
+        return false;
+    }
+    auto number = [](std::string_view digits, int& out) {
+        if (digits.empty() || digits.size() > 5) return false;
+        int v = 0;
+        for (char c : digits) {
+            if (c < '0' || c > '9') return false;
+            v = v * 10 + (c - '0');
+        }
+        if (v < 1 || v > 16000) return false;
+        out = v;
+        return true;
+    };
+    int w = 0, h = 0;
+    if (!number(text.substr(0, x), w) || !number(text.substr(x + 1), h)) {
+        return false;
+    }
+    width = w;
+    height = h;
+    return true;
+}
+
+}  // namespace
+
 ProgramOptions parseProgramOptions(int argc, const char* const* argv)
 {
     ProgramOptions options;
@@ -16,6 +47,17 @@ ProgramOptions parseProgramOptions(int argc, const char* const* argv)
             options.help = true;
         } else if (arg == "--version") {
             options.version = true;
+        } else if (arg == "--export" || arg == "--size") {
+            if (i + 1 >= argc) {
+                if (options.error.empty()) options.error = std::string(arg) + " needs a value";
+                continue;
+            }
+            const std::string_view value = argv[++i];
+            if (arg == "--export") {
+                options.exportPath.assign(value);
+            } else if (!parseSize(value, options.width, options.height) && options.error.empty()) {
+                options.error = "--size takes WIDTHxHEIGHT, such as 800x600, not " + std::string(value);
+            }
         } else if (options.error.empty()) {
             options.error = "unknown option " + std::string(arg);
         }
@@ -30,6 +72,9 @@ std::string usageText(std::string_view program)
     text += " [FILES...]\n"
             "  FILES        data (.dat .txt .csv .asc), plot (.plt) or session (.ses) files;\n"
             "               the first is opened, the others are added\n"
+            "  --export OUT write the first window to OUT instead of showing it:\n"
+            "               .png .svg .pdf the picture, .dat its data\n"
+            "  --size WxH   the picture's size in pixels (with --export)\n"
             "  --help       this text\n"
             "  --version    the version\n";
     return text;

@@ -10,6 +10,9 @@ namespace kvx {
 struct ProgramOptions {
     bool help = false;
     bool version = false;
+    std::string exportPath;  // batch mode: write the first window here
+    int width = 0;           // --size WxH; 0: the window's default size
+    int height = 0;
     std::vector<std::string> files;  // everything that is not an option
     std::string error;               // set when an option is wrong
 };

@@ -7,7 +7,8 @@ namespace kvx {
 
 class NativeWindow;
 
-enum class BoxIcon { Exclamation, Information, Question };
+// Program: the program's own icon "Kvx", as the About box shows it.
+enum class BoxIcon { Exclamation, Information, Question, Program };
 enum class BoxButtons { Ok, YesNo };
 
 // The answers keep the platform's classic numbers so that callers comparing

@@ -107,7 +107,7 @@ void rasterizeLine(int x0, int y0, int x1, int y1, const PixelBox& limit, DashCu
         dash.advance(n);
         return;
     }
-
+    dash.advance(first);
 
     auto emitRun = [&](int64_t from, int64_t to, int64_t minor) {
         const int64_t a = step > 0 ? majorStart + from : majorStart - to + 1;

@@ -98,7 +98,9 @@ public:
     virtual void strokePath() = 0;
 
     // Invert mode inverts the pixels drawn instead of painting them, so that
-    // drawing the same thing twice restores the picture.
+    // drawing the same thing twice restores the picture. It applies to lines,
+    // rectangles, ellipses and paths; fillRect, setPixel and text paint
+    // plainly. Files cannot invert: there such drawing is left out.
     virtual void setInvertMode(bool invert) = 0;
     virtual void setClipRect(int left, int top, int right, int bottom) = 0;
     virtual void removeClip() = 0;
@@ -123,7 +125,8 @@ public:
     virtual TextSize textExtent(const Font& font, std::string_view text) = 0;
     virtual FontMetrics fontMetrics(const Font& font) = 0;
     // The advance of each character of `text` (UTF-8, one entry per code
-    // point), for writers that place every glyph themselves.
+    // point, each invalid byte counting as one U+FFFD as in utf8_text.h),
+    // for writers that place every glyph themselves.
     virtual std::vector<int> characterAdvances(const Font& font, std::string_view text) = 0;
 };
 

@@ -35,8 +35,9 @@ TickRange tickRange(double min, double max, double step)
     if (!(step > 0) || !std::isfinite(step)) {
         return {};
     }
-    const double first = std::ceil(min / step);
-    const double last = std::floor(max / step);
+    // "+ 0.0" turns a -0 from ceil(-0.1) into 0, which labels as "0", not "-0".
+    const double first = std::ceil(min / step) + 0.0;
+    const double last = std::floor(max / step) + 0.0;
     if (!std::isfinite(first) || !std::isfinite(last) || last - first > maxTicks) {
         return {};
     }

@@ -1,11 +1,28 @@
 #include "window/menu_state.h"
 
+#include <array>
+
 #include "window/commands.h"
 #include "window/menu_choices.h"
 
 namespace kvx {
 
 namespace {
+
+// Items whose actions are not built yet: the file dialogs, the figure output,
+// printing and the dialogs. They stay in the menu, greyed; an item leaves
+// this list when its action arrives.
+constexpr std::array<Command, 26> notYetAvailable{
+    CMD_DATA_FILE_ADD, CMD_PLOT_FILE_ADD, CMD_SESSION_FILE_ADD,
+    CMD_DATA_FILE_OPEN, CMD_PLOT_FILE_OPEN, CMD_SESSION_FILE_OPEN,
+    CMD_DATA_FILE_SAVE, CMD_PLOT_FILE_SAVE, CMD_SESSION_FILE_SAVE,
+    CMD_SAVE_FIGURE_BLACK_WHITE, CMD_SAVE_FIGURE_COLORED, CMD_SAVE_FIGURE_FULL_SCREEN,
+    CMD_PRINT_BLACK_WHITE, CMD_PRINT_COLORED,
+    CMD_SESSION_PRINT_BLACK_WHITE, CMD_SESSION_PRINT_COLORED,
+    CMD_COPY_BLACK_WHITE, CMD_COPY_COLORED, CMD_COPY_FULL_SCREEN,
+    CMD_COLOR_SET, CMD_EDIT_GRAPHS, CMD_HANDLE_GRAPHS, CMD_RANGE_SET, CMD_EDIT_LABLES,
+    CMD_STATISTICS, CMD_DISTRIBUTION,
+};
 
 // Clears every mark of the group before setting one, so a mark left by an
 // earlier state never survives.
@@ -49,6 +66,9 @@ void updateMenuState(const Plot& plot, NativeWindow& window)
     setGroup(window, readModeGroup, plot.readMode());
     setGroup(window, zoomModeGroup, plot.zoomMode());
     window.setMenuItemState(CMD_NEW, plot.settings().newAllowed ? ItemState::Enabled : ItemState::Grayed);
+    for (const Command item : notYetAvailable) {
+        window.setMenuItemState(item, ItemState::Grayed);
+    }
 }
 
 }  // namespace kvx

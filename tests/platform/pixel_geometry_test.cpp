@@ -60,31 +60,6 @@ TEST(RasterizeLine, TheLimitSkipsStepsWithoutChangingThePixelsOrTheDashes)
     EXPECT_EQ(picture(50, 3, 90, 5, window, PenStyle::Solid), std::vector<std::string>(12, std::string(40, '.')));
 }
 
-TEST(EllipseRows, EveryShapeIsSymmetricConvexAndTouchesItsBox)
-{
-    for (int w = 1; w < 60; ++w) {
-        for (int h = 1; h < 50; ++h) {
-            const std::vector<RowSpan> rows = ellipseRows(w, h);
-            ASSERT_EQ(static_cast<int>(rows.size()), h);
-            int widest = 0;
-            for (int y = 0; y < h; ++y) {
-                const RowSpan r = rows[y];
-                ASSERT_FALSE(r.empty()) << w << "x" << h;
-                ASSERT_GE(r.begin, 0);
-                ASSERT_LE(r.end, w);
-                ASSERT_EQ(r.begin, w - r.end) << w << "x" << h << " row " << y;  // left-right
-                ASSERT_EQ(r, rows[h - 1 - y]) << w << "x" << h;                  // top-bottom
-                if (y <= (h - 1) / 2) {
-                    ASSERT_GE(r.end - r.begin, widest) << w << "x" << h;  // widening to the middle
-                    widest = r.end - r.begin;
-                }
-            }
-            ASSERT_EQ(widest, w) << w << "x" << h;
-        }
-    }
-    EXPECT_TRUE(ellipseRows(0, 5).empty());
-}
-
 TEST(EllipseRows, ErosionTakesAwayTheOutline)
 {
     // A 5 x 5 disc: the outline of width 1 leaves the inner 3 x 3.
@@ -97,22 +72,6 @@ TEST(EllipseRows, ErosionTakesAwayTheOutline)
     EXPECT_TRUE(inside[4].empty());
     EXPECT_TRUE(erodeRows(rows, 3)[2].empty());
     EXPECT_EQ(erodeRows(rows, 0), rows);
-}
-
-TEST(OutlineBounds, WideOutlinesGrowAroundTheBox)
-{
-    const PixelBox box{10, 20, 30, 40};
-    const PixelBox one = outlineBounds(box, 1);
-    EXPECT_EQ(one.left, 10);
-    EXPECT_EQ(one.bottom, 40);
-    const PixelBox three = outlineBounds(box, 3);
-    EXPECT_EQ(three.left, 9);
-    EXPECT_EQ(three.top, 19);
-    EXPECT_EQ(three.right, 31);
-    EXPECT_EQ(three.bottom, 41);
-    EXPECT_EQ(outlineWidth({PenStyle::Dash, 5, 0}), 1);
-    EXPECT_EQ(outlineWidth({PenStyle::Solid, 5, 0}), 5);
-    EXPECT_EQ(outlineWidth({PenStyle::Solid, 0, 0}), 1);
 }
 
 }  // namespace

@@ -84,6 +84,16 @@ TEST_F(PlotPainterTest, LaysOutTheRectangleAndLabelsEveryTick)
     EXPECT_EQ(fills[1], "fillRect 85 40 606 446 #000000");
 }
 
+TEST_F(PlotPainterTest, ZeroIsNeverLabelledNegative)
+{
+    plot.axes().setRange(-0.5, 20.5, -0.4, 5, false);
+    plot.axes().setTicks(5, 1, 2.5, 0.5);
+    paint();
+    const Texts t = texts();
+    EXPECT_EQ(t[0], "0");
+    EXPECT_EQ(std::find(t.begin(), t.end(), "-0"), t.end());
+}
+
 TEST_F(PlotPainterTest, TicksAtTheRangeEndsGetLabelsButNoMarks)
 {
     // x ticks at 0, 2, ..., 10: the marks of 0 and 10 would lie on the frame.

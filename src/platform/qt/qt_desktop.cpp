@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QMessageBox>
+#include <QPixmap>
 
 #include "platform/console_desktop.h"
 #include "platform/qt/qt_plot_window.h"
@@ -20,6 +21,7 @@ QMessageBox::Icon toQtIcon(BoxIcon icon)
     switch (icon) {
     case BoxIcon::Information: return QMessageBox::Information;
     case BoxIcon::Question: return QMessageBox::Question;
+    case BoxIcon::Program: return QMessageBox::NoIcon;  // a picture of its own, below
     case BoxIcon::Exclamation: break;
     }
     return QMessageBox::Warning;
@@ -39,6 +41,9 @@ BoxResult QtDesktop::showMessageBox(const MessageBoxRequest& box)
     qbox.setWindowTitle(QString::fromUtf8(box.caption));
     qbox.setText(QString::fromUtf8(box.text));
     qbox.setIcon(toQtIcon(box.icon));
+    if (box.icon == BoxIcon::Program) {
+        qbox.setIconPixmap(QPixmap(QStringLiteral(":/kvx/images/kvx_48.png")));
+    }
     qbox.setTextFormat(Qt::PlainText);
     if (box.buttons == BoxButtons::YesNo) {
         qbox.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_picture_files.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -49,7 +50,7 @@ private:
 class PdfFile final : public PictureFile {
 public:
     PdfFile(const std::string& path, int width, int height, std::string_view title)
-        : writer_(toQPath(path))
+        : path_(toQPath(path)), writer_(path_)
     {
         width = std::max(1, width);
         height = std::max(1, height);
@@ -70,7 +71,17 @@ public:
             painter_, DeviceSize{width, height, width / pixelsPerMm, height / pixelsPerMm});
     }
 
-    ~PdfFile() override { finish(); }
+    // The writer writes whatever it has when its painter ends; a picture
+    // that was never finished leaves no file behind.
+    ~PdfFile() override
+    {
+        if (!finished_) {
+            painter_.end();
+            if (!failed_) {
+                QFile::remove(path_);
+            }
+        }
+    }
 
     Surface& surface() override { return *surface_; }
 
@@ -86,6 +97,7 @@ public:
     }
 
 private:
+    QString path_;
     QPdfWriter writer_;
     QImage spare_;
     QPainter painter_;

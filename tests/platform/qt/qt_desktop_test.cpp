@@ -17,6 +17,7 @@ struct SeenBox {
     QMessageBox::StandardButtons buttons;
     bool onTop = false;
     Qt::WindowModality modality = Qt::NonModal;
+    QSize iconSize;
 };
 
 // Waits for the modal box, notes what it shows and presses `press`.
@@ -34,6 +35,7 @@ void answerNextBox(SeenBox& seen, QMessageBox::StandardButton press)
         seen.buttons = box->standardButtons();
         seen.onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         seen.modality = box->windowModality();
+        seen.iconSize = box->iconPixmap().size();
         box->button(press)->click();
     });
 }
@@ -81,6 +83,20 @@ TEST(QtDesktop, SystemModalWarningStaysOnTop)
     answerNextBox(seen, QMessageBox::Ok);
     desktop.showMessageBox(request);
     EXPECT_EQ(seen.icon, QMessageBox::Information);
+}
+
+TEST(QtDesktop, ProgramIconShowsTheKvxImage)
+{
+    QtDesktop desktop(false);
+    MessageBoxRequest request;
+    request.text = "2D data plotting environment, version 1.0";
+    request.caption = "About Kurvex";
+    request.icon = BoxIcon::Program;
+    SeenBox seen;
+    answerNextBox(seen, QMessageBox::Ok);
+    EXPECT_EQ(desktop.showMessageBox(request), BoxResult::Ok);
+    EXPECT_EQ(seen.title, "About Kurvex");
+    EXPECT_EQ(seen.iconSize, QSize(48, 48));
 }
 
 TEST(QtDesktop, BatchModePrintsTheBoxAndAnswersOk)

@@ -191,6 +191,19 @@ TEST(QtPictureFiles, UnwritablePathsMakeFinishFail)
     }
 }
 
+TEST(QtPictureFiles, OnlyFinishedPicturesLeaveAFile)
+{
+    TempDir dir;
+    for (PictureFormat format : {PictureFormat::Png, PictureFormat::Pdf, PictureFormat::Svg}) {
+        const std::string path = dir.file("abandoned");
+        {
+            auto file = createPictureFile(format, path, 50, 40);
+            file->surface().fillRect(0, 0, 10, 10, rgb(0, 0, 0));
+        }
+        EXPECT_FALSE(test::fileExists(path));
+    }
+}
+
 TEST(QtPictureFiles, TheMeasurerForWritersMeasuresLikeTheRasterSurface)
 {
     QtImageSurface surface(10, 10);

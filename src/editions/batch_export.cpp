@@ -1,0 +1,75 @@
+#include "editions/batch_export.h"
+
+#include <cctype>
+
+#include "files/data_file_writer.h"
+#include "platform/qt/qt_picture_files.h"
+#include "render/plot_painter.h"
+#include "window/file_commands.h"
+
+namespace kvx {
+
+namespace {
+
+std::string lowerExtension(const std::string& path)
+{
+    const PathParts parts = splitPath(path);
+    if (!parts.hasExtension()) {
+        return {};
+    }
+    std::string extension = path.substr(parts.extension);
+    for (char& c : extension) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return extension;
+}
+
+ExportResult failure(std::string message)
+{
+    return ExportResult{false, std::move(message)};
+}
+
+}  // namespace
+
+void openCommandLineFiles(Plot& plot, const std::vector<std::string>& files)
+{
+    bool first = true;
+    for (const std::string& file : files) {
+        openByPath(plot, file, first ? FILE_OPEN : FILE_ADD);
+        first = false;
+    }
+}
+
+ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height)
+{
+    const std::string extension = lowerExtension(path);
+    if (extension == "dat") {
+        if (!writeData(plot, path)) {
+            return failure("cannot write " + path);
+        }
+        return {true, {}};
+    }
+    PictureFormat format = PictureFormat::Png;
+    if (extension == "png") {
+        format = PictureFormat::Png;
+    } else if (extension == "svg") {
+        format = PictureFormat::Svg;
+    } else if (extension == "pdf") {
+        format = PictureFormat::Pdf;
+    } else {
+        return failure("cannot write " + path + ": the extension must be .png, .svg, .pdf or .dat");
+    }
+    if (width <= 0 || height <= 0) {
+        width = plot.xWinSize();
+        height = plot.yWinSize();
+    }
+    auto picture = createPictureFile(format, path, width, height, plot.caption());
+    plot.setClientSize(static_cast<int16_t>(width), static_cast<int16_t>(height));
+    PlotPainter(picture->surface(), plot).paintPlot();
+    if (!picture->finish()) {
+        return failure("cannot write " + path);
+    }
+    return {true, {}};
+}
+
+}  // namespace kvx

@@ -1,0 +1,29 @@
+#include "window/about_box.h"
+
+#include <string>
+
+#include "app/version.h"
+#include "platform/desktop.h"
+
+namespace kvx {
+
+MessageBoxRequest aboutBox(const BaseWindow& window)
+{
+    // A message box with the program's icon stands for the dialog "AboutKvx";
+    // the dialog adds the bitmap "BMP_KURVEX" beside the same texts.
+    MessageBoxRequest box;
+    box.caption = "About Kurvex";
+    box.text = "2D data plotting environment, version ";
+    box.text += kurvexVersion;
+    box.icon = BoxIcon::Program;
+    box.buttons = BoxButtons::Ok;
+    box.owner = window.nativeWindow();
+    return box;
+}
+
+void showAbout(const BaseWindow& window)
+{
+    Desktop::current().showMessageBox(aboutBox(window));
+}
+
+}  // namespace kvx

@@ -1,0 +1,86 @@
+#include "window/command_groups.h"
+
+#include <array>
+
+#include "model/graph_clipboard.h"
+#include "window/commands.h"
+#include "window/menu_choices.h"
+#include "window/user_messages.h"
+
+namespace kvx {
+
+namespace {
+
+// A style menu of "Graphs": its items and the setter that gives every graph
+// the chosen value.
+struct StyleMenu {
+    const ChoiceGroup* group;
+    void (Plot::*setAll)(int16_t value, int16_t index);
+};
+
+constexpr std::array<StyleMenu, 9> styleMenus{{
+    {&pointsGroup, &Plot::setShowPoints},
+    {&markerGroup, &Plot::setShowMarker},
+    {&linesGroup, &Plot::setShowLines},
+    {&lineWidthGroup, &Plot::setLineWidth},
+    {&markerSizeGroup, &Plot::setMarkerSize},
+    {&linesDrawRateGroup, &Plot::setLinesDrawRate},
+    {&pointsDrawRateGroup, &Plot::setPointsDrawRate},
+    {&markerDrawRateGroup, &Plot::setMarkerDrawRate},
+    {&graphTypeGroup, &Plot::setType},
+}};
+
+void copyAll(const Plot& plot)
+{
+    GraphClipboard& clipboard = GraphClipboard::instance();
+    for (int16_t i = 1; i <= plot.numGraphs(); ++i) {
+        clipboard.appendCopy(plot.graph(i));
+    }
+}
+
+void pasteAll(Plot& plot)
+{
+    const GraphClipboard& clipboard = GraphClipboard::instance();
+    for (int16_t i = 1; i <= clipboard.count(); ++i) {
+        plot.addGraphCopy(clipboard.graph(i));
+    }
+}
+
+}  // namespace
+
+bool graphsAvailable(Plot& plot)
+{
+    if (plot.numGraphs() > 0) {
+        return true;
+    }
+    warnUser(plot, "No Graphs available!");
+    return false;
+}
+
+CommandOutcome graphCommand(Plot& plot, uint16_t command)
+{
+    switch (command) {
+    case CMD_COPY_ALL: copyAll(plot); return CommandOutcome::Done;
+    case CMD_PASTE_ALL: pasteAll(plot); return CommandOutcome::Repaint;
+    case CMD_EMPTY_CLIPBOARD: GraphClipboard::instance().clear(); return CommandOutcome::Done;
+    case CMD_EDIT_GRAPHS:
+        // The Edit Graphs dialog follows the check once it exists.
+        return graphsAvailable(plot) ? CommandOutcome::NotMine : CommandOutcome::Done;
+    default: break;
+    }
+    // The read mode only serves the next data file read.
+    if (const auto mode = choiceValue(readModeGroup, command)) {
+        plot.setReadMode(*mode);
+        return CommandOutcome::MenuChanged;
+    }
+    // On a plot without graphs a style changes nothing, but the repaint still happens.
+    for (const StyleMenu& menu : styleMenus) {
+        if (const auto v = choiceValue(*menu.group, command)) {
+            (plot.*menu.setAll)(*v, 0);
+            return CommandOutcome::Repaint;
+        }
+    }
+    return CommandOutcome::NotMine;
+}
+
+}  // namespace kvx

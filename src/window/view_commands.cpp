@@ -1,0 +1,82 @@
+#include "window/command_groups.h"
+
+#include "render/plot_painter.h"
+#include "scaling/auto_range.h"
+#include "scaling/zoom.h"
+#include "settings/keywords.h"
+#include "window/commands.h"
+#include "window/menu_choices.h"
+
+namespace kvx {
+
+namespace {
+
+// Frame and grid over the picture that is there, without erasing it.
+void paintFrameAndGrid(Plot& plot)
+{
+    NativeWindow* window = plot.nativeWindow();
+    if (!plot.created() || !window || plot.settings().busy) {
+        return;
+    }
+    PlotPainter(window->surface(), plot).paintFrameAndGrid();
+    window->present();
+}
+
+}  // namespace
+
+CommandOutcome viewCommand(Plot& plot, uint16_t command)
+{
+    AxesSystem& axes = plot.axes();
+    switch (command) {
+    case CMD_RANGE_LAST: axes.restoreLast(); break;
+    case CMD_RANGE_ORIGINAL_XY: axes.restoreOriginal(); break;
+    case CMD_RANGE_ORIGINAL_X: axes.restoreOriginalX(); break;
+    case CMD_RANGE_ORIGINAL_Y: axes.restoreOriginalY(); break;
+    case CMD_RANGE_STORE: axes.store(); return CommandOutcome::Done;
+    case CMD_RANGE_RESTORE: axes.restoreStored(); break;
+
+    case CMD_AUTO_RANGE_XY:
+        autoRangeXY(plot);
+        axes.autoTicks(plot.aspectRatio() == AXES_EQUAL);
+        break;
+    case CMD_AUTO_RANGE_X:
+        autoRangeX(plot);
+        axes.autoXTicks();
+        break;
+    case CMD_AUTO_RANGE_Y:
+        autoRangeY(plot);
+        axes.autoYTicks();
+        break;
+
+    case CMD_AXES_EQUAL: toggleAxesEqual(plot); break;
+
+    case CMD_MOVE_IN: zoomIn(plot); break;
+    case CMD_MOVE_OUT: zoomOut(plot); break;
+    case CMD_MOVE_LEFT: axes.shiftByTicks(-1, 0); break;
+    case CMD_MOVE_RIGHT: axes.shiftByTicks(1, 0); break;
+    case CMD_MOVE_UP: axes.shiftByTicks(0, 1); break;
+    case CMD_MOVE_DOWN: axes.shiftByTicks(0, -1); break;
+    case CMD_MOVE_RANGE_LEFT: axes.shiftByRanges(-1, 0); break;
+    case CMD_MOVE_RANGE_RIGHT: axes.shiftByRanges(1, 0); break;
+    case CMD_MOVE_RANGE_UP: axes.shiftByRanges(0, 1); break;
+    case CMD_MOVE_RANGE_DOWN: axes.shiftByRanges(0, -1); break;
+    case CMD_MOVE_SUBTICK_LEFT: axes.shiftBySubTicks(-1, 0); break;
+    case CMD_MOVE_SUBTICK_RIGHT: axes.shiftBySubTicks(1, 0); break;
+    case CMD_MOVE_SUBTICK_UP: axes.shiftBySubTicks(0, 1); break;
+    case CMD_MOVE_SUBTICK_DOWN: axes.shiftBySubTicks(0, -1); break;
+
+    case CMD_REDRAW_ALL: break;
+    case CMD_REDRAW_FRAME_GRID: paintFrameAndGrid(plot); return CommandOutcome::Done;
+
+    default:
+        // A zoom mode changes no picture, only how the next band zooms.
+        if (const auto mode = choiceValue(zoomModeGroup, command)) {
+            plot.setZoomMode(*mode);
+            return CommandOutcome::MenuChanged;
+        }
+        return CommandOutcome::NotMine;
+    }
+    return CommandOutcome::Repaint;
+}
+
+}  // namespace kvx

@@ -1,0 +1,459 @@
+#include "window/command_dispatcher.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/run_state.h"
+#include "app/session_list.h"
+#include "app/window_keeper.h"
+#include "model/graph_clipboard.h"
+#include "model/plot.h"
+#include "platform/window_messages.h"
+#include "settings/default_records.h"
+#include "settings/keywords.h"
+#include "support/recording_desktop.h"
+#include "support/recording_native_window.h"
+#include "support/temp_dir.h"
+#include "window/commands.h"
+
+namespace kvx {
+namespace {
+
+// A menu item and the value it stands for.
+struct Item {
+    uint16_t command;
+    int16_t value;
+};
+
+class CommandDispatcherTest : public testing::Test {
+protected:
+    CommandDispatcherTest()
+    {
+        defaultRecords() = DefaultRecords{};
+        GraphClipboard::instance().clear();
+        setRunState(RUN_RUNNING);
+    }
+    ~CommandDispatcherTest() override
+    {
+        plots_.clear();
+        releaseAllWindows();
+        desktop_.runTasks();
+        defaultRecords() = DefaultRecords{};
+        GraphClipboard::instance().clear();
+        setRunState(RUN_RUNNING);
+    }
+
+    Plot& makeWindow(int16_t graphs = 0)
+    {
+        plots_.push_back(std::make_unique<Plot>("Kurvex"));
+        Plot& p = *plots_.back();
+        p.ensureGraphs(graphs);
+        p.createWindow();
+        return p;
+    }
+    static test::RecordingNativeWindow& native(Plot& p)
+    {
+        return static_cast<test::RecordingNativeWindow&>(*p.nativeWindow());
+    }
+    static void command(Plot& p, uint16_t number) { p.handleMessage(MSG_COMMAND, number, 0); }
+    // Dispatches and answers whether the window was painted again.
+    static bool repaints(Plot& p, uint16_t number)
+    {
+        const int before = native(p).presents;
+        command(p, number);
+        return native(p).presents != before;
+    }
+    static bool checked(Plot& p, uint16_t item)
+    {
+        const auto& checks = native(p).checks;
+        const auto it = checks.find(item);
+        return it != checks.end() && it->second;
+    }
+
+    test::RecordingDesktop desktop_;
+    test::ScopedDesktop installed_{desktop_};
+    std::vector<std::unique_ptr<Plot>> plots_;
+};
+
+TEST_F(CommandDispatcherTest, DisplayChoicesSetThePlotRepaintAndMoveTheCheckMark)
+{
+    struct Group {
+        std::vector<Item> items;
+        int16_t (Plot::*value)() const;
+    };
+    const std::vector<Group> groups{
+        {{{251, 100}, {252, 101}, {253, 104}, {254, 105}}, &Plot::showGrid},
+        {{{211, 100}, {212, 106}, {214, 108}, {215, 109}, {213, 107}, {216, 110}}, &Plot::showLegend},
+        {{{247, 100}, {248, 101}, {249, 103}}, &Plot::showCoorSystem},
+        {{{123, 1201}, {124, 1202}, {125, 1203}, {126, 1204}, {127, 1205}}, &Plot::colorScheme},
+    };
+    Plot& p = makeWindow();
+    for (const Group& g : groups) {
+        for (const Item& item : g.items) {
+            EXPECT_TRUE(repaints(p, item.command)) << item.command;
+            EXPECT_EQ((p.*g.value)(), item.value) << item.command;
+            for (const Item& other : g.items) {
+                EXPECT_EQ(checked(p, other.command), other.command == item.command) << item.command;
+            }
+        }
+    }
+}
+
+TEST_F(CommandDispatcherTest, DisplayChoicesTakeTheirSideEffects)
+{
+    Plot& p = makeWindow();
+    command(p, CMD_COLOR_SCHEME_PAPER);
+    const uint32_t paperPlot = p.settings().plotColor;
+    command(p, CMD_COLOR_SCHEME_SCOPE);
+    EXPECT_NE(p.settings().plotColor, paperPlot);  // the scheme's colours came along
+
+    p.setAspectRatio(AXES_EQUAL);
+    p.setZoomMode(ZOOM_XY);
+    command(p, CMD_COOR_SYSTEM_HALF);
+    EXPECT_EQ(p.zoomMode(), ZOOM_XKR);
+    EXPECT_TRUE(checked(p, CMD_ZOOM_MODE_X_KEEP_RATIO));
+    command(p, CMD_COOR_SYSTEM_HIDE);
+    EXPECT_EQ(p.settings().activeIndents, p.settings().plainIndents);
+}
+
+// The graph attribute of one graph, for making the graphs differ.
+void setOneGraph(Plot& p, GraphAttribute a, int16_t v, int16_t index)
+{
+    switch (a) {
+    case GraphAttribute::ShowPoints: p.setShowPoints(v, index); break;
+    case GraphAttribute::ShowMarker: p.setShowMarker(v, index); break;
+    case GraphAttribute::ShowLines: p.setShowLines(v, index); break;
+    case GraphAttribute::LineWidth: p.setLineWidth(v, index); break;
+    case GraphAttribute::MarkerSize: p.setMarkerSize(v, index); break;
+    case GraphAttribute::LinesDrawRate: p.setLinesDrawRate(v, index); break;
+    case GraphAttribute::PointsDrawRate: p.setPointsDrawRate(v, index); break;
+    case GraphAttribute::MarkerDrawRate: p.setMarkerDrawRate(v, index); break;
+    case GraphAttribute::Type: p.setType(v, index); break;
+    }
+}
+
+TEST_F(CommandDispatcherTest, StyleItemsSetEveryGraphAndRepaint)
+{
+    struct Group {
+        GraphAttribute attribute;
+        std::vector<Item> items;
+    };
+    const std::vector<Group> groups{
+        {GraphAttribute::ShowPoints, {{255, 100}, {256, 101}, {257, 102}}},
+        {GraphAttribute::ShowMarker, {{260, 100}, {261, 101}}},
+        {GraphAttribute::ShowLines, {{263, 100}, {264, 101}}},
+        {GraphAttribute::LineWidth, {{601, 1}, {602, 2}, {603, 3}, {604, 5}, {605, 7}, {606, 10}}},
+        {GraphAttribute::MarkerSize,
+         {{610, 6}, {611, 7}, {612, 8}, {613, 10}, {614, 12}, {615, 15}, {616, 18}, {617, 21}, {618, 25}, {619, 30}}},
+        {GraphAttribute::LinesDrawRate,
+         {{700, 1}, {701, 2}, {702, 5}, {703, 10}, {704, 20}, {705, 50}, {706, 100}, {707, 200}, {708, 500}, {709, 1000}}},
+        {GraphAttribute::PointsDrawRate,
+         {{720, 1}, {721, 2}, {722, 5}, {723, 10}, {724, 20}, {725, 50}, {726, 100}, {727, 200}, {728, 500}, {729, 1000}}},
+        {GraphAttribute::MarkerDrawRate,
+         {{731, 1}, {732, 2}, {733, 5}, {734, 10}, {735, 20}, {736, 50}, {737, 100}, {738, 200}, {739, 500}, {740, 1000}}},
+        {GraphAttribute::Type, {{742, 801}, {743, 802}, {744, 803}, {745, 804}}},
+    };
+    Plot& p = makeWindow(3);
+    for (const Group& g : groups) {
+        for (const Item& item : g.items) {
+            setOneGraph(p, g.attribute, 77, 2);  // the graphs differ before the command
+            EXPECT_TRUE(repaints(p, item.command)) << item.command;
+            const CommonValue v = p.commonValue(g.attribute);
+            EXPECT_TRUE(v.common) << item.command;
+            EXPECT_EQ(v.value, item.value) << item.command;
+            EXPECT_TRUE(checked(p, item.command)) << item.command;
+        }
+    }
+}
+
+TEST_F(CommandDispatcherTest, LineWidthFiveOnThreeGraphsAndTheDrawCounters)
+{
+    Plot& p = makeWindow(3);
+    p.setLineWidth(2, 1);
+    command(p, CMD_LINE_WIDTH_5);
+    for (int16_t i = 1; i <= 3; ++i) {
+        EXPECT_EQ(p.graph(i).lineWidth(), 5);
+    }
+    EXPECT_TRUE(checked(p, CMD_LINE_WIDTH_5));
+    EXPECT_FALSE(checked(p, CMD_LINE_WIDTH_DIVERSE));
+
+    p.graph(3).setDotCount(1);
+    p.graph(3).setMarkerCount(1);
+    command(p, CMD_POINTS_DRAW_RATE_20);
+    command(p, CMD_MARKER_DRAW_RATE_50);
+    EXPECT_EQ(p.graph(3).dotCount(), 20);
+    EXPECT_EQ(p.graph(3).markerCount(), 50);
+}
+
+TEST_F(CommandDispatcherTest, StyleOnAPlotWithoutGraphsStillRepaints)
+{
+    Plot& p = makeWindow();
+    EXPECT_TRUE(repaints(p, CMD_LINE_WIDTH_10));
+    EXPECT_EQ(p.numGraphs(), 0);
+    EXPECT_TRUE(checked(p, CMD_LINE_WIDTH_1));  // the graph default
+}
+
+TEST_F(CommandDispatcherTest, DiverseItemsAreNoCommands)
+{
+    Plot& p = makeWindow(2);
+    p.setLineWidth(3, 2);
+    for (uint16_t item : {258, 262, 607, 620, 710, 730, 741, 746}) {
+        const int before = native(p).presents;
+        EXPECT_FALSE(dispatchCommand(p, item)) << item;
+        EXPECT_EQ(native(p).presents, before) << item;
+    }
+    EXPECT_EQ(p.graph(2).lineWidth(), 3);
+}
+
+TEST_F(CommandDispatcherTest, ZoomAndReadModesMoveTheCheckMarkWithoutRepaint)
+{
+    const std::vector<Item> zoom{{500, 301}, {510, 302}, {520, 303}, {530, 304}, {540, 305}, {550, 306}};
+    const std::vector<Item> read{{801, 601}, {802, 602}, {803, 604}, {804, 603}, {805, 605}};
+    Plot& p = makeWindow();
+    for (const auto& [items, value] : {std::pair{&zoom, &Plot::zoomMode}, std::pair{&read, &Plot::readMode}}) {
+        for (const Item& item : *items) {
+            EXPECT_FALSE(repaints(p, item.command)) << item.command;
+            EXPECT_EQ((p.*value)(), item.value) << item.command;
+            for (const Item& other : *items) {
+                EXPECT_EQ(checked(p, other.command), other.command == item.command) << item.command;
+            }
+        }
+    }
+}
+
+TEST_F(CommandDispatcherTest, ViewCommandsRepaintExceptStore)
+{
+    Plot& p = makeWindow(1);
+    p.graph(1).append(0, 0);
+    p.graph(1).append(10, 5);
+    for (uint16_t item : {210, 220, 221, 222, 225, 230, 231, 232, 270, 310, 560, 561, 562, 563, 570, 571, 572,
+                          573, 580, 581, 582, 583, 590, 591}) {
+        EXPECT_TRUE(repaints(p, item)) << item;
+    }
+    EXPECT_FALSE(repaints(p, CMD_RANGE_STORE));
+}
+
+TEST_F(CommandDispatcherTest, RestoreAfterAZoomBringsBackTheStoredRange)
+{
+    Plot& p = makeWindow();
+    p.axes().setRange(0, 10, 0, 10, true);
+    command(p, CMD_RANGE_STORE);
+    command(p, CMD_MOVE_IN);
+    EXPECT_NE(p.axes().currentRange().xMax, 10);
+    command(p, CMD_RANGE_RESTORE);
+    EXPECT_EQ(p.axes().currentRange().xMax, 10);
+    command(p, CMD_AXES_EQUAL);
+    EXPECT_TRUE(checked(p, CMD_AXES_EQUAL));
+}
+
+TEST_F(CommandDispatcherTest, FrameAndGridPaintOverThePictureWithoutErasing)
+{
+    Plot& p = makeWindow();
+    command(p, CMD_REDRAW_ALL);
+    auto& w = native(p);
+    w.recording.clear();
+    p.setZoomMode(ZOOM_Y);  // a menu change that only a full paint shows
+    EXPECT_TRUE(repaints(p, CMD_REDRAW_FRAME_GRID));
+    EXPECT_TRUE(w.recording.only("fillRect").empty());
+    EXPECT_FALSE(w.recording.only("lineTo").empty());
+    EXPECT_FALSE(checked(p, CMD_ZOOM_MODE_Y));
+
+    w.recording.clear();
+    p.settings().busy = 1;
+    EXPECT_FALSE(repaints(p, CMD_REDRAW_FRAME_GRID));
+    EXPECT_TRUE(w.recording.calls.empty());
+    p.settings().busy = 0;
+}
+
+TEST_F(CommandDispatcherTest, CommandsThatNeedGraphsWarnOnAnEmptyPlot)
+{
+    Plot& p = makeWindow();
+    for (uint16_t item : {CMD_EDIT_GRAPHS, CMD_STATISTICS, CMD_DISTRIBUTION}) {
+        desktop_.boxes.clear();
+        EXPECT_FALSE(repaints(p, item)) << item;
+        ASSERT_EQ(desktop_.boxes.size(), 1u) << item;
+        const MessageBoxRequest& box = desktop_.boxes[0];
+        EXPECT_EQ(box.text, "No Graphs available!");
+        EXPECT_EQ(box.caption, "Kurvex");
+        EXPECT_EQ(box.icon, BoxIcon::Exclamation);
+        EXPECT_EQ(box.buttons, BoxButtons::Ok);
+        EXPECT_EQ(box.owner, p.nativeWindow());
+        EXPECT_TRUE(box.foreground);
+    }
+    // "Handle ..." has no such check.
+    desktop_.boxes.clear();
+    command(p, CMD_HANDLE_GRAPHS);
+    EXPECT_TRUE(desktop_.boxes.empty());
+
+    p.addGraph();
+    for (uint16_t item : {CMD_EDIT_GRAPHS, CMD_STATISTICS, CMD_DISTRIBUTION}) {
+        command(p, item);
+    }
+    EXPECT_TRUE(desktop_.boxes.empty());
+}
+
+TEST_F(CommandDispatcherTest, NewIsGreyedAndRefusedWhileNewIsNotAllowed)
+{
+    Plot& p = makeWindow();
+    p.settings().newAllowed = 0;
+    command(p, CMD_REDRAW_ALL);
+    EXPECT_EQ(native(p).itemStates.at(CMD_NEW), ItemState::Grayed);
+    command(p, CMD_NEW);
+    EXPECT_EQ(sessionList().count(), 1);
+
+    p.settings().newAllowed = 1;
+    command(p, CMD_NEW);
+    ASSERT_EQ(sessionList().count(), 2);
+    Plot& fresh = static_cast<Plot&>(*sessionList().windowOf(sessionList().numberAt(1)));
+    EXPECT_TRUE(fresh.created());
+    EXPECT_EQ(fresh.windowTitle(), "Kurvex");
+}
+
+TEST_F(CommandDispatcherTest, CloneCopiesTheGraphsAndCloseDestroysTheWindow)
+{
+    Plot& p = makeWindow(2);
+    p.graph(2).append(1, 2);
+    p.setTitle("Data");
+    command(p, CMD_CLONE);
+    ASSERT_EQ(sessionList().count(), 2);
+    Plot& clone = static_cast<Plot&>(*sessionList().windowOf(sessionList().numberAt(1)));
+    EXPECT_EQ(clone.numGraphs(), 2);
+    EXPECT_EQ(clone.graph(2).numPoints(), 1);
+    EXPECT_EQ(clone.windowTitle(), "Data");
+
+    command(clone, CMD_CLOSE);
+    EXPECT_FALSE(clone.created());
+    EXPECT_EQ(sessionList().count(), 1);
+}
+
+TEST_F(CommandDispatcherTest, AutoScreenPositionPlacesTheWindowInItsCell)
+{
+    Plot& p = makeWindow();
+    command(p, CMD_SCREEN_2V2H_UP_RIGHT);
+    EXPECT_EQ(native(p).rect.x, 513);
+    EXPECT_EQ(native(p).rect.y, 1);
+    EXPECT_EQ(native(p).rect.width, 512);
+    EXPECT_EQ(native(p).rect.height, 384);
+    command(p, CMD_SCREEN_3V2H_DOWN_LEFT);
+    EXPECT_EQ(native(p).rect.x, 1);
+    EXPECT_EQ(native(p).rect.y, 2 * (769 / 3) + 1);
+}
+
+TEST_F(CommandDispatcherTest, CopyAllTwiceThenPasteAllIntoAnEmptyPlot)
+{
+    Plot& source = makeWindow(2);
+    source.graph(1).setLable("first");
+    source.graph(2).append(3, 4);
+    source.setColorNum(9, 2);
+    EXPECT_FALSE(repaints(source, CMD_COPY_ALL));
+    command(source, CMD_COPY_ALL);
+    EXPECT_EQ(GraphClipboard::instance().count(), 4);
+    EXPECT_EQ(source.numGraphs(), 2);
+
+    Plot& target = makeWindow();
+    EXPECT_TRUE(repaints(target, CMD_PASTE_ALL));
+    ASSERT_EQ(target.numGraphs(), 4);
+    EXPECT_EQ(target.graph(3).lable(), "first");
+    EXPECT_EQ(target.graph(4).colorNum(), 9);
+    EXPECT_EQ(target.graph(4).numPoints(), 1);
+    EXPECT_EQ(GraphClipboard::instance().count(), 4);  // the clipboard keeps its graphs
+
+    EXPECT_FALSE(repaints(target, CMD_EMPTY_CLIPBOARD));
+    EXPECT_EQ(GraphClipboard::instance().count(), 0);
+    EXPECT_TRUE(repaints(target, CMD_PASTE_ALL));  // also with nothing to paste
+    EXPECT_EQ(target.numGraphs(), 4);
+}
+
+TEST_F(CommandDispatcherTest, PlotInfoCountsThePointsOfAllGraphs)
+{
+    Plot& p = makeWindow(2);
+    for (int i = 0; i < 100; ++i) p.graph(1).append(i, i);
+    for (int i = 0; i < 250; ++i) p.graph(2).append(i, i);
+    EXPECT_FALSE(repaints(p, CMD_PLOT_INFO));
+    ASSERT_EQ(desktop_.boxes.size(), 1u);
+    const MessageBoxRequest& box = desktop_.boxes[0];
+    EXPECT_EQ(box.text, "Contains 350 points in 2 graph(s) .");
+    EXPECT_EQ(box.caption, "Kurvex");
+    EXPECT_EQ(box.icon, BoxIcon::Information);
+    EXPECT_EQ(box.buttons, BoxButtons::Ok);
+    EXPECT_EQ(box.owner, p.nativeWindow());
+    EXPECT_TRUE(box.foreground);
+
+    Plot& empty = makeWindow();
+    command(empty, CMD_PLOT_INFO);
+    EXPECT_EQ(desktop_.boxes.back().text, "Contains 0 points in 0 graph(s) .");
+}
+
+TEST_F(CommandDispatcherTest, BreakAsksTheRunningLoopToStop)
+{
+    Plot& p = makeWindow();
+    EXPECT_FALSE(repaints(p, CMD_BREAK));
+    EXPECT_EQ(runState(), RUN_BREAK);
+}
+
+TEST_F(CommandDispatcherTest, AboutShowsTheProgramIconAndVersion)
+{
+    Plot& p = makeWindow();
+    EXPECT_FALSE(repaints(p, CMD_ABOUT));
+    ASSERT_EQ(desktop_.boxes.size(), 1u);
+    const MessageBoxRequest& box = desktop_.boxes[0];
+    EXPECT_EQ(box.caption, "About Kurvex");
+    EXPECT_EQ(box.text, "2D data plotting environment, version 1.0");
+    EXPECT_EQ(box.icon, BoxIcon::Program);
+    EXPECT_EQ(box.buttons, BoxButtons::Ok);
+    EXPECT_EQ(box.owner, p.nativeWindow());
+}
+
+TEST_F(CommandDispatcherTest, ReloadingTheSettingsChangesOnlyLaterPlots)
+{
+    test::TempDir work;
+    desktop_.workingDir = work.path();
+    test::writeFile(work.file("Kurvex.ini"), "[AxesSystems]\nshowGrid= HIDE\n[Graphs]\nlineWidth= 5\n");
+    Plot& p = makeWindow(1);
+    EXPECT_FALSE(repaints(p, CMD_RELOAD_SETTINGS));
+    EXPECT_EQ(plotDefaults().showGrid, HIDE);
+    EXPECT_EQ(graphDefaults().lineWidth, 5);
+    EXPECT_EQ(p.showGrid(), SHOW);
+    EXPECT_EQ(p.graph(1).lineWidth(), 1);
+
+    Plot& later = makeWindow(1);
+    EXPECT_EQ(later.showGrid(), HIDE);
+    EXPECT_EQ(later.graph(1).lineWidth(), 5);
+}
+
+TEST_F(CommandDispatcherTest, ItemsOfLaterWorkAreGreyedAndDoNothing)
+{
+    const std::vector<uint16_t> notYet{101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 114,
+                                       115, 116, 117, 119, 120, 121, 122, 130, 132, 243, 420, 760, 761};
+    Plot& p = makeWindow(1);
+    const RangeSet range = p.axes().currentRange();
+    for (uint16_t item : notYet) {
+        EXPECT_EQ(native(p).itemStates.at(item), ItemState::Grayed) << item;
+        EXPECT_FALSE(dispatchCommand(p, item)) << item;
+    }
+    EXPECT_TRUE(desktop_.boxes.empty());
+    EXPECT_EQ(sessionList().count(), 1);
+    EXPECT_EQ(p.axes().currentRange(), range);
+    // Every other item of the menu stays available.
+    for (const auto& [item, state] : native(p).itemStates) {
+        if (state == ItemState::Grayed) {
+            EXPECT_NE(std::find(notYet.begin(), notYet.end(), item), notYet.end()) << item;
+        }
+    }
+}
+
+TEST_F(CommandDispatcherTest, OnlyTheLowSixteenBitsNameTheCommand)
+{
+    Plot& p = makeWindow();
+    p.handleMessage(MSG_COMMAND, (uintptr_t{1} << 16) | CMD_GRID_X_AXIS, 0);
+    EXPECT_EQ(p.showGrid(), SHOW_XAXIS);
+    EXPECT_FALSE(dispatchCommand(p, 999));
+}
+
+}  // namespace
+}  // namespace kvx

@@ -1,0 +1,183 @@
+// A plot window on the real toolkit (offscreen platform), driven with
+// synthesized mouse, wheel and key events.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <memory>
+
+#include "app/session_list.h"
+#include "model/plot.h"
+#include "platform/qt/qt_desktop.h"
+#include "settings/default_records.h"
+#include "window/pointer_state.h"
+
+namespace kvx {
+namespace {
+
+class QtPlotWindowTest : public testing::Test {
+protected:
+    QtPlotWindowTest()
+    {
+        Desktop::install(&desktop_);
+        defaultRecords() = DefaultRecords{};
+        pointerState() = PointerState{};
+        plot_ = std::make_unique<Plot>("Kurvex");
+        plot_->createWindow();
+        plot_->axes().setRange(0, 10, 0, 10, false);
+        plot_->axes().setTicks(2, 2, 1, 1);
+        window_ = findWindow();
+        canvas_ = window_ ? window_->centralWidget() : nullptr;
+        QApplication::processEvents();
+        plot_->redraw();
+        QApplication::processEvents();
+    }
+    ~QtPlotWindowTest() override
+    {
+        plot_.reset();
+        QApplication::processEvents();
+        Desktop::install(nullptr);
+        defaultRecords() = DefaultRecords{};
+    }
+
+    QMainWindow* findWindow() const
+    {
+        const QString caption = QString::fromStdString(plot_->caption());
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* main = qobject_cast<QMainWindow*>(w); main && main->windowTitle() == caption) {
+                return main;
+            }
+        }
+        return nullptr;
+    }
+    // The client pixel of a world point in the last layout.
+    QPoint pixelOf(double x, double y) const
+    {
+        const auto& s = plot_->settings();
+        return QPoint(static_cast<int>(x * s.xScale + s.xOffset), static_cast<int>(s.yOffset - y * s.yScale));
+    }
+    QString status(int part) const
+    {
+        const auto labels = window_->statusBar()->findChildren<QLabel*>();
+        return part < labels.size() ? labels[part]->text() : QString();
+    }
+    QImage picture() const { return canvas_->grab().toImage(); }
+
+    QtDesktop desktop_{false};
+    std::unique_ptr<Plot> plot_;
+    QMainWindow* window_ = nullptr;
+    QWidget* canvas_ = nullptr;
+};
+
+TEST_F(QtPlotWindowTest, OpensCaptionedWithMenuAndStatusLine)
+{
+    ASSERT_NE(window_, nullptr);
+    EXPECT_EQ(window_->windowTitle().toStdString(), "#" + std::to_string(plot_->plotNumber()) + ": Kurvex");
+    EXPECT_EQ(window_->geometry().topLeft(), QPoint(80, 80));
+    EXPECT_EQ(window_->size(), QSize(640, 520));
+    EXPECT_EQ(window_->menuBar()->actions().size(), 5);
+    EXPECT_EQ(plot_->clientWidth(), canvas_->width());
+    EXPECT_EQ(plot_->clientHeight(), canvas_->height());
+}
+
+TEST_F(QtPlotWindowTest, DraggingABandZooms)
+{
+    ASSERT_NE(canvas_, nullptr);
+    const QPoint a = pixelOf(2, 8);
+    const QPoint b = pixelOf(6, 4);
+    QTest::mousePress(canvas_, Qt::LeftButton, {}, a);
+    QTest::mouseMove(canvas_, b);
+    QTest::mouseRelease(canvas_, Qt::LeftButton, {}, b);
+    const RangeSet& r = plot_->axes().currentRange();
+    EXPECT_NEAR(r.xMin, 2, 0.05);
+    EXPECT_NEAR(r.xMax, 6, 0.05);
+    EXPECT_NEAR(r.yMin, 4, 0.05);
+    EXPECT_NEAR(r.yMax, 8, 0.05);
+    EXPECT_EQ(plot_->axes().lastRange().xMax, 10);
+}
+
+TEST_F(QtPlotWindowTest, BandAndMeasuringLineLeaveThePictureAsItWas)
+{
+    ASSERT_NE(canvas_, nullptr);
+    const QImage before = picture();
+    const QPoint a = pixelOf(2, 8);
+    QTest::mousePress(canvas_, Qt::LeftButton, {}, a);
+    QTest::mouseMove(canvas_, pixelOf(6, 4));
+    QTest::mouseMove(canvas_, pixelOf(7, 1));
+    EXPECT_NE(picture(), before);
+    QTest::mouseRelease(canvas_, Qt::LeftButton, {}, a);  // back at the anchor: no zoom
+    EXPECT_EQ(picture(), before);
+    EXPECT_EQ(plot_->axes().currentRange().xMax, 10);
+
+    QTest::mousePress(canvas_, Qt::LeftButton, Qt::ControlModifier, a);
+    QTest::mouseRelease(canvas_, Qt::LeftButton, Qt::ControlModifier, a);
+    QTest::mouseMove(canvas_, pixelOf(2, 2));  // straight down
+    EXPECT_EQ(status(4), " m:  -Infinity");
+    EXPECT_NE(picture(), before);
+    QTest::mousePress(canvas_, Qt::LeftButton, {}, pixelOf(2, 2));
+    EXPECT_EQ(picture(), before);
+    EXPECT_FALSE(plot_->settings().measureMode);
+}
+
+TEST_F(QtPlotWindowTest, MeasuringShowsSlope)
+{
+    ASSERT_NE(canvas_, nullptr);
+    QTest::mousePress(canvas_, Qt::LeftButton, Qt::ControlModifier, pixelOf(2, 2));
+    QTest::mouseMove(canvas_, pixelOf(6, 6));
+    EXPECT_TRUE(status(2).startsWith("d X:  4")) << status(2).toStdString();
+    EXPECT_TRUE(status(4).startsWith(" m:  1")) << status(4).toStdString();
+    QTest::mousePress(canvas_, Qt::LeftButton, {}, pixelOf(6, 6));
+}
+
+TEST_F(QtPlotWindowTest, PointerReadoutAndKeys)
+{
+    ASSERT_NE(canvas_, nullptr);
+    QTest::mouseMove(canvas_, pixelOf(5, 5));
+    EXPECT_TRUE(status(0).startsWith(" X:  5")) << status(0).toStdString();
+    EXPECT_TRUE(status(1).startsWith(" Y:  5")) << status(1).toStdString();
+    QTest::keyClick(canvas_, Qt::Key_Right);
+    EXPECT_EQ(plot_->axes().currentRange().xMin, 2);
+    QTest::keyClick(canvas_, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(plot_->axes().currentRange().xMin, 3);
+    QTest::keyClick(canvas_, Qt::Key_PageDown);
+    EXPECT_DOUBLE_EQ(plot_->axes().currentRange().xMax - plot_->axes().currentRange().xMin, 15);
+    QTest::keyClick(canvas_, Qt::Key_End);  // "Last" keeps only ticks here; bounds of the last setRange
+    QTest::keyClick(canvas_, Qt::Key_Home);
+    EXPECT_EQ(plot_->axes().currentRange().xMin, -1000);
+}
+
+TEST_F(QtPlotWindowTest, WheelZoomsInAndOut)
+{
+    ASSERT_NE(canvas_, nullptr);
+    const QPoint local = pixelOf(5, 5);
+    const QPointF global = canvas_->mapToGlobal(QPointF(local));
+    QWheelEvent in(QPointF(local), global, QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas_, &in);
+    EXPECT_NEAR(plot_->axes().currentRange().xMax - plot_->axes().currentRange().xMin, 10 / 1.5, 1e-9);
+    QWheelEvent out(QPointF(local), global, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas_, &out);
+    EXPECT_NEAR(plot_->axes().currentRange().xMax - plot_->axes().currentRange().xMin, 10, 1e-9);
+}
+
+TEST_F(QtPlotWindowTest, ClosingTheWindowUnlistsIt)
+{
+    ASSERT_NE(window_, nullptr);
+    const int16_t number = plot_->plotNumber();
+    window_->close();
+    QApplication::processEvents();
+    EXPECT_FALSE(plot_->created());
+    EXPECT_EQ(sessionList().windowOf(number), nullptr);
+}
+
+}  // namespace
+}  // namespace kvx
