@@ -100,6 +100,16 @@ void GraphDrawer::moveTo(int x, int y)
 
 void GraphDrawer::line(int x0, int y0, int x1, int y1)
 {
+    if (x0 == x1 && y0 == y1) {
+        // A line of no length draws no pixel; only the position moves.
+        if (run_.active && run_.x == x0 && run_.last == y0) {
+            return;
+        }
+        if (!penAt_ || penAt_->first != x0 || penAt_->second != y0) {
+            moveTo(x0, y0);
+        }
+        return;
+    }
     if (merging_ && x0 == x1) {
         if (run_.active && run_.x == x0 && run_.last == y0) {
             run_.low = std::min(run_.low, y0);
