@@ -60,7 +60,15 @@ bool openFile(Plot& plot, const std::string& path, int16_t code, bool /*fromAddS
     }
     plot.files().readMode = plot.readMode();
     const auto start = static_cast<int32_t>(plot.numGraphs() + 1);
-    if (!readData(plot, path, start)) {
+    NativeWindow* window = plot.nativeWindow();
+    if (window) {
+        window->setCursor(CursorShape::Wait);
+    }
+    const bool read = readData(plot, path, start);
+    if (window) {
+        window->setCursor(CursorShape::Cross);
+    }
+    if (!read) {
         return false;
     }
     autoRangeXY(plot);

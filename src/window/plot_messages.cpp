@@ -119,6 +119,16 @@ intptr_t Plot::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam
         return 0;
 
     case MSG_CLOSE:
+        if (settings_.busy) {
+            // A file is being read into this plot (a message can arrive
+            // between the blocks of a file): close once the read is done.
+            desktop.postTask([self = this] {
+                if (self->created()) {
+                    self->handleMessage(MSG_CLOSE, 0, 0);
+                }
+            });
+            return 0;
+        }
         destroyWindow();
         return 0;
 

@@ -138,6 +138,21 @@ TEST_F(PlotWindowTest, ClosingTheLastWindowEndsTheProgram)
     EXPECT_EQ(runState(), RUN_QUIT);
 }
 
+TEST_F(PlotWindowTest, AWindowBusyReadingAFileClosesAfterTheRead)
+{
+    Plot& a = makeWindow();
+    Plot& b = a.newPlot();
+    b.ensureGraphs(2);
+    b.settings().busy = 1;
+    send(b, MSG_CLOSE);
+    EXPECT_TRUE(b.created());
+    EXPECT_EQ(b.numGraphs(), 2);
+    b.settings().busy = 0;
+    desktop_.runTasks();
+    EXPECT_FALSE(isKept(&b));
+    EXPECT_EQ(sessionList().count(), 1);
+}
+
 TEST_F(PlotWindowTest, CloseOthersLeavesOnlyThisWindow)
 {
     Plot& a = makeWindow();
