@@ -13,11 +13,6 @@ namespace kvx {
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 bool isSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -26,17 +21,6 @@ bool isSpace(char c)
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && isBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
 }
 
 // A line break inside a value would end its line and corrupt the file.
@@ -184,7 +168,7 @@ std::string Profile::profileString(std::string_view section, std::string_view ke
     if (!raw) {
         return std::string(absentMarker);
     }
-    std::string_view v = trimmed(*raw);
+    std::string_view v = trimBlanks(*raw);
     if (v.size() >= 2 && (v.front() == '\'' || v.front() == '"') && v.back() == v.front()) {
         v = v.substr(1, v.size() - 2);
     }

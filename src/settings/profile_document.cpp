@@ -9,17 +9,6 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && isBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 std::string lowered(std::string_view s)
 {
     std::string out(s);
@@ -51,7 +40,7 @@ bool equalNoCase(std::string_view a, std::string_view b)
 // The name of a section header line ("[name]"), or nothing for other lines.
 std::optional<std::string_view> headerName(std::string_view line)
 {
-    line = trimmed(line);
+    line = trimBlanks(line);
     if (line.empty() || line.front() != '[') {
         return std::nullopt;
     }
@@ -59,15 +48,26 @@ std::optional<std::string_view> headerName(std::string_view line)
     if (close == std::string_view::npos) {
         return std::nullopt;
     }
-    return trimmed(line.substr(1, close - 1));
+    return trimBlanks(line.substr(1, close - 1));
 }
 
 bool isEmptyLine(std::string_view line)
 {
-    return trimmed(line).empty();
+    return trimBlanks(line).empty();
 }
 
 }  // namespace
+
+std::string_view trimBlanks(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && isBlank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
 
 ProfileDocument::ProfileDocument(std::string_view text)
 {
@@ -94,17 +94,17 @@ ProfileDocument::ProfileDocument(std::string_view text)
 
 const ProfileDocument::Section* ProfileDocument::findSection(std::string_view name) const
 {
-    const auto it = sectionIndex_.find(lowered(trimmed(name)));
+    const auto it = sectionIndex_.find(lowered(trimBlanks(name)));
     return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 std::optional<std::size_t> ProfileDocument::findKey(const Section& section, std::string_view key)
 {
-    key = trimmed(key);
+    key = trimBlanks(key);
     for (std::size_t i = 0; i < section.lines.size(); ++i) {
         const std::string_view line = section.lines[i];
         const auto eq = line.find('=');
-        if (eq != std::string_view::npos && equalNoCase(trimmed(line.substr(0, eq)), key)) {
+        if (eq != std::string_view::npos && equalNoCase(trimBlanks(line.substr(0, eq)), key)) {
             return i;
         }
     }
@@ -134,18 +134,18 @@ void ProfileDocument::appendSection(std::string_view name)
     if (!fileEmpty && !(last.lines.size() > 0 && isEmptyLine(last.lines.back()))) {
         last.lines.emplace_back();
     }
-    sectionIndex_.try_emplace(lowered(trimmed(name)), sections_.size());
+    sectionIndex_.try_emplace(lowered(trimBlanks(name)), sections_.size());
     sections_.push_back({"[" + std::string(name) + "]", {}});
 }
 
 void ProfileDocument::setValue(std::string_view section, std::string_view key,
                                std::string_view value)
 {
-    std::string line = std::string(trimmed(key)) + "=" + std::string(value);
+    std::string line = std::string(trimBlanks(key)) + "=" + std::string(value);
     if (!findSection(section)) {
         appendSection(section);
     }
-    const std::size_t index = sectionIndex_.at(lowered(trimmed(section)));
+    const std::size_t index = sectionIndex_.at(lowered(trimBlanks(section)));
     Section& s = sections_[index];
     if (const auto existing = findKey(s, key)) {
         s.lines[*existing] = std::move(line);

@@ -13,6 +13,9 @@
 
 namespace kvx {
 
+// `s` without leading and trailing blanks and tabs.
+std::string_view trimBlanks(std::string_view s);
+
 class ProfileDocument {
 public:
     ProfileDocument() = default;
