@@ -105,6 +105,43 @@ TEST_F(PlotPainterTest, TicksAtTheRangeEndsGetLabelsButNoMarks)
     EXPECT_EQ(std::count(lines.begin(), lines.end(), markAt2), 2);  // drawn again over the graphs
 }
 
+TEST_F(PlotPainterTest, FrameLinesOfEachScheme)
+{
+    plot.setShowGrid(HIDE);
+    plot.axes().setTicks(20, 20, 20, 20);  // no tick inside: only frame lines
+    // The frame's corners: (L, B) = (85, 445), (R, T) = (605, 40).
+    auto frame = [this] {
+        PlotPainter(surface, plot).paintFrameAndGrid();
+        std::vector<std::string> lines;
+        for (std::size_t i = 0; i + 1 < surface.calls.size(); ++i) {
+            if (surface.calls[i].rfind("moveTo", 0) == 0 && surface.calls[i + 1].rfind("lineTo", 0) == 0) {
+                lines.push_back(surface.calls[i].substr(7) + " " + surface.calls[i + 1].substr(7));
+            }
+        }
+        surface.clear();
+        return lines;
+    };
+    using Lines = std::vector<std::string>;
+    paint();
+    surface.clear();
+    EXPECT_EQ(frame(), (Lines{"85 445 606 445", "605 445 605 39", "85 444 85 39", "85 40 605 40"}));
+    plot.setColorScheme(PAPER);
+    EXPECT_EQ(frame(), (Lines{"85 445 606 445", "605 445 605 39", "85 444 85 39", "85 40 605 40",
+                              "84 446 607 446", "606 446 606 38", "84 445 84 38", "84 39 606 39"}));
+    plot.setShowCoorSystem(SHOW_HALF);
+    EXPECT_EQ(frame(), (Lines{"85 445 606 445", "85 445 85 39", "84 446 606 446", "84 446 84 39"}));
+    plot.setColorScheme(DARK);
+    EXPECT_EQ(frame(), (Lines{"85 445 606 445", "85 445 85 39"}));
+    plot.setColorScheme(FANCY);  // the sunken bevel, whatever the mode
+    const Lines fancy = frame();
+    ASSERT_EQ(fancy.size(), 8u);
+    EXPECT_EQ(fancy[0], "85 445 606 445");
+    EXPECT_EQ(fancy[2], "84 446 607 446");
+    EXPECT_EQ(fancy[7], "84 39 606 39");
+    plot.setShowCoorSystem(HIDE);
+    EXPECT_EQ(frame().size(), 0u);
+}
+
 TEST_F(PlotPainterTest, HiddenCoordinateSystemFillsTheWindowWithThePlotColour)
 {
     plot.setShowCoorSystem(HIDE);

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <memory>
@@ -167,6 +168,15 @@ TEST_F(QtPlotWindowTest, WheelZoomsInAndOut)
                     Qt::NoScrollPhase, false);
     QApplication::sendEvent(canvas_, &out);
     EXPECT_NEAR(plot_->axes().currentRange().xMax - plot_->axes().currentRange().xMin, 10, 1e-9);
+}
+
+TEST_F(QtPlotWindowTest, ClosingTheLastWindowEndsTheMessageLoop)
+{
+    ASSERT_NE(window_, nullptr);
+    ASSERT_EQ(sessionList().count(), 1);
+    QTimer::singleShot(0, window_, [this] { window_->close(); });
+    EXPECT_EQ(desktop_.runMessageLoop(), 0);
+    EXPECT_EQ(sessionList().count(), 0);
 }
 
 TEST_F(QtPlotWindowTest, ClosingTheWindowUnlistsIt)
