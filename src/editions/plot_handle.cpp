@@ -1,5 +1,7 @@
 #include "editions/plot_handle.h"
 
+#include "window/file_commands.h"
+
 namespace kvx {
 
 PlotHandle::PlotHandle(std::string_view title) : plot_(std::make_unique<Plot>(title))
@@ -7,5 +9,10 @@ PlotHandle::PlotHandle(std::string_view title) : plot_(std::make_unique<Plot>(ti
 }
 
 PlotHandle::~PlotHandle() = default;
+
+bool PlotHandle::openFile(const std::string& path, int16_t mode)
+{
+    return openByPath(*plot_, path, mode);
+}
 
 }  // namespace kvx

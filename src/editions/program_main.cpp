@@ -33,7 +33,7 @@ int runWindows(const ProgramOptions& options)
     int code = 0;
     {
         PlotHandle handle("Kurvex");
-        handle.plot().createWindow();
+        handle.show();
         openCommandLineFiles(handle.plot(), options.files);
         code = Desktop::current().runMessageLoop();
         // Windows opened later go before the toolkit does.

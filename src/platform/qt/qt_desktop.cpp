@@ -34,10 +34,10 @@ BoxResult QtDesktop::showMessageBox(const MessageBoxRequest& box)
     if (batch_) {
         return ConsoleDesktop().showMessageBox(box);
     }
-    // Owner windows are plain top-level widgets of their own; until a box can
-    // name one, every box is application-modal, which keeps it above the
-    // plot windows just as an owned box would be.
-    QMessageBox qbox;
+    // A box with an owner is modal to that window; a box without one (or a
+    // system-modal one) holds every window and stays on top.
+    QWidget* owner = qtWidgetOf(box.owner);
+    QMessageBox qbox(owner);
     qbox.setWindowTitle(QString::fromUtf8(box.caption));
     qbox.setText(QString::fromUtf8(box.text));
     qbox.setIcon(toQtIcon(box.icon));
@@ -51,7 +51,7 @@ BoxResult QtDesktop::showMessageBox(const MessageBoxRequest& box)
     } else {
         qbox.setStandardButtons(QMessageBox::Ok);
     }
-    qbox.setWindowModality(Qt::ApplicationModal);
+    qbox.setWindowModality(owner && !box.systemModal ? Qt::WindowModal : Qt::ApplicationModal);
     if (box.systemModal) {
         qbox.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     }

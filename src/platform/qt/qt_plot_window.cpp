@@ -217,6 +217,7 @@ public:
     ~QtPlotWindow() override = default;
 
     QtImageSurface& image() { return surface_; }
+    QWidget* widget() const { return window_.get(); }
     bool consumeStale()
     {
         const bool stale = stale_;
@@ -392,6 +393,12 @@ void Canvas::resizeEvent(QResizeEvent* event)
 }
 
 }  // namespace
+
+QWidget* qtWidgetOf(NativeWindow* window)
+{
+    auto* qtWindow = dynamic_cast<QtPlotWindow*>(window);
+    return qtWindow ? qtWindow->widget() : nullptr;
+}
 
 std::unique_ptr<NativeWindow> createQtPlotWindow(WindowEventSink& sink, const WindowRect& rect,
                                                  const WindowOptions& options)

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include <QWidget>
+
 #include "platform/native_window.h"
 
 namespace kvx {
@@ -11,5 +13,9 @@ namespace kvx {
 // A new window, not yet shown; null when it cannot be made.
 std::unique_ptr<NativeWindow> createQtPlotWindow(WindowEventSink& sink, const WindowRect& rect,
                                                  const WindowOptions& options);
+
+// The top-level widget of a window made by createQtPlotWindow (boxes use it
+// as their owner); null for any other window.
+QWidget* qtWidgetOf(NativeWindow* window);
 
 }  // namespace kvx
