@@ -184,11 +184,13 @@ void VectorSurface::lineTo(int x, int y)
     pendingOffset_ = continues ? lastLength_ : 0.0;
 }
 
-void VectorSurface::rectangle(int left, int top, int right, int bottom)
+std::optional<PixelBox> VectorSurface::shapeBox(int left, int top, int right, int bottom)
 {
     flush();
+    // Files cannot invert what is under them: inverted shapes belong to the
+    // window image only.
     if (invert_) {
-        return;
+        return std::nullopt;
     }
     if (left > right) {
         std::swap(left, right);
@@ -196,11 +198,24 @@ void VectorSurface::rectangle(int left, int top, int right, int bottom)
     if (top > bottom) {
         std::swap(top, bottom);
     }
-    const int width = right - left;
-    const int height = bottom - top;
-    if (width <= 0 || height <= 0) {
+    if (right == left || bottom == top) {
+        return std::nullopt;
+    }
+    return PixelBox{left, top, right, bottom};
+}
+
+void VectorSurface::rectangle(int left, int top, int right, int bottom)
+{
+    const std::optional<PixelBox> box = shapeBox(left, top, right, bottom);
+    if (!box) {
         return;
     }
+    left = box->left;
+    top = box->top;
+    right = box->right;
+    bottom = box->bottom;
+    const int width = right - left;
+    const int height = bottom - top;
     const std::optional<Color> fill =
         brush_.hollow ? std::nullopt : std::optional<Color>(brush_.color);
     if (pen_.style == PenStyle::None) {
@@ -221,21 +236,16 @@ void VectorSurface::rectangle(int left, int top, int right, int bottom)
 
 void VectorSurface::ellipse(int left, int top, int right, int bottom)
 {
-    flush();
-    if (invert_) {
+    const std::optional<PixelBox> box = shapeBox(left, top, right, bottom);
+    if (!box) {
         return;
     }
-    if (left > right) {
-        std::swap(left, right);
-    }
-    if (top > bottom) {
-        std::swap(top, bottom);
-    }
+    left = box->left;
+    top = box->top;
+    right = box->right;
+    bottom = box->bottom;
     const int width = right - left;
     const int height = bottom - top;
-    if (width <= 0 || height <= 0) {
-        return;
-    }
     const std::optional<Color> fill =
         brush_.hollow ? std::nullopt : std::optional<Color>(brush_.color);
     if (pen_.style == PenStyle::None) {

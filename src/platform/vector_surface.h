@@ -100,6 +100,9 @@ private:
     bool thinPlain(const Pen& pen) const;
     void strokeOutline(const std::vector<PathFigure>& figures);
     void fillOutlineBox(PixelBox box);
+    // The ordered box of a rectangle or ellipse, after pending lines are
+    // drawn; nothing for an empty box or in invert mode.
+    std::optional<PixelBox> shapeBox(int left, int top, int right, int bottom);
 
     TextMeasurer& measurer_;
     Pen pen_;
