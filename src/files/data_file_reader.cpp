@@ -10,7 +10,9 @@
 #include "files/c_file.h"
 #include "files/line_reader.h"
 #include "files/number_scanner.h"
+#include "app/run_state.h"
 #include "model/plot.h"
+#include "model/plot_busy.h"
 #include "platform/desktop.h"
 #include "settings/keywords.h"
 
@@ -149,7 +151,7 @@ void DataReader::selectGraphs(int32_t start, std::size_t count)
 
 void DataReader::read(int32_t start)
 {
-    plot_.settings().busy = 1;
+    const PlotBusy busy(plot_);
     start = start < 1 ? 1 : start;
     bool dataSeen = false;
     std::string_view line;
@@ -186,9 +188,11 @@ void DataReader::read(int32_t start)
         start += static_cast<int32_t>(count);
         if (mode_ == YY) {
             Desktop::current().processOneMessage();
+            if (runState() == RUN_QUIT) {
+                break;  // the session ended meanwhile: nothing will show the rest
+            }
         }
     }
-    plot_.settings().busy = 0;
 }
 
 BlockEnd DataReader::readBlock(std::string_view line)
@@ -294,23 +298,19 @@ void DataReader::conversionFailed()
 
 void DataReader::warn(unsigned code, const std::string& extra)
 {
-    // The plot may repaint behind the box.
-    plot_.settings().busy = 0;
+    const PlotBusy::PaintAllowed repaint(plot_);  // behind the box
     reportError(code, extra, true, plot_.nativeWindow());
-    plot_.settings().busy = 1;
 }
 
 }  // namespace
 
 bool readData(Plot& plot, const std::string& fileName, int32_t start)
 {
-    plot.settings().busy = 1;
     std::error_code ec;
     // A folder opens for reading here but has no lines to give.
     CFile file(
         std::filesystem::is_directory(fileName, ec) ? nullptr : std::fopen(fileName.c_str(), "rb"));
     if (!file) {
-        plot.settings().busy = 0;
         return false;
     }
     LineReader lines(file.get());

@@ -35,8 +35,7 @@ DataLayout chooseLayout(const Plot& plot)
     DataLayout layout;
     const Graph& first = plot.graph(1);
     bool equalLengths = true;
-    for (int16_t i = 1; i <= plot.numGraphs(); ++i) {
-        const Graph& g = plot.graph(i);
+    for (const Graph& g : plot.graphs()) {
         layout.attributes = layout.attributes || needsAttributes(g);
         equalLengths = equalLengths && g.numPoints() == first.numPoints();
     }
@@ -44,7 +43,7 @@ DataLayout chooseLayout(const Plot& plot)
     // (0 and -0 stay apart).
     layout.sharedX = equalLengths;
     const auto bytes = static_cast<std::size_t>(first.numPoints()) * sizeof(double);
-    for (int16_t i = 2; i <= plot.numGraphs() && layout.sharedX; ++i) {
+    for (int i = 2; i <= plot.numGraphs() && layout.sharedX; ++i) {
         layout.sharedX = std::memcmp(plot.graph(i).xData(), first.xData(), bytes) == 0;
     }
     layout.table = equalLengths;
@@ -136,8 +135,7 @@ void writeTable(const Plot& plot, const DataLayout& layout, DataOutput& out)
         if (layout.sharedX) {
             out.real(plot.graph(1).xData()[i]);
         }
-        for (int16_t k = 1; k <= plot.numGraphs(); ++k) {
-            const Graph& g = plot.graph(k);
+        for (const Graph& g : plot.graphs()) {
             if (!layout.sharedX) {
                 out.real(g.xData()[i]);
             }
@@ -153,8 +151,7 @@ void writeTable(const Plot& plot, const DataLayout& layout, DataOutput& out)
 void writeBlocks(const Plot& plot, const DataLayout& layout, DataOutput& out)
 {
     bool firstBlock = true;
-    for (int16_t k = 1; k <= plot.numGraphs(); ++k) {
-        const Graph& g = plot.graph(k);
+    for (const Graph& g : plot.graphs()) {
         // An empty block cannot be written: "NEW" lines in a row would end
         // the reading with a warning and lose the graphs after them.
         if (g.numPoints() == 0) {

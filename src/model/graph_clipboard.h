@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <ranges>
 #include <vector>
 
 #include "model/graph.h"
@@ -22,7 +23,12 @@ public:
     void remove(int16_t i);
     void clear() { graphs_.clear(); }
     int16_t count() const { return static_cast<int16_t>(graphs_.size()); }
-    const Graph& graph(int16_t i) const { return *graphs_[static_cast<std::size_t>(i - 1)]; }
+    const Graph& graph(int i) const { return *graphs_[static_cast<std::size_t>(i - 1)]; }
+    // Every entry in order (a 16-bit counter never passes the last of 32767).
+    auto graphs() const
+    {
+        return graphs_ | std::views::transform([](const auto& g) -> const Graph& { return *g; });
+    }
 
 private:
     std::vector<std::unique_ptr<Graph>> graphs_;

@@ -32,7 +32,7 @@ Plot::Plot(const Plot& source) : BaseWindow()
     setTitle(source.windowTitle());
     axes_ = source.axes_;
     legend_ = source.legend_;
-    for (int16_t i = 1; i <= source.numGraphs(); ++i) {
+    for (int i = 1; i <= source.numGraphs(); ++i) {
         graph(i).copyFrom(source.graph(i));
     }
     registerInSession();

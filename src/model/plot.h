@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,8 @@
 #include "settings/plot_settings.h"
 
 namespace kvx {
+
+struct DroppedFiles;
 
 // The graph attributes behind the menu check marks.
 enum class GraphAttribute {
@@ -70,8 +73,12 @@ public:
     void closeOthers();
     // "Exit Session", asking first when more than one window is open.
     void exitSession();
-    // Destroys the platform window now, without a question.
+    // Destroys the platform window without a question: now, or after the
+    // current message once the plot is no longer busy.
     void destroyWindow();
+    // A read, paint or resize holds the plot (PlotBusy); the window refuses
+    // the messages that would change it meanwhile.
+    bool isBusy() const { return busyDepth_ > 0; }
 
     // The graph list; graphs are numbered from 1.
     virtual int16_t addGraph();
@@ -80,8 +87,15 @@ public:
     int16_t insertEmptyGraph(int16_t i);
     void removeGraph(int16_t i);
     void removeAllGraphs();
-    Graph& graph(int16_t i) { return *graphs_[static_cast<std::size_t>(i - 1)]; }
-    const Graph& graph(int16_t i) const { return *graphs_[static_cast<std::size_t>(i - 1)]; }
+    Graph& graph(int i) { return *graphs_[static_cast<std::size_t>(i - 1)]; }
+    const Graph& graph(int i) const { return *graphs_[static_cast<std::size_t>(i - 1)]; }
+    // Every graph in list order. A 16-bit counter never passes 32767, the
+    // largest number of graphs: loop over these instead.
+    auto graphs() { return graphs_ | std::views::transform([](auto& g) -> Graph& { return *g; }); }
+    auto graphs() const
+    {
+        return graphs_ | std::views::transform([](const auto& g) -> const Graph& { return *g; });
+    }
     int16_t numGraphs() const { return settings_.numGraphs; }
 
     // Per-graph setters: graph `index`, or every graph when index <= 0.
@@ -146,6 +160,17 @@ public:
     const PlotSettings& settings() const { return settings_; }
 
 private:
+    // One handler per window message (window/plot_messages.cpp).
+    void onDestroy();
+    void onMoveOrSize(bool moved);
+    void onPaint();
+    void onKeyDown(uintptr_t key);
+    void onPointerMove(intptr_t lParam);
+    void onLeftDown(intptr_t lParam);
+    void onLeftUp(intptr_t lParam);
+    void onWheel(uintptr_t wParam, intptr_t lParam);
+    void onFilesDropped(const DroppedFiles* drop);
+
     template <typename Apply>
     void forGraphs(int16_t index, Apply apply);
     std::unique_ptr<Graph> newGraph(int16_t number);
@@ -158,6 +183,9 @@ private:
     std::string yLable_;
     std::string axesTitle_;
     LegendLayout legend_;
+    friend class PlotBusy;
+    int busyDepth_ = 0;
+    bool closePending_ = false;  // a close arrived while the plot was busy
 };
 
 }  // namespace kvx

@@ -76,12 +76,15 @@ void PlotPainter::measureLegend()
     LegendLayout& legend = plot_.legend();
     legend.lineHeight = static_cast<int16_t>(surface_.fontMetrics().height);
     int widest = 0;
-    for (int16_t i = 1; i <= plot_.numGraphs(); ++i) {
-        widest = std::max(widest, surface_.textExtent(plot_.graph(i).lable()).width);
+    for (const Graph& g : plot_.graphs()) {
+        widest = std::max(widest, surface_.textExtent(g.lable()).width);
     }
     legend.maxTextWidth = static_cast<int16_t>(widest);
     legend.width = static_cast<int16_t>(3 * s.legendInnerDistance + s.legendLineSampleLength + widest);
-    legend.height = static_cast<int16_t>(plot_.numGraphs() * legend.lineHeight + 2 * s.legendInnerDistance);
+    // Thousands of graphs make a legend taller than any picture; its height
+    // stays within the 16-bit field instead of wrapping round.
+    const int height = plot_.numGraphs() * legend.lineHeight + 2 * s.legendInnerDistance;
+    legend.height = static_cast<int16_t>(std::min(height, 32767));
     legend.rightReserve = s.showLegend == SHOW_OUTRIGHT ? legend.width : int16_t{0};
 }
 
@@ -378,8 +381,8 @@ void PlotPainter::drawGraphs()
     {
         GraphDrawer drawer(surface_, plot_);
         drawer.setMergeColumns(mergeColumns_);
-        for (int16_t i = 1; i <= plot_.numGraphs(); ++i) {
-            drawer.drawGraph(plot_.graph(i));
+        for (Graph& g : plot_.graphs()) {
+            drawer.drawGraph(g);
         }
     }
     surface_.removeClip();
@@ -433,8 +436,12 @@ void PlotPainter::drawLegend()
     surface_.setTextAlign(TextHAlign::Left, TextVAlign::Bottom);
     surface_.setTextBackground(s.plotColor);
     GraphDrawer drawer(surface_, plot_);
-    for (int16_t i = 0; i < plot_.numGraphs(); ++i) {
-        Graph& graph = plot_.graph(static_cast<int16_t>(i + 1));
+    for (int i = 0; i < plot_.numGraphs(); ++i) {
+        const int top = y0 + s.legendInnerDistance + i * legend.lineHeight;
+        if (top > plot_.clientHeight()) {
+            break;  // the entries below lie outside the picture
+        }
+        Graph& graph = plot_.graph(i + 1);
         drawer.drawSample(graph, x0 + s.legendInnerDistance,
                           y0 + s.legendInnerDistance + legend.lineHeight / 2 + i * legend.lineHeight,
                           s.legendLineSampleLength, legend.lineHeight - 6);

@@ -35,8 +35,7 @@ Extent dataExtent(const Plot& plot, bool& anyPoints)
 {
     Extent all;
     anyPoints = false;
-    for (int16_t i = 1; i <= plot.numGraphs(); ++i) {
-        const Graph& g = plot.graph(i);
+    for (const Graph& g : plot.graphs()) {
         if (g.numPoints() > 0) {
             anyPoints = true;
             all.merge(graphExtentForRange(g));
@@ -74,8 +73,7 @@ bool autoRangeAlong(Plot& plot, Axis axis)
     bool anyPoints = false;
     Bounds b;
     int32_t count = 0;
-    for (int16_t i = 1; i <= plot.numGraphs(); ++i) {
-        const Graph& g = plot.graph(i);
+    for (const Graph& g : plot.graphs()) {
         anyPoints = anyPoints || g.numPoints() > 0;
         const double* along = alongX ? g.xData() : g.yData();
         const double* across = alongX ? g.yData() : g.xData();

@@ -16,8 +16,8 @@ void showPlotInfo(const Plot& plot)
 {
     // Summed wide: a 32-bit sum of several large graphs would turn negative.
     long long points = 0;
-    for (int16_t i = 1; i <= plot.numGraphs(); ++i) {
-        points += plot.graph(i).numPoints();
+    for (const Graph& g : plot.graphs()) {
+        points += g.numPoints();
     }
     char text[96];
     std::snprintf(text, sizeof text, "Contains %lld points in %d graph(s) .", points,

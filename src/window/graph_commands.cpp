@@ -33,16 +33,16 @@ constexpr std::array<StyleMenu, 9> styleMenus{{
 void copyAll(const Plot& plot)
 {
     GraphClipboard& clipboard = GraphClipboard::instance();
-    for (int16_t i = 1; i <= plot.numGraphs(); ++i) {
-        clipboard.appendCopy(plot.graph(i));
+    for (const Graph& g : plot.graphs()) {
+        clipboard.appendCopy(g);
     }
 }
 
 void pasteAll(Plot& plot)
 {
     const GraphClipboard& clipboard = GraphClipboard::instance();
-    for (int16_t i = 1; i <= clipboard.count(); ++i) {
-        plot.addGraphCopy(clipboard.graph(i));
+    for (const Graph& g : clipboard.graphs()) {
+        plot.addGraphCopy(g);
     }
 }
 

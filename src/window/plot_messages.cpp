@@ -4,6 +4,7 @@
 #include "app/session_list.h"
 #include "app/window_keeper.h"
 #include "model/plot.h"
+#include "model/plot_busy.h"
 #include "platform/desktop.h"
 #include "platform/window_messages.h"
 #include "render/plot_painter.h"
@@ -38,6 +39,38 @@ uint16_t keyCommand(uintptr_t key, bool control, bool shift)
     }
 }
 
+// Input that would change a plot while it reads, paints or resizes. A close
+// is not among them: it waits for the end of the work.
+bool changesPlot(uint32_t message, uintptr_t wParam)
+{
+    switch (message) {
+    case MSG_COMMAND:
+    case MSG_SYSTEM_COMMAND:
+        switch (static_cast<uint16_t>(wParam & 0xFFFFu)) {
+        case CMD_CLOSE:
+        case CMD_EXIT_SESSION:
+        case CMD_MINIMIZE_ALL:
+        case CMD_MAXIMIZE_ALL:
+        case CMD_SHOW_ALL:
+        case CMD_BREAK:
+        case CMD_ABOUT:
+            return false;
+        default:
+            return true;
+        }
+    case MSG_KEY_DOWN:
+    case MSG_LEFT_DOWN:
+    case MSG_LEFT_UP:
+    case MSG_LEFT_DOUBLE_CLICK:
+    case MSG_RIGHT_DOWN:
+    case MSG_WHEEL:
+    case MSG_FILES_DROPPED:
+        return true;
+    default:
+        return false;
+    }
+}
+
 DevicePoint pointOf(intptr_t lParam)
 {
     return DevicePoint{lowWord(lParam), highWord(lParam)};
@@ -47,109 +80,26 @@ DevicePoint pointOf(intptr_t lParam)
 
 intptr_t Plot::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam)
 {
-    NativeWindow* window = nativeWindow();
-    PointerState& pointer = pointerState();
-    Desktop& desktop = Desktop::current();
+    if (isBusy() && changesPlot(message, wParam)) {
+        // A message arriving between the blocks of a file: the wait cursor
+        // shows that the plot takes no input until the read is done.
+        return 0;
+    }
     const bool mouse = settings_.userInterface != HIDE;
-
     switch (message) {
-    case MSG_DESTROY: {
-        // The plot's resources go with its window; the object itself lives
-        // until its last message is done.
-        removeAllGraphs();
-        setCreated(false);
-        if (auto native = takeNativeWindow()) {
-            desktop.postTask([gone = std::shared_ptr<NativeWindow>(std::move(native))] {});
-        }
-        if (isKept(this)) {
-            desktop.postTask([self = this] { releaseWindow(self); });
-        }
-        SessionList& list = sessionList();
-        if (list.windowOf(plotNumber()) == this) {
-            const bool last = list.count() == 1;
-            list.remove(plotNumber());
-            if (last) {
-                setRunState(RUN_QUIT);
-                desktop.postQuit(0);
-            }
-        }
-        return 0;
-    }
-
+    case MSG_DESTROY: onDestroy(); return 0;
     case MSG_MOVE:
-    case MSG_SIZE: {
-        if (!created() || settings_.busy || !window) {
-            return 0;
-        }
-        const WindowRect r = window->windowRect();
-        if (message == MSG_MOVE) {
-            setPosition(static_cast<int16_t>(r.x), static_cast<int16_t>(r.y));
-        }
-        if (r.x + r.width == 0 && r.y + r.height == 0) {
-            return 0;
-        }
-        storeSize(static_cast<int16_t>(r.width), static_cast<int16_t>(r.height));
-        settings_.busy = 1;
-        layoutStatusLine(*this);
-        readClientSize();
-        PlotPainter(window->surface(), *this).paintPlot();
-        window->present();
-        settings_.busy = 0;
-        return 0;
-    }
-
+    case MSG_SIZE: onMoveOrSize(message == MSG_MOVE); return 0;
     case MSG_SET_FOCUS:
         setHasFocus(true);
         sessionList().focused(plotNumber());
         return 0;
-    case MSG_KILL_FOCUS:
-        setHasFocus(false);
-        return 0;
-
-    case MSG_PAINT:
-        if (settings_.busy || !window) {
-            return 0;
-        }
-        settings_.busy = 1;
-        refreshMenu(*this);
-        PlotPainter(window->surface(), *this).paintPlot();
-        window->present();
-        showCursorPosition(*this, pointer.lastX, pointer.lastY);
-        settings_.busy = 0;
-        return 0;
-
-    case MSG_CLOSE:
-        if (settings_.busy) {
-            // A file is being read into this plot (a message can arrive
-            // between the blocks of a file): close once the read is done.
-            desktop.postTask([self = this] {
-                if (self->created()) {
-                    self->handleMessage(MSG_CLOSE, 0, 0);
-                }
-            });
-            return 0;
-        }
-        destroyWindow();
-        return 0;
-
-    case MSG_ERASE_BACKGROUND:
-        return 1;
-
-    case MSG_KEY_DOWN: {
-        if (settings_.measureMode) {
-            return 0;
-        }
-        const uint16_t command = keyCommand(wParam, desktop.controlKeyDown(), desktop.shiftKeyDown());
-        if (command != CMD_NONE) {
-            sendCommand(*this, command);
-        }
-        return 0;
-    }
-
-    case MSG_COMMAND:
-        dispatchCommand(*this, static_cast<uint16_t>(wParam & 0xFFFFu));
-        return 0;
-
+    case MSG_KILL_FOCUS: setHasFocus(false); return 0;
+    case MSG_PAINT: onPaint(); return 0;
+    case MSG_CLOSE: destroyWindow(); return 0;
+    case MSG_ERASE_BACKGROUND: return 1;
+    case MSG_KEY_DOWN: onKeyDown(wParam); return 0;
+    case MSG_COMMAND: dispatchCommand(*this, static_cast<uint16_t>(wParam & 0xFFFFu)); return 0;
     case MSG_SYSTEM_COMMAND: {
         const auto command = static_cast<uint16_t>(wParam & 0xFFFFu);
         if (command >= CMD_EXIT_SESSION && command <= CMD_SHOW_ALL) {
@@ -157,137 +107,217 @@ intptr_t Plot::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam
         }
         return 0;
     }
-
-    case MSG_POINTER_MOVE: {
-        if (!mouse || !window) {
-            return 0;
-        }
-        const DevicePoint p = pointOf(lParam);
-        if (pointer.layoutPending) {
-            layoutStatusLine(*this);
-        }
-        const DevicePoint start{pointer.startX, pointer.startY};
-        if (pointer.bandActive || settings_.measureMode) {
-            Surface& surface = window->surface();
-            const DevicePoint old{pointer.currentX, pointer.currentY};
-            if (pointer.bandActive) {
-                drawZoomBand(surface, *this, start, old);
-                drawZoomBand(surface, *this, start, p);
-            } else {
-                drawMeasureLine(surface, start, old);
-                drawMeasureLine(surface, start, p);
-            }
-            window->present();
-            pointer.currentX = p.x;
-            pointer.currentY = p.y;
-            showDistance(*this, start.x, start.y, p.x, p.y);
-        } else {
-            pointer.layoutPending = true;
-        }
-        pointer.lastX = p.x;
-        pointer.lastY = p.y;
-        showCursorPosition(*this, p.x, p.y);
-        return 0;
-    }
-
-    case MSG_LEFT_DOWN: {
-        if (!mouse || !window) {
-            return 0;
-        }
-        const DevicePoint p = pointOf(lParam);
-        Surface& surface = window->surface();
-        if (settings_.measureMode) {
-            drawMeasureLine(surface, DevicePoint{pointer.startX, pointer.startY},
-                            DevicePoint{pointer.currentX, pointer.currentY});
-            window->present();
-            window->captureMouse(false);
-            settings_.measureMode = 0;
-            pointer.bandActive = false;
-            layoutStatusLine(*this);
-            pointer.layoutPending = false;
-            return 0;
-        }
-        pointer.startX = pointer.currentX = p.x;
-        pointer.startY = pointer.currentY = p.y;
-        if (!desktop.controlKeyDown()) {
-            pointer.bandActive = true;
-            layoutStatusLine(*this);
-            drawZoomBand(surface, *this, p, p);
-        } else {
-            settings_.measureMode = 1;
-            layoutStatusLine(*this);
-            drawMeasureLine(surface, p, p);
-        }
-        window->present();
-        window->captureMouse(true);
-        pointer.layoutPending = false;
-        return 0;
-    }
-
-    case MSG_LEFT_UP: {
-        if (!mouse || !pointer.bandActive || !window) {
-            return 0;
-        }
-        pointer.bandActive = false;
-        settings_.measureMode = 0;
-        window->captureMouse(false);
-        const DevicePoint start{pointer.startX, pointer.startY};
-        drawZoomBand(window->surface(), *this, start, DevicePoint{pointer.currentX, pointer.currentY});
-        window->present();
-        const DevicePoint p = pointOf(lParam);
-        pointer.currentX = p.x;
-        pointer.currentY = p.y;
-        if (p == start) {
-            return 0;
-        }
-        zoomToDeviceBand(*this, start, p);
-        redraw();
-        return 0;
-    }
-
+    case MSG_POINTER_MOVE: if (mouse) onPointerMove(lParam); return 0;
+    case MSG_LEFT_DOWN: if (mouse) onLeftDown(lParam); return 0;
+    case MSG_LEFT_UP: if (mouse) onLeftUp(lParam); return 0;
     case MSG_LEFT_DOUBLE_CLICK:
         if (mouse && !settings_.measureMode) {
             sendCommand(*this, CMD_AUTO_RANGE_XY);
         }
         return 0;
-
     case MSG_RIGHT_DOWN:
         if (mouse && !settings_.measureMode) {
             sendCommand(*this, CMD_MOVE_OUT);
         }
         return 0;
-
-    case MSG_WHEEL: {
-        if (!mouse || settings_.measureMode || !window) {
-            return 0;
-        }
-        // The position comes in screen coordinates.
-        pointer.startX = lowWord(lParam);
-        pointer.startY = highWord(lParam);
-        const int16_t delta = highWord(static_cast<intptr_t>(wParam));
-        const WindowRect client = window->clientRect();
-        const DevicePoint at{static_cast<int16_t>(pointer.startX - client.x),
-                             static_cast<int16_t>(pointer.startY - client.y)};
-        zoomByWheel(*this, delta, desktop.controlKeyDown(), at);
-        redraw();
-        return 0;
+    case MSG_WHEEL: if (mouse) onWheel(wParam, lParam); return 0;
+    case MSG_FILES_DROPPED: onFilesDropped(reinterpret_cast<const DroppedFiles*>(wParam)); return 0;
+    default: return 0;
     }
+}
 
-    case MSG_FILES_DROPPED: {
-        const auto* drop = reinterpret_cast<const DroppedFiles*>(wParam);
-        if (!drop || drop->paths.empty()) {
-            return 0;
-        }
-        const bool control = desktop.controlKeyDown();
-        const auto paths = drop->paths;  // a drop may close this window's others
-        for (std::size_t i = 0; i < paths.size(); ++i) {
-            openByPath(*this, paths[i], (i == 0 && !control) ? FILE_OPEN : FILE_ADD);
-        }
-        return 0;
+void Plot::onDestroy()
+{
+    // The plot's resources go with its window; the object itself lives until
+    // its last message is done.
+    Desktop& desktop = Desktop::current();
+    removeAllGraphs();
+    setCreated(false);
+    if (auto native = takeNativeWindow()) {
+        desktop.postTask([gone = std::shared_ptr<NativeWindow>(std::move(native))] {});
     }
+    if (isKept(this)) {
+        desktop.postTask([self = this] { releaseWindow(self); });
+    }
+    SessionList& list = sessionList();
+    if (list.windowOf(plotNumber()) == this) {
+        const bool last = list.count() == 1;
+        list.remove(plotNumber());
+        if (last) {
+            setRunState(RUN_QUIT);
+            desktop.postQuit(0);
+        }
+    }
+}
 
-    default:
-        return 0;
+void Plot::onMoveOrSize(bool moved)
+{
+    NativeWindow* window = nativeWindow();
+    if (!created() || settings_.busy || !window) {
+        return;
+    }
+    const WindowRect r = window->windowRect();
+    if (moved) {
+        setPosition(static_cast<int16_t>(r.x), static_cast<int16_t>(r.y));
+    }
+    if (r.x + r.width == 0 && r.y + r.height == 0) {
+        return;
+    }
+    storeSize(static_cast<int16_t>(r.width), static_cast<int16_t>(r.height));
+    const PlotBusy busy(*this);
+    layoutStatusLine(*this);
+    readClientSize();
+    PlotPainter(window->surface(), *this).paintPlot();
+    window->present();
+}
+
+void Plot::onPaint()
+{
+    NativeWindow* window = nativeWindow();
+    if (settings_.busy || !window) {
+        return;
+    }
+    const PlotBusy busy(*this);
+    refreshMenu(*this);
+    PlotPainter(window->surface(), *this).paintPlot();
+    window->present();
+    const PointerState& pointer = pointerState();
+    showCursorPosition(*this, pointer.lastX, pointer.lastY);
+}
+
+void Plot::onKeyDown(uintptr_t key)
+{
+    if (settings_.measureMode) {
+        return;
+    }
+    Desktop& desktop = Desktop::current();
+    const uint16_t command = keyCommand(key, desktop.controlKeyDown(), desktop.shiftKeyDown());
+    if (command != CMD_NONE) {
+        sendCommand(*this, command);
+    }
+}
+
+void Plot::onPointerMove(intptr_t lParam)
+{
+    const DevicePoint p = pointOf(lParam);
+    NativeWindow* window = nativeWindow();
+    if (!window) {
+        return;
+    }
+    PointerState& pointer = pointerState();
+    if (pointer.layoutPending) {
+        layoutStatusLine(*this);
+    }
+    const DevicePoint start{pointer.startX, pointer.startY};
+    if (pointer.bandActive || settings_.measureMode) {
+        Surface& surface = window->surface();
+        const DevicePoint old{pointer.currentX, pointer.currentY};
+        // The old band or line is drawn once more to erase it.
+        if (pointer.bandActive) {
+            drawZoomBand(surface, *this, start, old);
+            drawZoomBand(surface, *this, start, p);
+        } else {
+            drawMeasureLine(surface, start, old);
+            drawMeasureLine(surface, start, p);
+        }
+        window->present();
+        pointer.currentX = p.x;
+        pointer.currentY = p.y;
+        showDistance(*this, start.x, start.y, p.x, p.y);
+    } else {
+        pointer.layoutPending = true;
+    }
+    pointer.lastX = p.x;
+    pointer.lastY = p.y;
+    showCursorPosition(*this, p.x, p.y);
+}
+
+void Plot::onLeftDown(intptr_t lParam)
+{
+    const DevicePoint p = pointOf(lParam);
+    NativeWindow* window = nativeWindow();
+    if (!window) {
+        return;
+    }
+    PointerState& pointer = pointerState();
+    Surface& surface = window->surface();
+    if (settings_.measureMode) {
+        drawMeasureLine(surface, DevicePoint{pointer.startX, pointer.startY},
+                        DevicePoint{pointer.currentX, pointer.currentY});
+        window->present();
+        window->captureMouse(false);
+        settings_.measureMode = 0;
+        pointer.bandActive = false;
+        layoutStatusLine(*this);
+        pointer.layoutPending = false;
+        return;
+    }
+    pointer.startX = pointer.currentX = p.x;
+    pointer.startY = pointer.currentY = p.y;
+    if (!Desktop::current().controlKeyDown()) {
+        pointer.bandActive = true;
+        layoutStatusLine(*this);
+        drawZoomBand(surface, *this, p, p);
+    } else {
+        settings_.measureMode = 1;
+        layoutStatusLine(*this);
+        drawMeasureLine(surface, p, p);
+    }
+    window->present();
+    window->captureMouse(true);
+    pointer.layoutPending = false;
+}
+
+void Plot::onLeftUp(intptr_t lParam)
+{
+    const DevicePoint p = pointOf(lParam);
+    NativeWindow* window = nativeWindow();
+    PointerState& pointer = pointerState();
+    if (!pointer.bandActive || !window) {
+        return;
+    }
+    pointer.bandActive = false;
+    settings_.measureMode = 0;
+    window->captureMouse(false);
+    const DevicePoint start{pointer.startX, pointer.startY};
+    drawZoomBand(window->surface(), *this, start, DevicePoint{pointer.currentX, pointer.currentY});
+    window->present();
+    pointer.currentX = p.x;
+    pointer.currentY = p.y;
+    if (p == start) {
+        return;
+    }
+    zoomToDeviceBand(*this, start, p);
+    redraw();
+}
+
+void Plot::onWheel(uintptr_t wParam, intptr_t lParam)
+{
+    NativeWindow* window = nativeWindow();
+    if (settings_.measureMode || !window) {
+        return;
+    }
+    // The position comes in screen coordinates.
+    PointerState& pointer = pointerState();
+    pointer.startX = lowWord(lParam);
+    pointer.startY = highWord(lParam);
+    const int16_t delta = highWord(static_cast<intptr_t>(wParam));
+    const WindowRect client = window->clientRect();
+    const DevicePoint at{static_cast<int16_t>(pointer.startX - client.x),
+                         static_cast<int16_t>(pointer.startY - client.y)};
+    zoomByWheel(*this, delta, Desktop::current().controlKeyDown(), at);
+    redraw();
+}
+
+void Plot::onFilesDropped(const DroppedFiles* drop)
+{
+    if (!drop || drop->paths.empty()) {
+        return;
+    }
+    const bool control = Desktop::current().controlKeyDown();
+    const auto paths = drop->paths;  // a drop may close this window's others
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        openByPath(*this, paths[i], (i == 0 && !control) ? FILE_OPEN : FILE_ADD);
     }
 }
 

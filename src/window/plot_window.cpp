@@ -1,4 +1,5 @@
 #include <memory>
+#include <vector>
 
 #include "app/run_state.h"
 #include "app/session_list.h"
@@ -69,16 +70,17 @@ Plot& Plot::clonePlot()
 
 void Plot::closeOthers()
 {
-    SessionList& list = sessionList();
-    while (list.count() > 1) {
-        const int16_t other = list.numberAt(0) == plotNumber() ? list.numberAt(1) : list.numberAt(0);
-        BaseWindow* window = list.windowOf(other);
-        const int16_t before = list.count();
-        window->handleMessage(MSG_CLOSE, 0, 0);
-        if (list.count() == before) {
-            // A window that does not leave on close would loop for ever.
-            list.remove(other);
+    // Collected first: closing changes the list. A window busy with a read
+    // stays listed and closes when its read is done.
+    const SessionList& list = sessionList();
+    std::vector<BaseWindow*> others;
+    for (int i = 0; i < list.count(); ++i) {
+        if (list.numberAt(i) != plotNumber()) {
+            others.push_back(list.windowOf(list.numberAt(i)));
         }
+    }
+    for (BaseWindow* window : others) {
+        window->handleMessage(MSG_CLOSE, 0, 0);
     }
 }
 
@@ -102,6 +104,11 @@ void Plot::exitSession()
 void Plot::destroyWindow()
 {
     if (!created()) {
+        return;
+    }
+    if (isBusy()) {
+        // The graphs are still in use by the work under way.
+        closePending_ = true;
         return;
     }
     handleMessage(MSG_DESTROY, 0, 0);

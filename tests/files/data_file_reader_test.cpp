@@ -354,9 +354,9 @@ TEST_F(DataFileReaderTest, AVeryLongLineWithoutALineEndIsReadWhole)
 TEST_F(DataFileReaderTest, MissingFilesAndFoldersCannotBeOpened)
 {
     plot.files().readMode = XYY;
-    plot.settings().busy = 1;  // as the plot reader leaves it
     EXPECT_FALSE(readData(plot, dir.file("missing.dat"), 1));
     EXPECT_EQ(plot.settings().busy, 0);
+    EXPECT_FALSE(plot.isBusy());
     EXPECT_FALSE(readData(plot, dir.path(), 1));
     EXPECT_TRUE(desktop.boxes.empty());
     EXPECT_EQ(plot.numGraphs(), 0);

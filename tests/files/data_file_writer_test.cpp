@@ -55,7 +55,7 @@ protected:
         ASSERT_TRUE(readData(back, path, 1));
         EXPECT_TRUE(desktop.boxes.empty()) << desktop.boxes.front().text;
         ASSERT_EQ(back.numGraphs(), plot.numGraphs());
-        for (int16_t k = 1; k <= plot.numGraphs(); ++k) {
+        for (int k = 1; k <= plot.numGraphs(); ++k) {
             const Graph& a = plot.graph(k);
             const Graph& b = back.graph(k);
             ASSERT_EQ(a.numPoints(), b.numPoints()) << "graph " << k;

@@ -25,7 +25,7 @@ protected:
     static std::vector<std::string> lables(const Plot& p)
     {
         std::vector<std::string> out;
-        for (int16_t i = 1; i <= p.numGraphs(); ++i) out.push_back(p.graph(i).lable());
+        for (const Graph& g : p.graphs()) out.push_back(g.lable());
         return out;
     }
     static void fill(Graph& g, int n, double base)
@@ -212,7 +212,7 @@ TEST_F(PlotTest, ClipboardHoldsDeepCopies)
     a.setColorNum(6, 1);
     fill(a.graph(1), 10, 0);
     for (int k = 0; k < 2; ++k) {  // Copy All twice
-        for (int16_t i = 1; i <= a.numGraphs(); ++i) clip.appendCopy(a.graph(i));
+        for (const Graph& g : a.graphs()) clip.appendCopy(g);
     }
     EXPECT_EQ(clip.count(), 6);
 
@@ -223,7 +223,7 @@ TEST_F(PlotTest, ClipboardHoldsDeepCopies)
 
     Plot b("b");
     b.addGraph();
-    for (int16_t i = 1; i <= clip.count(); ++i) b.addGraphCopy(clip.graph(i));  // Paste All
+    for (const Graph& g : clip.graphs()) b.addGraphCopy(g);  // Paste All
     EXPECT_EQ(b.numGraphs(), 7);
     EXPECT_EQ(b.graph(2).lable(), "P");  // not "Graph 2"
     EXPECT_EQ(b.graph(2).colorNum(), 6);

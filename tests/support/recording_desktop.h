@@ -27,6 +27,9 @@ public:
 
     BoxResult showMessageBox(const MessageBoxRequest& box) override;
     int processedMessages = 0;
+    // Messages that arrive during long work: processOneMessage delivers the
+    // first one waiting.
+    std::deque<std::function<void()>> waitingMessages;
     std::deque<std::function<void()>> tasks;
     std::optional<int> quitCode;
     bool control = false;
@@ -39,7 +42,13 @@ public:
     int processOneMessage() override
     {
         ++processedMessages;
-        return 0;
+        if (waitingMessages.empty()) {
+            return 0;
+        }
+        const auto message = std::move(waitingMessages.front());
+        waitingMessages.pop_front();
+        message();
+        return 1;
     }
     std::unique_ptr<NativeWindow> createWindow(WindowEventSink& sink, const WindowRect& rect,
                                                const WindowOptions& options) override;

@@ -13,6 +13,7 @@
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
 #include "support/temp_dir.h"
+#include "window/command_dispatcher.h"
 #include "window/commands.h"
 #include "window/file_commands.h"
 #include "window/pointer_state.h"
@@ -138,19 +139,49 @@ TEST_F(PlotWindowTest, ClosingTheLastWindowEndsTheProgram)
     EXPECT_EQ(runState(), RUN_QUIT);
 }
 
-TEST_F(PlotWindowTest, AWindowBusyReadingAFileClosesAfterTheRead)
+TEST_F(PlotWindowTest, MessagesBetweenTheBlocksOfAFileLeaveTheReadAlone)
 {
+    test::TempDir dir;
+    const std::string blocks = dir.file("blocks.dat");
+    const std::string other = dir.file("other.dat");
+    test::writeFile(blocks, "1\n2\nNEW\n3\n4\nNEW\n5\n6\nNEW\n7\n8\n");
+    test::writeFile(other, "0 0\n1 1\n");
     Plot& a = makeWindow();
     Plot& b = a.newPlot();
-    b.ensureGraphs(2);
-    b.settings().busy = 1;
-    send(b, MSG_CLOSE);
+    b.setReadMode(YY);
+    const RangeSet before = b.axes().currentRange();
+    DroppedFiles drop;
+    drop.paths = {other};
+    desktop_.waitingMessages = {
+        [&] { sendCommand(b, CMD_CLOSE); },
+        [&] { send(b, MSG_FILES_DROPPED, reinterpret_cast<uintptr_t>(&drop)); },
+        [&] {
+            key(b, VK_PAGE_DOWN);
+            send(b, MSG_WHEEL, packWheelDelta(-120), at(200, 200));
+            sendCommand(b, CMD_MOVE_LEFT);
+            EXPECT_EQ(b.axes().currentRange(), before);
+            send(b, MSG_CLOSE);
+            a.closeOthers();
+            EXPECT_TRUE(b.created());
+        },
+    };
+    EXPECT_TRUE(openByPath(b, blocks, FILE_OPEN));
+    EXPECT_TRUE(desktop_.waitingMessages.empty());
+    // Every block read, none of the dropped file's graphs, and the window
+    // still there until the read's message is done.
+    ASSERT_EQ(b.numGraphs(), 4);
+    EXPECT_EQ(b.graph(4).yData()[1], 8.0);
     EXPECT_TRUE(b.created());
-    EXPECT_EQ(b.numGraphs(), 2);
-    b.settings().busy = 0;
+    EXPECT_FALSE(b.isBusy());
     desktop_.runTasks();
+    EXPECT_FALSE(b.created());
     EXPECT_FALSE(isKept(&b));
     EXPECT_EQ(sessionList().count(), 1);
+
+    // Once the read is over, the same input is carried out again.
+    a.setReadMode(XYY);
+    send(a, MSG_FILES_DROPPED, reinterpret_cast<uintptr_t>(&drop));
+    EXPECT_EQ(a.numGraphs(), 1);
 }
 
 TEST_F(PlotWindowTest, CloseOthersLeavesOnlyThisWindow)
