@@ -30,6 +30,7 @@ QtApplication::QtApplication(int& argc, char** argv, bool batch)
 
 QtApplication::~QtApplication()
 {
+    impl_->desktop.runPostedTasks();
     Desktop::install(nullptr);
 }
 

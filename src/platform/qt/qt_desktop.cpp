@@ -102,7 +102,17 @@ std::unique_ptr<NativeWindow> QtDesktop::createWindow(WindowEventSink& sink, con
 
 int QtDesktop::runMessageLoop()
 {
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    runPostedTasks();
+    return code;
+}
+
+void QtDesktop::runPostedTasks()
+{
+    // Tasks posted by the last messages (a closed window's disposal) run
+    // while the toolkit is whole; left queued, they would run inside the
+    // application object's teardown and destroy windows under it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 void QtDesktop::postQuit(int code)

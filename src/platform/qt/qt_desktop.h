@@ -17,6 +17,8 @@ public:
     std::unique_ptr<NativeWindow> createWindow(WindowEventSink& sink, const WindowRect& rect,
                                                const WindowOptions& options) override;
     int runMessageLoop() override;
+    // Runs the tasks still waiting in the queue (end of the program).
+    void runPostedTasks();
     void postQuit(int code) override;
     void postTask(std::function<void()> task) override;
     bool controlKeyDown() override;
