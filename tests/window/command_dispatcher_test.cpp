@@ -20,6 +20,8 @@
 #include "support/recording_native_window.h"
 #include "support/temp_dir.h"
 #include "window/commands.h"
+#include "window/file_commands.h"
+#include "files/data_file_writer.h"
 
 namespace kvx {
 namespace {
@@ -453,6 +455,41 @@ TEST_F(CommandDispatcherTest, OnlyTheLowSixteenBitsNameTheCommand)
     p.handleMessage(MSG_COMMAND, (uintptr_t{1} << 16) | CMD_GRID_X_AXIS, 0);
     EXPECT_EQ(p.showGrid(), SHOW_XAXIS);
     EXPECT_FALSE(dispatchCommand(p, 999));
+}
+
+TEST_F(CommandDispatcherTest, EveryOperationWorksAtTheGraphLimit)
+{
+    // One line of 32768 columns read as XYY: exactly the most graphs a plot
+    // holds. Opening it ranges and paints it.
+    test::TempDir dir;
+    std::string line = "0";
+    for (int i = 1; i <= Plot::maxGraphs; ++i) {
+        line += ' ' + std::to_string(i);
+    }
+    test::writeFile(dir.file("wide.dat"), line + "\n");
+    Plot& p = makeWindow();
+    ASSERT_TRUE(openByPath(p, dir.file("wide.dat"), FILE_OPEN));
+    ASSERT_EQ(p.numGraphs(), Plot::maxGraphs);
+    EXPECT_TRUE(desktop_.boxes.empty());
+    EXPECT_GT(p.axes().currentRange().yMax, Plot::maxGraphs);
+
+    // No room for more: a warning, and the graphs stay.
+    openByPath(p, dir.file("wide.dat"), FILE_ADD);
+    ASSERT_EQ(desktop_.boxes.size(), 1u);
+    EXPECT_EQ(p.numGraphs(), Plot::maxGraphs);
+
+    command(p, CMD_PLOT_INFO);
+    EXPECT_EQ(desktop_.boxes.back().text, "Contains 32767 points in 32767 graph(s) .");
+    command(p, CMD_COPY_ALL);
+    Plot& q = makeWindow();
+    EXPECT_TRUE(repaints(q, CMD_PASTE_ALL));
+    EXPECT_EQ(q.numGraphs(), Plot::maxGraphs);
+    EXPECT_EQ(q.graph(Plot::maxGraphs).yData()[0], Plot::maxGraphs);
+
+    ASSERT_TRUE(writeData(p, dir.file("back.dat")));
+    Plot& back = makeWindow();
+    ASSERT_TRUE(openByPath(back, dir.file("back.dat"), FILE_OPEN));
+    EXPECT_EQ(back.numGraphs(), Plot::maxGraphs);
 }
 
 }  // namespace
