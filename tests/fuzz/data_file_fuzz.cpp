@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes to the data-file reader in each of the five read
 // modes, checks what the plot then holds, writes it and reads it back: the
-// graphs with points must come back bit for bit. Warning boxes are only
-// counted, never shown.
+// graphs with points must come back bit for bit. Then the plot is ranged as
+// an open does and painted into a small picture, so that whatever a file can
+// hold (huge, tiny, denormal values, thousands of graphs) is drawn too.
+// Warning boxes are only counted, never shown.
 
 #include <cstdint>
 #include <cstdlib>
@@ -14,8 +16,12 @@
 #include "files/data_file_reader.h"
 #include "files/data_file_writer.h"
 #include "model/plot.h"
-#include "settings/keywords.h"
 #include "platform/console_desktop.h"
+#include "platform/qt/qt_application.h"
+#include "platform/qt/qt_picture_files.h"
+#include "render/plot_painter.h"
+#include "scaling/auto_range.h"
+#include "settings/keywords.h"
 
 namespace {
 
@@ -42,8 +48,7 @@ void checkGraphs(const kvx::Plot& plot)
 {
     require(plot.numGraphs() >= 0 && plot.numGraphs() <= kvx::Plot::maxGraphs);
     require(plot.settings().busy == 0);
-    for (int16_t k = 1; k <= plot.numGraphs(); ++k) {
-        const kvx::Graph& g = plot.graph(k);
+    for (const kvx::Graph& g : plot.graphs()) {
         require(g.numPoints() < g.capacity());
         for (int32_t i = 0; i < g.numPoints(); ++i) {
             require(g.attData()[i] <= kvx::ATT_ISOLATED);
@@ -68,9 +73,8 @@ void checkRoundTrip(kvx::Plot& plot, const std::string& path)
     kvx::Plot back("Back");
     back.files().readMode = plot.files().readMode;
     require(kvx::readData(back, path, 1));
-    int16_t j = 1;
-    for (int16_t k = 1; k <= plot.numGraphs(); ++k) {
-        const kvx::Graph& g = plot.graph(k);
+    int j = 1;
+    for (const kvx::Graph& g : plot.graphs()) {
         if (g.numPoints() == 0) {
             continue;
         }
@@ -80,7 +84,25 @@ void checkRoundTrip(kvx::Plot& plot, const std::string& path)
     require(j == back.numGraphs() + 1);
 }
 
+// Ranges the plot as opening a file does and paints it into a picture of
+// 96 by 72 pixels that is never written.
+void paint(kvx::Plot& plot)
+{
+    kvx::autoRangeXY(plot);
+    plot.axes().autoTicks(false);
+    const auto picture = kvx::createPictureFile(kvx::PictureFormat::Png, "unused.png", 96, 72);
+    plot.setClientSize(96, 72);
+    kvx::PlotPainter(picture->surface(), plot).paintPlot();
+}
+
 }  // namespace
+
+// The toolkit's fonts and raster painting need the application object.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    static kvx::QtApplication application(*argc, *argv, true);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
@@ -102,6 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
             checkRoundTrip(plot, path);
             // The writer's own files never warn.
             require(desktop.boxes == 0);
+            paint(plot);
         }
     }
     return 0;
