@@ -1,7 +1,7 @@
 #!/bin/sh
-# Closes the last window of kurvex on a real X server, once through the
-# menu (Plot > Close) and once as a window manager does (WM_DELETE_WINDOW);
-# the program must end with status 0 each time.
+# Ends kurvex on a real X server through the menu (Plot > Close), as a
+# window manager closes a window (WM_DELETE_WINDOW), and with "Exit Session"
+# over two windows; the program must end with status 0 each time.
 # Usage: x11_close_test.sh KURVEX X11_CLOSE_WINDOW DATA_FILE
 set -u
 kurvex=$1
@@ -41,12 +41,31 @@ expect_exit_0() {
     echo "$how: status 0"
 }
 
+# Opens a menu of the menu bar ("Session" at 35, "Plot" at 81 pixels) and
+# picks an item counted from its end.
+menu() {
+    xdotool mousemove $((X + $1)) $((Y + 8)) click 1
+    sleep 0.5
+    n=0
+    while [ $n -lt "$2" ]; do xdotool key Up; n=$((n + 1)); done
+    xdotool key Return
+    sleep 0.5
+}
+
 start
-# "Plot" is the second title of the menu bar; its last item is "Close".
-xdotool mousemove $((X + 81)) $((Y + 8)) click 1
-sleep 0.5
-xdotool key Up Return
+menu 81 1  # Plot > Close
 expect_exit_0 "Plot > Close"
+
+start
+menu 81 3  # Plot > New
+if [ -z "$(xdotool search --name "#2: Kurvex")" ]; then
+    echo "Plot > New opened no second window" >&2
+    kill "$pid"
+    exit 1
+fi
+menu 35 1  # Session > Exit Session, then Yes in the question box
+xdotool key Return
+expect_exit_0 "Exit Session"
 
 start
 "$close_window" "$id"
