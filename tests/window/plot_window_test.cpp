@@ -174,8 +174,7 @@ TEST_F(PlotWindowTest, MessagesBetweenTheBlocksOfAFileLeaveTheReadAlone)
     EXPECT_TRUE(b.created());
     EXPECT_FALSE(b.isBusy());
     desktop_.runTasks();
-    EXPECT_FALSE(b.created());
-    EXPECT_FALSE(isKept(&b));
+    EXPECT_FALSE(isKept(&b));  // closed, and its object released
     EXPECT_EQ(sessionList().count(), 1);
 
     // Once the read is over, the same input is carried out again.
