@@ -11,14 +11,11 @@ namespace kvx {
 
 namespace {
 
-int pixel(double v)
-{
-    return static_cast<int>(v);  // toward zero
-}
-
+// Compared before saturation: two points far apart off the picture are not
+// on one pixel.
 bool samePixel(double x0, double y0, double x1, double y1)
 {
-    return pixel(x0) == pixel(x1) && pixel(y0) == pixel(y1);
+    return std::trunc(x0) == std::trunc(x1) && std::trunc(y0) == std::trunc(y1);
 }
 
 // Draw rates and their counters work modulo the rate; a rate below 1 (from
@@ -132,7 +129,7 @@ void GraphDrawer::line(int x0, int y0, int x1, int y1)
 void GraphDrawer::clippedLine(double x0, double y0, double x1, double y1)
 {
     if (const auto s = clipToPlotRect(rect_, Segment{x0, y0, x1, y1})) {
-        line(pixel(s->x0), pixel(s->y0), pixel(s->x1), pixel(s->y1));
+        line(truncatedPx(s->x0), truncatedPx(s->y0), truncatedPx(s->x1), truncatedPx(s->y1));
     }
 }
 
@@ -150,8 +147,8 @@ void GraphDrawer::drawSegment(Graph& graph, double X, double Y, double worldX, b
     switch (graph.type()) {
     case STAIRS:
         if (both) {
-            line(pixel(px), pixel(py), pixel(X), pixel(py));
-            line(pixel(X), pixel(py), pixel(X), pixel(Y));
+            line(truncatedPx(px), truncatedPx(py), truncatedPx(X), truncatedPx(py));
+            line(truncatedPx(X), truncatedPx(py), truncatedPx(X), truncatedPx(Y));
         } else {
             clippedLine(px, py, X, py);
             clippedLine(X, py, X, Y);
@@ -160,12 +157,16 @@ void GraphDrawer::drawSegment(Graph& graph, double X, double Y, double worldX, b
     case BARS: {
         const double y0 = zeroLine(worldX);
         const bool flat = py == y0;
-        const int top = pixel(flat ? py - 1 : py);
-        const int zero = pixel(y0);
-        const int l = std::max<int>(std::min(pixel(px), pixel(X)), rect_.left);
-        const int r = std::min<int>(std::max(pixel(px), pixel(X)), rect_.right);
-        const int t = std::max<int>(std::min(top, zero), rect_.top);
-        const int b = std::min<int>(std::max(top, zero), rect_.bottom);
+        const double top = flat ? py - 1 : py;
+        if (std::isnan(px) || std::isnan(X) || std::isnan(top) || std::isnan(y0)) {
+            break;
+        }
+        // Intersected with the plot rectangle before anything becomes a
+        // pixel, so that a bar reaching far beyond it keeps its direction.
+        const int l = truncatedPx(std::max<double>(std::min(px, X), rect_.left));
+        const int r = truncatedPx(std::min<double>(std::max(px, X), rect_.right));
+        const int t = truncatedPx(std::max<double>(std::min(top, y0), rect_.top));
+        const int b = truncatedPx(std::min<double>(std::max(top, y0), rect_.bottom));
         if (l >= r || t >= b) {
             break;  // nothing of the bar lies inside
         }
@@ -184,7 +185,7 @@ void GraphDrawer::drawSegment(Graph& graph, double X, double Y, double worldX, b
         break;
     default:  // LINES
         if (both) {
-            line(pixel(px), pixel(py), pixel(X), pixel(Y));
+            line(truncatedPx(px), truncatedPx(py), truncatedPx(X), truncatedPx(Y));
         } else {
             clippedLine(px, py, X, Y);
         }
@@ -198,8 +199,8 @@ void GraphDrawer::drawDot(const Graph& graph, double X, double Y, int s)
         return;
     }
     flushColumn();
-    const int x = pixel(X);
-    const int y = pixel(Y);
+    const int x = truncatedPx(X);
+    const int y = truncatedPx(Y);
     surface_.ellipse(x - s + 1, y - s + 1, x + s, y + s);
     if (s == 3) {
         surface_.setPixel(x - 1, y - 1, rgb(255, 255, 255));
@@ -212,7 +213,7 @@ void GraphDrawer::drawMarker(const Graph& graph, double X, double Y, int size)
 {
     flushColumn();
     surface_.selectPen(objects_.markerPen);
-    drawMarkerShape(surface_, graph.markerType(), pixel(X), pixel(Y), size, objects_.fillBrush);
+    drawMarkerShape(surface_, graph.markerType(), truncatedPx(X), truncatedPx(Y), size, objects_.fillBrush);
     surface_.selectPen(objects_.linePen);
     penAt_.reset();
 }
@@ -243,7 +244,7 @@ void GraphDrawer::drawGraph(Graph& graph)
     st.prevX = st.lastDotX = st.lastMarkerX = first.x;
     st.prevY = st.lastDotY = st.lastMarkerY = first.y;
     st.prevVisible = visible(first.x, first.y, margin);
-    moveTo(pixel(first.x), pixel(first.y));
+    moveTo(truncatedPx(first.x), truncatedPx(first.y));
     if (pointsAndMarkers && st.prevVisible) {
         if (graph.showPoints() != HIDE) {
             drawDot(graph, first.x, first.y, graph.pointsSize());
@@ -279,15 +280,15 @@ void GraphDrawer::drawGraph(Graph& graph)
                 break;
             case ATT_NEW_LINE:
                 if (v) {
-                    moveTo(pixel(p.x), pixel(p.y));
+                    moveTo(truncatedPx(p.x), truncatedPx(p.y));
                 }
                 st.prevVisible = v;
                 break;
             default:  // isolated
                 if (v) {
                     flushColumn();
-                    surface_.setPixel(pixel(p.x), pixel(p.y), objects_.color);
-                    moveTo(pixel(p.x), pixel(p.y));
+                    surface_.setPixel(truncatedPx(p.x), truncatedPx(p.y), objects_.color);
+                    moveTo(truncatedPx(p.x), truncatedPx(p.y));
                 }
                 st.prevVisible = v;
                 break;
