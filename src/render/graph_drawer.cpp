@@ -11,11 +11,19 @@ namespace kvx {
 
 namespace {
 
-// Compared before saturation: two points far apart off the picture are not
-// on one pixel.
+// Only for coordinates known to lie near the plot rectangle: visible points
+// and clipped or intersected pieces.
+int pixel(double v)
+{
+    return static_cast<int>(v);  // toward zero
+}
+
+// Device points are whole numbers (worldToDevice rounds them), so they
+// share a pixel when they are equal; compared before any saturation, two
+// points far apart off the picture are not on one pixel.
 bool samePixel(double x0, double y0, double x1, double y1)
 {
-    return std::trunc(x0) == std::trunc(x1) && std::trunc(y0) == std::trunc(y1);
+    return x0 == x1 && y0 == y1;
 }
 
 // Draw rates and their counters work modulo the rate; a rate below 1 (from
@@ -129,7 +137,7 @@ void GraphDrawer::line(int x0, int y0, int x1, int y1)
 void GraphDrawer::clippedLine(double x0, double y0, double x1, double y1)
 {
     if (const auto s = clipToPlotRect(rect_, Segment{x0, y0, x1, y1})) {
-        line(truncatedPx(s->x0), truncatedPx(s->y0), truncatedPx(s->x1), truncatedPx(s->y1));
+        line(pixel(s->x0), pixel(s->y0), pixel(s->x1), pixel(s->y1));
     }
 }
 
@@ -147,8 +155,8 @@ void GraphDrawer::drawSegment(Graph& graph, double X, double Y, double worldX, b
     switch (graph.type()) {
     case STAIRS:
         if (both) {
-            line(truncatedPx(px), truncatedPx(py), truncatedPx(X), truncatedPx(py));
-            line(truncatedPx(X), truncatedPx(py), truncatedPx(X), truncatedPx(Y));
+            line(pixel(px), pixel(py), pixel(X), pixel(py));
+            line(pixel(X), pixel(py), pixel(X), pixel(Y));
         } else {
             clippedLine(px, py, X, py);
             clippedLine(X, py, X, Y);
@@ -163,10 +171,10 @@ void GraphDrawer::drawSegment(Graph& graph, double X, double Y, double worldX, b
         }
         // Intersected with the plot rectangle before anything becomes a
         // pixel, so that a bar reaching far beyond it keeps its direction.
-        const int l = truncatedPx(std::max<double>(std::min(px, X), rect_.left));
-        const int r = truncatedPx(std::min<double>(std::max(px, X), rect_.right));
-        const int t = truncatedPx(std::max<double>(std::min(top, y0), rect_.top));
-        const int b = truncatedPx(std::min<double>(std::max(top, y0), rect_.bottom));
+        const int l = pixel(std::max<double>(std::min(px, X), rect_.left));
+        const int r = pixel(std::min<double>(std::max(px, X), rect_.right));
+        const int t = pixel(std::max<double>(std::min(top, y0), rect_.top));
+        const int b = pixel(std::min<double>(std::max(top, y0), rect_.bottom));
         if (l >= r || t >= b) {
             break;  // nothing of the bar lies inside
         }
@@ -185,7 +193,7 @@ void GraphDrawer::drawSegment(Graph& graph, double X, double Y, double worldX, b
         break;
     default:  // LINES
         if (both) {
-            line(truncatedPx(px), truncatedPx(py), truncatedPx(X), truncatedPx(Y));
+            line(pixel(px), pixel(py), pixel(X), pixel(Y));
         } else {
             clippedLine(px, py, X, Y);
         }
@@ -199,8 +207,8 @@ void GraphDrawer::drawDot(const Graph& graph, double X, double Y, int s)
         return;
     }
     flushColumn();
-    const int x = truncatedPx(X);
-    const int y = truncatedPx(Y);
+    const int x = pixel(X);
+    const int y = pixel(Y);
     surface_.ellipse(x - s + 1, y - s + 1, x + s, y + s);
     if (s == 3) {
         surface_.setPixel(x - 1, y - 1, rgb(255, 255, 255));
@@ -213,7 +221,7 @@ void GraphDrawer::drawMarker(const Graph& graph, double X, double Y, int size)
 {
     flushColumn();
     surface_.selectPen(objects_.markerPen);
-    drawMarkerShape(surface_, graph.markerType(), truncatedPx(X), truncatedPx(Y), size, objects_.fillBrush);
+    drawMarkerShape(surface_, graph.markerType(), pixel(X), pixel(Y), size, objects_.fillBrush);
     surface_.selectPen(objects_.linePen);
     penAt_.reset();
 }
@@ -244,7 +252,7 @@ void GraphDrawer::drawGraph(Graph& graph)
     st.prevX = st.lastDotX = st.lastMarkerX = first.x;
     st.prevY = st.lastDotY = st.lastMarkerY = first.y;
     st.prevVisible = visible(first.x, first.y, margin);
-    moveTo(truncatedPx(first.x), truncatedPx(first.y));
+    moveTo(truncatedPx(first.x), truncatedPx(first.y));  // it may lie far off
     if (pointsAndMarkers && st.prevVisible) {
         if (graph.showPoints() != HIDE) {
             drawDot(graph, first.x, first.y, graph.pointsSize());
@@ -280,15 +288,15 @@ void GraphDrawer::drawGraph(Graph& graph)
                 break;
             case ATT_NEW_LINE:
                 if (v) {
-                    moveTo(truncatedPx(p.x), truncatedPx(p.y));
+                    moveTo(pixel(p.x), pixel(p.y));
                 }
                 st.prevVisible = v;
                 break;
             default:  // isolated
                 if (v) {
                     flushColumn();
-                    surface_.setPixel(truncatedPx(p.x), truncatedPx(p.y), objects_.color);
-                    moveTo(truncatedPx(p.x), truncatedPx(p.y));
+                    surface_.setPixel(pixel(p.x), pixel(p.y), objects_.color);
+                    moveTo(pixel(p.x), pixel(p.y));
                 }
                 st.prevVisible = v;
                 break;
