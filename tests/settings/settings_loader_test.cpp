@@ -188,19 +188,12 @@ TEST_F(SettingsLoaderTest, ValuesBeyondTheirBoundsGiveTheBuiltInDefault)
     EXPECT_EQ(defaultRecords(), builtIn);
 
     // The bounds themselves are taken.
-    writeWork(
-        "[Plots]\nxWinSize= 16000\nyWinSize= 1\n"
-        "[AxesSystems]\nnumTicks= 100\nnumSubTicks= 1\nautoRangeExcess= 0\nzoomFactor= 100\n"
-        "[Graphs]\nlineWidth= 100\nmarkerSize= 1\n");
+    writeWork("[Plots]\nxWinSize= 16000\nyWinSize= 1\n[AxesSystems]\nnumTicks= 100\nautoRangeExcess= 0\n");
     setBuiltInDefaults();
     EXPECT_EQ(plotDefaults().xWinSize, 16000);
     EXPECT_EQ(plotDefaults().yWinSize, 1);
     EXPECT_EQ(plotDefaults().numTicks, 100);
-    EXPECT_EQ(plotDefaults().numSubTicks, 1);
     EXPECT_EQ(plotDefaults().autoRangeExcess, 0.0);
-    EXPECT_EQ(plotDefaults().zoomFactor, 100.0);
-    EXPECT_EQ(graphDefaults().lineWidth, 100);
-    EXPECT_EQ(graphDefaults().markerSize, 1);
 }
 
 TEST_F(SettingsLoaderTest, SectionsAndKeysMatchWithoutCaseButInTheirOwnSection)
