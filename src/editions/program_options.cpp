@@ -1,5 +1,7 @@
 #include "editions/program_options.h"
 
+#include "settings/setting_bounds.h"
+
 namespace kvx {
 
 namespace {
@@ -18,7 +20,7 @@ bool parseSize(std::string_view text, int& width, int& height)
             if (c < '0' || c > '9') return false;
             v = v * 10 + (c - '0');
         }
-        if (v < 1 || v > 16000) return false;
+        if (!bounds::windowSize.contains(v)) return false;
         out = v;
         return true;
     };

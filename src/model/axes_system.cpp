@@ -15,17 +15,22 @@ void AxesSystem::setTickCounts(int16_t numTicks, int16_t numSubTicks)
     yTicksSet_ = false;
 }
 
-bool AxesSystem::setRange(double xMin, double xMax, double yMin, double yMax, bool rememberLast)
+bool AxesSystem::acceptsBounds(double first, double second)
 {
     // Bounds that are not finite, or so far apart that the width is not,
-    // would make every transform of the plot meaningless.
-    if (!std::isfinite(xMax - xMin) || !std::isfinite(yMax - yMin)) {
+    // or so close that the scale is not, would make every transform of the
+    // plot meaningless.
+    const double width = std::fabs(second - first);
+    if (!std::isfinite(width) || !(width >= minWidth)) {
         return false;
     }
     // An infinite quotient (a bound of 0) passes; not-a-number does not.
-    const double qx = std::fabs((xMax - xMin) / xMax);
-    const double qy = std::fabs((yMax - yMin) / yMax);
-    if (!(qx >= minRelativeWidth) || !(qy >= minRelativeWidth)) {
+    return std::fabs((second - first) / second) >= minRelativeWidth;
+}
+
+bool AxesSystem::setRange(double xMin, double xMax, double yMin, double yMax, bool rememberLast)
+{
+    if (!acceptsBounds(xMin, xMax) || !acceptsBounds(yMin, yMax)) {
         return false;
     }
     if (rememberLast) {
@@ -152,10 +157,14 @@ void AxesSystem::restoreOriginalY()
 
 void AxesSystem::shift(double dx, double dy)
 {
-    currentRange_.xMin += dx;
-    currentRange_.xMax += dx;
-    currentRange_.yMin += dy;
-    currentRange_.yMax += dy;
+    RangeSet& r = currentRange_;
+    if (!acceptsBounds(r.xMin + dx, r.xMax + dx) || !acceptsBounds(r.yMin + dy, r.yMax + dy)) {
+        return;
+    }
+    r.xMin += dx;
+    r.xMax += dx;
+    r.yMin += dy;
+    r.yMax += dy;
 }
 
 void AxesSystem::shiftBySubTicks(int nx, int ny)

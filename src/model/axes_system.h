@@ -33,6 +33,12 @@ class AxesSystem {
 public:
     // The smallest relative width that setRange accepts.
     static constexpr double minRelativeWidth = 1e-14;
+    // The smallest width: across it a picture of 32767 pixels still has a
+    // finite scale, and its ticks and sub-ticks are normal doubles.
+    static constexpr double minWidth = 1e-300;
+    // Whether setRange takes `first` and `second` as the bounds of an axis:
+    // a finite width of at least minWidth and minRelativeWidth.
+    static bool acceptsBounds(double first, double second);
 
     const RangeSet& currentRange() const { return currentRange_; }
     const RangeSet& lastRange() const { return lastRange_; }
@@ -45,7 +51,7 @@ public:
     bool yTicksSet() const { return yTicksSet_; }
 
     void setTickCounts(int16_t numTicks, int16_t numSubTicks);
-    // Ignores ranges narrower than 1e-14 relative and orders the bounds;
+    // Ignores ranges that acceptsBounds refuses and orders the bounds;
     // rememberLast keeps the old bounds (not the ticks) in lastRange. False
     // when the range was refused.
     bool setRange(double xMin, double xMax, double yMin, double yMax, bool rememberLast);
@@ -78,6 +84,8 @@ public:
     void keepAsLast() { lastRange_ = currentRange_; }
     void restoreLast() { currentRange_ = lastRange_; }
 
+    // Nothing moves when the shifted range would not be accepted by setRange
+    // (a step far larger than the range loses it in rounding).
     void shift(double dx, double dy);
     void shiftBySubTicks(int nx, int ny);
     void shiftByTicks(int nx, int ny);

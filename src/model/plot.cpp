@@ -4,6 +4,7 @@
 #include "model/color_scheme.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
+#include "settings/setting_bounds.h"
 
 namespace kvx {
 
@@ -129,6 +130,7 @@ void Plot::setColorNum(int16_t v, int16_t index)
 
 void Plot::setLineWidth(int16_t v, int16_t index)
 {
+    v = bounds::lineWidth.clamp(v);
     forGraphs(index, [v](Graph& g) { g.setPen(g.lineType(), v, g.colorNum()); });
 }
 
@@ -144,11 +146,13 @@ void Plot::setMarkerType(int16_t v, int16_t index)
 
 void Plot::setPointsSize(int16_t v, int16_t index)
 {
+    v = bounds::dotOrMarkerSize.clamp(v);
     forGraphs(index, [v](Graph& g) { g.setPointsSize(v); });
 }
 
 void Plot::setMarkerSize(int16_t v, int16_t index)
 {
+    v = bounds::dotOrMarkerSize.clamp(v);
     forGraphs(index, [v](Graph& g) { g.setMarkerSize(v); });
 }
 
@@ -169,16 +173,19 @@ void Plot::setShowMarker(int16_t v, int16_t index)
 
 void Plot::setLinesDrawRate(int16_t v, int16_t index)
 {
+    v = bounds::drawRate.clamp(v);
     forGraphs(index, [v](Graph& g) { g.setLinesDrawRate(v); });
 }
 
 void Plot::setPointsDrawRate(int16_t v, int16_t index)
 {
+    v = bounds::drawRate.clamp(v);
     forGraphs(index, [v](Graph& g) { g.setPointsDrawRate(v); });
 }
 
 void Plot::setMarkerDrawRate(int16_t v, int16_t index)
 {
+    v = bounds::drawRate.clamp(v);
     forGraphs(index, [v](Graph& g) { g.setMarkerDrawRate(v); });
 }
 

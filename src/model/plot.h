@@ -99,6 +99,8 @@ public:
     int16_t numGraphs() const { return settings_.numGraphs; }
 
     // Per-graph setters: graph `index`, or every graph when index <= 0.
+    // Widths, sizes and draw rates are held within the bounds of their
+    // settings, so that no caller can make the drawing blow up.
     void setLable(std::string_view text, int16_t index);
     void setType(int16_t v, int16_t index);
     void setColorNum(int16_t v, int16_t index);

@@ -11,14 +11,19 @@ namespace kvx {
 
 namespace {
 
+// Only for coordinates known to lie near the plot rectangle: visible points
+// and clipped or intersected pieces.
 int pixel(double v)
 {
     return static_cast<int>(v);  // toward zero
 }
 
+// Device points are whole numbers (worldToDevice rounds them), so they
+// share a pixel when they are equal; compared before any saturation, two
+// points far apart off the picture are not on one pixel.
 bool samePixel(double x0, double y0, double x1, double y1)
 {
-    return pixel(x0) == pixel(x1) && pixel(y0) == pixel(y1);
+    return x0 == x1 && y0 == y1;
 }
 
 // Draw rates and their counters work modulo the rate; a rate below 1 (from
@@ -160,12 +165,16 @@ void GraphDrawer::drawSegment(Graph& graph, double X, double Y, double worldX, b
     case BARS: {
         const double y0 = zeroLine(worldX);
         const bool flat = py == y0;
-        const int top = pixel(flat ? py - 1 : py);
-        const int zero = pixel(y0);
-        const int l = std::max<int>(std::min(pixel(px), pixel(X)), rect_.left);
-        const int r = std::min<int>(std::max(pixel(px), pixel(X)), rect_.right);
-        const int t = std::max<int>(std::min(top, zero), rect_.top);
-        const int b = std::min<int>(std::max(top, zero), rect_.bottom);
+        const double top = flat ? py - 1 : py;
+        if (std::isnan(px) || std::isnan(X) || std::isnan(top) || std::isnan(y0)) {
+            break;
+        }
+        // Intersected with the plot rectangle before anything becomes a
+        // pixel, so that a bar reaching far beyond it keeps its direction.
+        const int l = pixel(std::max<double>(std::min(px, X), rect_.left));
+        const int r = pixel(std::min<double>(std::max(px, X), rect_.right));
+        const int t = pixel(std::max<double>(std::min(top, y0), rect_.top));
+        const int b = pixel(std::min<double>(std::max(top, y0), rect_.bottom));
         if (l >= r || t >= b) {
             break;  // nothing of the bar lies inside
         }
@@ -243,7 +252,7 @@ void GraphDrawer::drawGraph(Graph& graph)
     st.prevX = st.lastDotX = st.lastMarkerX = first.x;
     st.prevY = st.lastDotY = st.lastMarkerY = first.y;
     st.prevVisible = visible(first.x, first.y, margin);
-    moveTo(pixel(first.x), pixel(first.y));
+    moveTo(truncatedPx(first.x), truncatedPx(first.y));  // it may lie far off
     if (pointsAndMarkers && st.prevVisible) {
         if (graph.showPoints() != HIDE) {
             drawDot(graph, first.x, first.y, graph.pointsSize());

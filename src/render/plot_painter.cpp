@@ -15,30 +15,31 @@ namespace {
 
 constexpr Color white = rgb(255, 255, 255);
 
-int pixel(double v)
+// The number of pixels of an axis from a to b, both included.
+int axisPixels(int16_t a, int16_t b)
 {
-    return static_cast<int>(v);
+    return std::abs(b - a) + 1;
 }
 
 // The tick positions of an axis: i from ceil(min / step) to floor(max / step).
-// A spacing that would put more ticks on the axis than any picture can show
-// (a tiny tick typed into the range dialog) draws none instead of hanging.
+// A spacing that would put more ticks on the axis than it has pixels (a tiny
+// tick typed into the range dialog, or a range too narrow for its doubles)
+// draws none: they would only fill the axis.
 struct TickRange {
     double first = 0;
     double last = -1;
     bool valid() const { return first <= last; }
 };
 
-TickRange tickRange(double min, double max, double step)
+TickRange tickRange(double min, double max, double step, int pixels)
 {
-    constexpr double maxTicks = 100000;
     if (!(step > 0) || !std::isfinite(step)) {
         return {};
     }
     // "+ 0.0" turns a -0 from ceil(-0.1) into 0, which labels as "0", not "-0".
     const double first = std::ceil(min / step) + 0.0;
     const double last = std::floor(max / step) + 0.0;
-    if (!std::isfinite(first) || !std::isfinite(last) || last - first > maxTicks) {
+    if (!std::isfinite(first) || !std::isfinite(last) || !(last - first < pixels)) {
         return {};
     }
     return {first, last};
@@ -54,6 +55,13 @@ void PlotPainter::line(int x0, int y0, int x1, int y1)
 {
     surface_.moveTo(x0, y0);
     surface_.lineTo(x1, y1);
+}
+
+void PlotPainter::mark(const DoublePoint& axisPoint, int dx, int dy, int length)
+{
+    const int x = truncatedPx(axisPoint.x) + dx;
+    const int y = truncatedPx(axisPoint.y) + dy;
+    line(x, y, x + dx * length, y + dy * length);
 }
 
 void PlotPainter::prepare()
@@ -133,7 +141,7 @@ void PlotPainter::fillBackground()
 void PlotPainter::drawGridLine(double x0, double y0, double x1, double y1)
 {
     const PlotSettings& s = plot_.settings();
-    const int ax = pixel(x0), ay = pixel(y0), bx = pixel(x1), by = pixel(y1);
+    const int ax = truncatedPx(x0), ay = truncatedPx(y0), bx = truncatedPx(x1), by = truncatedPx(y1);
     if (s.gridLineType == SOLID) {
         line(ax, ay, bx, by);
         return;
@@ -163,10 +171,11 @@ void PlotPainter::drawGrid()
         return;
     }
     const RangeSet& r = plot_.axes().currentRange();
+    const DeviceRect& rect = plot_.settings().plotRect;
     const DeviceTransform t = DeviceTransform::of(plot_.settings());
     surface_.selectPen(objects_.gridPen);
     if (grid == SHOW || grid == SHOW_XAXIS) {
-        const TickRange ticks = tickRange(r.xMin, r.xMax, r.xTick);
+        const TickRange ticks = tickRange(r.xMin, r.xMax, r.xTick, axisPixels(rect.left, rect.right));
         for (double i = ticks.first; ticks.valid() && i <= ticks.last; ++i) {
             const double x = i * r.xTick;
             if (r.xMin < x && x < r.xMax) {
@@ -177,7 +186,7 @@ void PlotPainter::drawGrid()
         }
     }
     if (grid == SHOW || grid == SHOW_YAXIS) {
-        const TickRange ticks = tickRange(r.yMin, r.yMax, r.yTick);
+        const TickRange ticks = tickRange(r.yMin, r.yMax, r.yTick, axisPixels(rect.top, rect.bottom));
         for (double j = ticks.first; ticks.valid() && j <= ticks.last; ++j) {
             const double y = j * r.yTick;
             if (r.yMin < y && y < r.yMax) {
@@ -221,7 +230,7 @@ void PlotPainter::drawFrame()
     const DeviceTransform t = DeviceTransform::of(plot_.settings());
     const DoublePoint lb = t.worldToDevice(r.xMin, r.yMin);
     const DoublePoint rt = t.worldToDevice(r.xMax, r.yMax);
-    const int L = pixel(lb.x), B = pixel(lb.y), R = pixel(rt.x), T = pixel(rt.y);
+    const int L = truncatedPx(lb.x), B = truncatedPx(lb.y), R = truncatedPx(rt.x), T = truncatedPx(rt.y);
     const int16_t scheme = plot_.colorScheme();
     const bool full = plot_.showCoorSystem() == SHOW;
     if (scheme == FANCY) {
@@ -253,30 +262,32 @@ void PlotPainter::drawTicks(bool withLabels)
     const RangeSet& r = plot_.axes().currentRange();
     const DeviceTransform t = DeviceTransform::of(s);
     const bool full = s.showCoorSystem == SHOW;
+    const int xPixels = axisPixels(s.plotRect.left, s.plotRect.right);
+    const int yPixels = axisPixels(s.plotRect.top, s.plotRect.bottom);
     surface_.selectPen(objects_.framePen);
 
     // Sub-ticks.
-    TickRange ticks = tickRange(r.xMin, r.xMax, r.xSubTick);
+    TickRange ticks = tickRange(r.xMin, r.xMax, r.xSubTick, xPixels);
     for (double j = ticks.first; ticks.valid() && j <= ticks.last; ++j) {
         const double x = j * r.xSubTick;
         if (r.xMin < x && x < r.xMax) {
             const DoublePoint p = t.worldToDevice(x, r.yMin);
-            line(pixel(p.x), pixel(p.y) - 1, pixel(p.x), pixel(p.y) - 1 - s.subTicksSize);
+            mark(p, 0, -1, s.subTicksSize);
             if (full) {
                 const DoublePoint q = t.worldToDevice(x, r.yMax);
-                line(pixel(q.x), pixel(q.y) + 1, pixel(q.x), pixel(q.y) + 1 + s.subTicksSize);
+                mark(q, 0, 1, s.subTicksSize);
             }
         }
     }
-    ticks = tickRange(r.yMin, r.yMax, r.ySubTick);
+    ticks = tickRange(r.yMin, r.yMax, r.ySubTick, yPixels);
     for (double j = ticks.first; ticks.valid() && j <= ticks.last; ++j) {
         const double y = j * r.ySubTick;
         if (r.yMin < y && y < r.yMax) {
             const DoublePoint p = t.worldToDevice(r.xMin, y);
-            line(pixel(p.x) + 1, pixel(p.y), pixel(p.x) + 1 + s.subTicksSize, pixel(p.y));
+            mark(p, 1, 0, s.subTicksSize);
             if (full) {
                 const DoublePoint q = t.worldToDevice(r.xMax, y);
-                line(pixel(q.x) - 1, pixel(q.y), pixel(q.x) - 1 - s.subTicksSize, pixel(q.y));
+                mark(q, -1, 0, s.subTicksSize);
             }
         }
     }
@@ -291,18 +302,18 @@ void PlotPainter::drawTicks(bool withLabels)
     if (withLabels) {
         surface_.setTextAlign(TextHAlign::Center, TextVAlign::Top);
     }
-    ticks = tickRange(r.xMin, r.xMax, r.xTick);
+    ticks = tickRange(r.xMin, r.xMax, r.xTick, xPixels);
     for (double i = ticks.first; ticks.valid() && i <= ticks.last; ++i) {
         const double x = i * r.xTick;
         const DoublePoint p = t.worldToDevice(x, r.yMin);
         if (withLabels) {
-            surface_.textOut(pixel(p.x), pixel(p.y) + s.valueDistance, tickLabel(x, xFormat_));
+            surface_.textOut(truncatedPx(p.x), truncatedPx(p.y) + s.valueDistance, tickLabel(x, xFormat_));
         }
         if (r.xMin < x && x < r.xMax) {
-            line(pixel(p.x), pixel(p.y) - 1, pixel(p.x), pixel(p.y) - 1 - s.ticksSize);
+            mark(p, 0, -1, s.ticksSize);
             if (full) {
                 const DoublePoint q = t.worldToDevice(x, r.yMax);
-                line(pixel(q.x), pixel(q.y) + 1, pixel(q.x), pixel(q.y) + 1 + s.ticksSize);
+                mark(q, 0, 1, s.ticksSize);
             }
         }
     }
@@ -311,20 +322,20 @@ void PlotPainter::drawTicks(bool withLabels)
     if (withLabels) {
         surface_.setTextAlign(TextHAlign::Right, TextVAlign::Top);
     }
-    ticks = tickRange(r.yMin, r.yMax, r.yTick);
+    ticks = tickRange(r.yMin, r.yMax, r.yTick, yPixels);
     for (double i = ticks.first; ticks.valid() && i <= ticks.last; ++i) {
         const double y = i * r.yTick;
         const DoublePoint p = t.worldToDevice(r.xMin, y);
         if (withLabels) {
-            surface_.textOut(pixel(p.x) - s.valueDistance - metrics.externalLeading,
-                             pixel(p.y) - 1 - (metrics.height + metrics.externalLeading) / 2,
+            surface_.textOut(truncatedPx(p.x) - s.valueDistance - metrics.externalLeading,
+                             truncatedPx(p.y) - 1 - (metrics.height + metrics.externalLeading) / 2,
                              tickLabel(y, yFormat_));
         }
         if (r.yMin < y && y < r.yMax) {
-            line(pixel(p.x) + 1, pixel(p.y), pixel(p.x) + 1 + s.ticksSize, pixel(p.y));
+            mark(p, 1, 0, s.ticksSize);
             if (full) {
                 const DoublePoint q = t.worldToDevice(r.xMax, y);
-                line(pixel(q.x) - 1, pixel(q.y), pixel(q.x) - 1 - s.ticksSize, pixel(q.y));
+                mark(q, -1, 0, s.ticksSize);
             }
         }
     }

@@ -7,6 +7,7 @@
 #include "platform/surface.h"
 #include "render/drawing_objects.h"
 #include "render/label_format.h"
+#include "scaling/device_transform.h"
 
 namespace kvx {
 
@@ -40,6 +41,9 @@ private:
     void sunkenBevel(int l, int t, int r, int b);
     void singleFrame(int l, int t, int r, int b);
     void line(int x0, int y0, int x1, int y1);
+    // A tick mark of `length` pixels that starts one pixel from the axis
+    // point in the direction (dx, dy).
+    void mark(const DoublePoint& axisPoint, int dx, int dy, int length);
 
     Surface& surface_;
     Plot& plot_;

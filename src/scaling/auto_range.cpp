@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "scaling/clip_segment.h"
 #include "scaling/graph_extent.h"
@@ -44,17 +45,39 @@ Extent dataExtent(const Plot& plot, bool& anyPoints)
     return all;
 }
 
+// A range that reaches beyond the largest double, or is wider than it,
+// keeps its middle part, so that the width and the scale stay finite.
+void keepFinite(double& lo, double& hi)
+{
+    constexpr double largest = std::numeric_limits<double>::max();
+    if (std::isfinite(hi - lo)) {
+        return;
+    }
+    lo = std::max(lo, -largest);
+    hi = std::min(hi, largest);
+    if (std::isfinite(hi - lo)) {
+        return;
+    }
+    const double centre = lo / 2 + hi / 2;
+    lo = centre - 0.49 * largest;
+    hi = centre + 0.49 * largest;
+}
+
 // Widens [lo, hi] by the excess, half on each side; a single value becomes
-// v * 0.99 - 1 to v * 1.01 + 1.
+// v * 0.99 - 1 to v * 1.01 + 1, and so do values too close together for a
+// range of their own (a denormal spread, or below the relative resolution).
 void widen(double& lo, double& hi, double excess)
 {
     const double d = hi - lo;
-    hi += d * excess * 0.5;
-    lo -= d * excess * 0.5;
-    if (d == 0.0) {
-        lo = lo * 0.99 - 1.0;
-        hi = hi * 1.01 + 1.0;
+    if (std::isfinite(d)) {
+        hi += d * excess * 0.5;
+        lo -= d * excess * 0.5;
+        if (d == 0.0 || (std::isfinite(hi - lo) && !AxesSystem::acceptsBounds(lo, hi))) {
+            lo = lo * 0.99 - 1.0;
+            hi = hi * 1.01 + 1.0;
+        }
     }
+    keepFinite(lo, hi);
 }
 
 enum class Axis { X, Y };

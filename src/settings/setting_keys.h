@@ -1,12 +1,13 @@
 #pragma once
 // The keys of the settings file in reading order, each with its section, its
-// value type and the default field it feeds.
+// value type, the values it accepts and the default field it feeds.
 
 #include <cstdint>
 #include <span>
 #include <string_view>
 
 #include "settings/default_records.h"
+#include "settings/setting_bounds.h"
 
 namespace kvx {
 
@@ -16,6 +17,7 @@ struct SettingKey {
     std::string_view section;
     std::string_view key;
     SettingType type;
+    SettingBounds bounds;
     // Exactly one of the two is set, after `type`.
     int16_t* (*shortField)(DefaultRecords&);
     double* (*realField)(DefaultRecords&);

@@ -35,17 +35,26 @@ void loadSettingsFile(std::string_view folder)
 
     Profile profile(path, true);
     DefaultRecords& records = defaultRecords();
+    DefaultRecords builtIn;
     for (const SettingKey& k : settingKeys()) {
         switch (k.type) {
-        case SettingType::Int16:
-            profile.readShort(k.section, k.key, *k.shortField(records));
+        case SettingType::Int16: {
+            int16_t& field = *k.shortField(records);
+            if (profile.readShort(k.section, k.key, field) && !k.bounds.contains(field)) {
+                field = *k.shortField(builtIn);
+            }
             break;
+        }
         case SettingType::Keyword:
             profile.readKeyword(k.section, k.key, *k.shortField(records));
             break;
-        case SettingType::Real:
-            profile.readReal(k.section, k.key, *k.realField(records));
+        case SettingType::Real: {
+            double& field = *k.realField(records);
+            if (profile.readReal(k.section, k.key, field) && !k.bounds.contains(field)) {
+                field = *k.realField(builtIn);
+            }
             break;
+        }
         }
     }
     records.plotDefaults.activeIndents = records.plotDefaults.indents;

@@ -20,7 +20,8 @@ void setBuiltInDefaults();
 void loadSettings();
 
 // One settings file in `folder`: every key that is present (and converts,
-// for keyword keys) replaces its default; the rest stays as it was.
+// for keyword keys) replaces its default; the rest stays as it was. A number
+// outside the bounds of its key gives the built-in default.
 void loadSettingsFile(std::string_view folder);
 
 }  // namespace kvx

@@ -52,6 +52,33 @@ TEST(AxesSystem, SetRangeGuardsAndOrders)
     EXPECT_TRUE(a.setRange(1e-300, 2e-300, 0, 1, false));  // narrow but relatively wide
 }
 
+TEST(AxesSystem, RangesTooNarrowForAFiniteScaleAreRefused)
+{
+    AxesSystem a;
+    ASSERT_TRUE(a.setRange(0, 1, 0, 1, false));
+    EXPECT_FALSE(a.setRange(0, 1, 0, 1e-307, false));   // relatively wide, but denormal ticks
+    EXPECT_FALSE(a.setRange(0, 1, -1e-302, 1e-302, false));
+    EXPECT_FALSE(a.setRange(0, 5e-324, 0, 1, false));
+    EXPECT_EQ(a.currentRange().yMax, 1);
+    EXPECT_TRUE(AxesSystem::acceptsBounds(0, AxesSystem::minWidth));
+    EXPECT_TRUE(AxesSystem::acceptsBounds(-8e307, 8e307));
+}
+
+TEST(AxesSystem, AShiftThatWouldLoseTheRangeIsRefused)
+{
+    AxesSystem a;
+    a.setRange(0, 1, 0, 1, false);
+    a.setTicks(1e20, 0.5, 1e20, 0.25);  // ticks typed far beyond the range
+    a.shiftByTicks(1, 0);                // 1e20 + 1 rounds to 1e20: empty
+    EXPECT_EQ(a.currentRange().xMin, 0);
+    EXPECT_EQ(a.currentRange().xMax, 1);
+    a.setRange(1e308, 1.5e308, 0, 1, false);
+    a.shiftByRanges(1, 0);               // past the largest double
+    EXPECT_EQ(a.currentRange().xMax, 1.5e308);
+    a.shiftByTicks(0, 1);                // y alone still moves
+    EXPECT_EQ(a.currentRange().yMin, 0.5);
+}
+
 TEST(AxesSystem, RememberLastKeepsBoundsTickSettersKeepTicks)
 {
     AxesSystem a;

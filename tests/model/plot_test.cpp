@@ -127,6 +127,25 @@ TEST_F(PlotTest, PerGraphSettersAddressOneOrAll)
     EXPECT_EQ(p.graph(2).lineWidth(), 3);
 }
 
+TEST_F(PlotTest, WidthsSizesAndRatesStayWithinTheirSettingBounds)
+{
+    Plot p("p");
+    p.ensureGraphs(2);
+    p.setLineWidth(32767, 0);
+    p.setPointsSize(32767, 1);
+    p.setMarkerSize(-5, 2);
+    p.setLinesDrawRate(0, 0);
+    p.setPointsDrawRate(-3, 0);
+    EXPECT_EQ(p.graph(1).lineWidth(), 100);
+    EXPECT_EQ(p.graph(2).lineWidth(), 100);
+    EXPECT_EQ(p.graph(1).pointsSize(), 100);
+    EXPECT_EQ(p.graph(2).markerSize(), 1);
+    EXPECT_EQ(p.graph(1).linesDrawRate(), 1);
+    EXPECT_EQ(p.graph(2).pointsDrawRate(), 1);
+    p.setMarkerSize(30, 0);  // the largest size of the menu passes unchanged
+    EXPECT_EQ(p.graph(1).markerSize(), 30);
+}
+
 TEST_F(PlotTest, CommonValues)
 {
     graphDefaults().lineWidth = 4;

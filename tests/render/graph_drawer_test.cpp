@@ -186,6 +186,58 @@ TEST_F(GraphDrawerTest, FarPointsAreClippedBeforeTheyReachTheSurface)
     }
 }
 
+TEST_F(GraphDrawerTest, ABarFarBelowTheRangeIsDrawnDownwardToTheEdge)
+{
+    plot.axes().setRange(0, 100, -50, 50, false);  // the zero line at y = 50
+    layoutTransform(plot);
+    plot.setType(BARS, 1);
+    graph().append(10, -1e10);
+    graph().append(20, 1e10);
+    graph().append(30, 0);
+    draw();
+    EXPECT_EQ(surface.only("rectangle"), (Calls{"rectangle 10 50 21 101", "rectangle 20 0 31 51"}));
+}
+
+TEST_F(GraphDrawerTest, StemsAndLinesToFarValuesReachTheEdge)
+{
+    // Far away, clipping in one step would lose the segment in rounding.
+    for (const double far : {1e17, 1e20, 1e300}) {
+        graph().reset();
+        graph().append(50, 50);
+        graph().append(60, far);
+        plot.setType(LINES, 1);
+        EXPECT_EQ(geometry(draw()), (Calls{"moveTo 50 50", "lineTo 50 0"})) << far;
+        plot.setType(STEMS, 1);
+        EXPECT_EQ(geometry(draw()), (Calls{"moveTo 50 50", "lineTo 50 100", "moveTo 60 0", "lineTo 60 100"}))
+            << far;
+    }
+}
+
+TEST_F(GraphDrawerTest, FarValuesOfEveryTypeStayInsideThePicture)
+{
+    const double far[] = {1e10, -1e10, 1e300, -1e300, 3e4, -3e4};
+    graph().append(-1e300, 50);
+    for (int i = 0; i < 12; ++i) graph().append(10 * i, far[i % 6]);
+    graph().append(50, 50);
+    plot.setShowPoints(SHOW, 1);
+    plot.setShowMarker(SHOW, 1);
+    for (const int16_t type : {LINES, STAIRS, BARS, STEMS}) {
+        plot.setType(type, 1);
+        for (const std::string& call : draw()) {
+            int v[4] = {};
+            const int n = std::sscanf(call.c_str(), "%*s %d %d %d %d", &v[0], &v[1], &v[2], &v[3]);
+            // A move may stand far off; what is drawn stays inside the
+            // rectangle, rectangles one pixel beyond it, dots and markers
+            // their size beyond it.
+            const bool move = call.rfind("moveTo", 0) == 0;
+            for (int i = 0; i < n; ++i) {
+                EXPECT_GE(v[i], move ? INT16_MIN : -7) << type << " " << call;
+                EXPECT_LE(v[i], move ? INT16_MAX : 108) << type << " " << call;
+            }
+        }
+    }
+}
+
 TEST_F(GraphDrawerTest, SampleOfEachType)
 {
     plot.setShowMarker(SHOW, 1);

@@ -220,5 +220,23 @@ TEST_F(PlotPainterTest, AbsurdTickSpacingsDrawNoTicksInsteadOfHanging)
     EXPECT_LT(surface.calls.size(), 1000u);
 }
 
+TEST_F(PlotPainterTest, NoAxisGetsMoreTicksOrGridLinesThanItHasPixels)
+{
+    // The x axis runs over the 521 pixels 85 to 605, the y axis over 406.
+    const auto count = [this](const std::string& prefix) { return surface.only(prefix).size(); };
+    plot.setShowCoorSystem(SHOW_HALF);
+    plot.axes().setRange(0, 520, 0, 5, false);
+    plot.axes().setTicks(1, 10, 1, 10);  // 521 x ticks: one a pixel
+    paint();
+    EXPECT_EQ(count("text "), 521u + 1u + 3u);  // with the y label at 0 and the titles
+    const std::size_t oneAPixel = count("lineTo");
+    EXPECT_GT(oneAPixel, 1000u);  // grid lines and marks
+
+    plot.axes().setRange(0, 521, 0, 5, false);  // 522 ticks: more than pixels
+    paint();
+    EXPECT_EQ(count("text "), 1u + 3u);
+    EXPECT_LT(count("lineTo"), 100u);
+}
+
 }  // namespace
 }  // namespace kvx

@@ -73,6 +73,50 @@ TEST(AutoRangeXY, ConstantMinusHundredIsAnEmptyRangeAndChangesNothing)
     EXPECT_TRUE(std::isfinite(p.axes().rangeRatio()));
 }
 
+// The range that auto ranging gives can be laid out and ticked: a finite
+// width that setRange accepts, with finite ticks.
+void expectUsableRange(const Plot& p)
+{
+    const RangeSet& r = p.axes().currentRange();
+    EXPECT_TRUE(AxesSystem::acceptsBounds(r.xMin, r.xMax)) << r.xMin << " " << r.xMax;
+    EXPECT_TRUE(AxesSystem::acceptsBounds(r.yMin, r.yMax)) << r.yMin << " " << r.yMax;
+}
+
+TEST(AutoRangeXY, ValuesTooCloseForARangeGetAWindowAroundThem)
+{
+    Plot p("p");
+    addGraph(p, {{0, 0}, {1, 1e-307}});  // a denormal spread
+    EXPECT_TRUE(autoRangeXY(p));
+    expectUsableRange(p);
+    EXPECT_DOUBLE_EQ(p.axes().currentRange().yMin, -1.0);
+    EXPECT_DOUBLE_EQ(p.axes().currentRange().yMax, 1.0);
+
+    Plot q("q");
+    addGraph(q, {{0, 5}, {1, 5 + 1e-14}});  // below the relative resolution
+    EXPECT_TRUE(autoRangeXY(q));
+    expectUsableRange(q);
+    EXPECT_LT(q.axes().currentRange().yMin, 5);
+    EXPECT_GT(q.axes().currentRange().yMax, 5 + 1e-14);
+}
+
+TEST(AutoRangeXY, ValuesNearTheLargestDoubleGiveAFiniteRange)
+{
+    Plot p("p");
+    addGraph(p, {{-1e308, 1e308}, {1e308, 1.78e308}});  // x spans more than a double
+    EXPECT_TRUE(autoRangeXY(p));
+    expectUsableRange(p);
+    const RangeSet& r = p.axes().currentRange();
+    EXPECT_LT(r.xMin, 0);  // centred on the data
+    EXPECT_GT(r.xMax, 0);
+    EXPECT_DOUBLE_EQ(r.xMin, -r.xMax);
+    EXPECT_DOUBLE_EQ(r.yMax, std::numeric_limits<double>::max());  // the excess would overflow
+
+    Plot q("q");
+    addGraph(q, {{0, 1.7e308}, {1, 1.7e308}});  // a constant value times 1.01
+    EXPECT_TRUE(autoRangeXY(q));
+    expectUsableRange(q);
+}
+
 TEST(AutoRangeXY, BarsReachDownToZero)
 {
     Plot p("p");

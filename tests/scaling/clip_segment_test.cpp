@@ -100,5 +100,28 @@ TEST(ClipToPlotRect, UsesThePlotRectangle)
     EXPECT_FALSE(clipToPlotRect(rect, {300, 446, 400, 500}));
 }
 
+TEST(ClipToPlotRect, FarEndPointsKeepTheirDirection)
+{
+    const DeviceRect rect{/*left*/ 0, /*top*/ 0, /*right*/ 100, /*bottom*/ 100};
+    const double inf = std::numeric_limits<double>::infinity();
+    // Straight up from (50, 50), however far: the top edge at x = 50.
+    for (const double far : {-4e17, -1e20, -1e300, -inf}) {
+        expectSegment(clipToPlotRect(rect, {50, 50, 50, far}), {50, 50, 50, 0});
+        expectSegment(clipToPlotRect(rect, {50, far, 50, 50}), {50, 0, 50, 50});
+    }
+    // Across the whole rectangle from far left to far right, with a slope:
+    // both ends are known only to their last digit, some hundred pixels.
+    const auto across = clipToPlotRect(rect, {-1e18, 50 - 1e16, 1e18, 50 + 1e16});
+    ASSERT_TRUE(across);
+    EXPECT_EQ(across->x0, 0);
+    EXPECT_NEAR(across->y0, 50, 1);
+    EXPECT_EQ(across->x1, 100);
+    EXPECT_NEAR(across->y1, 51, 1);
+    expectSegment(clipToPlotRect(rect, {-1e308, 20, 1e308, 20}), {0, 20, 100, 20});
+    // Both ends far beyond the same side: nothing.
+    EXPECT_FALSE(clipToPlotRect(rect, {-1e300, 20, -1e20, 80}));
+    EXPECT_FALSE(clipToPlotRect(rect, {-1e300, -1e299, 50, -1e300}));
+}
+
 }  // namespace
 }  // namespace kvx

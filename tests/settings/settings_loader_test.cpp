@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -85,17 +86,22 @@ TEST_F(SettingsLoaderTest, WithoutFilesEveryDefaultIsBuiltIn)
 
 TEST_F(SettingsLoaderTest, EveryKeyReachesItsField)
 {
-    // One file that sets every key to a value of its own kind.
+    // One file that sets every key to a value of its own kind, within the
+    // key's bounds.
     std::map<std::string, std::string> sections;
     std::map<std::string, double> expected;
     int n = 1;
     for (const SettingKey& key : settingKeys()) {
+        const SettingBounds& b = key.bounds;
+        auto inside = [&b](double v) { return b.contains(v) ? v : b.min + std::fmod(v, b.max - b.min); };
         std::string value;
+        double number = 0;
         switch (key.type) {
-        case SettingType::Int16: value = std::to_string(1000 + n); expected[std::string(key.key)] = 1000 + n; break;
-        case SettingType::Real: value = std::to_string(n) + ".25"; expected[std::string(key.key)] = n + 0.25; break;
-        case SettingType::Keyword: value = "FANCY"; expected[std::string(key.key)] = 1205; break;
+        case SettingType::Int16: number = inside(1000 + n); value = std::to_string(static_cast<int>(number)); break;
+        case SettingType::Real: number = inside(n + 0.25); value = std::to_string(number); break;
+        case SettingType::Keyword: value = "FANCY"; number = 1205; break;
         }
+        expected[std::string(key.key)] = number;
         sections[std::string(key.section)] += std::string(key.key) + "= " + value + "\n";
         ++n;
     }
@@ -141,24 +147,53 @@ TEST_F(SettingsLoaderTest, MalformedValues)
 {
     writeWork(
         "[AxesSystems]\n"
-        "numTicks= many\n"        // no number: 0
+        "numTicks= many\n"        // no number: 0, below the bounds: built in
+        "indentUp= many\n"        // no number: 0, which an indent may be
         "zoomFactor= 2,5\n"       // up to the comma
         "showGrid= show\n"        // no keyword: kept
         "colorScheme=\n"          // empty keyword: kept
         "showLegend= ZOOM_X\n"    // a keyword of another group converts
-        "maxDigits= 70000\n"      // low 16 bits
+        "maxDigits= 70000\n"      // low 16 bits, 4464, beyond the bounds
         "fontSize= NoConfig\n"    // the absent marker
         "[Plots]\n"
-        "xWinPos= 12abc\n");
+        "xWinPos= 12abc\n"
+        "[Graphs]\n"
+        "linesDrawRate= 70001\n");  // low 16 bits
     setBuiltInDefaults();
-    EXPECT_EQ(plotDefaults().numTicks, 0);
+    EXPECT_EQ(plotDefaults().numTicks, 6);
+    EXPECT_EQ(plotDefaults().indents.up, 0);
     EXPECT_EQ(plotDefaults().zoomFactor, 2.0);
     EXPECT_EQ(plotDefaults().showGrid, 101);
     EXPECT_EQ(plotDefaults().colorScheme, 1202);
     EXPECT_EQ(plotDefaults().showLegend, 302);
-    EXPECT_EQ(plotDefaults().maxDigits, 4464);
+    EXPECT_EQ(graphDefaults().linesDrawRate, 4465);
+    EXPECT_EQ(plotDefaults().maxDigits, 6);
     EXPECT_EQ(plotDefaults().fontSize, 17);
     EXPECT_EQ(windowPlacement().xWinPos, 12);
+}
+
+TEST_F(SettingsLoaderTest, ValuesBeyondTheirBoundsGiveTheBuiltInDefault)
+{
+    // The home file's values are in bounds; the working directory's are not,
+    // and they give the built-in values, not the home file's.
+    writeHome("[Plots]\nxWinSize= 800\n[Graphs]\nlineWidth= 3\n");
+    writeWork(
+        "[Plots]\nxWinSize= 32767\nyWinSize= 0\n"
+        "[AxesSystems]\nnumTicks= 32767\nnumSubTicks= -2\nfontSize= 5000\nmaxDigits= 400\n"
+        "legendInnerDistance= 20000\nzoomFactor= 0\nautoRangeExcess= 1e300\nprintFactor= -1\n"
+        "indentLeft= -5\n"
+        "[Graphs]\nlineWidth= 32767\npointsSize= 32767\nmarkerSize= -7\npointsDrawRate= 0\n");
+    setBuiltInDefaults();
+    const DefaultRecords builtIn;
+    EXPECT_EQ(defaultRecords(), builtIn);
+
+    // The bounds themselves are taken.
+    writeWork("[Plots]\nxWinSize= 16000\nyWinSize= 1\n[AxesSystems]\nnumTicks= 100\nautoRangeExcess= 0\n");
+    setBuiltInDefaults();
+    EXPECT_EQ(plotDefaults().xWinSize, 16000);
+    EXPECT_EQ(plotDefaults().yWinSize, 1);
+    EXPECT_EQ(plotDefaults().numTicks, 100);
+    EXPECT_EQ(plotDefaults().autoRangeExcess, 0.0);
 }
 
 TEST_F(SettingsLoaderTest, SectionsAndKeysMatchWithoutCaseButInTheirOwnSection)
