@@ -4,10 +4,10 @@
 
 #include <cstdint>
 #include <memory>
-#include <ranges>
 #include <vector>
 
 #include "model/graph.h"
+#include "model/graph_range.h"
 
 namespace kvx {
 
@@ -25,10 +25,7 @@ public:
     int16_t count() const { return static_cast<int16_t>(graphs_.size()); }
     const Graph& graph(int i) const { return *graphs_[static_cast<std::size_t>(i - 1)]; }
     // Every entry in order (a 16-bit counter never passes the last of 32767).
-    auto graphs() const
-    {
-        return graphs_ | std::views::transform([](const auto& g) -> const Graph& { return *g; });
-    }
+    auto graphs() const { return graphRange<const Graph>(graphs_); }
 
 private:
     std::vector<std::unique_ptr<Graph>> graphs_;

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "app/base_window.h"
 #include "model/axes_system.h"
 #include "model/graph.h"
+#include "model/graph_range.h"
 #include "model/plot_file_handler.h"
 #include "settings/plot_settings.h"
 
@@ -91,11 +91,8 @@ public:
     const Graph& graph(int i) const { return *graphs_[static_cast<std::size_t>(i - 1)]; }
     // Every graph in list order. A 16-bit counter never passes 32767, the
     // largest number of graphs: loop over these instead.
-    auto graphs() { return graphs_ | std::views::transform([](auto& g) -> Graph& { return *g; }); }
-    auto graphs() const
-    {
-        return graphs_ | std::views::transform([](const auto& g) -> const Graph& { return *g; });
-    }
+    auto graphs() { return graphRange<Graph>(graphs_); }
+    auto graphs() const { return graphRange<const Graph>(graphs_); }
     int16_t numGraphs() const { return settings_.numGraphs; }
 
     // Per-graph setters: graph `index`, or every graph when index <= 0.
