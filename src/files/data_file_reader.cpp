@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/errors.h"
-#include "files/c_file.h"
+#include "platform/c_file.h"
 #include "files/line_reader.h"
 #include "files/number_scanner.h"
 #include "model/plot.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string_view>
 
-#include "files/c_file.h"
+#include "platform/c_file.h"
 #include "model/plot.h"
 #include "settings/keywords.h"
 
