@@ -2,6 +2,7 @@
 
 #include "app/compare_no_case.h"
 #include "files/data_file_reader.h"
+#include "platform/regular_file.h"
 #include "scaling/auto_range.h"
 #include "window/plot_window_parts.h"
 
@@ -52,6 +53,10 @@ bool openFile(Plot& plot, const std::string& path, int16_t code, bool /*fromAddS
     if (!(code & FILE_DATA) || (!open && !add)) {
         refreshMenu(plot);
         return true;
+    }
+    // A file that cannot be opened must not cost the plot what it holds.
+    if (!openRegularFile(path)) {
+        return false;
     }
     if (open) {
         plot.removeAllGraphs();
