@@ -44,8 +44,9 @@ ExportResult exportPlot(Plot& plot, const std::string& path, int width, int heig
 {
     const std::string extension = lowerExtension(path);
     if (extension == "dat") {
-        if (!writeData(plot, path)) {
-            return failure("cannot write " + path);
+        std::string reason;
+        if (!writeData(plot, path, &reason)) {
+            return failure("cannot write " + path + ": " + reason);
         }
         return {true, {}};
     }
@@ -67,7 +68,7 @@ ExportResult exportPlot(Plot& plot, const std::string& path, int width, int heig
     plot.setClientSize(static_cast<int16_t>(width), static_cast<int16_t>(height));
     PlotPainter(picture->surface(), plot).paintPlot();
     if (!picture->finish()) {
-        return failure("cannot write " + path);
+        return failure("cannot write " + path + ": " + picture->error());
     }
     return {true, {}};
 }

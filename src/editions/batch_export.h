@@ -19,7 +19,8 @@ struct ExportResult {
 void openCommandLineFiles(Plot& plot, const std::vector<std::string>& files);
 
 // Writes `plot` to `path`: .png .svg .pdf the picture of width x height
-// pixels (the plot's window size when 0), .dat its data.
+// pixels (the plot's window size when 0), .dat its data. A file of that name
+// from before stays as it was unless the new one was written completely.
 ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height);
 
 }  // namespace kvx
