@@ -351,6 +351,9 @@ TEST_F(PlotWindowTest, AFileThatCannotBeOpenedLeavesTheGraphsAsTheyWere)
 
 TEST(FilePaths, KindAndBaseFromTheFileName)
 {
+    EXPECT_EQ(fileKindOf("/w.plt/run.Plt"), FILE_PLOT);
+    EXPECT_EQ(fileKindOf("s.SES"), FILE_SESSION);
+    EXPECT_EQ(fileKindOf("/w.plt/run"), FILE_DATA);
     EXPECT_FALSE(splitPath("/data.b1/run").hasExtension());
     EXPECT_EQ(basePath("/data.b1/run"), "/data.b1/run.");
     EXPECT_EQ(basePath("/w/curve.txt"), "/w/curve.");
