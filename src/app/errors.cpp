@@ -11,6 +11,8 @@ namespace kvx {
 
 namespace {
 
+int terminationExitCode = 0;
+
 constexpr std::pair<unsigned, std::string_view> errorTable[] = {
     {1, "Can't open file "},
     {2, "Failure in file "},
@@ -103,7 +105,12 @@ void terminateProcess()
     // Leave at once: destructors of live windows and toolkit objects must not
     // run behind a failure, and nothing is saved.
     std::fflush(nullptr);
-    std::_Exit(0);
+    std::_Exit(terminationExitCode);
+}
+
+void setTerminationExitCode(int code)
+{
+    terminationExitCode = code;
 }
 
 }  // namespace kvx

@@ -34,7 +34,8 @@ MessageBoxRequest errorBox(unsigned code, std::string_view extra, bool warning,
                            NativeWindow* owner);
 
 // Shows the box. A warning returns the box's answer; a terminating error
-// (warning false) ends the process with exit code 0 once the box is closed.
+// (warning false) ends the process once the box is closed, with the exit
+// code set by setTerminationExitCode (0 unless set).
 BoxResult reportError(unsigned code, std::string_view extra, bool warning,
                       NativeWindow* owner = nullptr);
 
@@ -49,7 +50,13 @@ BoxResult reportError(unsigned code, std::string_view extra, bool warning,
 void installOutOfMemoryHandler();
 
 // Ends the process the way a terminating error does: pending output is
-// flushed, no window message is processed any more, the exit code is 0.
+// flushed, no window message is processed any more, and the exit code is
+// the one set below.
 [[noreturn]] void terminateProcess();
+
+// The exit code of terminateProcess: 0 for the interactive programs, as the
+// user has seen the box; batch mode sets its own so that scripts learn of
+// the failure.
+void setTerminationExitCode(int code);
 
 }  // namespace kvx

@@ -4,6 +4,7 @@
 
 #include "files/data_file_writer.h"
 #include "platform/qt/qt_picture_files.h"
+#include "platform/regular_file.h"
 #include "render/plot_painter.h"
 #include "window/file_commands.h"
 
@@ -31,21 +32,41 @@ ExportResult failure(std::string message)
 
 }  // namespace
 
-void openCommandLineFiles(Plot& plot, const std::vector<std::string>& files)
+std::vector<std::string> openCommandLineFiles(Plot& plot, const std::vector<std::string>& files)
 {
+    std::vector<std::string> failed;
     bool first = true;
     for (const std::string& file : files) {
-        openByPath(plot, file, first ? FILE_OPEN : FILE_ADD);
+        if (!openByPath(plot, file, first ? FILE_OPEN : FILE_ADD)) {
+            failed.push_back(file);
+        }
         first = false;
     }
+    return failed;
+}
+
+std::string batchInputProblem(const std::string& file)
+{
+    const std::string prefix = "cannot open " + file + ": ";
+    switch (fileKindOf(file)) {
+    case FILE_PLOT: return prefix + "plot files cannot be read in batch mode yet";
+    case FILE_SESSION: return prefix + "session files cannot be read in batch mode yet";
+    default: break;
+    }
+    std::string reason;
+    if (!openRegularFile(file, &reason)) {
+        return prefix + reason;
+    }
+    return {};
 }
 
 ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height)
 {
     const std::string extension = lowerExtension(path);
     if (extension == "dat") {
-        if (!writeData(plot, path)) {
-            return failure("cannot write " + path);
+        std::string reason;
+        if (!writeData(plot, path, &reason)) {
+            return failure("cannot write " + path + ": " + reason);
         }
         return {true, {}};
     }
@@ -67,7 +88,7 @@ ExportResult exportPlot(Plot& plot, const std::string& path, int width, int heig
     plot.setClientSize(static_cast<int16_t>(width), static_cast<int16_t>(height));
     PlotPainter(picture->surface(), plot).paintPlot();
     if (!picture->finish()) {
-        return failure("cannot write " + path);
+        return failure("cannot write " + path + ": " + picture->error());
     }
     return {true, {}};
 }

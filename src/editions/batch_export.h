@@ -15,11 +15,18 @@ struct ExportResult {
     std::string error;  // one line, when not ok
 };
 
-// Opens `files` into `plot` (the first opened, the rest added).
-void openCommandLineFiles(Plot& plot, const std::vector<std::string>& files);
+// Opens `files` into `plot` (the first opened, the rest added); returns
+// those that could not be opened.
+std::vector<std::string> openCommandLineFiles(Plot& plot, const std::vector<std::string>& files);
+
+// Why batch mode cannot open `file` ("cannot open NAME: reason"): it cannot
+// be opened as a regular file, or it is a plot or session file, which batch
+// mode does not read yet. Empty when it can be opened.
+std::string batchInputProblem(const std::string& file);
 
 // Writes `plot` to `path`: .png .svg .pdf the picture of width x height
-// pixels (the plot's window size when 0), .dat its data.
+// pixels (the plot's window size when 0), .dat its data. A file of that name
+// from before stays as it was unless the new one was written completely.
 ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height);
 
 }  // namespace kvx

@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
+#include "app/errors.h"
 #include "app/run_state.h"
 #include "app/window_keeper.h"
 #include "editions/application.h"
@@ -16,14 +18,44 @@ namespace kvx {
 
 namespace {
 
+// Exit codes of batch mode (see usageText).
+constexpr int exitFailed = 1;
+constexpr int exitUsage = 2;
+constexpr int exitTerminated = 3;
+
+void complain(const std::string& name, const std::string& message)
+{
+    std::fprintf(stderr, "%s: %s\n", name.c_str(), message.c_str());
+}
+
 int runBatch(const ProgramOptions& options, const std::string& name)
 {
+    // Every input is checked before any is read, so that OUT is written
+    // only from all of them.
+    bool inputsOk = true;
+    for (const std::string& file : options.files) {
+        if (const std::string problem = batchInputProblem(file); !problem.empty()) {
+            complain(name, problem);
+            inputsOk = false;
+        }
+    }
+    if (!inputsOk) {
+        return exitFailed;
+    }
     PlotHandle handle("Kurvex");
-    openCommandLineFiles(handle.plot(), options.files);
+    // A file that went away since the check.
+    const std::vector<std::string> unopened = openCommandLineFiles(handle.plot(), options.files);
+    for (const std::string& file : unopened) {
+        const std::string problem = batchInputProblem(file);
+        complain(name, problem.empty() ? "cannot open " + file : problem);
+    }
+    if (!unopened.empty()) {
+        return exitFailed;
+    }
     const ExportResult result = exportPlot(handle.plot(), options.exportPath, options.width, options.height);
     if (!result.ok) {
-        std::fprintf(stderr, "%s: %s\n", name.c_str(), result.error.c_str());
-        return 1;
+        complain(name, result.error);
+        return exitFailed;
     }
     return 0;
 }
@@ -50,7 +82,7 @@ int runProgram(std::string_view program, int argc, char** argv)
     const std::string name(program);
     if (!options.error.empty()) {
         std::fprintf(stderr, "%s: %s\n%s", name.c_str(), options.error.c_str(), usageText(program).c_str());
-        return 2;
+        return exitUsage;
     }
     if (options.help) {
         std::fputs(usageText(program).c_str(), stdout);
@@ -61,6 +93,11 @@ int runProgram(std::string_view program, int argc, char** argv)
         return 0;
     }
     const bool batch = !options.exportPath.empty();
+    if (batch) {
+        // The interactive programs end with 0 after the user has read the
+        // box; a script has only the exit code.
+        setTerminationExitCode(exitTerminated);
+    }
     QtApplication application(argc, argv, batch);
     initApplication();
     return batch ? runBatch(options, name) : runWindows(options);

@@ -56,6 +56,13 @@ ProgramOptions parseProgramOptions(int argc, const char* const* argv)
             }
             const std::string_view value = argv[++i];
             if (arg == "--export") {
+                // An empty name would fall back on the interactive program,
+                // and a second one would drop the first in silence.
+                if (options.error.empty() && value.empty()) {
+                    options.error = "--export needs a file name";
+                } else if (options.error.empty() && !options.exportPath.empty()) {
+                    options.error = "--export may be given only once";
+                }
                 options.exportPath.assign(value);
             } else if (!parseSize(value, options.width, options.height) && options.error.empty()) {
                 options.error = "--size takes WIDTHxHEIGHT, such as 800x600, not " + std::string(value);
@@ -78,7 +85,10 @@ std::string usageText(std::string_view program)
             "               .png .svg .pdf the picture, .dat its data\n"
             "  --size WxH   the picture's size in pixels (with --export)\n"
             "  --help       this text\n"
-            "  --version    the version\n";
+            "  --version    the version\n"
+            "Exit status with --export: 0 written; 1 OUT or a FILE could not be\n"
+            "written or read (OUT is then not written); 2 wrong options; 3 a\n"
+            "terminating error.\n";
     return text;
 }
 

@@ -1,19 +1,17 @@
 #include "files/data_file_reader.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 #include <vector>
 
 #include "app/errors.h"
-#include "files/c_file.h"
 #include "files/line_reader.h"
 #include "files/number_scanner.h"
 #include "app/run_state.h"
 #include "model/plot.h"
 #include "model/plot_busy.h"
 #include "platform/desktop.h"
+#include "platform/regular_file.h"
 #include "settings/keywords.h"
 
 namespace kvx {
@@ -306,10 +304,9 @@ void DataReader::warn(unsigned code, const std::string& extra)
 
 bool readData(Plot& plot, const std::string& fileName, int32_t start)
 {
-    std::error_code ec;
-    // A folder opens for reading here but has no lines to give.
-    CFile file(
-        std::filesystem::is_directory(fileName, ec) ? nullptr : std::fopen(fileName.c_str(), "rb"));
+    // Only a regular file: a FIFO would wait for a writer, a device such as
+    // /dev/zero never ends, and a folder has no lines to give.
+    const CFile file = openRegularFile(fileName);
     if (!file) {
         return false;
     }

@@ -14,7 +14,7 @@ class Plot;
 
 // Reads `fileName` into graphs numbered from `start` (the caller passes the
 // plot's graph count + 1). False only when the file cannot be opened; the
-// plot's busy flag is set for the read and clear afterwards in every case.
+// plot is held busy for the read.
 bool readData(Plot& plot, const std::string& fileName, int32_t start);
 
 // The same for a file's text already in memory; warnings name `fileName`.

@@ -2,13 +2,12 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string_view>
 
-#include "files/c_file.h"
 #include "model/plot.h"
+#include "platform/replacing_file.h"
 #include "settings/keywords.h"
 
 namespace kvx {
@@ -58,7 +57,7 @@ DataLayout chooseLayout(const Plot& plot)
 // Collects the text in a large buffer and hands it to the file in chunks.
 class DataOutput {
 public:
-    explicit DataOutput(std::FILE* file)
+    explicit DataOutput(ReplacingFile& file)
         : file_(file), buffer_(std::make_unique_for_overwrite<char[]>(bufferSize))
     {
     }
@@ -115,13 +114,13 @@ private:
     }
     void flush()
     {
-        if (used_ > 0 && std::fwrite(buffer_.get(), 1, used_, file_) != used_) {
+        if (used_ > 0 && !file_.write(buffer_.get(), used_)) {
             ok_ = false;
         }
         used_ = 0;
     }
 
-    std::FILE* file_;
+    ReplacingFile& file_;
     std::unique_ptr<char[]> buffer_;
     std::size_t used_ = 0;
     bool firstInLine_ = true;
@@ -183,17 +182,14 @@ char* formatDataReal(char* out, double value)
     return std::to_chars(p, out + dataRealSize, value, std::chars_format::scientific, 16).ptr;
 }
 
-bool writeData(Plot& plot, const std::string& fileName)
+bool writeData(Plot& plot, const std::string& fileName, std::string* reason)
 {
-    CFile file(std::fopen(fileName.c_str(), "wb"));
-    if (!file) {
-        return false;
-    }
-    bool ok = true;
+    ReplacingFile file(fileName);
+    bool ok = !file.failed();
     DataLayout layout;
-    if (plot.numGraphs() > 0) {
+    if (ok && plot.numGraphs() > 0) {
         layout = chooseLayout(plot);
-        DataOutput out(file.get());
+        DataOutput out(file);
         if (layout.table) {
             writeTable(plot, layout, out);
         } else {
@@ -201,8 +197,10 @@ bool writeData(Plot& plot, const std::string& fileName)
         }
         ok = out.finish();
     }
-    // Closing writes what the file still buffers and may fail as well.
-    ok = std::fclose(file.release()) == 0 && ok;
+    ok = file.commit() && ok;
+    if (!ok && reason) {
+        *reason = file.error();
+    }
     if (ok && plot.numGraphs() > 0) {
         plot.files().readMode = layout.mode;
     }

@@ -11,8 +11,9 @@ class Plot;
 
 // Writes the file anew. True when it was written completely; then the
 // plot's file state holds the mode written. A plot without graphs leaves an
-// empty file and keeps its mode.
-bool writeData(Plot& plot, const std::string& fileName);
+// empty file and keeps its mode. On failure the previous file stays as it
+// was, and `reason`, when given, receives the system's error text.
+bool writeData(Plot& plot, const std::string& fileName, std::string* reason = nullptr);
 
 // Room that formatDataReal needs.
 constexpr int dataRealSize = 32;

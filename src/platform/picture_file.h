@@ -2,6 +2,8 @@
 // A picture drawn into a file: it owns a surface of a given pixel size, and
 // finish() ends the drawing and writes the file (PNG, PDF, SVG).
 
+#include <string>
+
 #include "platform/surface.h"
 
 namespace kvx {
@@ -11,9 +13,12 @@ public:
     virtual ~PictureFile() = default;
 
     virtual Surface& surface() = 0;
-    // Writes the file; false when it could not be written. Drawing after
-    // finish() changes nothing on disk.
+    // Writes the file; false when it could not be written, and then a file
+    // of that name from before stays as it was. Drawing after finish()
+    // changes nothing on disk.
     virtual bool finish() = 0;
+    // Why finish() failed, in the system's words; empty after success.
+    virtual std::string error() const = 0;
 };
 
 }  // namespace kvx

@@ -1,7 +1,9 @@
 #include "platform/user_key_file.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <fstream>
+
+#include "platform/regular_file.h"
 
 namespace kvx {
 
@@ -38,15 +40,19 @@ std::optional<std::string> readUserKeyFile(std::string_view key, std::string_vie
     if (path.empty()) {
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
+    // A FIFO in its place would hold the start-up until someone writes to it.
+    const std::optional<std::string> text = readRegularFile(path);
+    if (!text) {
+        return std::nullopt;
+    }
+    std::string_view rest = *text;
+    while (!rest.empty()) {
+        const auto end = std::min(rest.find('\n'), rest.size());
+        const std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
         const auto eq = line.find('=');
-        if (eq == std::string::npos) {
-            continue;
-        }
-        if (trimBlanks(std::string_view(line).substr(0, eq)) == name) {
-            return std::string(trimBlanks(std::string_view(line).substr(eq + 1)));
+        if (eq != std::string_view::npos && trimBlanks(line.substr(0, eq)) == name) {
+            return std::string(trimBlanks(line.substr(eq + 1)));
         }
     }
     return std::nullopt;

@@ -2,11 +2,10 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <limits>
 
+#include "platform/regular_file.h"
+#include "platform/replacing_file.h"
 #include "settings/keywords.h"
 
 namespace kvx {
@@ -152,12 +151,8 @@ Profile::~Profile()
 ProfileDocument& Profile::document()
 {
     if (!document_) {
-        std::ifstream in(path_, std::ios::binary);
-        std::string text;
-        if (in) {
-            text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        }
-        document_.emplace(text);
+        // A file that cannot be read, or is no regular file, reads as empty.
+        document_.emplace(readRegularFile(path_).value_or(std::string()));
     }
     return *document_;
 }
@@ -273,21 +268,9 @@ bool Profile::flush()
     if (!dirty_) {
         return true;
     }
-    // The new text goes to a sibling file first, so that a failed write
-    // never leaves a half-written file in place of the old one.
-    const std::string temporary = path_ + ".kvx-new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        const std::string text = document_->text();
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path_.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    ReplacingFile file(path_);
+    file.write(document_->text());
+    if (!file.commit()) {
         return false;
     }
     dirty_ = false;

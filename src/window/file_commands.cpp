@@ -2,6 +2,7 @@
 
 #include "app/compare_no_case.h"
 #include "files/data_file_reader.h"
+#include "platform/regular_file.h"
 #include "scaling/auto_range.h"
 #include "window/plot_window_parts.h"
 
@@ -30,19 +31,24 @@ std::string basePath(std::string_view path)
     return std::string(path) + ".";
 }
 
-bool openByPath(Plot& plot, const std::string& path, int16_t mode)
+int16_t fileKindOf(std::string_view path)
 {
     const PathParts parts = splitPath(path);
-    int16_t kind = FILE_DATA;
     if (parts.hasExtension()) {
-        const std::string_view extension = std::string_view(path).substr(parts.extension);
+        const std::string_view extension = path.substr(parts.extension);
         if (compareNoCase(extension, "plt") == 0) {
-            kind = FILE_PLOT;
-        } else if (compareNoCase(extension, "ses") == 0) {
-            kind = FILE_SESSION;
+            return FILE_PLOT;
+        }
+        if (compareNoCase(extension, "ses") == 0) {
+            return FILE_SESSION;
         }
     }
-    return openFile(plot, path, static_cast<int16_t>(mode + kind));
+    return FILE_DATA;
+}
+
+bool openByPath(Plot& plot, const std::string& path, int16_t mode)
+{
+    return openFile(plot, path, static_cast<int16_t>(mode + fileKindOf(path)));
 }
 
 bool openFile(Plot& plot, const std::string& path, int16_t code, bool /*fromAddSession*/)
@@ -52,6 +58,10 @@ bool openFile(Plot& plot, const std::string& path, int16_t code, bool /*fromAddS
     if (!(code & FILE_DATA) || (!open && !add)) {
         refreshMenu(plot);
         return true;
+    }
+    // A file that cannot be opened must not cost the plot what it holds.
+    if (!openRegularFile(path)) {
+        return false;
     }
     if (open) {
         plot.removeAllGraphs();

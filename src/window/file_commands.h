@@ -34,6 +34,10 @@ PathParts splitPath(std::string_view path);
 // extension the whole path followed by ".".
 std::string basePath(std::string_view path);
 
+// FILE_PLOT for the extension "plt", FILE_SESSION for "ses" (in any case),
+// FILE_DATA for anything else.
+int16_t fileKindOf(std::string_view path);
+
 // Opens `path` as a data, plot or session file (by its extension, "plt" and
 // "ses" in any case) with `mode` FILE_OPEN or FILE_ADD.
 bool openByPath(Plot& plot, const std::string& path, int16_t mode);

@@ -119,5 +119,19 @@ TEST(ReportErrorDeathTest, EveryFailedAllocationIsErrorTwenty)
     EXPECT_EXIT(allocateTooMuch(), testing::ExitedWithCode(0), "Error: Process terminated ! Out of memory");
 }
 
+TEST(TerminatingError, EndsTheProcessWithTheExitCodeSetForIt)
+{
+    test::RecordingDesktop desktop;
+    test::ScopedDesktop installed(desktop);
+    EXPECT_EXIT(reportFatalError(ERR_MESSAGE, "Too many graphs"), testing::ExitedWithCode(0), "");
+    // Batch mode sets a code of its own.
+    EXPECT_EXIT(
+        {
+            setTerminationExitCode(3);
+            reportOutOfMemory();
+        },
+        testing::ExitedWithCode(3), "");
+}
+
 }  // namespace
 }  // namespace kvx

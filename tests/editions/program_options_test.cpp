@@ -29,5 +29,14 @@ TEST(ProgramOptions, UnknownOptionsAreAnError)
     EXPECT_EQ(o.files, std::vector<std::string>{"x.dat"});
 }
 
+TEST(ProgramOptions, ExportTakesOneFileName)
+{
+    EXPECT_EQ(parse({"--export", "out.png", "a.dat"}).exportPath, "out.png");
+    // Either would otherwise start the interactive program or drop a name.
+    EXPECT_EQ(parse({"--export", "", "a.dat"}).error, "--export needs a file name");
+    EXPECT_EQ(parse({"--export", "a.png", "--export", "b.png"}).error, "--export may be given only once");
+    EXPECT_EQ(parse({"--export"}).error, "--export needs a value");
+}
+
 }  // namespace
 }  // namespace kvx

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "files/data_file_test_support.h"
 #include "settings/keywords.h"
 #include "support/temp_dir.h"
@@ -358,6 +360,20 @@ TEST_F(DataFileReaderTest, MissingFilesAndFoldersCannotBeOpened)
     EXPECT_EQ(plot.settings().busy, 0);
     EXPECT_FALSE(plot.isBusy());
     EXPECT_FALSE(readData(plot, dir.path(), 1));
+    EXPECT_TRUE(desktop.boxes.empty());
+    EXPECT_EQ(plot.numGraphs(), 0);
+}
+
+TEST_F(DataFileReaderTest, FifosAndDevicesCannotBeOpened)
+{
+    // A FIFO without a writer would hold the reader forever; /dev/zero
+    // would fill the memory with one endless line.
+    const std::string fifo = dir.file("fifo.dat");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    plot.files().readMode = XYY;
+    EXPECT_FALSE(readData(plot, fifo, 1));
+    EXPECT_FALSE(readData(plot, "/dev/zero", 1));
+    EXPECT_EQ(plot.settings().busy, 0);
     EXPECT_TRUE(desktop.boxes.empty());
     EXPECT_EQ(plot.numGraphs(), 0);
 }

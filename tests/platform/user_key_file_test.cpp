@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
+
+#include <sys/stat.h>
 
 #include "support/temp_dir.h"
 
@@ -56,6 +59,19 @@ TEST(UserKeyFile, ReadsNamedValues)
     EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "homeDir"), "/home/ana/My Plots");
     EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "homedir"), std::nullopt);
     EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "missing"), std::nullopt);
+}
+
+TEST(UserKeyFile, AKeyFileThatIsNoRegularFileHoldsNoValues)
+{
+    test::TempDir dir;
+    ScopedEnv xdg("XDG_CONFIG_HOME", dir.path().c_str());
+    std::filesystem::create_directories(dir.file("Kurvex/1.x"));
+    // A FIFO would hold the start-up until someone writes to it.
+    ASSERT_EQ(mkfifo(dir.file("Kurvex/1.x/Settings").c_str(), 0600), 0);
+    EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "homeDir"), std::nullopt);
+    std::filesystem::remove(dir.file("Kurvex/1.x/Settings"));
+    std::filesystem::create_directory(dir.file("Kurvex/1.x/Settings"));
+    EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "homeDir"), std::nullopt);
 }
 
 }  // namespace

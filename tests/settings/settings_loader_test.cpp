@@ -8,6 +8,8 @@
 #include <map>
 #include <string>
 
+#include <sys/stat.h>
+
 #include "platform/console_desktop.h"
 #include "settings/default_records.h"
 #include "settings/setting_keys.h"
@@ -228,6 +230,17 @@ TEST_F(SettingsLoaderTest, MissingHomeFolderIsPassedOverSilently)
     desktop_.userValues[{"Kurvex/1.x/Settings", "homeDir"}] = home_.file("does-not-exist");
     setBuiltInDefaults();
     EXPECT_EQ(graphDefaults().lineWidth, 4);
+    EXPECT_TRUE(desktop_.boxes.empty());
+}
+
+TEST_F(SettingsLoaderTest, ASettingsFileThatIsNoRegularFileIsPassedOver)
+{
+    // A folder made the reader throw; a FIFO held the start-up until
+    // someone wrote to it.
+    std::filesystem::create_directory(home_.file("Kurvex.ini"));
+    ASSERT_EQ(mkfifo(work_.file("Kurvex.ini").c_str(), 0600), 0);
+    EXPECT_NO_THROW(setBuiltInDefaults());
+    EXPECT_EQ(graphDefaults().lineWidth, 1);
     EXPECT_TRUE(desktop_.boxes.empty());
 }
 

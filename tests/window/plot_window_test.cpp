@@ -363,8 +363,27 @@ TEST_F(PlotWindowTest, DroppedFilesAreOpenedThenAdded)
     EXPECT_EQ(p.numGraphs(), 8);
 }
 
+TEST_F(PlotWindowTest, AFileThatCannotBeOpenedLeavesTheGraphsAsTheyWere)
+{
+    test::TempDir dir;
+    Plot& p = makeWindow();
+    p.ensureGraphs(2);
+    p.graph(2).append(1, 2);
+    EXPECT_FALSE(openByPath(p, dir.file("missing.dat"), FILE_OPEN));
+    EXPECT_FALSE(openByPath(p, dir.path(), FILE_OPEN));
+    EXPECT_EQ(p.numGraphs(), 2);
+    // Adding to a plot whose only graph is empty keeps that graph too.
+    p.removeAllGraphs();
+    p.addGraph();
+    EXPECT_FALSE(openByPath(p, dir.file("missing.dat"), FILE_ADD));
+    EXPECT_EQ(p.numGraphs(), 1);
+}
+
 TEST(FilePaths, KindAndBaseFromTheFileName)
 {
+    EXPECT_EQ(fileKindOf("/w.plt/run.Plt"), FILE_PLOT);
+    EXPECT_EQ(fileKindOf("s.SES"), FILE_SESSION);
+    EXPECT_EQ(fileKindOf("/w.plt/run"), FILE_DATA);
     EXPECT_FALSE(splitPath("/data.b1/run").hasExtension());
     EXPECT_EQ(basePath("/data.b1/run"), "/data.b1/run.");
     EXPECT_EQ(basePath("/w/curve.txt"), "/w/curve.");

@@ -1,6 +1,6 @@
 #include "platform/qt/qt_picture_files.h"
 
-#include <QFile>
+#include <QIODevice>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -10,6 +10,7 @@
 #include "platform/qt/qt_image_surface.h"
 #include "platform/qt/qt_text_measurer.h"
 #include "platform/qt/qt_vector_surface.h"
+#include "platform/replacing_file.h"
 #include "platform/vector/svg_file.h"
 
 namespace kvx {
@@ -20,9 +21,28 @@ constexpr int pdfResolution = 96;
 constexpr double pointsPerPixel = 72.0 / pdfResolution;
 constexpr double pixelsPerMm = pdfResolution / 25.4;
 
-QString toQPath(const std::string& path)
+// Hands what Qt writes on to a ReplacingFile, which keeps the first
+// failure and its reason.
+class ReplacingFileDevice final : public QIODevice {
+public:
+    explicit ReplacingFileDevice(ReplacingFile& file) : file_(file) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        return file_.write(data, static_cast<std::size_t>(size)) ? size : -1;
+    }
+
+private:
+    ReplacingFile& file_;
+};
+
+// Why a picture could not be written: the file's reason, or, when the file
+// took every byte, the encoder's failure.
+std::string pictureError(const ReplacingFile& file, const char* encoderFailure)
 {
-    return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+    return file.failed() ? file.error() : encoderFailure;
 }
 
 class PngFile final : public PictureFile {
@@ -33,24 +53,35 @@ public:
 
     bool finish() override
     {
-        if (!finished_) {
-            finished_ = true;
-            written_ = surface_.image().save(toQPath(path_), "PNG");
+        if (finished_) {
+            return error_.empty();
         }
-        return written_;
+        finished_ = true;
+        ReplacingFile file(path_);
+        ReplacingFileDevice device(file);
+        if (!surface_.image().save(&device, "PNG")) {
+            error_ = pictureError(file, "the PNG encoder failed");
+            return false;
+        }
+        if (!file.commit()) {
+            error_ = file.error();
+        }
+        return error_.empty();
     }
+
+    std::string error() const override { return error_; }
 
 private:
     std::string path_;
     QtImageSurface surface_;
     bool finished_ = false;
-    bool written_ = false;
+    std::string error_;
 };
 
 class PdfFile final : public PictureFile {
 public:
     PdfFile(const std::string& path, int width, int height, std::string_view title)
-        : path_(toQPath(path)), writer_(path_)
+        : file_(path), device_(file_), writer_(&device_)
     {
         width = std::max(1, width);
         height = std::max(1, height);
@@ -60,9 +91,9 @@ public:
         writer_.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer_.setCreator(QStringLiteral("Kurvex"));
         writer_.setTitle(toQString(title));
-        // A file that cannot be opened still gets a surface to draw on, a
+        // A file that cannot be created still gets a surface to draw on, a
         // small image nobody sees, and finish() reports the failure.
-        if (!painter_.begin(&writer_)) {
+        if (file_.failed() || !painter_.begin(&writer_)) {
             spare_ = QImage(1, 1, QImage::Format_RGB32);
             painter_.begin(&spare_);
             failed_ = true;
@@ -71,15 +102,12 @@ public:
             painter_, DeviceSize{width, height, width / pixelsPerMm, height / pixelsPerMm});
     }
 
-    // The writer writes whatever it has when its painter ends; a picture
-    // that was never finished leaves no file behind.
+    // The writer writes whatever it has when its painter ends; the file
+    // discards it when the picture was never finished.
     ~PdfFile() override
     {
         if (!finished_) {
             painter_.end();
-            if (!failed_) {
-                QFile::remove(path_);
-            }
         }
     }
 
@@ -87,24 +115,33 @@ public:
 
     bool finish() override
     {
-        if (!finished_) {
-            finished_ = true;
-            surface_->finish();
-            const bool ended = painter_.end();
-            written_ = ended && !failed_;
+        if (finished_) {
+            return error_.empty();
         }
-        return written_;
+        finished_ = true;
+        surface_->finish();
+        // The PDF engine ignores failed writes; the file has kept them.
+        if (!painter_.end() || failed_) {
+            error_ = pictureError(file_, "the PDF writer failed");
+            file_.discard();
+        } else if (!file_.commit()) {
+            error_ = file_.error();
+        }
+        return error_.empty();
     }
 
+    std::string error() const override { return error_; }
+
 private:
-    QString path_;
+    ReplacingFile file_;
+    ReplacingFileDevice device_;
     QPdfWriter writer_;
     QImage spare_;
     QPainter painter_;
     std::unique_ptr<QtVectorSurface> surface_;
     bool failed_ = false;
     bool finished_ = false;
-    bool written_ = false;
+    std::string error_;
 };
 
 }  // namespace

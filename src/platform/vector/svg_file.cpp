@@ -1,6 +1,6 @@
 #include "platform/vector/svg_file.h"
 
-#include <fstream>
+#include "platform/replacing_file.h"
 
 namespace kvx {
 
@@ -18,11 +18,10 @@ bool SvgFile::finish()
         return written_;
     }
     finished_ = true;
-    const std::string& document = surface_.finish();
-    std::ofstream file(path_, std::ios::binary | std::ios::trunc);
-    file.write(document.data(), static_cast<std::streamsize>(document.size()));
-    file.close();
-    written_ = !file.fail();
+    ReplacingFile file(path_);
+    file.write(surface_.finish());
+    written_ = file.commit();
+    error_ = file.error();
     return written_;
 }
 

@@ -16,6 +16,7 @@ public:
 
     Surface& surface() override { return surface_; }
     bool finish() override;
+    std::string error() const override { return error_; }
 
 private:
     std::string path_;
@@ -23,6 +24,7 @@ private:
     SvgSurface surface_;
     bool finished_ = false;
     bool written_ = false;
+    std::string error_;
 };
 
 }  // namespace kvx

@@ -183,11 +183,14 @@ TEST(QtPictureFiles, SvgTextsOfAnyBytesStayValidXml)
     EXPECT_EQ(texts[1], "bad " + r + r + ", cut " + r + r + ", control " + r + r + ", fine " + QChar(0xE4));
 }
 
-TEST(QtPictureFiles, UnwritablePathsMakeFinishFail)
+TEST(QtPictureFiles, UnwritablePathsMakeFinishFailWithTheReason)
 {
     TempDir dir;
     for (PictureFormat format : {PictureFormat::Png, PictureFormat::Pdf, PictureFormat::Svg}) {
-        EXPECT_FALSE(writePicture(format, dir.file("no/such/folder/picture")));
+        auto file = createPictureFile(format, dir.file("no/such/folder/picture"), 50, 40);
+        test::drawTestPicture(file->surface());
+        EXPECT_FALSE(file->finish());
+        EXPECT_EQ(file->error(), "No such file or directory");
     }
 }
 

@@ -1,0 +1,35 @@
+#!/bin/sh
+# kurvex --export OUT with an input that cannot be opened (missing, a folder,
+# a FIFO, a device, unreadable) or that batch mode does not read yet (plot
+# and session files): the input is named with the reason on standard error,
+# the exit status is 1, and OUT is not written (an old OUT stays). Nothing
+# waits for a FIFO's writer or reads /dev/zero without end.
+# Arguments: the kurvex program, a scratch folder.
+. "$(dirname "$0")/common.sh"
+echo "1 2" >good.dat
+mkdir folder.dat
+mkfifo fifo.dat
+# Expected line after "kurvex: ", then the input files.
+check() {
+  expected="kurvex: $1"
+  shift
+  echo "old picture" >out.png
+  ( ulimit -v 2000000; exec timeout 20 "$kurvex" --export out.png "$@" ) 2>stderr.txt
+  status=$?
+  [ $status -eq 1 ] || fail "$*: exit status $status, expected 1"
+  grep -qxF "$expected" stderr.txt || { fail "$*: expected the line: $expected; got:"; cat stderr.txt; }
+  [ "$(cat out.png)" = "old picture" ] || fail "$*: out.png was written"
+}
+check "cannot open missing.dat: No such file or directory" good.dat missing.dat
+check "cannot open folder.dat: Is a directory" folder.dat
+check "cannot open fifo.dat: not a regular file" fifo.dat
+check "cannot open /dev/zero: not a regular file" good.dat /dev/zero
+check "cannot open p.plt: plot files cannot be read in batch mode yet" p.plt
+check "cannot open s.ses: session files cannot be read in batch mode yet" good.dat s.ses
+if [ "$(id -u)" -ne 0 ]; then
+  echo "1 2" >unreadable.dat
+  chmod 000 unreadable.dat
+  check "cannot open unreadable.dat: Permission denied" unreadable.dat
+fi
+[ $failed -eq 0 ] && echo "inputs that cannot be opened: ok"
+exit $failed
