@@ -2,6 +2,7 @@
 
 #include "app/compare_no_case.h"
 #include "files/data_file_reader.h"
+#include "model/plot_busy.h"
 #include "platform/regular_file.h"
 #include "scaling/auto_range.h"
 #include "window/plot_window_parts.h"
@@ -51,18 +52,13 @@ bool openByPath(Plot& plot, const std::string& path, int16_t mode)
     return openFile(plot, path, static_cast<int16_t>(mode + fileKindOf(path)));
 }
 
-bool openFile(Plot& plot, const std::string& path, int16_t code, bool /*fromAddSession*/)
+namespace {
+
+// Replaces (open) or extends the plot's graphs with the file's and ranges
+// the plot to them; the plot is busy throughout.
+bool readIntoPlot(Plot& plot, const std::string& path, bool open)
 {
-    const bool open = (code & FILE_OPEN) != 0;
-    const bool add = (code & FILE_ADD) != 0;
-    if (!(code & FILE_DATA) || (!open && !add)) {
-        refreshMenu(plot);
-        return true;
-    }
-    // A file that cannot be opened must not cost the plot what it holds.
-    if (!openRegularFile(path)) {
-        return false;
-    }
+    const PlotBusy busy(plot);
     if (open) {
         plot.removeAllGraphs();
     } else if (plot.numGraphs() == 1 && plot.graph(1).numPoints() == 0) {
@@ -78,11 +74,31 @@ bool openFile(Plot& plot, const std::string& path, int16_t code, bool /*fromAddS
     if (window) {
         window->setCursor(CursorShape::Cross);
     }
-    if (!read) {
+    if (read) {
+        autoRangeXY(plot);
+        plot.axes().autoTicks(false);
+    }
+    return read;
+}
+
+}  // namespace
+
+bool openFile(Plot& plot, const std::string& path, int16_t code, bool /*fromAddSession*/)
+{
+    const bool open = (code & FILE_OPEN) != 0;
+    const bool add = (code & FILE_ADD) != 0;
+    if (!(code & FILE_DATA) || (!open && !add)) {
+        refreshMenu(plot);
+        return true;
+    }
+    // A plot in the middle of a read keeps its graphs for the reader, and a
+    // file that cannot be opened must not cost the plot what it holds.
+    if (plot.isBusy() || !openRegularFile(path)) {
         return false;
     }
-    autoRangeXY(plot);
-    plot.axes().autoTicks(false);
+    if (!readIntoPlot(plot, path, open)) {
+        return false;
+    }
     plot.redraw();
     plot.bringToFront();
     refreshMenu(plot);
