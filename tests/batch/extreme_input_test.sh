@@ -4,16 +4,10 @@
 # tick counts of 32767 or 0. Every picture must be written within seconds
 # and stay small; out-of-bounds settings give the default 640 x 520 picture.
 # Arguments: the kurvex program, a scratch folder.
-set -u
-kurvex=$1
-scratch=$2
-rm -rf "$scratch"
-mkdir -p "$scratch"
-cd "$scratch" || exit 1
+. "$(dirname "$0")/common.sh"
 printf '0 0\n1 1e-307\n' > tiny.dat
 printf '0 -1e308\n1 1e308\n2 -1e10\n3 5\n' > huge.dat
 printf '0 0\n1 1\n2 4\n3 2\n4 3\n' > small.dat
-failed=0
 
 # export NAME DATA: writes NAME within 20 seconds, or reports a failure.
 export_picture() {
