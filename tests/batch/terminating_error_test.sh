@@ -7,10 +7,10 @@
 . "$(dirname "$0")/common.sh"
 echo "1 2" >small.dat
 truncate -s 1G endless.dat
-if ! ( ulimit -v 300000; exec "$kurvex" --export small.png small.dat ) 2>/dev/null; then
+if ! ( limit_memory 300; exec "$kurvex" --export small.png small.dat ) 2>/dev/null; then
   echo "the small file does not fit the memory limit; the test cannot tell anything"; exit 1
 fi
-( ulimit -v 300000; exec timeout 60 "$kurvex" --export out.png endless.dat ) 2>stderr.txt
+( limit_memory 300; exec timeout 60 "$kurvex" --export out.png endless.dat ) 2>stderr.txt
 status=$?
 [ $status -eq 3 ] || fail "exit status $status, expected 3"
 grep -q "^Error: Process terminated ! Out of memory" stderr.txt ||

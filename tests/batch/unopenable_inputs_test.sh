@@ -14,7 +14,7 @@ check() {
   expected="kurvex: $1"
   shift
   echo "old picture" >out.png
-  ( ulimit -v 2000000; exec timeout 20 "$kurvex" --export out.png "$@" ) 2>stderr.txt
+  ( limit_memory 2000; exec timeout 20 "$kurvex" --export out.png "$@" ) 2>stderr.txt
   status=$?
   [ $status -eq 1 ] || fail "$*: exit status $status, expected 1"
   grep -qxF "$expected" stderr.txt || { fail "$*: expected the line: $expected; got:"; cat stderr.txt; }
