@@ -19,6 +19,9 @@ QtApplication::QtApplication(int& argc, char** argv, bool batch)
 {
     if (batch) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        // Scripts read standard error line by line: only the program's own
+        // messages go there, not the toolkit's notes about its environment.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     }
     impl_ = std::make_unique<Impl>(argc, argv, batch);
     // Qt adopts the user's locale; numbers in files are always written and
