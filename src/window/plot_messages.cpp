@@ -71,6 +71,21 @@ bool changesPlot(uint32_t message, uintptr_t wParam)
     }
 }
 
+bool isMouse(uint32_t message)
+{
+    switch (message) {
+    case MSG_POINTER_MOVE:
+    case MSG_LEFT_DOWN:
+    case MSG_LEFT_UP:
+    case MSG_LEFT_DOUBLE_CLICK:
+    case MSG_RIGHT_DOWN:
+    case MSG_WHEEL:
+        return true;
+    default:
+        return false;
+    }
+}
+
 DevicePoint pointOf(intptr_t lParam)
 {
     return DevicePoint{lowWord(lParam), highWord(lParam)};
@@ -85,7 +100,9 @@ intptr_t Plot::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam
         // shows that the plot takes no input until the read is done.
         return 0;
     }
-    const bool mouse = settings_.userInterface != HIDE;
+    if (settings_.userInterface == HIDE && isMouse(message)) {
+        return 0;  // without the user interface only keys and menus steer the plot
+    }
     switch (message) {
     case MSG_DESTROY: onDestroy(); return 0;
     case MSG_MOVE:
@@ -107,20 +124,20 @@ intptr_t Plot::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam
         }
         return 0;
     }
-    case MSG_POINTER_MOVE: if (mouse) onPointerMove(lParam); return 0;
-    case MSG_LEFT_DOWN: if (mouse) onLeftDown(lParam); return 0;
-    case MSG_LEFT_UP: if (mouse) onLeftUp(lParam); return 0;
+    case MSG_POINTER_MOVE: onPointerMove(lParam); return 0;
+    case MSG_LEFT_DOWN: onLeftDown(lParam); return 0;
+    case MSG_LEFT_UP: onLeftUp(lParam); return 0;
     case MSG_LEFT_DOUBLE_CLICK:
-        if (mouse && !settings_.measureMode) {
+        if (!settings_.measureMode) {
             sendCommand(*this, CMD_AUTO_RANGE_XY);
         }
         return 0;
     case MSG_RIGHT_DOWN:
-        if (mouse && !settings_.measureMode) {
+        if (!settings_.measureMode) {
             sendCommand(*this, CMD_MOVE_OUT);
         }
         return 0;
-    case MSG_WHEEL: if (mouse) onWheel(wParam, lParam); return 0;
+    case MSG_WHEEL: onWheel(wParam, lParam); return 0;
     case MSG_FILES_DROPPED: onFilesDropped(reinterpret_cast<const DroppedFiles*>(wParam)); return 0;
     default: return 0;
     }
