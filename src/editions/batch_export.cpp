@@ -60,8 +60,22 @@ std::string batchInputProblem(const std::string& file)
     return {};
 }
 
+std::string exportPathProblem(const std::string& path)
+{
+    const std::string extension = lowerExtension(path);
+    for (const char* known : {"png", "svg", "pdf", "dat"}) {
+        if (extension == known) {
+            return {};
+        }
+    }
+    return "cannot write " + path + ": the extension must be .png, .svg, .pdf or .dat";
+}
+
 ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height)
 {
+    if (std::string problem = exportPathProblem(path); !problem.empty()) {
+        return failure(std::move(problem));
+    }
     const std::string extension = lowerExtension(path);
     if (extension == "dat") {
         std::string reason;
@@ -71,14 +85,10 @@ ExportResult exportPlot(Plot& plot, const std::string& path, int width, int heig
         return {true, {}};
     }
     PictureFormat format = PictureFormat::Png;
-    if (extension == "png") {
-        format = PictureFormat::Png;
-    } else if (extension == "svg") {
+    if (extension == "svg") {
         format = PictureFormat::Svg;
     } else if (extension == "pdf") {
         format = PictureFormat::Pdf;
-    } else {
-        return failure("cannot write " + path + ": the extension must be .png, .svg, .pdf or .dat");
     }
     if (width <= 0 || height <= 0) {
         width = plot.xWinSize();

@@ -24,6 +24,10 @@ std::vector<std::string> openCommandLineFiles(Plot& plot, const std::vector<std:
 // mode does not read yet. Empty when it can be opened.
 std::string batchInputProblem(const std::string& file);
 
+// Why batch mode cannot write to `path` (an extension it does not know);
+// empty when it can.
+std::string exportPathProblem(const std::string& path);
+
 // Writes `plot` to `path`: .png .svg .pdf the picture of width x height
 // pixels (the plot's window size when 0), .dat its data. A file of that name
 // from before stays as it was unless the new one was written completely.

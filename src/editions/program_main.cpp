@@ -93,6 +93,12 @@ int runProgram(std::string_view program, int argc, char** argv)
         return 0;
     }
     const bool batch = !options.exportPath.empty();
+    if (const std::string problem = batch ? exportPathProblem(options.exportPath) : std::string();
+        !problem.empty()) {
+        // Said before any input is read, which may take long.
+        complain(name, problem);
+        return exitUsage;
+    }
     if (batch) {
         // The interactive programs end with 0 after the user has read the
         // box; a script has only the exit code.
