@@ -45,7 +45,7 @@ void BM_WorldToDevice(benchmark::State& state)
     kvx::layoutTransform(plot);
     std::vector<kvx::DoublePoint> out(kPoints);
     for (auto _ : state) {
-        const kvx::DeviceTransform t = kvx::DeviceTransform::of(plot.settings());
+        const kvx::DeviceTransform t = kvx::DeviceTransform::of(plot.view());
         for (int i = 0; i < kPoints; ++i) {
             out[i] = t.worldToDevice(s.x[i], s.y[i]);
         }

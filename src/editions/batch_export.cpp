@@ -95,8 +95,10 @@ ExportResult exportPlot(Plot& plot, const std::string& path, int width, int heig
         height = plot.yWinSize();
     }
     auto picture = createPictureFile(format, path, width, height, plot.caption());
-    plot.setClientSize(static_cast<int16_t>(width), static_cast<int16_t>(height));
-    PlotPainter(picture->surface(), plot).paintPlot();
+    PlotView view;  // the picture's own: the window's size and view stay
+    view.width = static_cast<int16_t>(width);
+    view.height = static_cast<int16_t>(height);
+    PlotPainter(picture->surface(), plot, view).paintPlot();
     if (!picture->finish()) {
         return failure("cannot write " + path + ": " + picture->error());
     }

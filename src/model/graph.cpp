@@ -56,7 +56,6 @@ void Graph::initialise(int16_t number)
     growTo(initialCapacity);
     att_[0] = ATT_NEW_LINE;
     lastAtt_ = ATT_NEW_LINE;
-    drawState_ = GraphDrawState{};
 }
 
 void Graph::setLable(std::string_view text)
@@ -166,7 +165,6 @@ void Graph::copyFrom(const Graph& source)
     dotCount_ = source.dotCount_;
     markerCount_ = source.markerCount_;
     lastAtt_ = source.lastAtt_;
-    drawState_ = source.drawState_;
 
     if (capacity_ < source.capacity_) {
         growTo(source.capacity_);

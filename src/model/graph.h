@@ -19,16 +19,6 @@ constexpr uint8_t ATT_ISOLATED = 2;   // a single dot, joined to nothing
 
 // Where the drawing of a graph stands between two points, in device
 // coordinates of the last picture.
-struct GraphDrawState {
-    double prevX = 0.0;  // the last processed point
-    double prevY = 0.0;
-    double lastDotX = 0.0;  // the last dot drawn
-    double lastDotY = 0.0;
-    double lastMarkerX = 0.0;  // the last marker drawn
-    double lastMarkerY = 0.0;
-    bool prevVisible = false;
-};
-
 class Graph {
 public:
     static constexpr std::size_t maxLableLength = 79;
@@ -111,8 +101,6 @@ public:
     // Empty again, as graph number 0 (colour 0, no marker, no label).
     void reset();
 
-    GraphDrawState& drawState() { return drawState_; }
-    const GraphDrawState& drawState() const { return drawState_; }
 
 private:
     void initialise(int16_t number);
@@ -142,7 +130,6 @@ private:
     int32_t capacity_ = 0;
     int16_t dotCount_ = 0;
     int16_t markerCount_ = 0;
-    GraphDrawState drawState_;
 };
 
 }  // namespace kvx

@@ -32,7 +32,8 @@ Plot::Plot(const Plot& source) : BaseWindow()
     axesTitle_ = source.axesTitle_;
     setTitle(source.windowTitle());
     axes_ = source.axes_;
-    legend_ = source.legend_;
+    view_ = source.view_;
+    view_.graphStates.clear();
     for (int i = 1; i <= source.numGraphs(); ++i) {
         graph(i).copyFrom(source.graph(i));
     }

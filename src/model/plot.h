@@ -14,6 +14,7 @@
 #include "model/graph.h"
 #include "model/graph_range.h"
 #include "model/plot_file_handler.h"
+#include "model/plot_view.h"
 #include "settings/plot_settings.h"
 
 namespace kvx {
@@ -37,15 +38,6 @@ enum class GraphAttribute {
 struct CommonValue {
     int16_t value;
     bool common;
-};
-
-// The legend's measurements, taken at every painting.
-struct LegendLayout {
-    int16_t lineHeight = 0;
-    int16_t maxTextWidth = 0;
-    int16_t width = 0;
-    int16_t height = 0;
-    int16_t rightReserve = 0;  // taken from the plot rectangle for the legend outside right
 };
 
 class Plot : public BaseWindow {
@@ -149,8 +141,10 @@ public:
     // The two mixed palettes have fixed colour counts (16 and 7).
     void setColorPalette(int16_t palette, int16_t numColors);
 
-    LegendLayout& legend() { return legend_; }
-    const LegendLayout& legend() const { return legend_; }
+    // The window's view: what its last painting worked out. Pictures,
+    // pages and the clipboard are painted with views of their own.
+    PlotView& view() { return view_; }
+    const PlotView& view() const { return view_; }
     PlotFileHandler& files() { return files_; }
     const PlotFileHandler& files() const { return files_; }
     AxesSystem& axes() { return axes_; }
@@ -181,7 +175,7 @@ private:
     std::string xLable_;
     std::string yLable_;
     std::string axesTitle_;
-    LegendLayout legend_;
+    PlotView view_;
     friend class PlotBusy;
     int busyDepth_ = 0;
     bool closePending_ = false;  // a close arrived while the plot was busy

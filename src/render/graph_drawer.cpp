@@ -35,11 +35,12 @@ int rate(int16_t r)
 
 }  // namespace
 
-GraphDrawer::GraphDrawer(Surface& surface, const Plot& plot)
+GraphDrawer::GraphDrawer(Surface& surface, const Plot& plot, PlotView& view)
     : surface_(surface),
       plot_(plot),
-      transform_(DeviceTransform::of(plot.settings())),
-      rect_(plot.settings().plotRect)
+      view_(view),
+      transform_(DeviceTransform::of(view)),
+      rect_(view.plotRect)
 {
 }
 
@@ -146,9 +147,9 @@ void GraphDrawer::drawStem(double X, double Y, double worldX)
     clippedLine(X, Y, X, zeroLine(worldX));
 }
 
-void GraphDrawer::drawSegment(Graph& graph, double X, double Y, double worldX, bool visibleNow)
+void GraphDrawer::drawSegment(const Graph& graph, const GraphDrawState& st, double X, double Y, double worldX,
+                              bool visibleNow)
 {
-    const GraphDrawState& st = graph.drawState();
     const double px = st.prevX;
     const double py = st.prevY;
     const bool both = st.prevVisible && visibleNow;
@@ -245,7 +246,7 @@ void GraphDrawer::drawGraph(Graph& graph)
     const int linesRate = rate(graph.linesDrawRate());
     const int dotsRate = rate(graph.pointsDrawRate());
     const int markersRate = rate(graph.markerDrawRate());
-    GraphDrawState& st = graph.drawState();
+    GraphDrawState& st = view_.drawState(graph);
 
     // The first point.
     const DoublePoint first = transform_.worldToDevice(xs[0], ys[0]);
@@ -282,7 +283,7 @@ void GraphDrawer::drawGraph(Graph& graph)
             switch (att[i]) {
             case ATT_CONNECTED:
                 if (linesShown) {
-                    drawSegment(graph, p.x, p.y, xs[i], v);
+                    drawSegment(graph, st, p.x, p.y, xs[i], v);
                     st.prevVisible = v;
                 }
                 break;
@@ -373,9 +374,9 @@ void GraphDrawer::drawLastPoint(Graph& graph)
     const double wy = graph.yData()[count - 1];
     const DoublePoint p = transform_.worldToDevice(wx, wy);
     const bool v = visible(p.x, p.y, graph.markerSize());
-    GraphDrawState& st = graph.drawState();
+    GraphDrawState& st = view_.drawState(graph);
     if (count > 1 && graph.lastAtt() != ATT_NEW_LINE && graph.showLines() == SHOW) {
-        drawSegment(graph, p.x, p.y, wx, v);
+        drawSegment(graph, st, p.x, p.y, wx, v);
     }
     if (graph.type() != BARS || graph.showLines() == HIDE) {
         const int linesRate = rate(graph.linesDrawRate());

@@ -1,8 +1,8 @@
 #pragma once
 // Draws graphs of one plot on a surface: lines of the four graph types,
 // point dots and markers, thinned by the draw rates, broken where the point
-// attributes say. Uses the transform and plot rectangle of the plot's last
-// layout.
+// attributes say. Uses the transform and plot rectangle of a view: the
+// window's own, or that of the picture being painted.
 
 #include <optional>
 
@@ -15,7 +15,9 @@ namespace kvx {
 
 class GraphDrawer {
 public:
-    GraphDrawer(Surface& surface, const Plot& plot);
+    GraphDrawer(Surface& surface, const Plot& plot, PlotView& view);
+    // With the view of the plot's window.
+    GraphDrawer(Surface& surface, Plot& plot) : GraphDrawer(surface, plot, plot.view()) {}
     ~GraphDrawer();
     GraphDrawer(const GraphDrawer&) = delete;
     GraphDrawer& operator=(const GraphDrawer&) = delete;
@@ -38,7 +40,9 @@ private:
     };
 
     bool visible(double X, double Y, int margin) const;
-    void drawSegment(Graph& graph, double X, double Y, double worldX, bool visibleNow);
+    // From the last processed point of `st` to (X, Y).
+    void drawSegment(const Graph& graph, const GraphDrawState& st, double X, double Y, double worldX,
+                     bool visibleNow);
     void drawDot(const Graph& graph, double X, double Y, int size);
     void drawMarker(const Graph& graph, double X, double Y, int size);
     void drawStem(double X, double Y, double worldX);
@@ -54,6 +58,7 @@ private:
 
     Surface& surface_;
     const Plot& plot_;
+    PlotView& view_;
     DeviceTransform transform_;
     DeviceRect rect_;
     GraphObjects objects_;

@@ -47,8 +47,15 @@ TickRange tickRange(double min, double max, double step, int pixels)
 
 }  // namespace
 
-PlotPainter::PlotPainter(Surface& surface, Plot& plot) : surface_(surface), plot_(plot)
+PlotPainter::PlotPainter(Surface& surface, Plot& plot, PlotView& view)
+    : surface_(surface), plot_(plot), view_(view)
 {
+}
+
+PlotPainter::PlotPainter(Surface& surface, Plot& plot) : PlotPainter(surface, plot, plot.view())
+{
+    view_.width = plot.clientWidth();
+    view_.height = plot.clientHeight();
 }
 
 void PlotPainter::line(int x0, int y0, int x1, int y1)
@@ -66,22 +73,22 @@ void PlotPainter::mark(const DoublePoint& axisPoint, int dx, int dy, int length)
 
 void PlotPainter::prepare()
 {
-    PlotSettings& s = plot_.settings();
+    const PlotSettings& s = plot_.settings();
     objects_ = makePlotObjects(s);
     surface_.setTextColor(objects_.textColor);
     measureLegend();
-    layoutTransform(plot_, plot_.legend().rightReserve);
+    layoutTransform(plot_, view_);
     const RangeSet& r = plot_.axes().currentRange();
     xFormat_ = labelFormat(r.xMin, r.xMax, r.xTick, s.maxDigits);
     yFormat_ = labelFormat(r.yMin, r.yMax, r.yTick, s.maxDigits);
-    s.yTitleShift = static_cast<int16_t>(yFormat_.significant + s.fontSize / 3 - 5);
+    view_.yTitleShift = static_cast<int16_t>(yFormat_.significant + s.fontSize / 3 - 5);
 }
 
 void PlotPainter::measureLegend()
 {
     surface_.selectFont(objects_.labelFont);
     const PlotSettings& s = plot_.settings();
-    LegendLayout& legend = plot_.legend();
+    LegendLayout& legend = view_.legend;
     legend.lineHeight = static_cast<int16_t>(surface_.fontMetrics().height);
     int widest = 0;
     for (const Graph& g : plot_.graphs()) {
@@ -98,6 +105,7 @@ void PlotPainter::measureLegend()
 
 void PlotPainter::paintPlot()
 {
+    view_.graphStates.clear();  // every line starts afresh
     prepare();
     const bool coordinates = plot_.showCoorSystem() != HIDE;
     surface_.removeClip();
@@ -131,9 +139,9 @@ void PlotPainter::paintFrameAndGrid()
 void PlotPainter::fillBackground()
 {
     const PlotSettings& s = plot_.settings();
-    const DeviceRect& r = s.plotRect;
+    const DeviceRect& r = view_.plotRect;
     const bool coordinates = s.showCoorSystem != HIDE;
-    surface_.fillRect(0, 0, plot_.clientWidth(), plot_.clientHeight(),
+    surface_.fillRect(0, 0, view_.width, view_.height,
                       coordinates ? s.marginColor : s.plotColor);
     surface_.fillRect(r.left, r.top, r.right + 1, r.bottom + 1, s.plotColor);
 }
@@ -171,8 +179,8 @@ void PlotPainter::drawGrid()
         return;
     }
     const RangeSet& r = plot_.axes().currentRange();
-    const DeviceRect& rect = plot_.settings().plotRect;
-    const DeviceTransform t = DeviceTransform::of(plot_.settings());
+    const DeviceRect& rect = view_.plotRect;
+    const DeviceTransform t = DeviceTransform::of(view_);
     surface_.selectPen(objects_.gridPen);
     if (grid == SHOW || grid == SHOW_XAXIS) {
         const TickRange ticks = tickRange(r.xMin, r.xMax, r.xTick, axisPixels(rect.left, rect.right));
@@ -227,7 +235,7 @@ void PlotPainter::singleFrame(int L, int T, int R, int B)
 void PlotPainter::drawFrame()
 {
     const RangeSet& r = plot_.axes().currentRange();
-    const DeviceTransform t = DeviceTransform::of(plot_.settings());
+    const DeviceTransform t = DeviceTransform::of(view_);
     const DoublePoint lb = t.worldToDevice(r.xMin, r.yMin);
     const DoublePoint rt = t.worldToDevice(r.xMax, r.yMax);
     const int L = truncatedPx(lb.x), B = truncatedPx(lb.y), R = truncatedPx(rt.x), T = truncatedPx(rt.y);
@@ -260,10 +268,10 @@ void PlotPainter::drawTicks(bool withLabels)
 {
     const PlotSettings& s = plot_.settings();
     const RangeSet& r = plot_.axes().currentRange();
-    const DeviceTransform t = DeviceTransform::of(s);
+    const DeviceTransform t = DeviceTransform::of(view_);
     const bool full = s.showCoorSystem == SHOW;
-    const int xPixels = axisPixels(s.plotRect.left, s.plotRect.right);
-    const int yPixels = axisPixels(s.plotRect.top, s.plotRect.bottom);
+    const int xPixels = axisPixels(view_.plotRect.left, view_.plotRect.right);
+    const int yPixels = axisPixels(view_.plotRect.top, view_.plotRect.bottom);
     surface_.selectPen(objects_.framePen);
 
     // Sub-ticks.
@@ -347,7 +355,7 @@ void PlotPainter::drawTicks(bool withLabels)
 void PlotPainter::drawFactors()
 {
     const PlotSettings& s = plot_.settings();
-    const DeviceRect& r = s.plotRect;
+    const DeviceRect& r = view_.plotRect;
     surface_.selectFont(objects_.labelFont);
     const FontMetrics metrics = surface_.fontMetrics();
     if (xFormat_.exponent != 0) {
@@ -374,23 +382,23 @@ void PlotPainter::drawFactors()
 void PlotPainter::drawTitles()
 {
     const PlotSettings& s = plot_.settings();
-    const DeviceRect& r = s.plotRect;
+    const DeviceRect& r = view_.plotRect;
     surface_.setTextBackground(s.marginColor);
     surface_.setTextAlign(TextHAlign::Center, TextVAlign::Bottom);
     surface_.selectFont(objects_.labelFont);
     surface_.textOut((r.left + r.right) / 2, r.bottom + s.xLableDistance, plot_.xLable());
     surface_.selectFont(objects_.verticalFont);
-    surface_.textOut(r.left - s.yTitleShift - s.yLableDistance, (r.bottom + r.top) / 2, plot_.yLable());
+    surface_.textOut(r.left - view_.yTitleShift - s.yLableDistance, (r.bottom + r.top) / 2, plot_.yLable());
     surface_.selectFont(objects_.labelFont);
     surface_.textOut((r.left + r.right) / 2, r.top - s.axesTitleDistance, plot_.axesTitle());
 }
 
 void PlotPainter::drawGraphs()
 {
-    const DeviceRect& r = plot_.settings().plotRect;
+    const DeviceRect& r = view_.plotRect;
     surface_.setClipRect(r.left, r.top, r.right, r.bottom);
     {
-        GraphDrawer drawer(surface_, plot_);
+        GraphDrawer drawer(surface_, plot_, view_);
         drawer.setMergeColumns(mergeColumns_);
         for (Graph& g : plot_.graphs()) {
             drawer.drawGraph(g);
@@ -402,12 +410,12 @@ void PlotPainter::drawGraphs()
 void PlotPainter::drawLegend()
 {
     const PlotSettings& s = plot_.settings();
-    const LegendLayout& legend = plot_.legend();
+    const LegendLayout& legend = view_.legend;
     const int16_t position = s.showLegend;
     if (plot_.numGraphs() == 0 || position == HIDE) {
         return;
     }
-    const DeviceRect& r = s.plotRect;
+    const DeviceRect& r = view_.plotRect;
     if (position != SHOW_OUTRIGHT && std::abs(r.right - r.left) < legend.width + 2 * s.legendBorderDistance) {
         return;
     }
@@ -446,10 +454,10 @@ void PlotPainter::drawLegend()
     surface_.selectFont(objects_.labelFont);
     surface_.setTextAlign(TextHAlign::Left, TextVAlign::Bottom);
     surface_.setTextBackground(s.plotColor);
-    GraphDrawer drawer(surface_, plot_);
+    GraphDrawer drawer(surface_, plot_, view_);
     for (int i = 0; i < plot_.numGraphs(); ++i) {
         const int top = y0 + s.legendInnerDistance + i * legend.lineHeight;
-        if (top > plot_.clientHeight()) {
+        if (top > view_.height) {
             break;  // the entries below lie outside the picture
         }
         Graph& graph = plot_.graph(i + 1);

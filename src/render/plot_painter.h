@@ -13,11 +13,15 @@ namespace kvx {
 
 class PlotPainter {
 public:
+    // Paints for `view`, whose width and height the caller sets to the
+    // surface's size: a picture, a page, the clipboard.
+    PlotPainter(Surface& surface, Plot& plot, PlotView& view);
+    // Paints the plot's window at its client size, with the window's view.
     PlotPainter(Surface& surface, Plot& plot);
 
-    // The complete picture for the plot's client size. Updates the
-    // transform, the legend measurements and yTitleShift; changes nothing
-    // else of the model.
+    // The complete picture. Works out the view (transform, plot rectangle,
+    // legend measurements, yTitleShift, where each graph's line ends);
+    // changes nothing of the model.
     void paintPlot();
     // Frame (unless hidden) and grid over what is there, without erasing.
     void paintFrameAndGrid();
@@ -47,6 +51,7 @@ private:
 
     Surface& surface_;
     Plot& plot_;
+    PlotView& view_;
     PlotObjects objects_;
     LabelFormat xFormat_;
     LabelFormat yFormat_;

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "model/plot.h"
-#include "settings/plot_settings.h"
+#include "model/plot_view.h"
 
 namespace kvx {
 
@@ -54,7 +54,7 @@ struct DeviceTransform {
     double xOffset = 0.0;  // device coordinates of world x = 0 and y = 0
     double yOffset = 0.0;
 
-    static DeviceTransform of(const PlotSettings& s) { return {s.xScale, s.yScale, s.xOffset, s.yOffset}; }
+    static DeviceTransform of(const PlotView& v) { return {v.xScale, v.yScale, v.xOffset, v.yOffset}; }
 
     // Whole pixels, as doubles: large world values stay representable
     // until clipping brings them into the surface's integer range.
@@ -68,14 +68,14 @@ struct DeviceTransform {
     }
 };
 
-// The plot's transform as last laid out by layoutTransform.
+// The transform of the plot's window as last laid out.
 inline DoublePoint worldToDevice(const Plot& plot, double x, double y)
 {
-    return DeviceTransform::of(plot.settings()).worldToDevice(x, y);
+    return DeviceTransform::of(plot.view()).worldToDevice(x, y);
 }
 inline DoublePoint deviceToWorld(const Plot& plot, double X, double Y)
 {
-    return DeviceTransform::of(plot.settings()).deviceToWorld(X, Y);
+    return DeviceTransform::of(plot.view()).deviceToWorld(X, Y);
 }
 
 }  // namespace kvx

@@ -21,33 +21,41 @@ int16_t px(int v)
 
 void layoutTransform(Plot& plot, int16_t legendRightReserve)
 {
-    PlotSettings& s = plot.settings();
+    PlotView& view = plot.view();
+    view.width = plot.clientWidth();
+    view.height = plot.clientHeight();
+    view.legend.rightReserve = legendRightReserve;
+    layoutTransform(plot, view);
+}
+
+void layoutTransform(const Plot& plot, PlotView& view)
+{
     const RangeSet& r = plot.axes().currentRange();
-    const Indents& in = s.activeIndents;
-    DeviceRect& rect = s.plotRect;
+    const Indents& in = plot.settings().activeIndents;
+    DeviceRect& rect = view.plotRect;
 
     rect.top = in.up;
-    rect.bottom = px(plot.clientHeight() - in.down);
+    rect.bottom = px(view.height - in.down);
     rect.left = in.left;
-    rect.right = px(plot.clientWidth() - px(in.right + legendRightReserve));
+    rect.right = px(view.width - px(in.right + view.legend.rightReserve));
 
     const double dx = r.xMax - r.xMin;
     const double dy = r.yMax - r.yMin;
-    s.xScale = std::abs(px(rect.right - rect.left)) / dx;
-    s.yScale = std::abs(px(rect.top - rect.bottom)) / dy;
+    view.xScale = std::abs(px(rect.right - rect.left)) / dx;
+    view.yScale = std::abs(px(rect.top - rect.bottom)) / dy;
 
-    if (s.aspectRatio == AXES_EQUAL) {
-        if (s.yScale > s.xScale) {
-            s.yScale = s.xScale;
-            rect.bottom = px(rect.top + truncatedPx(s.xScale * dy));
-        } else if (s.yScale < s.xScale) {
-            s.xScale = s.yScale;
-            rect.right = px(rect.left + truncatedPx(s.yScale * dx));
+    if (plot.settings().aspectRatio == AXES_EQUAL) {
+        if (view.yScale > view.xScale) {
+            view.yScale = view.xScale;
+            rect.bottom = px(rect.top + truncatedPx(view.xScale * dy));
+        } else if (view.yScale < view.xScale) {
+            view.xScale = view.yScale;
+            rect.right = px(rect.left + truncatedPx(view.yScale * dx));
         }
     }
 
-    s.xOffset = rect.left - r.xMin * s.xScale;
-    s.yOffset = rect.top + r.yMax * s.yScale;
+    view.xOffset = rect.left - r.xMin * view.xScale;
+    view.yOffset = rect.top + r.yMax * view.yScale;
 }
 
 }  // namespace kvx

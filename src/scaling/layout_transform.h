@@ -9,11 +9,14 @@
 
 namespace kvx {
 
-// Sets the plot's plotRect, xScale, yScale, xOffset and yOffset from its
-// client size, its active indents and its current range. The rectangle is
-// narrowed on the right by `legendRightReserve` (the legend outside right).
-// Under AXES_EQUAL the rectangle shrinks toward its top-left corner so that
-// one world unit has the same length on both axes.
+// Sets the view's plotRect, xScale, yScale, xOffset and yOffset from its
+// size, the plot's active indents and its current range. The rectangle is
+// narrowed on the right by the legend's rightReserve (the legend outside
+// right). Under AXES_EQUAL the rectangle shrinks toward its top-left corner
+// so that one world unit has the same length on both axes.
+void layoutTransform(const Plot& plot, PlotView& view);
+
+// The same for the plot's window at its client size.
 void layoutTransform(Plot& plot, int16_t legendRightReserve = 0);
 
 }  // namespace kvx

@@ -43,11 +43,6 @@ struct PlotSettings {
     uint32_t gridColor = 0;
     uint32_t marginColor = 0;
     uint32_t plotColor = 0;
-    DeviceRect plotRect;  // the transform between world and device
-    double xScale = 0.0;
-    double yScale = 0.0;
-    double xOffset = 0.0;
-    double yOffset = 0.0;
     Indents activeIndents{40, 75, 85, 35};
     int16_t fontSize = 17;
     int16_t colorScheme = DARK;
@@ -60,7 +55,6 @@ struct PlotSettings {
     int16_t maxDigits = 6;
     int16_t xLableDistance = 50;
     int16_t yLableDistance = 60;
-    int16_t yTitleShift = 0;
     int16_t valueDistance = 7;
     int16_t axesTitleDistance = 10;
     int16_t showCoorSystem = SHOW;

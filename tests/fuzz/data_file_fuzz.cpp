@@ -91,8 +91,10 @@ void paint(kvx::Plot& plot)
     kvx::autoRangeXY(plot);
     plot.axes().autoTicks(false);
     const auto picture = kvx::createPictureFile(kvx::PictureFormat::Png, "unused.png", 96, 72);
-    plot.setClientSize(96, 72);
-    kvx::PlotPainter(picture->surface(), plot).paintPlot();
+    kvx::PlotView view;
+    view.width = 96;
+    view.height = 72;
+    kvx::PlotPainter(picture->surface(), plot, view).paintPlot();
 }
 
 }  // namespace

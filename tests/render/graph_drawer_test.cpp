@@ -59,7 +59,7 @@ protected:
 
 TEST_F(GraphDrawerTest, LayoutMapsWorldToPixels)
 {
-    const DeviceRect& r = plot.settings().plotRect;
+    const DeviceRect& r = plot.view().plotRect;
     EXPECT_EQ(r, (DeviceRect{0, 0, 100, 100}));
     EXPECT_EQ(worldToDevice(plot, 10, 30), (DoublePoint{10, 70}));
 }

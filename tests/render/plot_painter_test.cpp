@@ -73,7 +73,7 @@ protected:
 TEST_F(PlotPainterTest, LaysOutTheRectangleAndLabelsEveryTick)
 {
     paint();
-    EXPECT_EQ(plot.settings().plotRect, (DeviceRect{85, 40, 605, 445}));
+    EXPECT_EQ(plot.view().plotRect, (DeviceRect{85, 40, 605, 445}));
     const Texts t = texts();
     const Texts expected = {"0", "2", "4", "6", "8", "10", "0", "1", "2", "3", "4", "5", "", "", ""};
     EXPECT_EQ(t, expected);
@@ -191,7 +191,7 @@ TEST_F(PlotPainterTest, LegendFitsOrIsLeftOut)
     paint();
     Texts t = texts();
     EXPECT_NE(std::find(t.begin(), t.end(), "Graph 2"), t.end());
-    const LegendLayout& legend = plot.legend();
+    const LegendLayout& legend = plot.view().legend;
     EXPECT_EQ(legend.width, 3 * 6 + 30 + 7 * 8);
     EXPECT_EQ(legend.height, 2 * legend.lineHeight + 12);
     EXPECT_EQ(legend.rightReserve, 0);
@@ -205,8 +205,8 @@ TEST_F(PlotPainterTest, LegendFitsOrIsLeftOut)
     paint();
     t = texts();
     EXPECT_NE(std::find(t.begin(), t.end(), "Graph 2"), t.end());
-    EXPECT_EQ(plot.legend().rightReserve, plot.legend().width);
-    EXPECT_EQ(plot.settings().plotRect.right, 200 - 35 - plot.legend().width);
+    EXPECT_EQ(plot.view().legend.rightReserve, plot.view().legend.width);
+    EXPECT_EQ(plot.view().plotRect.right, 200 - 35 - plot.view().legend.width);
 }
 
 TEST_F(PlotPainterTest, AbsurdTickSpacingsDrawNoTicksInsteadOfHanging)

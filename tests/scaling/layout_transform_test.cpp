@@ -19,7 +19,7 @@ protected:
         p.settings().activeIndents = Indents{40, 75, 85, 35};
         p.axes().setRange(0, 10, 0, 10, false);
     }
-    const DeviceRect& rect() const { return p.settings().plotRect; }
+    const DeviceRect& rect() const { return p.view().plotRect; }
 
     Plot p{"p"};
 };
@@ -34,14 +34,14 @@ TEST_F(LayoutTransformTest, RectangleFromIndentsAndScalesFromTheRange)
 {
     layoutTransform(p);
     EXPECT_EQ(rect(), (DeviceRect{85, 40, 605, 405}));
-    EXPECT_DOUBLE_EQ(p.settings().xScale, 52);
-    EXPECT_DOUBLE_EQ(p.settings().yScale, 36.5);
+    EXPECT_DOUBLE_EQ(p.view().xScale, 52);
+    EXPECT_DOUBLE_EQ(p.view().yScale, 36.5);
     expectPoint(worldToDevice(p, 0, 0), 85, 405);
     expectPoint(worldToDevice(p, 10, 10), 605, 40);
 
     p.axes().setRange(-5, 5, 100, 200, false);
     layoutTransform(p);
-    EXPECT_DOUBLE_EQ(p.settings().xOffset, 85 + 5 * 52);
+    EXPECT_DOUBLE_EQ(p.view().xOffset, 85 + 5 * 52);
     expectPoint(worldToDevice(p, -5, 200), 85, 40);
     expectPoint(worldToDevice(p, 5, 100), 605, 405);
 }
@@ -50,7 +50,7 @@ TEST_F(LayoutTransformTest, LegendReserveNarrowsTheRectangle)
 {
     layoutTransform(p, 100);
     EXPECT_EQ(rect().right, 640 - 35 - 100);
-    EXPECT_DOUBLE_EQ(p.settings().xScale, 42);
+    EXPECT_DOUBLE_EQ(p.view().xScale, 42);
 }
 
 TEST_F(LayoutTransformTest, WindowSmallerThanItsMarginsStillScalesPositively)
@@ -58,8 +58,8 @@ TEST_F(LayoutTransformTest, WindowSmallerThanItsMarginsStillScalesPositively)
     p.setClientSize(50, 50);
     layoutTransform(p);
     EXPECT_EQ(rect(), (DeviceRect{85, 40, 15, -25}));
-    EXPECT_DOUBLE_EQ(p.settings().xScale, 7);
-    EXPECT_DOUBLE_EQ(p.settings().yScale, 6.5);
+    EXPECT_DOUBLE_EQ(p.view().xScale, 7);
+    EXPECT_DOUBLE_EQ(p.view().yScale, 6.5);
 }
 
 TEST_F(LayoutTransformTest, AxesEqualSquaresTheRectangleTowardTopLeft)
@@ -68,13 +68,13 @@ TEST_F(LayoutTransformTest, AxesEqualSquaresTheRectangleTowardTopLeft)
     layoutTransform(p);  // wider than tall
     EXPECT_EQ(rect(), (DeviceRect{85, 40, 450, 405}));
     EXPECT_EQ(rect().right - rect().left, rect().bottom - rect().top);
-    EXPECT_DOUBLE_EQ(p.settings().xScale, p.settings().yScale);
+    EXPECT_DOUBLE_EQ(p.view().xScale, p.view().yScale);
     expectPoint(worldToDevice(p, 10, 10), 450, 40);
 
     p.setClientSize(400, 800);  // taller than wide
     layoutTransform(p);
     EXPECT_EQ(rect(), (DeviceRect{85, 40, 365, 320}));
-    EXPECT_DOUBLE_EQ(p.settings().yScale, 28);
+    EXPECT_DOUBLE_EQ(p.view().yScale, 28);
     expectPoint(worldToDevice(p, 0, 0), 85, 320);
 }
 
@@ -85,7 +85,7 @@ TEST_F(LayoutTransformTest, AxesEqualTruncatesTheShrunkSide)
     layoutTransform(p);
     // 520 / 7 pixels per unit, 3 units: 222.86 pixels.
     EXPECT_EQ(rect().bottom, 40 + 222);
-    EXPECT_DOUBLE_EQ(p.settings().yScale, 520.0 / 7);
+    EXPECT_DOUBLE_EQ(p.view().yScale, 520.0 / 7);
 
     p.setAspectRatio(AXES_SCALED);
     layoutTransform(p);
@@ -96,7 +96,7 @@ TEST_F(LayoutTransformTest, TransformsRoundTrip)
 {
     p.axes().setRange(-3.3, 17.1, 0.25, 0.75, false);
     layoutTransform(p);
-    const DeviceTransform t = DeviceTransform::of(p.settings());
+    const DeviceTransform t = DeviceTransform::of(p.view());
     for (double X = 80; X <= 610; X += 7) {
         for (double Y = 35; Y <= 410; Y += 11) {
             const DoublePoint w = t.deviceToWorld(X, Y);

@@ -12,6 +12,8 @@
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
+#include "support/recording_surface.h"
+#include "render/plot_painter.h"
 #include "support/temp_dir.h"
 #include "window/command_dispatcher.h"
 #include "window/commands.h"
@@ -58,7 +60,7 @@ protected:
     // A world point's pixel in the plot's last layout.
     static intptr_t worldAt(Plot& p, double x, double y)
     {
-        const auto& s = p.settings();
+        const auto& s = p.view();
         return packPoint(static_cast<int>(x * s.xScale + s.xOffset), static_cast<int>(s.yOffset - y * s.yScale));
     }
 
@@ -392,6 +394,39 @@ TEST(FilePaths, KindAndBaseFromTheFileName)
     const PathParts parts = splitPath("/home/me/X.PLT");
     EXPECT_EQ(parts.name, 9u);
     EXPECT_EQ(parts.extension, 11u);
+}
+
+TEST_F(PlotWindowTest, APictureOfAnotherSizeLeavesTheWindowsReadoutAndZoomAlone)
+{
+    // Two windows alike; between pointer move and band zoom, one of them is
+    // also painted into a picture of another size, as an export does.
+    auto gesture = [&](Plot& p, bool paintElsewhere) {
+        p.axes().setRange(0, 10, 0, 10, false);
+        send(p, MSG_PAINT);
+        send(p, MSG_POINTER_MOVE, 0, at(200, 150));
+        if (paintElsewhere) {
+            test::RecordingSurface picture;
+            PlotView view;
+            view.width = 123;
+            view.height = 77;
+            PlotPainter(picture, p, view).paintPlot();
+            EXPECT_EQ(view.plotRect.right, 123 - p.settings().activeIndents.right);
+        }
+        send(p, MSG_POINTER_MOVE, 0, at(210, 160));
+        const std::string readout = native(p).statusTexts[0] + native(p).statusTexts[1];
+        send(p, MSG_LEFT_DOWN, 0, at(210, 160));
+        send(p, MSG_POINTER_MOVE, 0, at(400, 300));
+        send(p, MSG_LEFT_UP, 0, at(400, 300));
+        return std::make_pair(readout, p.axes().currentRange());
+    };
+    Plot& plain = makeWindow();
+    Plot& painted = makeWindow();
+    const auto expected = gesture(plain, false);
+    const auto got = gesture(painted, true);
+    EXPECT_EQ(got.first, expected.first);
+    EXPECT_EQ(got.second, expected.second);
+    EXPECT_EQ(painted.clientWidth(), 640);
+    EXPECT_EQ(painted.view().width, 640);
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ protected:
     // The client pixel of a world point in the last layout.
     QPoint pixelOf(double x, double y) const
     {
-        const auto& s = plot_->settings();
+        const auto& s = plot_->view();
         return QPoint(static_cast<int>(x * s.xScale + s.xOffset), static_cast<int>(s.yOffset - y * s.yScale));
     }
     QString status(int part) const
