@@ -77,6 +77,10 @@ bool readIntoPlot(Plot& plot, const std::string& path, bool open)
     if (read) {
         autoRangeXY(plot);
         plot.axes().autoTicks(false);
+        if (open) {
+            // "Home" returns to the data, as after loading a plot file.
+            plot.axes().keepAsOriginal();
+        }
     }
     return read;
 }

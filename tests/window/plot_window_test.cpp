@@ -360,6 +360,13 @@ TEST_F(PlotWindowTest, DroppedFilesAreOpenedThenAdded)
     send(p, MSG_FILES_DROPPED, reinterpret_cast<uintptr_t>(&drop));
     EXPECT_EQ(p.numGraphs(), 4);  // 1 + 1 + 2: the four old graphs went
     EXPECT_EQ(p.graph(4).yData()[1], 10);
+    // "Home" goes back to the range of the opened file, not to -1000..1000;
+    // the files added after it leave that alone.
+    const RangeSet opened = p.axes().originalRange();
+    EXPECT_LT(opened.yMax, 5);
+    key(p, VK_PAGE_DOWN);
+    key(p, VK_HOME);
+    EXPECT_EQ(p.axes().currentRange(), opened);
     desktop_.control = true;
     send(p, MSG_FILES_DROPPED, reinterpret_cast<uintptr_t>(&drop));
     EXPECT_EQ(p.numGraphs(), 8);
