@@ -1,5 +1,6 @@
 #include "platform/qt/qt_desktop.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -87,11 +88,12 @@ std::string QtDesktop::workingDirectory()
 
 int QtDesktop::processOneMessage()
 {
-    if (!QCoreApplication::instance()) {
+    // Handles what is waiting, never waits for more; 0 when nothing was.
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    if (!QCoreApplication::instance() || !dispatcher) {
         return 0;
     }
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    return 1;
+    return dispatcher->processEvents(QEventLoop::AllEvents) ? 1 : 0;
 }
 
 std::unique_ptr<NativeWindow> QtDesktop::createWindow(WindowEventSink& sink, const WindowRect& rect,

@@ -114,5 +114,17 @@ TEST(QtDesktop, BatchModePrintsTheBoxAndAnswersOk)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST(QtDesktop, ProcessOneMessageHandlesWhatWaitsAndSaysWhenNothingDid)
+{
+    QtDesktop desktop(false);
+    for (int i = 0; i < 100 && desktop.processOneMessage() != 0; ++i) {
+    }
+    EXPECT_EQ(desktop.processOneMessage(), 0);  // nothing waiting, and no wait either
+    bool ran = false;
+    desktop.postTask([&ran] { ran = true; });
+    EXPECT_EQ(desktop.processOneMessage(), 1);
+    EXPECT_TRUE(ran);
+}
+
 }  // namespace
 }  // namespace kvx
