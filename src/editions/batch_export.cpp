@@ -94,7 +94,12 @@ ExportResult exportPlot(Plot& plot, const std::string& path, int width, int heig
         width = plot.xWinSize();
         height = plot.yWinSize();
     }
+    if (!plot.created()) {
+        plot.takeWindowColours();  // the picture is the one its window would show
+    }
     auto picture = createPictureFile(format, path, width, height, plot.caption());
+    // Text without a background box, as in every window.
+    picture->surface().setTextBackgroundOpaque(false);
     PlotView view;  // the picture's own: the window's size and view stay
     view.width = static_cast<int16_t>(width);
     view.height = static_cast<int16_t>(height);

@@ -29,7 +29,8 @@ std::string batchInputProblem(const std::string& file);
 std::string exportPathProblem(const std::string& path);
 
 // Writes `plot` to `path`: .png .svg .pdf the picture of width x height
-// pixels (the plot's window size when 0), .dat its data. A file of that name
+// pixels (the plot's window size when 0), .dat its data. A plot without a
+// window is drawn as its window would show it. A file of that name
 // from before stays as it was unless the new one was written completely.
 ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height);
 

@@ -263,6 +263,12 @@ void Plot::setColorScheme(int16_t v)
     settings_.plotColor = colors.plot;
 }
 
+void Plot::takeWindowColours()
+{
+    setColorScheme(settings_.colorScheme);
+    setColorPalette(settings_.colorPalette, 16);
+}
+
 void Plot::setColorPalette(int16_t palette, int16_t numColors)
 {
     settings_.colorPalette = palette;

@@ -140,6 +140,10 @@ public:
     void setColorScheme(int16_t v);
     // The two mixed palettes have fixed colour counts (16 and 7).
     void setColorPalette(int16_t palette, int16_t numColors);
+    // The colours every new window takes: its scheme's, and its palette
+    // with 16 colours. A picture of a plot without a window takes the same,
+    // so that it equals the window's.
+    void takeWindowColours();
 
     // The window's view: what its last painting worked out. Pictures,
     // pages and the clipboard are painted with views of their own.

@@ -38,8 +38,7 @@ void Plot::createWindow()
     }
     adoptWindow(std::move(window));
     show(ShowState::Normal);
-    setColorScheme(settings_.colorScheme);
-    setColorPalette(settings_.colorPalette, 16);
+    takeWindowColours();
     nativeWindow()->surface().setTextBackgroundOpaque(false);
     setCreated(true);
     setTitle(windowTitle());
