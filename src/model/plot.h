@@ -15,6 +15,7 @@
 #include "model/graph_range.h"
 #include "model/plot_file_handler.h"
 #include "model/plot_view.h"
+#include "model/pointer_state.h"
 #include "settings/plot_settings.h"
 
 namespace kvx {
@@ -149,6 +150,8 @@ public:
     // pages and the clipboard are painted with views of their own.
     PlotView& view() { return view_; }
     const PlotView& view() const { return view_; }
+    // The window's pointer and the gesture under way in it.
+    PointerState& pointer() { return pointer_; }
     PlotFileHandler& files() { return files_; }
     const PlotFileHandler& files() const { return files_; }
     AxesSystem& axes() { return axes_; }
@@ -180,6 +183,7 @@ private:
     std::string yLable_;
     std::string axesTitle_;
     PlotView view_;
+    PointerState pointer_;
     friend class PlotBusy;
     int busyDepth_ = 0;
     bool closePending_ = false;  // a close arrived while the plot was busy

@@ -15,7 +15,6 @@
 #include "window/commands.h"
 #include "window/file_commands.h"
 #include "window/plot_window_parts.h"
-#include "window/pointer_state.h"
 
 namespace kvx {
 
@@ -198,7 +197,7 @@ void Plot::onPaint()
     refreshMenu(*this);
     PlotPainter(window->surface(), *this).paintPlot();
     window->present();
-    const PointerState& pointer = pointerState();
+    const PointerState& pointer = pointer_;
     showCursorPosition(*this, pointer.lastX, pointer.lastY);
 }
 
@@ -221,7 +220,7 @@ void Plot::onPointerMove(intptr_t lParam)
     if (!window) {
         return;
     }
-    PointerState& pointer = pointerState();
+    PointerState& pointer = pointer_;
     if (pointer.layoutPending) {
         layoutStatusLine(*this);
     }
@@ -256,7 +255,7 @@ void Plot::onLeftDown(intptr_t lParam)
     if (!window) {
         return;
     }
-    PointerState& pointer = pointerState();
+    PointerState& pointer = pointer_;
     Surface& surface = window->surface();
     if (settings_.measureMode) {
         drawMeasureLine(surface, DevicePoint{pointer.startX, pointer.startY},
@@ -289,7 +288,7 @@ void Plot::onLeftUp(intptr_t lParam)
 {
     const DevicePoint p = pointOf(lParam);
     NativeWindow* window = nativeWindow();
-    PointerState& pointer = pointerState();
+    PointerState& pointer = pointer_;
     if (!pointer.bandActive || !window) {
         return;
     }
@@ -315,7 +314,7 @@ void Plot::onWheel(uintptr_t wParam, intptr_t lParam)
         return;
     }
     // The position comes in screen coordinates.
-    PointerState& pointer = pointerState();
+    PointerState& pointer = pointer_;
     pointer.startX = lowWord(lParam);
     pointer.startY = highWord(lParam);
     const int16_t delta = highWord(static_cast<intptr_t>(wParam));

@@ -5,15 +5,8 @@
 #include "render/drawing_objects.h"
 #include "scaling/cursor_readout.h"
 #include "window/menu_state.h"
-#include "window/pointer_state.h"
 
 namespace kvx {
-
-PointerState& pointerState()
-{
-    static PointerState state;
-    return state;
-}
 
 void layoutStatusLine(Plot& plot)
 {

@@ -18,7 +18,6 @@
 #include "window/command_dispatcher.h"
 #include "window/commands.h"
 #include "window/file_commands.h"
-#include "window/pointer_state.h"
 
 namespace kvx {
 namespace {
@@ -28,7 +27,6 @@ protected:
     PlotWindowTest()
     {
         defaultRecords() = DefaultRecords{};
-        pointerState() = PointerState{};
         setRunState(RUN_RUNNING);
     }
     ~PlotWindowTest() override
@@ -37,7 +35,6 @@ protected:
         releaseAllWindows();
         desktop_.runTasks();
         defaultRecords() = DefaultRecords{};
-        pointerState() = PointerState{};
         setRunState(RUN_RUNNING);
     }
 
@@ -434,6 +431,20 @@ TEST_F(PlotWindowTest, APictureOfAnotherSizeLeavesTheWindowsReadoutAndZoomAlone)
     EXPECT_EQ(got.second, expected.second);
     EXPECT_EQ(painted.clientWidth(), 640);
     EXPECT_EQ(painted.view().width, 640);
+}
+
+TEST_F(PlotWindowTest, EachWindowShowsTheReadoutOfItsOwnPointer)
+{
+    Plot& a = makeWindow();
+    Plot& b = makeWindow();
+    send(a, MSG_PAINT);
+    send(b, MSG_PAINT);
+    send(b, MSG_POINTER_MOVE, 0, at(300, 200));
+    const std::string own = native(b).statusTexts[0];
+    send(a, MSG_POINTER_MOVE, 0, at(120, 90));
+    EXPECT_NE(native(a).statusTexts[0], own);
+    send(b, MSG_PAINT);  // shows b's pointer again, not a's
+    EXPECT_EQ(native(b).statusTexts[0], own);
 }
 
 }  // namespace

@@ -19,7 +19,6 @@
 #include "model/plot.h"
 #include "platform/qt/qt_desktop.h"
 #include "settings/default_records.h"
-#include "window/pointer_state.h"
 
 namespace kvx {
 namespace {
@@ -30,7 +29,6 @@ protected:
     {
         Desktop::install(&desktop_);
         defaultRecords() = DefaultRecords{};
-        pointerState() = PointerState{};
         plot_ = std::make_unique<Plot>("Kurvex");
         plot_->createWindow();
         plot_->axes().setRange(0, 10, 0, 10, false);

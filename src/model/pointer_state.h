@@ -1,6 +1,7 @@
 #pragma once
-// The state of the mouse gesture under way. One for the whole program: the
-// mouse is captured during a gesture, so only one can be under way.
+// The pointer of one plot window: the gesture under way there (zoom band or
+// measuring line) and the latest position, which the readout shows again
+// after a paint. Each window has its own.
 
 #include <cstdint>
 
@@ -16,7 +17,5 @@ struct PointerState {
     int16_t lastY = 0;
     bool layoutPending = true;  // lay out the status line at the next move
 };
-
-PointerState& pointerState();
 
 }  // namespace kvx
