@@ -404,8 +404,13 @@ void appendAndDrawPoint(Plot& plot, Surface* surface, double x, double y, int16_
 {
     Graph& graph = plot.graph(index);
     graph.append(x, y);
-    if (surface) {
-        GraphDrawer(*surface, plot).drawLastPoint(graph);
+    if (!surface) {
+        return;
+    }
+    GraphDrawer(*surface, plot).drawLastPoint(graph);
+    // On the window the new piece is shown at once, not at the next paint.
+    if (NativeWindow* window = plot.nativeWindow(); window && surface == &window->surface()) {
+        window->present();
     }
 }
 

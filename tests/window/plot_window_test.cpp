@@ -13,6 +13,7 @@
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
 #include "support/recording_surface.h"
+#include "render/graph_drawer.h"
 #include "render/plot_painter.h"
 #include "support/temp_dir.h"
 #include "window/command_dispatcher.h"
@@ -445,6 +446,16 @@ TEST_F(PlotWindowTest, EachWindowShowsTheReadoutOfItsOwnPointer)
     EXPECT_NE(native(a).statusTexts[0], own);
     send(b, MSG_PAINT);  // shows b's pointer again, not a's
     EXPECT_EQ(native(b).statusTexts[0], own);
+}
+
+TEST_F(PlotWindowTest, APointDrawnOnTheWindowShowsAtOnce)
+{
+    Plot& p = makeWindow();
+    p.ensureGraphs(1);
+    send(p, MSG_PAINT);
+    const int presents = native(p).presents;
+    appendAndDrawPoint(p, &p.nativeWindow()->surface(), 1, 1, 1);
+    EXPECT_EQ(native(p).presents, presents + 1);
 }
 
 }  // namespace
