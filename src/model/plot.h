@@ -160,6 +160,9 @@ public:
     const PlotSettings& settings() const { return settings_; }
 
 private:
+    // Ends a zoom band or measurement under way: erases it and lets the
+    // mouse go. Whatever changes the picture does this first.
+    void endGesture();
     // One handler per window message (window/plot_messages.cpp).
     void onDestroy();
     void onMoveOrSize(bool moved);

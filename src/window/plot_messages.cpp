@@ -133,6 +133,7 @@ intptr_t Plot::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam
         return 0;
     case MSG_RIGHT_DOWN:
         if (!settings_.measureMode) {
+            endGesture();
             sendCommand(*this, CMD_MOVE_OUT);
         }
         return 0;
@@ -180,6 +181,7 @@ void Plot::onMoveOrSize(bool moved)
         return;
     }
     storeSize(static_cast<int16_t>(r.width), static_cast<int16_t>(r.height));
+    endGesture();
     const PlotBusy busy(*this);
     layoutStatusLine(*this);
     readClientSize();
@@ -193,6 +195,7 @@ void Plot::onPaint()
     if (settings_.busy || !window) {
         return;
     }
+    endGesture();  // nothing inverted outlives the picture it was drawn on
     const PlotBusy busy(*this);
     refreshMenu(*this);
     PlotPainter(window->surface(), *this).paintPlot();
@@ -209,6 +212,7 @@ void Plot::onKeyDown(uintptr_t key)
     Desktop& desktop = Desktop::current();
     const uint16_t command = keyCommand(key, desktop.controlKeyDown(), desktop.shiftKeyDown());
     if (command != CMD_NONE) {
+        endGesture();  // a band dragged under the old scale
         sendCommand(*this, command);
     }
 }
@@ -248,6 +252,30 @@ void Plot::onPointerMove(intptr_t lParam)
     showCursorPosition(*this, p.x, p.y);
 }
 
+void Plot::endGesture()
+{
+    NativeWindow* window = nativeWindow();
+    PointerState& pointer = pointer_;
+    if (!window || (!pointer.bandActive && !settings_.measureMode)) {
+        return;
+    }
+    // Drawn once more, the band or line vanishes: inverting twice restores
+    // every pixel.
+    const DevicePoint start{pointer.startX, pointer.startY};
+    const DevicePoint end{pointer.currentX, pointer.currentY};
+    if (pointer.bandActive) {
+        drawZoomBand(window->surface(), *this, start, end);
+    } else {
+        drawMeasureLine(window->surface(), start, end);
+    }
+    window->present();
+    window->captureMouse(false);
+    pointer.bandActive = false;
+    settings_.measureMode = 0;
+    layoutStatusLine(*this);
+    pointer.layoutPending = false;
+}
+
 void Plot::onLeftDown(intptr_t lParam)
 {
     const DevicePoint p = pointOf(lParam);
@@ -258,14 +286,7 @@ void Plot::onLeftDown(intptr_t lParam)
     PointerState& pointer = pointer_;
     Surface& surface = window->surface();
     if (settings_.measureMode) {
-        drawMeasureLine(surface, DevicePoint{pointer.startX, pointer.startY},
-                        DevicePoint{pointer.currentX, pointer.currentY});
-        window->present();
-        window->captureMouse(false);
-        settings_.measureMode = 0;
-        pointer.bandActive = false;
-        layoutStatusLine(*this);
-        pointer.layoutPending = false;
+        endGesture();  // the click that ends a measurement
         return;
     }
     pointer.startX = pointer.currentX = p.x;
@@ -313,6 +334,7 @@ void Plot::onWheel(uintptr_t wParam, intptr_t lParam)
     if (settings_.measureMode || !window) {
         return;
     }
+    endGesture();  // a band dragged under the old scale
     // The position comes in screen coordinates.
     PointerState& pointer = pointer_;
     pointer.startX = lowWord(lParam);

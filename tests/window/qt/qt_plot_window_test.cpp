@@ -103,6 +103,39 @@ TEST_F(QtPlotWindowTest, DraggingABandZooms)
     EXPECT_EQ(plot_->axes().lastRange().xMax, 10);
 }
 
+TEST_F(QtPlotWindowTest, AWheelStepOrRepaintDuringAGestureLeavesNoStrayPixels)
+{
+    ASSERT_NE(canvas_, nullptr);
+    // A band, then a wheel step in the middle of the drag: the band ends
+    // there, the release zooms nothing, and the picture is the clean one of
+    // the new range.
+    const QPoint a = pixelOf(2, 8);
+    QTest::mousePress(canvas_, Qt::LeftButton, {}, a);
+    QTest::mouseMove(canvas_, pixelOf(6, 4));
+    const QPoint global = canvas_->mapToGlobal(pixelOf(5, 5));
+    QWheelEvent step(QPointF(pixelOf(5, 5)), global, QPoint(), QPoint(0, -120), Qt::LeftButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas_, &step);
+    const RangeSet wheeled = plot_->axes().currentRange();
+    QTest::mouseMove(canvas_, pixelOf(7, 1));
+    QTest::mouseRelease(canvas_, Qt::LeftButton, {}, pixelOf(7, 1));
+    EXPECT_EQ(plot_->axes().currentRange(), wheeled);
+    const QImage afterBand = picture();
+    plot_->redraw();
+    EXPECT_EQ(picture(), afterBand);
+
+    // A measurement cut short by a repaint leaves nothing behind either.
+    QTest::mousePress(canvas_, Qt::LeftButton, Qt::ControlModifier, a);
+    QTest::mouseRelease(canvas_, Qt::LeftButton, Qt::ControlModifier, a);
+    QTest::mouseMove(canvas_, pixelOf(2, 2));
+    plot_->redraw();
+    EXPECT_FALSE(plot_->settings().measureMode);
+    QTest::mouseMove(canvas_, pixelOf(3, 3));
+    const QImage afterMeasure = picture();
+    plot_->redraw();
+    EXPECT_EQ(picture(), afterMeasure);
+}
+
 TEST_F(QtPlotWindowTest, BandAndMeasuringLineLeaveThePictureAsItWas)
 {
     ASSERT_NE(canvas_, nullptr);
