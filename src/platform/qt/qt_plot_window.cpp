@@ -344,9 +344,13 @@ private:
     void addItem(QAction* action, int command)
     {
         actions_.emplace(command, action);
-        QObject::connect(action, &QAction::triggered, [this, action, command](bool) {
+        QObject::connect(action, &QAction::triggered, [this, action, command](bool checked) {
             if (action->property("inert").toBool()) {
-                action->setChecked(false);
+                // The toolkit has already turned the check mark over; an
+                // item that refuses clicks keeps the one it had.
+                if (action->isCheckable()) {
+                    action->setChecked(!checked);
+                }
                 return;
             }
             sink_.deliverMessage(MSG_COMMAND, static_cast<uintptr_t>(command), 0);

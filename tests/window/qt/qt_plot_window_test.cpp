@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAction>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
@@ -71,6 +73,26 @@ protected:
         return part < labels.size() ? labels[part]->text() : QString();
     }
     QImage picture() const { return canvas_->grab().toImage(); }
+    // The item reached from the menu bar through the menus named in `path`.
+    QAction* menuItem(const QStringList& path) const
+    {
+        QList<QAction*> actions = window_->menuBar()->actions();
+        QAction* found = nullptr;
+        for (const QString& text : path) {
+            found = nullptr;
+            for (QAction* action : actions) {
+                if (action->text() == text) {
+                    found = action;
+                    break;
+                }
+            }
+            if (!found) {
+                return nullptr;
+            }
+            actions = found->menu() ? found->menu()->actions() : QList<QAction*>();
+        }
+        return found;
+    }
 
     QtDesktop desktop_{false};
     std::unique_ptr<Plot> plot_;
@@ -168,6 +190,28 @@ TEST_F(QtPlotWindowTest, WheelZoomsInAndOut)
                     Qt::NoScrollPhase, false);
     QApplication::sendEvent(canvas_, &out);
     EXPECT_NEAR(plot_->axes().currentRange().xMax - plot_->axes().currentRange().xMin, 10, 1e-9);
+}
+
+TEST_F(QtPlotWindowTest, AClickOnDiverseKeepsItsCheckMarkAndDoesNothing)
+{
+    ASSERT_NE(window_, nullptr);
+    plot_->ensureGraphs(2);
+    plot_->setLineWidth(2, 1);
+    plot_->setLineWidth(3, 2);
+    plot_->redraw();
+    QAction* widths = menuItem({"Graphs", "Line Width", "Diverse"});
+    QAction* sizes = menuItem({"Graphs", "Marker Size", "Diverse"});
+    ASSERT_TRUE(widths && sizes);
+    ASSERT_TRUE(widths->isChecked());
+    ASSERT_FALSE(sizes->isChecked());
+    widths->trigger();
+    sizes->trigger();
+    EXPECT_TRUE(widths->isChecked());
+    EXPECT_FALSE(sizes->isChecked());
+    EXPECT_EQ(plot_->graph(1).lineWidth(), 2);
+    EXPECT_EQ(plot_->graph(2).lineWidth(), 3);
+    // Drawn as an ordinary item, not greyed.
+    EXPECT_TRUE(widths->isEnabled());
 }
 
 TEST_F(QtPlotWindowTest, ClosingTheLastWindowEndsTheMessageLoop)
