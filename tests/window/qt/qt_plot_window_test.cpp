@@ -177,6 +177,43 @@ TEST_F(QtPlotWindowTest, PointerReadoutAndKeys)
     EXPECT_EQ(plot_->axes().currentRange().xMin, -1000);
 }
 
+TEST_F(QtPlotWindowTest, StatusPartsSitSideBySideAndAreCutAtTheRightEdge)
+{
+    ASSERT_NE(canvas_, nullptr);
+    QTest::mousePress(canvas_, Qt::LeftButton, Qt::ControlModifier, pixelOf(2, 2));
+    QTest::mouseMove(canvas_, pixelOf(6, 6));
+    QStatusBar* bar = window_->statusBar();
+    auto parts = [bar] {
+        std::vector<QRect> out;
+        for (QLabel* label : bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            out.push_back(label->geometry());
+        }
+        return out;
+    };
+    const std::vector<QRect> measuring = parts();
+    ASSERT_EQ(measuring.size(), 5u);
+    EXPECT_EQ(measuring[0].left(), canvas_->x());
+    for (size_t i = 1; i < measuring.size(); ++i) {
+        EXPECT_EQ(measuring[i].left(), measuring[i - 1].right() + 1) << "part " << i;
+    }
+    const int w1 = measuring[0].width();
+    const int w2 = measuring[2].width();
+    EXPECT_GT(w1, w2);
+    EXPECT_GT(w2, 0);
+    EXPECT_EQ(measuring[1].width(), w1);
+    EXPECT_EQ(measuring[3].width(), w2);
+    EXPECT_EQ(measuring[4].width(), w2);
+
+    // A window too narrow for the parts cuts them off; it is not held wider.
+    window_->resize(2 * w1, window_->height());
+    QApplication::processEvents();
+    EXPECT_EQ(window_->width(), 2 * w1);
+    EXPECT_EQ(parts(), measuring);
+
+    QTest::mousePress(canvas_, Qt::LeftButton, {}, pixelOf(6, 6));  // measuring ends
+    EXPECT_EQ(parts(), std::vector<QRect>(measuring.begin(), measuring.begin() + 2));
+}
+
 TEST_F(QtPlotWindowTest, WheelZoomsInAndOut)
 {
     ASSERT_NE(canvas_, nullptr);
