@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QAction>
 #include <QImage>
 #include <QLabel>
@@ -21,6 +22,8 @@
 #include "model/plot.h"
 #include "platform/qt/qt_desktop.h"
 #include "settings/default_records.h"
+#include "window/command_dispatcher.h"
+#include "window/commands.h"
 #include "window/pointer_state.h"
 
 namespace kvx {
@@ -249,6 +252,54 @@ TEST_F(QtPlotWindowTest, AClickOnDiverseKeepsItsCheckMarkAndDoesNothing)
     EXPECT_EQ(plot_->graph(2).lineWidth(), 3);
     // Drawn as an ordinary item, not greyed.
     EXPECT_TRUE(widths->isEnabled());
+}
+
+// What a modal box shows: its caption, the sizes of its pictures and its texts.
+struct SeenDialog {
+    QString caption;
+    QWidget* owner = nullptr;
+    std::vector<QSize> pictures;
+    QStringList texts;
+};
+
+// Waits for the next modal box, notes what it shows and presses its OK button.
+void answerNextDialog(SeenDialog& seen)
+{
+    QTimer::singleShot(0, [&seen] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) {
+            answerNextDialog(seen);
+            return;
+        }
+        seen.caption = box->windowTitle();
+        seen.owner = box->parentWidget();
+        for (QLabel* label : box->findChildren<QLabel*>()) {
+            if (!label->pixmap().isNull()) {
+                seen.pictures.push_back(label->pixmap().deviceIndependentSize().toSize());
+            } else if (!label->text().isEmpty()) {
+                seen.texts << label->text();
+            }
+        }
+        for (QAbstractButton* button : box->findChildren<QAbstractButton*>()) {
+            if (button->text().remove('&') == "OK") {
+                button->click();
+                return;
+            }
+        }
+        box->close();
+    });
+}
+
+TEST_F(QtPlotWindowTest, AboutShowsTheIconTheBitmapAndTheText)
+{
+    ASSERT_NE(window_, nullptr);
+    SeenDialog seen;
+    answerNextDialog(seen);
+    sendCommand(*plot_, CMD_ABOUT);
+    EXPECT_EQ(seen.caption, "About Kurvex");
+    EXPECT_EQ(seen.owner, window_);
+    EXPECT_EQ(seen.pictures, (std::vector<QSize>{QSize(48, 48), QSize(160, 100)}));
+    EXPECT_EQ(seen.texts, QStringList{"2D data plotting environment, version 1.0"});
 }
 
 TEST_F(QtPlotWindowTest, ClosingTheLastWindowEndsTheMessageLoop)
