@@ -7,6 +7,7 @@ set -u
 kurvex=$1
 data=$2
 work=$3
+. "$(dirname "$0")/x11_common.sh"
 rm -rf "$work"
 mkdir -p "$work/config"
 cd "$work" || exit 1
@@ -14,16 +15,9 @@ cd "$work" || exit 1
 # of "Points Draw-Rate" is checked.
 printf '[Graphs]\npointsDrawRate= 4\n' > Kurvex.ini
 
-XDG_CONFIG_HOME="$work/config" "$kurvex" "$data" &
-pid=$!
-id=$(timeout 20 xdotool search --sync --name "#1: Kurvex" | head -1)
-if [ -z "$id" ]; then
-    echo "no kurvex window appeared" >&2
-    kill "$pid" 2>/dev/null
-    exit 1
-fi
-sleep 0.5  # the first paint
-eval "$(xdotool getwindowgeometry --shell "$id")"
+XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME
+start_kurvex "$data"
 
 # Opens Graphs > Points Draw-Rate with its last item, "Diverse", active and
 # takes a picture of the screen. "Edit ..." is greyed, so the keys pass

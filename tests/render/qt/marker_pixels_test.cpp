@@ -205,23 +205,5 @@ INSTANTIATE_TEST_SUITE_P(AllTypes, MarkerPixelsTest,
                              return "type" + std::to_string(info.param);
                          });
 
-TEST(MarkerPixels, TheSpecialSizesOfTheMarkerTable)
-{
-    // s = 7: the triangle's apex 6 above the centre, its base 5 either side
-    // and 3 below; the plus arms 5 long, the cross arms 3; s = 1: an empty
-    // point ellipse.
-    const Pixels triangle = drawnMarker(TRIANGLE, 7);
-    EXPECT_TRUE(triangle.count({X, Y - 6}));
-    EXPECT_TRUE(triangle.count({X - 5, Y + 3}));
-    EXPECT_TRUE(triangle.count({X + 5, Y + 3}));
-    const Pixels plus = drawnMarker(PLUS, 7);
-    EXPECT_TRUE(plus.count({X - 5, Y}) && plus.count({X + 5, Y}) && plus.count({X, Y - 5}) && plus.count({X, Y + 5}));
-    const Pixels cross = drawnMarker(CROSS, 7);
-    EXPECT_TRUE(cross.count({X + 3, Y - 3}) && cross.count({X - 3, Y + 3}));
-    EXPECT_TRUE(drawnMarker(POINT, 1).empty());
-    EXPECT_TRUE(drawnMarker(CIRCLE, 1).empty());
-    EXPECT_TRUE(drawnMarker(NOMARKER, 7).empty());
-}
-
 }  // namespace
 }  // namespace kvx
