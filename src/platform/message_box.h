@@ -10,6 +10,9 @@ class NativeWindow;
 // Program: the program's own icon "Kvx", as the About box shows it.
 enum class BoxIcon { Exclamation, Information, Question, Program };
 enum class BoxButtons { Ok, YesNo };
+// A picture shown beside the icon, above the text. KurvexBitmap: the
+// bitmap "BMP_KURVEX" of the About box.
+enum class BoxPicture { None, KurvexBitmap };
 
 // The answers keep the platform's classic numbers so that callers comparing
 // results against stored values keep working.
@@ -20,6 +23,7 @@ struct MessageBoxRequest {
     std::string caption;
     BoxIcon icon = BoxIcon::Exclamation;
     BoxButtons buttons = BoxButtons::Ok;
+    BoxPicture picture = BoxPicture::None;
     NativeWindow* owner = nullptr;  // none: the box belongs to no window
     bool systemModal = false;       // stays above every window until closed
     bool foreground = false;        // brought to the front when shown

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/ascii_case.h"
 #include "platform/regular_file.h"
 
 namespace kvx {
@@ -51,7 +52,7 @@ std::optional<std::string> readUserKeyFile(std::string_view key, std::string_vie
         const std::string_view line = rest.substr(0, end);
         rest.remove_prefix(std::min(end + 1, rest.size()));
         const auto eq = line.find('=');
-        if (eq != std::string_view::npos && trimBlanks(line.substr(0, eq)) == name) {
+        if (eq != std::string_view::npos && equalNoCase(trimBlanks(line.substr(0, eq)), name)) {
             return std::string(trimBlanks(line.substr(eq + 1)));
         }
     }

@@ -14,7 +14,8 @@ namespace kvx {
 std::string userKeyFilePath(std::string_view key);
 
 // The value of `name` in the key's file, trimmed of blanks; nothing when the
-// file or the name does not exist. Names are matched exactly.
+// file or the name does not exist. Names are matched without regard to
+// letter case, as value names of a key store are; the first match counts.
 std::optional<std::string> readUserKeyFile(std::string_view key, std::string_view name);
 
 }  // namespace kvx

@@ -77,6 +77,9 @@ void drawMarkerShape(Surface& surface, int16_t type, int x, int y, int s, const 
         break;
     case CIRCLE: {
         const int radius = L / 2;
+        if (radius <= 0) {
+            break;  // the box ends before it begins: an empty ellipse
+        }
         surface.selectBrush(Brush{true, 0});
         surface.ellipse(x - radius + 1, y - radius + 1, x + radius, y + radius);
         surface.selectBrush(brush);
@@ -84,6 +87,9 @@ void drawMarkerShape(Surface& surface, int16_t type, int x, int y, int s, const 
     }
     case POINT: {
         const int radius = static_cast<int>(0.675 * s);
+        if (radius <= 0) {
+            break;  // as for the circle
+        }
         surface.ellipse(x - radius + 1, y - radius + 1, x + radius, y + radius);
         break;
     }

@@ -1,5 +1,7 @@
 #include "settings/profile_document.h"
 
+#include "platform/ascii_case.h"
+
 namespace kvx {
 
 namespace {
@@ -18,23 +20,6 @@ std::string lowered(std::string_view s)
         }
     }
     return out;
-}
-
-bool equalNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char ca = a[i];
-        char cb = b[i];
-        if (ca >= 'A' && ca <= 'Z') ca = static_cast<char>(ca - 'A' + 'a');
-        if (cb >= 'A' && cb <= 'Z') cb = static_cast<char>(cb - 'A' + 'a');
-        if (ca != cb) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // The name of a section header line ("[name]"), or nothing for other lines.

@@ -9,13 +9,14 @@ namespace kvx {
 
 MessageBoxRequest aboutBox(const BaseWindow& window)
 {
-    // A message box with the program's icon stands for the dialog "AboutKvx";
-    // the dialog adds the bitmap "BMP_KURVEX" beside the same texts.
+    // A box with the program's icon and the bitmap "BMP_KURVEX" above the
+    // text stands for the dialog "AboutKvx".
     MessageBoxRequest box;
     box.caption = "About Kurvex";
     box.text = "2D data plotting environment, version ";
     box.text += kurvexVersion;
     box.icon = BoxIcon::Program;
+    box.picture = BoxPicture::KurvexBitmap;
     box.buttons = BoxButtons::Ok;
     box.owner = window.nativeWindow();
     return box;

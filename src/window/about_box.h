@@ -1,6 +1,6 @@
 #pragma once
-// The About box of the Help menu: the program's icon, what it is and its
-// version, closed with OK.
+// The About box of the Help menu: the program's icon, its bitmap, what it
+// is and its version, closed with OK.
 
 #include "app/base_window.h"
 #include "platform/message_box.h"

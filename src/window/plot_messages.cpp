@@ -185,6 +185,7 @@ void Plot::onMoveOrSize(bool moved)
     const PlotBusy busy(*this);
     layoutStatusLine(*this);
     readClientSize();
+    refreshMenu(*this);
     PlotPainter(window->surface(), *this).paintPlot();
     window->present();
 }

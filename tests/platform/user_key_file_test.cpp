@@ -57,8 +57,17 @@ TEST(UserKeyFile, ReadsNamedValues)
     test::writeFile(dir.file("Kurvex/1.x/Settings"),
                     "# where Kurvex.ini lives\r\nother=1\nhomeDir = /home/ana/My Plots \r\n");
     EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "homeDir"), "/home/ana/My Plots");
-    EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "homedir"), std::nullopt);
     EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "missing"), std::nullopt);
+}
+
+TEST(UserKeyFile, NamesAreMatchedWhateverTheirLetterCase)
+{
+    test::TempDir dir;
+    ScopedEnv xdg("XDG_CONFIG_HOME", dir.path().c_str());
+    test::writeFile(dir.file("Kurvex/1.x/Settings"), "HOMEDIR=/srv/plots\nhomeDir=/home/ana\n");
+    EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "homeDir"), "/srv/plots");
+    EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "homedir"), "/srv/plots");
+    EXPECT_EQ(readUserKeyFile("Kurvex/1.x/Settings", "homeDi"), std::nullopt);
 }
 
 TEST(UserKeyFile, AKeyFileThatIsNoRegularFileHoldsNoValues)

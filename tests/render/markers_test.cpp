@@ -53,7 +53,10 @@ TEST(Markers, CircleIsHollowPointIsFilled)
 {
     EXPECT_EQ(draw(CIRCLE, 7), (Calls{"brush hollow", "ellipse 96 46 105 55", "brush #010203"}));
     EXPECT_EQ(draw(POINT, 7), (Calls{"ellipse 97 47 104 54"}));
-    EXPECT_EQ(draw(POINT, 1), (Calls{"ellipse 101 51 100 50"}));  // r = 0: empty
+    // r = 0: the box ends before it begins, an empty ellipse that no
+    // surface may turn round into one pixel.
+    EXPECT_TRUE(draw(POINT, 1).empty());
+    EXPECT_TRUE(draw(CIRCLE, 1).empty());
 }
 
 TEST(Markers, DegenerateAndUnknownTypes)

@@ -398,7 +398,7 @@ TEST_F(CommandDispatcherTest, BreakAsksTheRunningLoopToStop)
     EXPECT_EQ(runState(), RUN_BREAK);
 }
 
-TEST_F(CommandDispatcherTest, AboutShowsTheProgramIconAndVersion)
+TEST_F(CommandDispatcherTest, AboutShowsTheProgramIconBitmapAndVersion)
 {
     Plot& p = makeWindow();
     EXPECT_FALSE(repaints(p, CMD_ABOUT));
@@ -407,6 +407,7 @@ TEST_F(CommandDispatcherTest, AboutShowsTheProgramIconAndVersion)
     EXPECT_EQ(box.caption, "About Kurvex");
     EXPECT_EQ(box.text, "2D data plotting environment, version 1.0");
     EXPECT_EQ(box.icon, BoxIcon::Program);
+    EXPECT_EQ(box.picture, BoxPicture::KurvexBitmap);
     EXPECT_EQ(box.buttons, BoxButtons::Ok);
     EXPECT_EQ(box.owner, p.nativeWindow());
 }

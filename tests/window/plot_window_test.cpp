@@ -335,6 +335,16 @@ TEST_F(PlotWindowTest, PaintShowsThePointerReadoutAndIsSkippedWhileBusy)
     EXPECT_EQ(native(p).presents, presents + 1);
 }
 
+TEST_F(PlotWindowTest, TheRepaintOfAResizeBringsTheMenuUpToDate)
+{
+    Plot& p = makeWindow();
+    p.setShowGrid(HIDE);  // as an edition changes it: the menu learns it at the next paint
+    EXPECT_TRUE(native(p).checks.at(CMD_GRID_XY_AXES));
+    send(p, MSG_SIZE);
+    EXPECT_TRUE(native(p).checks.at(CMD_GRID_HIDE));
+    EXPECT_FALSE(native(p).checks.at(CMD_GRID_XY_AXES));
+}
+
 TEST_F(PlotWindowTest, FocusStampsTheSessionList)
 {
     Plot& a = makeWindow();

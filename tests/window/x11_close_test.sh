@@ -8,19 +8,8 @@ kurvex=$1
 close_window=$2
 data=$3
 
-# Starts kurvex, waits for its window and prints "PID WINDOW_ID X Y".
-start() {
-    "$kurvex" "$data" &
-    pid=$!
-    id=$(timeout 20 xdotool search --sync --name "#1: Kurvex" | head -1)
-    if [ -z "$id" ]; then
-        echo "no kurvex window appeared" >&2
-        kill "$pid" 2>/dev/null
-        exit 1
-    fi
-    sleep 0.5  # the first paint
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-}
+. "$(dirname "$0")/x11_common.sh"
+start() { start_kurvex "$data"; }
 
 # Waits for kurvex to end; fails when it does not or ends with another status.
 expect_exit_0() {

@@ -10,6 +10,7 @@
 #include <QPixmap>
 
 #include "platform/console_desktop.h"
+#include "platform/qt/qt_picture_box.h"
 #include "platform/qt/qt_plot_window.h"
 #include "platform/user_key_file.h"
 
@@ -38,6 +39,9 @@ BoxResult QtDesktop::showMessageBox(const MessageBoxRequest& box)
     // A box with an owner is modal to that window; a box without one (or a
     // system-modal one) holds every window and stays on top.
     QWidget* owner = qtWidgetOf(box.owner);
+    if (box.picture != BoxPicture::None) {
+        return showPictureBox(box, owner);
+    }
     QMessageBox qbox(owner);
     qbox.setWindowTitle(QString::fromUtf8(box.caption));
     qbox.setText(QString::fromUtf8(box.text));

@@ -272,6 +272,10 @@ void QtImageSurface::strokePath()
         }
         return;
     }
+    if (pen_.geometric && outlineWidth(pen_) == 1) {
+        strokeSquareCapped(figures);
+        return;
+    }
     QPainterPath path;
     for (const PathFigure& figure : figures) {
         path.moveTo(centreOf(figure.points.front()));
@@ -284,6 +288,44 @@ void QtImageSurface::strokePath()
     }
     useInvert(invert_);
     painter_.strokePath(path, widePen());
+}
+
+void QtImageSurface::strokeSquareCapped(const std::vector<PathFigure>& figures)
+{
+    // The lines of the line rule, plus what the square caps add: the end
+    // pixel of an open figure, and the one pixel of a figure that has
+    // shrunk to a point. Lines that cross or meet share pixels; each is
+    // drawn once, so that invert mode inverts it once.
+    std::vector<PixelPoint> pixels;
+    auto collect = [&pixels](int x, int y, int w, int h) {
+        for (int row = y; row < y + h; ++row) {
+            for (int column = x; column < x + w; ++column) {
+                pixels.push_back({column, row});
+            }
+        }
+    };
+    const PixelBox limit = reach();
+    for (const PathFigure& figure : figures) {
+        const size_t lines = figure.closed ? figure.points.size() : figure.points.size() - 1;
+        for (size_t k = 0; k < lines; ++k) {
+            const PixelPoint from = figure.points[k];
+            const PixelPoint to = figure.points[(k + 1) % figure.points.size()];
+            DashCursor solid;
+            rasterizeLine(from.x, from.y, to.x, to.y, limit, solid, collect);
+        }
+        const bool point = std::all_of(figure.points.begin(), figure.points.end(),
+                                       [&](PixelPoint p) { return p == figure.points.front(); });
+        if (!figure.closed || point) {
+            collect(figure.points.back().x, figure.points.back().y, 1, 1);
+        }
+    }
+    std::sort(pixels.begin(), pixels.end(), [](PixelPoint a, PixelPoint b) {
+        return a.y != b.y ? a.y < b.y : a.x < b.x;
+    });
+    pixels.erase(std::unique(pixels.begin(), pixels.end()), pixels.end());
+    for (const PixelPoint p : pixels) {
+        fill(p.x, p.y, 1, 1, pen_.color, true);
+    }
 }
 
 void QtImageSurface::setClipRect(int left, int top, int right, int bottom)

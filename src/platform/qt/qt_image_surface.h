@@ -75,6 +75,9 @@ private:
     bool thinPlain() const;
     void thinLine(PixelPoint from, PixelPoint to, DashCursor& dash);
     QPen widePen() const;
+    // The outline of a one-pixel geometric pen (the markers' pen): the
+    // square caps keep the end pixels that plain lines leave out.
+    void strokeSquareCapped(const std::vector<PathFigure>& figures);
 
     QImage image_;
     QPainter painter_;

@@ -8,7 +8,6 @@
 #include <QDropEvent>
 #include <QEvent>
 #include <QIcon>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMimeData>
@@ -20,6 +19,7 @@
 #include <QWidget>
 
 #include "platform/qt/qt_image_surface.h"
+#include "platform/qt/qt_status_line.h"
 #include "platform/window_messages.h"
 
 namespace kvx {
@@ -206,11 +206,11 @@ public:
             buildMenu(*options.menu);
         }
         if (options.statusLine) {
-            window_->statusBar()->setSizeGripEnabled(true);
+            statusLine_ = new QtStatusLine;
+            window_->setStatusBar(statusLine_);
         } else {
             window_->setStatusBar(nullptr);
         }
-        statusLine_ = options.statusLine;
         window_->setGeometry(rect.x, rect.y, rect.width, rect.height);
     }
 
@@ -298,33 +298,17 @@ public:
             action->setProperty("inert", state == ItemState::DisabledLooksEnabled);
         }
     }
-    bool hasStatusLine() const override { return statusLine_; }
+    bool hasStatusLine() const override { return statusLine_ != nullptr; }
     void setStatusParts(const std::vector<int>& rightEdges) override
     {
-        QStatusBar* bar = window_->statusBar();
-        while (parts_.size() > rightEdges.size()) {
-            bar->removeWidget(parts_.back());
-            delete parts_.back();
-            parts_.pop_back();
-        }
-        int left = 0;
-        for (std::size_t i = 0; i < rightEdges.size(); ++i) {
-            if (i == parts_.size()) {
-                auto* label = new QLabel(bar);
-                label->setFrameShape(QFrame::Panel);
-                label->setFrameShadow(QFrame::Sunken);
-                bar->addWidget(label);
-                parts_.push_back(label);
-            }
-            parts_[i]->setFixedWidth(std::max(rightEdges[i] - left, 1));
-            left = rightEdges[i];
+        if (statusLine_) {
+            statusLine_->setParts(rightEdges);
         }
     }
     void setStatusText(int part, std::string_view text) override
     {
-        if (part >= 0 && part < static_cast<int>(parts_.size())) {
-            parts_[static_cast<std::size_t>(part)]->setText(
-                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        if (statusLine_) {
+            statusLine_->setText(part, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
         }
     }
 
@@ -344,9 +328,13 @@ private:
     void addItem(QAction* action, int command)
     {
         actions_.emplace(command, action);
-        QObject::connect(action, &QAction::triggered, [this, action, command](bool) {
+        QObject::connect(action, &QAction::triggered, [this, action, command](bool checked) {
             if (action->property("inert").toBool()) {
-                action->setChecked(false);
+                // The toolkit has already turned the check mark over; an
+                // item that refuses clicks keeps the one it had.
+                if (action->isCheckable()) {
+                    action->setChecked(!checked);
+                }
                 return;
             }
             sink_.deliverMessage(MSG_COMMAND, static_cast<uintptr_t>(command), 0);
@@ -365,8 +353,7 @@ private:
     std::unique_ptr<PlotMainWindow> window_;
     Canvas* canvas_ = nullptr;  // owned by the window
     std::multimap<int, QAction*> actions_;
-    std::vector<QLabel*> parts_;
-    bool statusLine_ = true;
+    QtStatusLine* statusLine_ = nullptr;  // owned by the window
     bool stale_ = true;
     bool painting_ = false;
 };

@@ -443,6 +443,20 @@ TEST(QtImageSurfaceInvert, EachPixelOfAShapeIsInvertedOnce)
             s.endPath();
             s.strokePath();
         },
+        [](Surface& s) {  // a marker's star: lines through one centre, square ends
+            s.selectPen({PenStyle::Solid, 1, black, true});
+            s.beginPath();
+            s.moveTo(30, 30);
+            s.lineTo(50, 30);
+            s.moveTo(40, 20);
+            s.lineTo(40, 40);
+            s.moveTo(33, 23);
+            s.lineTo(47, 37);
+            s.moveTo(33, 37);
+            s.lineTo(47, 23);
+            s.endPath();
+            s.strokePath();
+        },
     };
     for (size_t k = 0; k < shapes.size(); ++k) {
         clear(plain);

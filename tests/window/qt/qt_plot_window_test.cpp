@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractButton>
+#include <QAction>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
@@ -19,6 +22,9 @@
 #include "model/plot.h"
 #include "platform/qt/qt_desktop.h"
 #include "settings/default_records.h"
+#include "window/command_dispatcher.h"
+#include "window/commands.h"
+#include "window/plot_window_parts.h"
 
 namespace kvx {
 namespace {
@@ -69,6 +75,26 @@ protected:
         return part < labels.size() ? labels[part]->text() : QString();
     }
     QImage picture() const { return canvas_->grab().toImage(); }
+    // The item reached from the menu bar through the menus named in `path`.
+    QAction* menuItem(const QStringList& path) const
+    {
+        QList<QAction*> actions = window_->menuBar()->actions();
+        QAction* found = nullptr;
+        for (const QString& text : path) {
+            found = nullptr;
+            for (QAction* action : actions) {
+                if (action->text() == text) {
+                    found = action;
+                    break;
+                }
+            }
+            if (!found) {
+                return nullptr;
+            }
+            actions = found->menu() ? found->menu()->actions() : QList<QAction*>();
+        }
+        return found;
+    }
 
     QtDesktop desktop_{false};
     std::unique_ptr<Plot> plot_;
@@ -186,6 +212,49 @@ TEST_F(QtPlotWindowTest, PointerReadoutAndKeys)
     EXPECT_EQ(plot_->axes().currentRange().xMin, -1000);
 }
 
+TEST_F(QtPlotWindowTest, StatusPartsSitSideBySideAndAreCutAtTheRightEdge)
+{
+    ASSERT_NE(canvas_, nullptr);
+    // Measuring, as a control-click starts it (which needs the keyboard's
+    // state, out of reach of synthesized events on a real X server).
+    plot_->settings().measureMode = 1;
+    layoutStatusLine(*plot_);
+    QStatusBar* bar = window_->statusBar();
+    auto parts = [bar] {
+        std::vector<QRect> out;
+        for (QLabel* label : bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            out.push_back(label->geometry());
+        }
+        return out;
+    };
+    const std::vector<QRect> measuring = parts();
+    ASSERT_EQ(measuring.size(), 5u);
+    EXPECT_EQ(measuring[0].left(), canvas_->x());
+    for (size_t i = 1; i < measuring.size(); ++i) {
+        EXPECT_EQ(measuring[i].left(), measuring[i - 1].right() + 1) << "part " << i;
+    }
+    const int w1 = measuring[0].width();
+    const int w2 = measuring[2].width();
+    EXPECT_GT(w1, w2);
+    EXPECT_GT(w2, 0);
+    EXPECT_EQ(measuring[1].width(), w1);
+    EXPECT_EQ(measuring[3].width(), w2);
+    EXPECT_EQ(measuring[4].width(), w2);
+
+    // A window too narrow for the parts cuts them off; it is not held wider.
+    window_->resize(2 * w1, window_->height());
+    QApplication::processEvents();
+    EXPECT_EQ(window_->width(), 2 * w1);
+    EXPECT_FALSE(plot_->settings().measureMode);  // the resize's repaint ended it
+    plot_->settings().measureMode = 1;
+    layoutStatusLine(*plot_);
+    EXPECT_EQ(parts(), measuring);
+
+    plot_->settings().measureMode = 0;
+    layoutStatusLine(*plot_);
+    EXPECT_EQ(parts(), std::vector<QRect>(measuring.begin(), measuring.begin() + 2));
+}
+
 TEST_F(QtPlotWindowTest, WheelZoomsInAndOut)
 {
     ASSERT_NE(canvas_, nullptr);
@@ -199,6 +268,76 @@ TEST_F(QtPlotWindowTest, WheelZoomsInAndOut)
                     Qt::NoScrollPhase, false);
     QApplication::sendEvent(canvas_, &out);
     EXPECT_NEAR(plot_->axes().currentRange().xMax - plot_->axes().currentRange().xMin, 10, 1e-9);
+}
+
+TEST_F(QtPlotWindowTest, AClickOnDiverseKeepsItsCheckMarkAndDoesNothing)
+{
+    ASSERT_NE(window_, nullptr);
+    plot_->ensureGraphs(2);
+    plot_->setLineWidth(2, 1);
+    plot_->setLineWidth(3, 2);
+    plot_->redraw();
+    QAction* widths = menuItem({"Graphs", "Line Width", "Diverse"});
+    QAction* sizes = menuItem({"Graphs", "Marker Size", "Diverse"});
+    ASSERT_TRUE(widths && sizes);
+    ASSERT_TRUE(widths->isChecked());
+    ASSERT_FALSE(sizes->isChecked());
+    widths->trigger();
+    sizes->trigger();
+    EXPECT_TRUE(widths->isChecked());
+    EXPECT_FALSE(sizes->isChecked());
+    EXPECT_EQ(plot_->graph(1).lineWidth(), 2);
+    EXPECT_EQ(plot_->graph(2).lineWidth(), 3);
+    // Drawn as an ordinary item, not greyed.
+    EXPECT_TRUE(widths->isEnabled());
+}
+
+// What a modal box shows: its caption, the sizes of its pictures and its texts.
+struct SeenDialog {
+    QString caption;
+    QWidget* owner = nullptr;
+    std::vector<QSize> pictures;
+    QStringList texts;
+};
+
+// Waits for the next modal box, notes what it shows and presses its OK button.
+void answerNextDialog(SeenDialog& seen)
+{
+    QTimer::singleShot(0, [&seen] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) {
+            answerNextDialog(seen);
+            return;
+        }
+        seen.caption = box->windowTitle();
+        seen.owner = box->parentWidget();
+        for (QLabel* label : box->findChildren<QLabel*>()) {
+            if (!label->pixmap().isNull()) {
+                seen.pictures.push_back(label->pixmap().deviceIndependentSize().toSize());
+            } else if (!label->text().isEmpty()) {
+                seen.texts << label->text();
+            }
+        }
+        for (QAbstractButton* button : box->findChildren<QAbstractButton*>()) {
+            if (button->text().remove('&') == "OK") {
+                button->click();
+                return;
+            }
+        }
+        box->close();
+    });
+}
+
+TEST_F(QtPlotWindowTest, AboutShowsTheIconTheBitmapAndTheText)
+{
+    ASSERT_NE(window_, nullptr);
+    SeenDialog seen;
+    answerNextDialog(seen);
+    sendCommand(*plot_, CMD_ABOUT);
+    EXPECT_EQ(seen.caption, "About Kurvex");
+    EXPECT_EQ(seen.owner, window_);
+    EXPECT_EQ(seen.pictures, (std::vector<QSize>{QSize(48, 48), QSize(160, 100)}));
+    EXPECT_EQ(seen.texts, QStringList{"2D data plotting environment, version 1.0"});
 }
 
 TEST_F(QtPlotWindowTest, ClosingTheLastWindowEndsTheMessageLoop)

@@ -1,0 +1,32 @@
+#pragma once
+// The status line of a plot window: numbered parts side by side from the
+// left edge, each as wide as its right edge gives, whatever the window's
+// width; what the window cannot show is cut off at its right edge.
+
+#include <vector>
+
+#include <QLabel>
+#include <QStatusBar>
+
+namespace kvx {
+
+class QtStatusLine : public QStatusBar {
+public:
+    QtStatusLine();
+
+    // The right edges of the parts; their number is the part count.
+    void setParts(const std::vector<int>& rightEdges);
+    // A text for a part beyond the count is not shown.
+    void setText(int part, const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void place();
+
+    std::vector<QLabel*> parts_;
+    std::vector<int> rightEdges_;
+};
+
+}  // namespace kvx

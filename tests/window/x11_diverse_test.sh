@@ -1,0 +1,53 @@
+#!/bin/sh
+# A click on a checked "Diverse" menu item on a real X server (Xvfb, the xcb
+# platform) leaves its check mark: the open submenu looks the same before
+# and after the click.
+# Usage: x11_diverse_test.sh KURVEX DATA_FILE WORK_DIR
+set -u
+kurvex=$1
+data=$2
+work=$3
+. "$(dirname "$0")/x11_common.sh"
+rm -rf "$work"
+mkdir -p "$work/config"
+cd "$work" || exit 1
+# Every graph draws every 4th point dot, a rate no item offers, so "Diverse"
+# of "Points Draw-Rate" is checked.
+printf '[Graphs]\npointsDrawRate= 4\n' > Kurvex.ini
+
+XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME
+start_kurvex "$data"
+
+# Opens Graphs > Points Draw-Rate with its last item, "Diverse", active and
+# takes a picture of the screen. "Edit ..." is greyed, so the keys pass
+# Data File, Show, Line Width, Marker Size and Lines Draw-Rate.
+open_diverse() {
+    xdotool mousemove $((X + 128)) $((Y + 8)) click 1
+    sleep 0.5
+    xdotool key Down Down Down Down Down Down Right
+    sleep 0.5
+    xdotool key Up
+    sleep 0.5
+    import -window root "$1"
+}
+
+fail() {
+    echo "$1" >&2
+    kill "$pid" 2>/dev/null
+    exit 1
+}
+
+import -window root closed.png
+open_diverse before.png
+xdotool key Return  # the click
+sleep 0.5
+kill -0 "$pid" 2>/dev/null || fail "kurvex ended on the click"
+open_diverse after.png
+xdotool key Escape Escape
+kill "$pid"
+
+differing() { compare -metric AE "$1" "$2" null: 2>&1; }
+[ "$(differing closed.png before.png)" != 0 ] || fail "the submenu did not open"
+[ "$(differing before.png after.png)" = 0 ] || fail "the submenu changed with the click on Diverse (see $work)"
+echo "Diverse kept its check mark"
