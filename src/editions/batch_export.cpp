@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "files/data_file_writer.h"
-#include "platform/qt/qt_picture_files.h"
+#include "platform/desktop.h"
 #include "platform/regular_file.h"
 #include "render/plot_painter.h"
 #include "window/file_commands.h"
@@ -97,7 +97,10 @@ ExportResult exportPlot(Plot& plot, const std::string& path, int width, int heig
     if (!plot.created()) {
         plot.takeWindowColours();  // the picture is the one its window would show
     }
-    auto picture = createPictureFile(format, path, width, height, plot.caption());
+    auto picture = Desktop::current().createPictureFile(format, path, width, height, plot.caption());
+    if (!picture) {
+        return failure("cannot write " + path + ": no pictures without the desktop toolkit");
+    }
     // Text without a background box, as in every window.
     picture->surface().setTextBackgroundOpaque(false);
     PlotView view;  // the picture's own: the window's size and view stay

@@ -18,6 +18,12 @@ public:
     // Without a display there are no windows: createWindow gives none.
     std::unique_ptr<NativeWindow> createWindow(WindowEventSink& sink, const WindowRect& rect,
                                                const WindowOptions& options) override;
+    // No pictures without a toolkit to draw them.
+    std::unique_ptr<PictureFile> createPictureFile(PictureFormat, const std::string&, int, int,
+                                                   std::string_view) override
+    {
+        return nullptr;
+    }
     // Runs the posted tasks until none is left or quit was posted.
     int runMessageLoop() override;
     void postQuit(int code) override;

@@ -11,6 +11,7 @@
 
 #include "platform/message_box.h"
 #include "platform/native_window.h"
+#include "platform/picture_file.h"
 
 namespace kvx {
 
@@ -42,6 +43,12 @@ public:
     // whose messages go to `sink`. Null when no window can be made.
     virtual std::unique_ptr<NativeWindow> createWindow(WindowEventSink& sink, const WindowRect& rect,
                                                        const WindowOptions& options) = 0;
+
+    // A picture of width by height pixels to be written to `path` in the
+    // format; the title goes into the document's metadata where the format
+    // has any. Null where the desktop cannot draw pictures.
+    virtual std::unique_ptr<PictureFile> createPictureFile(PictureFormat format, const std::string& path,
+                                                           int width, int height, std::string_view title) = 0;
 
     // Dispatches messages until postQuit; returns the quit code.
     virtual int runMessageLoop() = 0;

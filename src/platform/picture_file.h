@@ -8,6 +8,8 @@
 
 namespace kvx {
 
+enum class PictureFormat { Png, Pdf, Svg };
+
 class PictureFile {
 public:
     virtual ~PictureFile() = default;

@@ -1,8 +1,41 @@
 #include "support/recording_desktop.h"
 
 #include "support/recording_native_window.h"
+#include "support/recording_surface.h"
 
 namespace kvx::test {
+
+namespace {
+
+class RecordingPicture final : public PictureFile {
+public:
+    RecordingPicture(std::vector<std::string>& finished, std::string path, int width, int height)
+        : finished_(finished), path_(std::move(path))
+    {
+        surface_.size.widthPixels = width;
+        surface_.size.heightPixels = height;
+    }
+    Surface& surface() override { return surface_; }
+    bool finish() override
+    {
+        finished_.push_back(path_);
+        return true;
+    }
+    std::string error() const override { return {}; }
+
+private:
+    std::vector<std::string>& finished_;
+    std::string path_;
+    RecordingSurface surface_;
+};
+
+}  // namespace
+
+std::unique_ptr<PictureFile> RecordingDesktop::createPictureFile(PictureFormat, const std::string& path, int width,
+                                                                 int height, std::string_view)
+{
+    return std::make_unique<RecordingPicture>(finishedPictures, path, width, height);
+}
 
 BoxResult RecordingDesktop::showMessageBox(const MessageBoxRequest& box)
 {

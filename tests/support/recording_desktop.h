@@ -52,6 +52,11 @@ public:
     }
     std::unique_ptr<NativeWindow> createWindow(WindowEventSink& sink, const WindowRect& rect,
                                                const WindowOptions& options) override;
+    // Pictures drawn on recording surfaces; each finished one is listed by
+    // its path.
+    std::vector<std::string> finishedPictures;
+    std::unique_ptr<PictureFile> createPictureFile(PictureFormat format, const std::string& path, int width,
+                                                   int height, std::string_view title) override;
     // Runs the posted tasks; the loop ends when none is left or quit was posted.
     int runMessageLoop() override;
     void postQuit(int code) override { quitCode = code; }

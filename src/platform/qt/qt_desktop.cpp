@@ -11,6 +11,7 @@
 
 #include "platform/console_desktop.h"
 #include "platform/qt/qt_picture_box.h"
+#include "platform/qt/qt_picture_files.h"
 #include "platform/qt/qt_plot_window.h"
 #include "platform/user_key_file.h"
 
@@ -104,6 +105,12 @@ std::unique_ptr<NativeWindow> QtDesktop::createWindow(WindowEventSink& sink, con
                                                       const WindowOptions& options)
 {
     return createQtPlotWindow(sink, rect, options);
+}
+
+std::unique_ptr<PictureFile> QtDesktop::createPictureFile(PictureFormat format, const std::string& path,
+                                                          int width, int height, std::string_view title)
+{
+    return kvx::createPictureFile(format, path, width, height, title);
 }
 
 int QtDesktop::runMessageLoop()

@@ -16,6 +16,8 @@ public:
     int processOneMessage() override;
     std::unique_ptr<NativeWindow> createWindow(WindowEventSink& sink, const WindowRect& rect,
                                                const WindowOptions& options) override;
+    std::unique_ptr<PictureFile> createPictureFile(PictureFormat format, const std::string& path, int width,
+                                                   int height, std::string_view title) override;
     int runMessageLoop() override;
     // Runs the tasks still waiting in the queue (end of the program).
     void runPostedTasks();

@@ -13,8 +13,6 @@
 
 namespace kvx {
 
-enum class PictureFormat { Png, Pdf, Svg };
-
 // A picture of width by height pixels written to `path` on finish(). The
 // title goes into the document's metadata where the format has any (PDF
 // title, SVG <title>). A file that cannot be created makes finish() fail.
