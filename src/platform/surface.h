@@ -64,6 +64,9 @@ enum class TextHAlign { Left, Center, Right };
 enum class TextVAlign { Top, Bottom, Baseline };
 
 // The device's size in pixels and in millimetres.
+// Screens, pictures and PDF pages are drawn at 96 pixels per inch.
+inline constexpr double pixelsPerMm = 96.0 / 25.4;
+
 struct DeviceSize {
     int widthPixels = 0;
     int heightPixels = 0;

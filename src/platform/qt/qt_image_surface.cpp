@@ -13,7 +13,6 @@ namespace kvx {
 
 namespace {
 
-constexpr double pixelsPerMm = 96.0 / 25.4;
 constexpr int dotsPerMeter = 3780;  // 96 dpi
 
 void normalise(int& left, int& top, int& right, int& bottom)

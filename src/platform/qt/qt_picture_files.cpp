@@ -19,7 +19,7 @@ namespace {
 
 constexpr int pdfResolution = 96;
 constexpr double pointsPerPixel = 72.0 / pdfResolution;
-constexpr double pixelsPerMm = pdfResolution / 25.4;
+static_assert(pdfResolution / 25.4 == pixelsPerMm, "PDF pages have the pixels of every other picture");
 
 // Hands what Qt writes on to a ReplacingFile, which keeps the first
 // failure and its reason.

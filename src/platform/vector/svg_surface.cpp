@@ -10,8 +10,6 @@ namespace kvx {
 
 namespace {
 
-constexpr double pixelsPerMm = 96.0 / 25.4;
-
 // Numbers with at most three decimals and a decimal point whatever the locale.
 void appendNumber(std::string& out, double value)
 {

@@ -1,4 +1,4 @@
-#include "platform/vector_surface.h"
+#include "platform/vector/vector_surface.h"
 
 #include <algorithm>
 #include <cmath>
