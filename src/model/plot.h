@@ -160,17 +160,11 @@ public:
     const PlotSettings& settings() const { return settings_; }
 
 private:
-    // Ends a zoom band or measurement under way: erases it and lets the
-    // mouse go. Whatever changes the picture does this first.
-    void endGesture();
     // One handler per window message (window/plot_messages.cpp).
     void onDestroy();
     void onMoveOrSize(bool moved);
     void onPaint();
     void onKeyDown(uintptr_t key);
-    void onPointerMove(intptr_t lParam);
-    void onLeftDown(intptr_t lParam);
-    void onLeftUp(intptr_t lParam);
     void onWheel(uintptr_t wParam, intptr_t lParam);
     void onFilesDropped(const DroppedFiles* drop);
 

@@ -8,13 +8,13 @@
 #include "platform/desktop.h"
 #include "platform/window_messages.h"
 #include "render/plot_painter.h"
-#include "render/zoom_band.h"
 #include "scaling/zoom.h"
 #include "settings/keywords.h"
 #include "window/command_dispatcher.h"
 #include "window/commands.h"
 #include "window/file_commands.h"
 #include "window/plot_window_parts.h"
+#include "window/window_gestures.h"
 
 namespace kvx {
 
@@ -123,9 +123,9 @@ intptr_t Plot::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam
         }
         return 0;
     }
-    case MSG_POINTER_MOVE: onPointerMove(lParam); return 0;
-    case MSG_LEFT_DOWN: onLeftDown(lParam); return 0;
-    case MSG_LEFT_UP: onLeftUp(lParam); return 0;
+    case MSG_POINTER_MOVE: WindowGestures(*this).pointerMoved(pointOf(lParam)); return 0;
+    case MSG_LEFT_DOWN: WindowGestures(*this).leftDown(pointOf(lParam)); return 0;
+    case MSG_LEFT_UP: WindowGestures(*this).leftUp(pointOf(lParam)); return 0;
     case MSG_LEFT_DOUBLE_CLICK:
         if (!settings_.measureMode) {
             sendCommand(*this, CMD_AUTO_RANGE_XY);
@@ -133,7 +133,7 @@ intptr_t Plot::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam
         return 0;
     case MSG_RIGHT_DOWN:
         if (!settings_.measureMode) {
-            endGesture();
+            WindowGestures(*this).end();
             sendCommand(*this, CMD_MOVE_OUT);
         }
         return 0;
@@ -181,7 +181,7 @@ void Plot::onMoveOrSize(bool moved)
         return;
     }
     storeSize(static_cast<int16_t>(r.width), static_cast<int16_t>(r.height));
-    endGesture();
+    WindowGestures(*this).end();
     const PlotBusy busy(*this);
     layoutStatusLine(*this);
     readClientSize();
@@ -196,7 +196,7 @@ void Plot::onPaint()
     if (settings_.busy || !window) {
         return;
     }
-    endGesture();  // nothing inverted outlives the picture it was drawn on
+    WindowGestures(*this).end();  // nothing inverted outlives the picture it was drawn on
     const PlotBusy busy(*this);
     refreshMenu(*this);
     PlotPainter(window->surface(), *this).paintPlot();
@@ -213,120 +213,9 @@ void Plot::onKeyDown(uintptr_t key)
     Desktop& desktop = Desktop::current();
     const uint16_t command = keyCommand(key, desktop.controlKeyDown(), desktop.shiftKeyDown());
     if (command != CMD_NONE) {
-        endGesture();  // a band dragged under the old scale
+        WindowGestures(*this).end();  // a band dragged under the old scale
         sendCommand(*this, command);
     }
-}
-
-void Plot::onPointerMove(intptr_t lParam)
-{
-    const DevicePoint p = pointOf(lParam);
-    NativeWindow* window = nativeWindow();
-    if (!window) {
-        return;
-    }
-    PointerState& pointer = pointer_;
-    if (pointer.layoutPending) {
-        layoutStatusLine(*this);
-    }
-    const DevicePoint start{pointer.startX, pointer.startY};
-    if (pointer.bandActive || settings_.measureMode) {
-        Surface& surface = window->surface();
-        const DevicePoint old{pointer.currentX, pointer.currentY};
-        // The old band or line is drawn once more to erase it.
-        if (pointer.bandActive) {
-            drawZoomBand(surface, *this, start, old);
-            drawZoomBand(surface, *this, start, p);
-        } else {
-            drawMeasureLine(surface, start, old);
-            drawMeasureLine(surface, start, p);
-        }
-        window->present();
-        pointer.currentX = p.x;
-        pointer.currentY = p.y;
-        showDistance(*this, start.x, start.y, p.x, p.y);
-    } else {
-        pointer.layoutPending = true;
-    }
-    pointer.lastX = p.x;
-    pointer.lastY = p.y;
-    showCursorPosition(*this, p.x, p.y);
-}
-
-void Plot::endGesture()
-{
-    NativeWindow* window = nativeWindow();
-    PointerState& pointer = pointer_;
-    if (!window || (!pointer.bandActive && !settings_.measureMode)) {
-        return;
-    }
-    // Drawn once more, the band or line vanishes: inverting twice restores
-    // every pixel.
-    const DevicePoint start{pointer.startX, pointer.startY};
-    const DevicePoint end{pointer.currentX, pointer.currentY};
-    if (pointer.bandActive) {
-        drawZoomBand(window->surface(), *this, start, end);
-    } else {
-        drawMeasureLine(window->surface(), start, end);
-    }
-    window->present();
-    window->captureMouse(false);
-    pointer.bandActive = false;
-    settings_.measureMode = 0;
-    layoutStatusLine(*this);
-    pointer.layoutPending = false;
-}
-
-void Plot::onLeftDown(intptr_t lParam)
-{
-    const DevicePoint p = pointOf(lParam);
-    NativeWindow* window = nativeWindow();
-    if (!window) {
-        return;
-    }
-    PointerState& pointer = pointer_;
-    Surface& surface = window->surface();
-    if (settings_.measureMode) {
-        endGesture();  // the click that ends a measurement
-        return;
-    }
-    pointer.startX = pointer.currentX = p.x;
-    pointer.startY = pointer.currentY = p.y;
-    if (!Desktop::current().controlKeyDown()) {
-        pointer.bandActive = true;
-        layoutStatusLine(*this);
-        drawZoomBand(surface, *this, p, p);
-    } else {
-        settings_.measureMode = 1;
-        layoutStatusLine(*this);
-        drawMeasureLine(surface, p, p);
-    }
-    window->present();
-    window->captureMouse(true);
-    pointer.layoutPending = false;
-}
-
-void Plot::onLeftUp(intptr_t lParam)
-{
-    const DevicePoint p = pointOf(lParam);
-    NativeWindow* window = nativeWindow();
-    PointerState& pointer = pointer_;
-    if (!pointer.bandActive || !window) {
-        return;
-    }
-    pointer.bandActive = false;
-    settings_.measureMode = 0;
-    window->captureMouse(false);
-    const DevicePoint start{pointer.startX, pointer.startY};
-    drawZoomBand(window->surface(), *this, start, DevicePoint{pointer.currentX, pointer.currentY});
-    window->present();
-    pointer.currentX = p.x;
-    pointer.currentY = p.y;
-    if (p == start) {
-        return;
-    }
-    zoomToDeviceBand(*this, start, p);
-    redraw();
 }
 
 void Plot::onWheel(uintptr_t wParam, intptr_t lParam)
@@ -335,7 +224,7 @@ void Plot::onWheel(uintptr_t wParam, intptr_t lParam)
     if (settings_.measureMode || !window) {
         return;
     }
-    endGesture();  // a band dragged under the old scale
+    WindowGestures(*this).end();  // a band dragged under the old scale
     // The position comes in screen coordinates.
     PointerState& pointer = pointer_;
     pointer.startX = lowWord(lParam);
