@@ -310,9 +310,14 @@ bool readData(Plot& plot, const std::string& fileName, int32_t start)
     if (!file) {
         return false;
     }
-    LineReader lines(file.get());
-    DataReader(plot, lines, fileName).read(start);
+    readData(plot, file.get(), fileName, start);
     return true;
+}
+
+void readData(Plot& plot, std::FILE* file, const std::string& fileName, int32_t start)
+{
+    LineReader lines(file);
+    DataReader(plot, lines, fileName).read(start);
 }
 
 void readDataText(Plot& plot, std::string_view text, const std::string& fileName, int32_t start)

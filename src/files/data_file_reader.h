@@ -5,6 +5,7 @@
 // keep what was read before them.
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,9 @@ class Plot;
 // plot's graph count + 1). False only when the file cannot be opened; the
 // plot is held busy for the read.
 bool readData(Plot& plot, const std::string& fileName, int32_t start);
+
+// The same for a file the caller opened and closes.
+void readData(Plot& plot, std::FILE* file, const std::string& fileName, int32_t start);
 
 // The same for a file's text already in memory; warnings name `fileName`.
 void readDataText(Plot& plot, std::string_view text, const std::string& fileName, int32_t start);

@@ -54,9 +54,9 @@ bool openByPath(Plot& plot, const std::string& path, int16_t mode)
 
 namespace {
 
-// Replaces (open) or extends the plot's graphs with the file's and ranges
-// the plot to them; the plot is busy throughout.
-bool readIntoPlot(Plot& plot, const std::string& path, bool open)
+// Replaces (open) or extends the plot's graphs with those of the open file
+// and ranges the plot to them; the plot is busy throughout.
+void readIntoPlot(Plot& plot, std::FILE* file, const std::string& path, bool open)
 {
     const PlotBusy busy(plot);
     if (open) {
@@ -70,19 +70,16 @@ bool readIntoPlot(Plot& plot, const std::string& path, bool open)
     if (window) {
         window->setCursor(CursorShape::Wait);
     }
-    const bool read = readData(plot, path, start);
+    readData(plot, file, path, start);
     if (window) {
         window->setCursor(CursorShape::Cross);
     }
-    if (read) {
-        autoRangeXY(plot);
-        plot.axes().autoTicks(false);
-        if (open) {
-            // "Home" returns to the data, as after loading a plot file.
-            plot.axes().keepAsOriginal();
-        }
+    autoRangeXY(plot);
+    plot.axes().autoTicks(false);
+    if (open) {
+        // "Home" returns to the data, as after loading a plot file.
+        plot.axes().keepAsOriginal();
     }
-    return read;
 }
 
 }  // namespace
@@ -97,12 +94,14 @@ bool openFile(Plot& plot, const std::string& path, int16_t code, bool /*fromAddS
     }
     // A plot in the middle of a read keeps its graphs for the reader, and a
     // file that cannot be opened must not cost the plot what it holds.
-    if (plot.isBusy() || !openRegularFile(path)) {
+    if (plot.isBusy()) {
         return false;
     }
-    if (!readIntoPlot(plot, path, open)) {
+    const CFile file = openRegularFile(path);
+    if (!file) {
         return false;
     }
+    readIntoPlot(plot, file.get(), path, open);
     plot.redraw();
     plot.bringToFront();
     refreshMenu(plot);
