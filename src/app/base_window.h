@@ -60,7 +60,7 @@ public:
     NativeWindow* nativeWindow() const { return window_; }
 
     // Shows the window in its normal state, minimised or maximised; hides it.
-    void show(ShowState state = ShowState::Normal);
+    void show(ShowState state = ShowState::Unchanged);
     void hide();
     // Paints the whole client area at once, not through the message queue.
     void redraw();

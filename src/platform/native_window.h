@@ -18,7 +18,9 @@ struct WindowRect {
     int height = 0;
 };
 
-enum class ShowState { Normal, Minimized, Maximized };
+// Unchanged shows a hidden window in the state it had (normal, minimised or
+// maximised) and leaves a shown one as it is.
+enum class ShowState { Normal, Minimized, Maximized, Unchanged };
 enum class CursorShape { Cross, Wait };
 // How a menu item is shown: normal, greyed, or refusing clicks while drawn
 // normally.

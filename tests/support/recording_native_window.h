@@ -45,7 +45,9 @@ public:
     void show(ShowState state) override
     {
         shown = true;
-        showState = state;
+        if (state != ShowState::Unchanged) {
+            showState = state;
+        }
     }
     void hide() override { shown = false; }
     void bringToFront() override { ++frontCount; }

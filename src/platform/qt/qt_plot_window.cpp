@@ -251,6 +251,7 @@ public:
         case ShowState::Normal: window_->showNormal(); break;
         case ShowState::Minimized: window_->showMinimized(); break;
         case ShowState::Maximized: window_->showMaximized(); break;
+        case ShowState::Unchanged: window_->show(); break;
         }
         canvas_->setFocus();
     }

@@ -25,6 +25,7 @@
 #include "window/command_dispatcher.h"
 #include "window/commands.h"
 #include "window/plot_window_parts.h"
+#include "window/session_commands.h"
 
 namespace kvx {
 namespace {
@@ -338,6 +339,24 @@ TEST_F(QtPlotWindowTest, AboutShowsTheIconTheBitmapAndTheText)
     EXPECT_EQ(seen.owner, window_);
     EXPECT_EQ(seen.pictures, (std::vector<QSize>{QSize(48, 48), QSize(160, 100)}));
     EXPECT_EQ(seen.texts, QStringList{"2D data plotting environment, version 1.0"});
+}
+
+TEST_F(QtPlotWindowTest, ShowKeepsAMaximizedOrHiddenMaximizedWindowMaximized)
+{
+    ASSERT_NE(window_, nullptr);
+    maximizeAll();
+    QApplication::processEvents();
+    plot_->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(window_->isMaximized());
+    plot_->hide();
+    plot_->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_TRUE(window_->isMaximized());
+    showAll();
+    QApplication::processEvents();
+    EXPECT_FALSE(window_->isMaximized());
 }
 
 TEST_F(QtPlotWindowTest, ClosingTheLastWindowEndsTheMessageLoop)
