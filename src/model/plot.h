@@ -4,6 +4,7 @@
 // model/, the window life and message handling in window/.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -72,6 +73,9 @@ public:
     // A read, paint or resize holds the plot (PlotBusy); the window refuses
     // the messages that would change it meanwhile.
     bool isBusy() const { return busyDepth_ > 0; }
+    // Runs `task` after the current message, unless the plot has left the
+    // session by then (its window closed, the session ended).
+    void postTask(std::function<void(Plot&)> task);
 
     // The graph list; graphs are numbered from 1.
     virtual int16_t addGraph();
@@ -167,6 +171,7 @@ private:
     void onKeyDown(uintptr_t key);
     void onWheel(uintptr_t wParam, intptr_t lParam);
     void onFilesDropped(const DroppedFiles* drop);
+    void deferPaint(NativeWindow& window);
 
     template <typename Apply>
     void forGraphs(int16_t index, Apply apply);
@@ -184,6 +189,9 @@ private:
     friend class PlotBusy;
     int busyDepth_ = 0;
     bool closePending_ = false;  // a close arrived while the plot was busy
+    friend class CoalescedRepaint;
+    int coalescing_ = 0;
+    bool paintPending_ = false;  // a coalesced picture is still to be painted
 };
 
 }  // namespace kvx

@@ -1,8 +1,6 @@
 #include "model/plot_busy.h"
 
-#include "app/session_list.h"
 #include "model/plot.h"
-#include "platform/desktop.h"
 
 namespace kvx {
 
@@ -22,11 +20,7 @@ PlotBusy::~PlotBusy()
     // The work's caller still uses the plot when the guard goes: the window
     // is closed after the current message. A plot that left the session in
     // the meantime (its window closed, the session ended) is not touched.
-    Desktop::current().postTask([number = plot_.plotNumber(), plot = &plot_] {
-        if (sessionList().windowOf(number) == plot) {
-            plot->destroyWindow();
-        }
-    });
+    plot_.postTask([](Plot& plot) { plot.destroyWindow(); });
 }
 
 PlotBusy::PaintAllowed::PaintAllowed(Plot& plot) : plot_(plot), saved_(plot.settings().busy)

@@ -127,6 +127,12 @@ void PlotPainter::paintPlot()
     drawLegend();
 }
 
+void PlotPainter::layout()
+{
+    view_.graphStates.clear();  // lines drawn under the old scale do not go on
+    prepare();
+}
+
 void PlotPainter::paintFrameAndGrid()
 {
     objects_ = makePlotObjects(plot_.settings());

@@ -23,6 +23,9 @@ public:
     // legend measurements, yTitleShift, where each graph's line ends);
     // changes nothing of the model.
     void paintPlot();
+    // Only the view of the complete picture, nothing drawn: what the next
+    // input works on while its picture waits to be painted.
+    void layout();
     // Frame (unless hidden) and grid over what is there, without erasing.
     void paintFrameAndGrid();
 

@@ -1,3 +1,4 @@
+#include <optional>
 #include <string>
 
 #include "app/run_state.h"
@@ -10,6 +11,7 @@
 #include "render/plot_painter.h"
 #include "scaling/zoom.h"
 #include "settings/keywords.h"
+#include "window/coalesced_repaint.h"
 #include "window/command_dispatcher.h"
 #include "window/commands.h"
 #include "window/file_commands.h"
@@ -85,6 +87,21 @@ bool isMouse(uint32_t message)
     }
 }
 
+// Input that users repeat faster than a large plot paints.
+bool comesInBursts(uint32_t message)
+{
+    switch (message) {
+    case MSG_KEY_DOWN:
+    case MSG_WHEEL:
+    case MSG_LEFT_UP:
+    case MSG_LEFT_DOUBLE_CLICK:
+    case MSG_RIGHT_DOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
 DevicePoint pointOf(intptr_t lParam)
 {
     return DevicePoint{lowWord(lParam), highWord(lParam)};
@@ -101,6 +118,10 @@ intptr_t Plot::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam
     }
     if (settings_.userInterface == HIDE && isMouse(message)) {
         return 0;  // without the user interface only keys and menus steer the plot
+    }
+    std::optional<CoalescedRepaint> burst;
+    if (comesInBursts(message)) {
+        burst.emplace(*this);
     }
     switch (message) {
     case MSG_DESTROY: onDestroy(); return 0;
@@ -197,12 +218,30 @@ void Plot::onPaint()
         return;
     }
     WindowGestures(*this).end();  // nothing inverted outlives the picture it was drawn on
+    if (CoalescedRepaint::active(*this)) {
+        deferPaint(*window);
+        return;
+    }
+    paintPending_ = false;
     const PlotBusy busy(*this);
     refreshMenu(*this);
     PlotPainter(window->surface(), *this).paintPlot();
     window->present();
     const PointerState& pointer = pointer_;
     showCursorPosition(*this, pointer.lastX, pointer.lastY);
+}
+
+void Plot::deferPaint(NativeWindow& window)
+{
+    PlotPainter(window.surface(), *this).layout();
+    if (!paintPending_) {
+        paintPending_ = true;
+        postTask([](Plot& plot) {
+            if (plot.paintPending_) {
+                plot.redraw();
+            }
+        });
+    }
 }
 
 void Plot::onKeyDown(uintptr_t key)

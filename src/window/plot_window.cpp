@@ -47,6 +47,15 @@ void Plot::createWindow()
     refreshMenu(*this);
 }
 
+void Plot::postTask(std::function<void(Plot&)> task)
+{
+    Desktop::current().postTask([number = plotNumber(), plot = this, task = std::move(task)] {
+        if (sessionList().windowOf(number) == plot) {
+            task(*plot);
+        }
+    });
+}
+
 Plot& Plot::newPlot()
 {
     auto plot = std::make_unique<Plot>("Kurvex");

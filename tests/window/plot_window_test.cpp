@@ -306,6 +306,57 @@ TEST_F(PlotWindowTest, WheelZoomsAboutTheCentreOrThePointer)
     EXPECT_NEAR(r.xMax - r.xMin, 8 * 1.5, 1e-9);
 }
 
+TEST_F(PlotWindowTest, QueuedWheelStepsAndKeysPaintOnceAndEndWhereSingleStepsEnd)
+{
+    // The same input on two windows: handled one by one with its picture
+    // painted each time, and handled as a burst that paints once.
+    Plot& single = makeWindow();
+    Plot& burst = makeWindow();
+    const auto input = [this](Plot& p, bool paintEach) {
+        const auto& client = native(p).client;
+        const auto wheelAt = [&](double x, double y, int delta) {
+            const intptr_t pixel = worldAt(p, x, y);
+            send(p, MSG_WHEEL, packWheelDelta(delta), packPoint(lowWord(pixel) + client.x, highWord(pixel) + client.y));
+            if (paintEach) {
+                desktop_.runTasks();
+            }
+        };
+        desktop_.control = true;  // about the pointer, which the scale of the step before places
+        wheelAt(3, 4, 120);
+        wheelAt(5, 1, 120);
+        wheelAt(2, 2, -120);
+        desktop_.control = false;
+        key(p, VK_LEFT);
+        if (paintEach) {
+            desktop_.runTasks();
+        }
+        key(p, VK_PAGE_UP);
+    };
+    for (Plot* p : {&single, &burst}) {
+        p->addGraph();
+        p->graph(1).append(0, 2);
+        p->graph(1).append(10, 4);
+        p->axes().setRange(0, 12, 0, 12, false);
+        send(*p, MSG_PAINT);
+    }
+    input(single, true);
+    const int presents = native(burst).presents;
+    input(burst, false);
+    EXPECT_EQ(native(burst).presents, presents);
+    desktop_.runTasks();
+    desktop_.runTasks();
+    EXPECT_EQ(native(burst).presents, presents + 1);
+    EXPECT_EQ(burst.axes().currentRange(), single.axes().currentRange());
+    EXPECT_EQ(burst.view().xScale, single.view().xScale);
+    EXPECT_EQ(burst.view().yOffset, single.view().yOffset);
+
+    // A window closed before its burst is painted is left alone.
+    key(burst, VK_PAGE_DOWN);
+    send(burst, MSG_CLOSE);
+    desktop_.runTasks();
+    EXPECT_FALSE(burst.created());
+}
+
 TEST_F(PlotWindowTest, DoubleClickFitsAndRightClickZoomsOut)
 {
     Plot& p = makeWindow();

@@ -147,6 +147,7 @@ TEST_F(QtPlotWindowTest, AWheelStepOrRepaintDuringAGestureLeavesNoStrayPixels)
     QTest::mouseMove(canvas_, pixelOf(7, 1));
     QTest::mouseRelease(canvas_, Qt::LeftButton, {}, pixelOf(7, 1));
     EXPECT_EQ(plot_->axes().currentRange(), wheeled);
+    QApplication::processEvents();  // the wheel step's picture
     const QImage afterBand = picture();
     plot_->redraw();
     EXPECT_EQ(picture(), afterBand);
