@@ -152,9 +152,23 @@ ProfileDocument& Profile::document()
 {
     if (!document_) {
         // A file that cannot be read, or is no regular file, reads as empty.
-        document_.emplace(readRegularFile(path_).value_or(std::string()));
+        const std::optional<std::string> text = readRegularFile(path_);
+        readable_ = text.has_value();
+        document_.emplace(text.value_or(std::string()));
     }
     return *document_;
+}
+
+bool Profile::readable()
+{
+    document();
+    return readable_;
+}
+
+void Profile::startFrom(std::string_view text)
+{
+    document_.emplace(text);
+    dirty_ = true;
 }
 
 std::string Profile::profileString(std::string_view section, std::string_view key)
@@ -263,7 +277,7 @@ bool Profile::writeLong(std::string_view section, std::string_view key, int32_t 
     return true;
 }
 
-bool Profile::flush()
+bool Profile::flush(std::string* reason)
 {
     if (!dirty_) {
         return true;
@@ -271,10 +285,18 @@ bool Profile::flush()
     ReplacingFile file(path_);
     file.write(document_->text());
     if (!file.commit()) {
+        if (reason) {
+            *reason = file.error();
+        }
         return false;
     }
     dirty_ = false;
     return true;
+}
+
+void Profile::discard()
+{
+    dirty_ = false;
 }
 
 }  // namespace kvx

@@ -49,9 +49,22 @@ public:
     bool writeShort(std::string_view section, std::string_view key, int16_t value);
     bool writeLong(std::string_view section, std::string_view key, int32_t value);
 
+    // Whether the file could be read; an accessor of a missing file reads
+    // every key as absent. Reads the file unless done already.
+    bool readable();
+
+    // The entries go into `text` instead of what the file holds, and flush()
+    // writes the whole of it: a writer that lays out the sections first
+    // composes the file in memory and writes it once.
+    void startFrom(std::string_view text);
+
     // Writes pending entries to the file (creating it); false when the file
-    // could not be written, in which case the entries stay pending.
-    bool flush();
+    // could not be written, in which case the entries stay pending and
+    // `reason`, when given, receives the system's error text.
+    bool flush(std::string* reason = nullptr);
+    // Drops the pending entries: nothing more reaches the file, also not
+    // when the accessor ends.
+    void discard();
 
 private:
     // The value as the profile layer returns it, "NoConfig" when absent.
@@ -63,6 +76,7 @@ private:
     std::string path_;
     bool keepCache_;
     std::optional<ProfileDocument> document_;
+    bool readable_ = false;
     bool dirty_ = false;
 };
 

@@ -295,5 +295,20 @@ TEST_F(ProfileTest, AFailedFlushReportsItAndKeepsTheEntries)
     EXPECT_EQ(test::readFile(folder + "/x.ini"), "[S]\nk= 3\n");
 }
 
+TEST_F(ProfileTest, AFailedFlushGivesTheReasonAndDiscardedEntriesNeverArrive)
+{
+    const std::string folder = dir_.file("later");
+    {
+        Profile out(folder + "/x.ini", false);
+        out.writeShort("S", "k", 3);
+        std::string reason;
+        EXPECT_FALSE(out.flush(&reason));
+        EXPECT_EQ(reason, "No such file or directory");
+        out.discard();
+        test::writeFile(folder + "/placeholder", "");
+    }
+    EXPECT_FALSE(test::fileExists(folder + "/x.ini"));
+}
+
 }  // namespace
 }  // namespace kvx
