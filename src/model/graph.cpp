@@ -5,28 +5,11 @@
 #include <limits>
 
 #include "app/errors.h"
+#include "platform/utf8_text.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
 
 namespace kvx {
-
-namespace {
-
-// The longest prefix of at most `limit` bytes that does not end inside a
-// UTF-8 character.
-std::string_view cutAtCharacter(std::string_view text, std::size_t limit)
-{
-    if (text.size() <= limit) {
-        return text;
-    }
-    std::size_t end = limit;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
-        --end;
-    }
-    return text.substr(0, end);
-}
-
-}  // namespace
 
 Graph::Graph(int16_t number)
 {

@@ -96,4 +96,16 @@ void appendUtf8(std::string& out, char32_t c)
     }
 }
 
+std::string_view cutAtCharacter(std::string_view text, std::size_t limit)
+{
+    if (text.size() <= limit) {
+        return text;
+    }
+    std::size_t end = limit;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return text.substr(0, end);
+}
+
 }  // namespace kvx

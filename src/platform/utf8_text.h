@@ -16,4 +16,8 @@ std::u32string decodeUtf8(std::string_view bytes);
 
 void appendUtf8(std::string& out, char32_t codePoint);
 
+// The longest prefix of at most `limit` bytes that does not end inside a
+// UTF-8 character.
+std::string_view cutAtCharacter(std::string_view text, std::size_t limit);
+
 }  // namespace kvx

@@ -2,7 +2,10 @@
 // What the data-file tests share: a plot with a platform window, a desktop
 // that records the boxes and the busy flag, and the points of a graph.
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <cstring>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -34,6 +37,16 @@ inline Points pointsOf(const Graph& g)
         points.push_back({g.xData()[i], g.yData()[i], g.attData()[i]});
     }
     return points;
+}
+
+// The same points, bit for bit (0 and -0 apart).
+inline void expectSamePoints(const Graph& a, const Graph& b)
+{
+    ASSERT_EQ(a.numPoints(), b.numPoints());
+    const auto n = static_cast<std::size_t>(a.numPoints());
+    EXPECT_EQ(std::memcmp(a.xData(), b.xData(), n * sizeof(double)), 0);
+    EXPECT_EQ(std::memcmp(a.yData(), b.yData(), n * sizeof(double)), 0);
+    EXPECT_EQ(std::memcmp(a.attData(), b.attData(), n), 0);
 }
 
 // A plot whose warnings have an owner window.

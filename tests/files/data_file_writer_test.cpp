@@ -4,7 +4,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -56,13 +55,8 @@ protected:
         EXPECT_TRUE(desktop.boxes.empty()) << desktop.boxes.front().text;
         ASSERT_EQ(back.numGraphs(), plot.numGraphs());
         for (int k = 1; k <= plot.numGraphs(); ++k) {
-            const Graph& a = plot.graph(k);
-            const Graph& b = back.graph(k);
-            ASSERT_EQ(a.numPoints(), b.numPoints()) << "graph " << k;
-            const auto n = static_cast<std::size_t>(a.numPoints());
-            EXPECT_EQ(std::memcmp(a.xData(), b.xData(), n * sizeof(double)), 0) << "graph " << k;
-            EXPECT_EQ(std::memcmp(a.yData(), b.yData(), n * sizeof(double)), 0) << "graph " << k;
-            EXPECT_EQ(std::memcmp(a.attData(), b.attData(), n), 0) << "graph " << k;
+            SCOPED_TRACE("graph " + std::to_string(k));
+            test::expectSamePoints(plot.graph(k), back.graph(k));
         }
     }
 

@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <set>
 #include <string>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace kvx {
@@ -32,28 +31,7 @@ mode_t modeOf(const std::string& path)
     return status.st_mode & 07777;
 }
 
-// Files of this process may grow to `bytes` at most, as on a full disk; a
-// write beyond fails with EFBIG instead of ending the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limited = old_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
+using test::FileSizeLimit;
 
 // Many writes of odd sizes, some larger than any buffer; what commit()
 // puts in place must be all of them.
