@@ -29,23 +29,32 @@ bool needsAttributes(const Graph& g)
     return !g.onlyConnected() || (g.numPoints() > 0 && g.attData()[0] == ATT_ISOLATED);
 }
 
+bool equalLengths(const Plot& plot)
+{
+    for (const Graph& g : plot.graphs()) {
+        if (g.numPoints() != plot.graph(1).numPoints()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 DataLayout chooseLayout(const Plot& plot)
 {
     DataLayout layout;
     const Graph& first = plot.graph(1);
-    bool equalLengths = true;
     for (const Graph& g : plot.graphs()) {
         layout.attributes = layout.attributes || needsAttributes(g);
-        equalLengths = equalLengths && g.numPoints() == first.numPoints();
     }
+    const bool sameLength = equalLengths(plot);
     // Compared bit for bit, so that the x of every graph reads back exactly
     // (0 and -0 stay apart).
-    layout.sharedX = equalLengths;
+    layout.sharedX = sameLength;
     const auto bytes = static_cast<std::size_t>(first.numPoints()) * sizeof(double);
     for (int i = 2; i <= plot.numGraphs() && layout.sharedX; ++i) {
         layout.sharedX = std::memcmp(plot.graph(i).xData(), first.xData(), bytes) == 0;
     }
-    layout.table = equalLengths;
+    layout.table = sameLength;
     if (layout.attributes) {
         layout.mode = layout.sharedX ? XYAYA : XYAXYA;
     } else {
@@ -172,6 +181,23 @@ void writeBlocks(const Plot& plot, const DataLayout& layout, DataOutput& out)
 }
 
 }  // namespace
+
+std::vector<int16_t> storedGraphOrder(const Plot& plot)
+{
+    std::vector<int16_t> order;
+    const bool blocks = plot.numGraphs() > 0 && !equalLengths(plot);
+    for (int pass = 0; pass < 2; ++pass) {
+        int16_t number = 0;
+        for (const Graph& g : plot.graphs()) {
+            ++number;
+            const bool stored = !blocks || g.numPoints() > 0;
+            if (stored == (pass == 0)) {
+                order.push_back(number);
+            }
+        }
+    }
+    return order;
+}
 
 char* formatDataReal(char* out, double value)
 {

@@ -3,7 +3,9 @@
 // holds them (XYY, XYXY, XYAYA or XYAXYA; one table or one block per graph)
 // and records that mode in the plot's file state.
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kvx {
 
@@ -14,6 +16,13 @@ class Plot;
 // empty file and keeps its mode. On failure the previous file stays as it
 // was, and `reason`, when given, receives the system's error text.
 bool writeData(Plot& plot, const std::string& fileName, std::string* reason = nullptr);
+
+// The plot's graph numbers in the order in which a data file written now
+// holds their points. Graphs of unequal lengths are stored one block each,
+// and an empty graph has no block: the empty ones come after the others, so
+// that a plot file written in this order keeps every graph's style with
+// its points.
+std::vector<int16_t> storedGraphOrder(const Plot& plot);
 
 // Room that formatDataReal needs.
 constexpr int dataRealSize = 32;
