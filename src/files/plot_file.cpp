@@ -1,0 +1,262 @@
+#include "files/plot_file.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "app/errors.h"
+#include "files/data_file_writer.h"
+#include "files/graph_keys.h"
+#include "files/required_key.h"
+#include "model/plot.h"
+#include "model/plot_busy.h"
+#include "settings/profile.h"
+#include "settings/setting_bounds.h"
+
+namespace kvx {
+
+namespace {
+
+constexpr std::string_view plotSection = "Plot";
+constexpr std::string_view axesSection = "AxesSystem";
+constexpr std::string_view graphsSection = "Graphs";
+constexpr std::string_view numGraphsKey = "numGraphs";
+
+std::string graphSection(int number)
+{
+    return "Graph" + std::to_string(number);
+}
+
+// The section headers in file order; the entries fill them in.
+std::string skeleton(int numGraphs)
+{
+    std::string text = "[Plot]\n[AxesSystem]\n[Graphs]";
+    for (int n = 1; n <= numGraphs; ++n) {
+        text += "\n[" + graphSection(n) + "]";
+    }
+    return text;
+}
+
+void writeWindow(Profile& out, const Plot& plot)
+{
+    out.writeQuotedText(plotSection, "windowTitle", plot.windowTitle());
+    out.writeLong(plotSection, "xWinPos", plot.xWinPos());
+    out.writeLong(plotSection, "yWinPos", plot.yWinPos());
+    out.writeLong(plotSection, "xWinSize", plot.xWinSize());
+    out.writeLong(plotSection, "yWinSize", plot.yWinSize());
+}
+
+void writeAxes(Profile& out, const Plot& plot)
+{
+    out.writeQuotedText(axesSection, "axesTitle", plot.axesTitle());
+    out.writeQuotedText(axesSection, "xLable", plot.xLable());
+    out.writeQuotedText(axesSection, "yLable", plot.yLable());
+    const RangeSet& r = plot.axes().currentRange();
+    out.writeReal(axesSection, "xMin", r.xMin);
+    out.writeReal(axesSection, "xMax", r.xMax);
+    out.writeReal(axesSection, "yMin", r.yMin);
+    out.writeReal(axesSection, "yMax", r.yMax);
+    out.writeReal(axesSection, "xTick", r.xTick);
+    out.writeReal(axesSection, "yTick", r.yTick);
+    out.writeReal(axesSection, "xSubTick", r.xSubTick);
+    out.writeReal(axesSection, "ySubTick", r.ySubTick);
+    out.writeKeyword(axesSection, "showGrid", plot.showGrid());
+    out.writeKeyword(axesSection, "showCoorSystem", plot.showCoorSystem());
+    out.writeKeyword(axesSection, "showLegend", plot.showLegend());
+    out.writeKeyword(axesSection, "aspectRatio", plot.aspectRatio());
+    out.writeKeyword(axesSection, "colorScheme", plot.colorScheme());
+    out.writeKeyword(axesSection, "colorPalette", plot.colorPalette());
+    out.writeShort(axesSection, "numColors", plot.numColors());
+    out.writeKeyword(axesSection, "zoomMode", plot.zoomMode());
+    out.writeShort(axesSection, numGraphsKey, plot.numGraphs());
+}
+
+void writeGraphs(Profile& out, const Plot& plot)
+{
+    out.writeKeyword(graphsSection, "readMode", plot.files().readMode);
+    // In the order of the data file, which the reader fills graph by graph.
+    int section = 0;
+    for (const int16_t number : storedGraphOrder(plot)) {
+        writeGraphKeys(out, graphSection(++section), plot.graph(number));
+    }
+}
+
+// One read of a plot file into a plot.
+class PlotFileReader {
+public:
+    PlotFileReader(Plot& plot, Profile& in) : plot_(plot), in_(in) {}
+
+    void readWindow();
+    void readAxes();
+    // The number of graphs the file holds, within what the plot can still
+    // take from graph `first` on; nothing when the file does not say.
+    std::optional<int16_t> numGraphs(int32_t first);
+    // The graph sections into graphs first to last.
+    void readGraphs(int32_t first, int32_t last);
+
+private:
+    void readTicks(std::string_view tickKey, std::string_view subTickKey, bool x);
+    void readSwitches();
+    void readPalette();
+
+    Plot& plot_;
+    Profile& in_;
+};
+
+void PlotFileReader::readWindow()
+{
+    std::string title;
+    if (in_.readText(plotSection, "windowTitle", title) && !title.empty()) {
+        plot_.setTitle(title);
+    }
+    int16_t x = 0;
+    int16_t y = 0;
+    if (in_.readShort(plotSection, "xWinPos", x) && in_.readShort(plotSection, "yWinPos", y)) {
+        plot_.setPosition(bounds::windowPosition.clamp(x), bounds::windowPosition.clamp(y));
+    }
+    int16_t width = 0;
+    int16_t height = 0;
+    if (in_.readShort(plotSection, "xWinSize", width) && in_.readShort(plotSection, "yWinSize", height)) {
+        // The resize repaints the window; a size no screen holds would only
+        // cost memory.
+        const PlotBusy::PaintAllowed repaint(plot_);
+        plot_.setSize(bounds::windowSize.clamp(width), bounds::windowSize.clamp(height));
+    }
+}
+
+void PlotFileReader::readAxes()
+{
+    std::string axesTitle;
+    std::string xLable;
+    std::string yLable;
+    in_.readText(axesSection, "axesTitle", axesTitle);
+    in_.readText(axesSection, "xLable", xLable);
+    in_.readText(axesSection, "yLable", yLable);
+    plot_.setLables(xLable, yLable, axesTitle);
+
+    double xMin = -1000.0;
+    double xMax = 1000.0;
+    double yMin = -1000.0;
+    double yMax = 1000.0;
+    in_.readReal(axesSection, "xMin", xMin);
+    in_.readReal(axesSection, "xMax", xMax);
+    in_.readReal(axesSection, "yMin", yMin);
+    in_.readReal(axesSection, "yMax", yMax);
+    plot_.axes().setRange(xMin, xMax, yMin, yMax, true);
+
+    readTicks("xTick", "xSubTick", true);
+    readTicks("yTick", "ySubTick", false);
+    readSwitches();
+    readPalette();
+}
+
+void PlotFileReader::readTicks(std::string_view tickKey, std::string_view subTickKey, bool x)
+{
+    AxesSystem& axes = plot_.axes();
+    double tick = 0.0;
+    double subTick = 0.0;
+    if (!in_.readReal(axesSection, tickKey, tick)) {
+        return;
+    }
+    if (in_.readReal(axesSection, subTickKey, subTick)) {
+        x ? axes.setXTicks(tick, subTick) : axes.setYTicks(tick, subTick);
+    } else {
+        x ? axes.setXTick(tick) : axes.setYTick(tick);
+    }
+}
+
+void PlotFileReader::readSwitches()
+{
+    // In this order: the coordinate system and the aspect ratio each decide
+    // the zoom mode, and a colour scheme takes its colours at once.
+    int16_t v = 0;
+    if (in_.readKeyword(axesSection, "showGrid", v)) plot_.setShowGrid(v);
+    if (in_.readKeyword(axesSection, "showCoorSystem", v)) plot_.setShowCoorSystem(v);
+    if (in_.readKeyword(axesSection, "showLegend", v)) plot_.setShowLegend(v);
+    if (in_.readKeyword(axesSection, "aspectRatio", v)) plot_.setAspectRatio(v);
+    if (in_.readKeyword(axesSection, "colorScheme", v)) plot_.setColorScheme(v);
+}
+
+void PlotFileReader::readPalette()
+{
+    int16_t palette = plot_.colorPalette();
+    int16_t numColors = 16;
+    const bool hasPalette = in_.readKeyword(axesSection, "colorPalette", palette);
+    const bool hasNumColors = in_.readShort(axesSection, "numColors", numColors);
+    if (hasPalette || hasNumColors) {
+        plot_.setColorPalette(palette, bounds::numColors.clamp(numColors));
+    }
+}
+
+std::optional<int16_t> PlotFileReader::numGraphs(int32_t first)
+{
+    int16_t n = 0;
+    if (!in_.readShort(axesSection, numGraphsKey, n)) {
+        return std::nullopt;
+    }
+    // A count that would pass the graph limit stops at it.
+    const int32_t room = Plot::maxGraphs - (first - 1);
+    return static_cast<int16_t>(std::clamp<int32_t>(n, 0, room));
+}
+
+void PlotFileReader::readGraphs(int32_t first, int32_t last)
+{
+    int16_t readMode = 0;
+    if (in_.readKeyword(graphsSection, "readMode", readMode)) {
+        plot_.files().readMode = readMode;
+    }
+    const GraphKeys common = readGraphKeys(in_, graphsSection);
+    for (int32_t g = first; g <= last; ++g) {
+        common.applyTo(plot_, static_cast<int16_t>(g));
+    }
+    for (int32_t g = first; g <= last; ++g) {
+        readGraphKeys(in_, graphSection(g - first + 1)).applyTo(plot_, static_cast<int16_t>(g));
+    }
+}
+
+}  // namespace
+
+bool writePlotFile(Plot& plot, const std::string& fileName, std::string* reason)
+{
+    Profile out(fileName, false);
+    out.startFrom(skeleton(plot.numGraphs()));
+    writeWindow(out, plot);
+    writeAxes(out, plot);
+    writeGraphs(out, plot);
+    if (!out.flush(reason)) {
+        out.discard();
+        return false;
+    }
+    return true;
+}
+
+bool readPlotFile(Plot& plot, const std::string& fileName, int partMask, int32_t start)
+{
+    Profile in(fileName, true);
+    if (!in.readable()) {
+        return false;
+    }
+    PlotFileReader reader(plot, in);
+    if (partMask & PLOT_PART_WINDOW) {
+        reader.readWindow();
+    }
+    const int32_t first = std::clamp<int32_t>(start, 1, Plot::maxGraphs + 1);
+    const std::optional<int16_t> numGraphs = reader.numGraphs(first);
+    if (partMask & PLOT_PART_AXES) {
+        reader.readAxes();
+        if (!numGraphs) {
+            const PlotBusy::PaintAllowed repaint(plot);  // behind the box
+            reportError(ERR_MESSAGE, requiredKeyMissing(axesSection, numGraphsKey, fileName), true,
+                        plot.nativeWindow());
+            return true;
+        }
+        plot.ensureGraphs(static_cast<int16_t>(first + *numGraphs - 1));
+    }
+    if ((partMask & PLOT_PART_GRAPHS) && numGraphs) {
+        // Without the axes part only the graphs that exist take the styles.
+        const int32_t last = std::min<int32_t>(first + *numGraphs - 1, plot.numGraphs());
+        reader.readGraphs(first, last);
+    }
+    return true;
+}
+
+}  // namespace kvx

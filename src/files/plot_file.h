@@ -1,0 +1,35 @@
+#pragma once
+// The plot file ("plt"): everything about a plot but its numbers, which lie
+// in the data file of the same base name. Sections [Plot] (the window),
+// [AxesSystem] (labels, range, ticks, display switches, palette, number of
+// graphs), [Graphs] (the read mode of the data file, and graph keys common
+// to all graphs) and one [Graph<n>] per graph with its label and style.
+
+#include <cstdint>
+#include <string>
+
+namespace kvx {
+
+class Plot;
+
+// The parts of a plot file that readPlotFile takes.
+constexpr int PLOT_PART_GRAPHS = 1;  // [Graphs] and [Graph<n>]
+constexpr int PLOT_PART_AXES = 2;    // [AxesSystem]
+constexpr int PLOT_PART_WINDOW = 4;  // [Plot]
+constexpr int PLOT_PART_ALL = 7;
+
+// Writes the plot file; the plot's file state (plot.files().readMode)
+// already holds the read mode of the data file written just before. The
+// file is composed in memory and replaces the old one at once: true when it
+// was written completely; otherwise the previous file stays untouched and
+// `reason`, when given, receives the system's error text.
+bool writePlotFile(Plot& plot, const std::string& fileName, std::string* reason = nullptr);
+
+// False when the file cannot be opened (no message). Otherwise applies the
+// parts of `partMask`; graphs from `start` (1-based) receive [Graph1] and
+// the following sections. A file without numGraphs gets a warning, and its
+// graph sections are not read; the result is still true, so that the data
+// file is read with the read mode the caller set.
+bool readPlotFile(Plot& plot, const std::string& fileName, int partMask, int32_t start);
+
+}  // namespace kvx
