@@ -1,0 +1,220 @@
+#include "files/session_file.h"
+
+#include <algorithm>
+#include <limits>
+#include <set>
+
+#include "app/errors.h"
+#include "files/data_file_writer.h"
+#include "files/number_scanner.h"
+#include "files/plot_file.h"
+#include "files/required_key.h"
+#include "model/plot.h"
+#include "platform/utf8_text.h"
+#include "settings/profile.h"
+
+namespace kvx {
+
+namespace {
+
+constexpr std::string_view sessionSection = "Session";
+constexpr std::string_view numPlotsKey = "numPlots";
+constexpr std::string_view plotFocusKey = "plotFocus";
+constexpr std::string_view plotFileKey = "plotFile";
+constexpr std::string_view defaultTitle = "Kurvex";
+// Room for the "-<n>" of a repeated name, the extension and the temporary
+// name of a file being replaced within the system's 255 bytes of a name.
+constexpr std::size_t maxBaseNameLength = 200;
+
+std::string plotSection(int position)
+{
+    return "Plot" + std::to_string(position);
+}
+
+// The session file's folder with its final "/"; empty for a bare name.
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// A plotFile names a file in the session's folder or below it; a path that
+// leaves it (absolute, or through "..") is not followed.
+bool staysInFolder(std::string_view name)
+{
+    if (name.empty() || name.front() == '/') {
+        return false;
+    }
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        const std::size_t slash = std::min(name.find('/', start), name.size());
+        if (name.substr(start, slash - start) == "..") {
+            return false;
+        }
+        start = slash + 1;
+    }
+    return true;
+}
+
+int truncatedToInt(double value)
+{
+    constexpr double low = std::numeric_limits<int>::min();
+    constexpr double high = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(value, low, high));
+}
+
+// A title as a plain file name: a "/" would reach into another folder, a
+// control character breaks the line it is stored in, and a "." would be
+// cut as the extension when the session is read (and a leading one hides
+// the file, ".." leaves the folder).
+std::string safeName(std::string_view title, int16_t plotNumber)
+{
+    std::string name(cutAtCharacter(title, maxBaseNameLength));
+    for (char& c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '/' || c == '.' || u < 0x20 || u == 0x7F) {
+            c = '_';
+        }
+    }
+    if (name.empty()) {
+        name = std::string(defaultTitle) + std::to_string(plotNumber);
+    }
+    return name;
+}
+
+std::string sessionSkeleton(int numPlots)
+{
+    std::string text = "[Session]";
+    for (int k = 1; k <= numPlots; ++k) {
+        text += "\n[" + plotSection(k) + "]";
+    }
+    return text;
+}
+
+std::vector<Plot*> sessionPlots()
+{
+    const SessionList& list = sessionList();
+    std::vector<Plot*> plots;
+    for (int i = 0; i < list.count(); ++i) {
+        // Every window of the session list is a plot.
+        plots.push_back(static_cast<Plot*>(list.windowOf(list.numberAt(i))));
+    }
+    return plots;
+}
+
+bool failed(const std::string& path, const std::string& why, std::string* failedPath,
+            std::string* reason)
+{
+    if (failedPath) {
+        *failedPath = path;
+    }
+    if (reason) {
+        *reason = why;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<int> parseFocusList(std::string_view text)
+{
+    std::vector<int> focus;
+    const std::size_t first = text.find_first_of("0123456789");
+    if (first == std::string_view::npos) {
+        return focus;
+    }
+    const std::size_t last = text.find_last_of("0123456789");
+    NumberScanner scanner(text.substr(first, last - first + 1));
+    for (;;) {
+        double value = 0.0;
+        const NumberScanner::Result result = scanner.nextReal(value);
+        if (result == NumberScanner::Result::Missing) {
+            break;
+        }
+        if (result == NumberScanner::Result::Unconvertible) {
+            reportError(ERR_READING_DATA, "parsing Vector", true);
+            continue;
+        }
+        focus.push_back(truncatedToInt(value));
+    }
+    return focus;
+}
+
+std::optional<SessionContents> readSessionFile(const std::string& fileName)
+{
+    Profile in(fileName, true);
+    if (!in.readable()) {
+        return std::nullopt;
+    }
+    int16_t numPlots = 0;
+    if (!in.readShort(sessionSection, numPlotsKey, numPlots)) {
+        reportError(ERR_MESSAGE, requiredKeyMissing(sessionSection, numPlotsKey, fileName), true);
+        return std::nullopt;
+    }
+    SessionContents contents;
+    const std::string folder = folderOf(fileName);
+    const int count = std::clamp<int>(numPlots, 0, maxSessionPlots);
+    for (int k = 1; k <= count; ++k) {
+        std::string plotFile;
+        if (in.readText(plotSection(k), plotFileKey, plotFile) && staysInFolder(plotFile)) {
+            contents.plotFiles.emplace_back(folder + plotFile);
+        } else {
+            contents.plotFiles.emplace_back(std::nullopt);
+        }
+    }
+    std::string focus = "[]";
+    in.readText(sessionSection, plotFocusKey, focus);
+    contents.focus = parseFocusList(focus);
+    return contents;
+}
+
+std::vector<std::string> sessionBaseNames(const std::vector<const Plot*>& plots)
+{
+    std::vector<std::string> names;
+    std::set<std::string> taken;
+    for (const Plot* plot : plots) {
+        const std::string& title = plot->windowTitle();
+        const std::string name = title == defaultTitle
+                                     ? std::string(defaultTitle) + std::to_string(plot->plotNumber())
+                                     : safeName(title, plot->plotNumber());
+        std::string unique = name;
+        for (int n = 2; taken.count(unique) > 0; ++n) {
+            unique = name + "-" + std::to_string(n);
+        }
+        taken.insert(unique);
+        names.push_back(std::move(unique));
+    }
+    return names;
+}
+
+bool writeSession(const std::string& fileName, std::string* failedPath, std::string* reason)
+{
+    const std::vector<Plot*> plots = sessionPlots();
+    const std::vector<std::string> names =
+        sessionBaseNames(std::vector<const Plot*>(plots.begin(), plots.end()));
+    const std::string folder = folderOf(fileName);
+    std::string why;
+    for (std::size_t k = 0; k < plots.size(); ++k) {
+        const std::string base = folder + names[k];
+        if (!writeData(*plots[k], base + ".dat", &why)) {
+            return failed(base + ".dat", why, failedPath, reason);
+        }
+        if (!writePlotFile(*plots[k], base + ".plt", &why)) {
+            return failed(base + ".plt", why, failedPath, reason);
+        }
+    }
+    Profile out(fileName, false);
+    out.startFrom(sessionSkeleton(static_cast<int>(plots.size())));
+    out.writeShort(sessionSection, numPlotsKey, static_cast<int16_t>(plots.size()));
+    for (std::size_t k = 0; k < plots.size(); ++k) {
+        out.writeQuotedText(plotSection(static_cast<int>(k + 1)), plotFileKey, names[k]);
+    }
+    out.writeText(sessionSection, plotFocusKey, sessionList().focusOrder());
+    if (!out.flush(&why)) {
+        out.discard();
+        return failed(fileName, why, failedPath, reason);
+    }
+    return true;
+}
+
+}  // namespace kvx

@@ -1,0 +1,60 @@
+#pragma once
+// The session file ("ses"): how many plot windows a session has, the base
+// name of each window's plot and data files (beside the session file) and
+// the order in which the windows last had the focus.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/session_list.h"
+
+namespace kvx {
+
+class Plot;
+
+// The most windows a session file opens: as many as the session list holds.
+// A file that names more opens the first ones.
+constexpr int16_t maxSessionPlots = SessionList::maxWindows;
+
+// What a session file names: per window position (0-based index =
+// position - 1) the full base path of its plot file (the session file's
+// folder + plotFile, no extension), or nullopt when [Plot<k>] has no
+// plotFile or names a file outside the session's folder; and the focus
+// list as written.
+struct SessionContents {
+    std::vector<std::optional<std::string>> plotFiles;  // size numPlots, at most maxSessionPlots
+    std::vector<int> focus;
+};
+
+// Reads the session file. nullopt when it cannot be opened (no message) or
+// numPlots is missing (a warning). A negative numPlots counts as 0.
+std::optional<SessionContents> readSessionFile(const std::string& fileName);
+
+// The focus list of a plotFocus text: from its first digit to its last,
+// numbers read as data-file numbers (separators blank, tab, "," and ";";
+// other characters skipped), each truncated to an integer. "[ 2, 1 ]" gives
+// 2, 1; a text without digits gives none. A number without digits (a lone
+// "-") is left out with a warning.
+std::vector<int> parseFocusList(std::string_view text);
+
+// The base names under which the windows' files are saved, one per window
+// in the order given: "Kurvex<plotNumber>" for the default title "Kurvex",
+// the title otherwise. Every name is a plain file name that the open
+// dispatcher reads back as given: no "/", control character or "."; an
+// empty name becomes "Kurvex<plotNumber>", and a name that an earlier
+// window has already taken gets "-2", "-3", ... appended.
+std::vector<std::string> sessionBaseNames(const std::vector<const Plot*>& plots);
+
+// Saves every window of the session list: for window k its data file, then
+// its plot file (base name + ".dat", ".plt" in the session file's folder),
+// then the session file itself. True when everything was written; on the
+// first failure `failedPath` and `reason` (when given) name the file and the
+// system's error text, and the session file is not written (the previous
+// one stays).
+bool writeSession(const std::string& fileName, std::string* failedPath = nullptr,
+                  std::string* reason = nullptr);
+
+}  // namespace kvx
