@@ -113,6 +113,19 @@ void BaseWindow::bringToFront()
 {
     if (!hasFocus_ && window_) {
         window_->bringToFront();
+        focusMovesHere();
+    }
+}
+
+void BaseWindow::focusMovesHere()
+{
+    hasFocus_ = true;
+    const SessionList& list = sessionList();
+    for (int i = 0; i < list.count(); ++i) {
+        BaseWindow* other = list.windowOf(list.numberAt(i));
+        if (other && other != this) {
+            other->hasFocus_ = false;
+        }
     }
 }
 

@@ -105,6 +105,10 @@ protected:
     }
     void setCreated(bool created) { created_ = created; }
     void setHasFocus(bool focus) { hasFocus_ = focus; }
+    // A window shown or brought to the front takes the focus from the
+    // others. The desktop says so later, by messages; work that brings
+    // several windows forward in turn must know it at once.
+    void focusMovesHere();
 
 private:
     int16_t screenWidth_ = 0;  // the display's resolution plus 1

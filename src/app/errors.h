@@ -14,6 +14,7 @@ namespace kvx {
 class NativeWindow;
 
 // Codes that the system raises.
+constexpr unsigned ERR_FILE_FAILURE = 2;
 constexpr unsigned ERR_UNEXPECTED_EOF = 5;
 constexpr unsigned ERR_READING_DATA = 6;
 constexpr unsigned ERR_NO_DATA = 10;

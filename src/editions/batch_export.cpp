@@ -3,6 +3,8 @@
 #include <cctype>
 
 #include "files/data_file_writer.h"
+#include "files/plot_file.h"
+#include "files/session_file.h"
 #include "platform/desktop.h"
 #include "platform/regular_file.h"
 #include "render/plot_painter.h"
@@ -30,6 +32,37 @@ ExportResult failure(std::string message)
     return ExportResult{false, std::move(message)};
 }
 
+// The data file; the plot file with its data beside it; or the session file
+// with every window's plot and data files in its folder. Plot and session
+// files take their own extension in lower case, as "Save" names them.
+ExportResult exportFiles(Plot& plot, const std::string& path, const std::string& extension)
+{
+    if (!plot.created() && !plot.positionSet()) {
+        // Where its window would have opened, not at the screen's corner.
+        plot.cascadePosition();
+        plot.becomeCascadeOrigin();
+    }
+    const std::string base = basePath(path);
+    std::string failed = path;
+    std::string reason;
+    bool written = false;
+    if (extension == "dat") {
+        written = writeData(plot, path, &reason);
+    } else if (extension == "plt") {
+        failed = base + "dat";
+        if (writeData(plot, failed, &reason)) {
+            failed = base + "plt";
+            written = writePlotFile(plot, failed, &reason);
+        }
+    } else {
+        written = writeSession(base + "ses", &failed, &reason);
+    }
+    if (!written) {
+        return failure("cannot write " + failed + ": " + reason);
+    }
+    return {true, {}};
+}
+
 }  // namespace
 
 std::vector<std::string> openCommandLineFiles(Plot& plot, const std::vector<std::string>& files)
@@ -47,15 +80,11 @@ std::vector<std::string> openCommandLineFiles(Plot& plot, const std::vector<std:
 
 std::string batchInputProblem(const std::string& file)
 {
-    const std::string prefix = "cannot open " + file + ": ";
-    switch (fileKindOf(file)) {
-    case FILE_PLOT: return prefix + "plot files cannot be read in batch mode yet";
-    case FILE_SESSION: return prefix + "session files cannot be read in batch mode yet";
-    default: break;
-    }
+    const int16_t kind = fileKindOf(file);
+    const std::string name = kind == FILE_DATA ? file : fileOfKind(file, kind);
     std::string reason;
-    if (!openRegularFile(file, &reason)) {
-        return prefix + reason;
+    if (!openRegularFile(name, &reason)) {
+        return "cannot open " + name + ": " + reason;
     }
     return {};
 }
@@ -63,12 +92,12 @@ std::string batchInputProblem(const std::string& file)
 std::string exportPathProblem(const std::string& path)
 {
     const std::string extension = lowerExtension(path);
-    for (const char* known : {"png", "svg", "pdf", "dat"}) {
+    for (const char* known : {"png", "svg", "pdf", "dat", "plt", "ses"}) {
         if (extension == known) {
             return {};
         }
     }
-    return "cannot write " + path + ": the extension must be .png, .svg, .pdf or .dat";
+    return "cannot write " + path + ": the extension must be .png, .svg, .pdf, .dat, .plt or .ses";
 }
 
 ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height)
@@ -77,12 +106,8 @@ ExportResult exportPlot(Plot& plot, const std::string& path, int width, int heig
         return failure(std::move(problem));
     }
     const std::string extension = lowerExtension(path);
-    if (extension == "dat") {
-        std::string reason;
-        if (!writeData(plot, path, &reason)) {
-            return failure("cannot write " + path + ": " + reason);
-        }
-        return {true, {}};
+    if (extension == "dat" || extension == "plt" || extension == "ses") {
+        return exportFiles(plot, path, extension);
     }
     PictureFormat format = PictureFormat::Png;
     if (extension == "svg") {

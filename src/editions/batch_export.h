@@ -19,9 +19,9 @@ struct ExportResult {
 // those that could not be opened.
 std::vector<std::string> openCommandLineFiles(Plot& plot, const std::vector<std::string>& files);
 
-// Why batch mode cannot open `file` ("cannot open NAME: reason"): it cannot
-// be opened as a regular file, or it is a plot or session file, which batch
-// mode does not read yet. Empty when it can be opened.
+// Why batch mode cannot open `file` ("cannot open NAME: reason"): it (for a
+// plot or session file, its .plt or .ses) cannot be opened as a regular
+// file. Empty when it can be opened.
 std::string batchInputProblem(const std::string& file);
 
 // Why batch mode cannot write to `path` (an extension it does not know);
@@ -29,7 +29,9 @@ std::string batchInputProblem(const std::string& file);
 std::string exportPathProblem(const std::string& path);
 
 // Writes `plot` to `path`: .png .svg .pdf the picture of width x height
-// pixels (the plot's window size when 0), .dat its data. A plot without a
+// pixels (the plot's window size when 0), .dat its data, .plt its plot file
+// with the data file beside it, .ses the whole session with every window's
+// plot and data files beside it. A plot without a
 // window is drawn as its window would show it. A file of that name
 // from before stays as it was unless the new one was written completely.
 ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height);

@@ -12,6 +12,8 @@ namespace kvx {
 class ConsoleDesktop : public Desktop {
 public:
     BoxResult showMessageBox(const MessageBoxRequest& box) override;
+    // Nobody to ask: every dialog counts as cancelled.
+    std::optional<std::string> askFileName(const FileDialogRequest&) override { return std::nullopt; }
     ScreenSize screenSize() override;
     std::string workingDirectory() override;
     int processOneMessage() override;

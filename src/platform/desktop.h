@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/native_window.h"
 #include "platform/picture_file.h"
@@ -26,6 +27,10 @@ public:
 
     // Shows a modal box and returns the button the user chose.
     virtual BoxResult showMessageBox(const MessageBoxRequest& box) = 0;
+
+    // Shows a modal file dialog; the chosen path, or nothing when the user
+    // cancelled. The folder of a chosen file becomes the working directory.
+    virtual std::optional<std::string> askFileName(const FileDialogRequest& request) = 0;
 
     // The resolution of the (primary) display in pixels.
     virtual ScreenSize screenSize() = 0;

@@ -24,6 +24,8 @@ CommandOutcome displayCommand(Plot& plot, uint16_t command);
 CommandOutcome graphCommand(Plot& plot, uint16_t command);
 // The session items, "New", "Clone", "Close" and "Auto Screen Position".
 CommandOutcome windowCommand(Plot& plot, uint16_t command);
+// The file dialogs of "Data File", "Plot" "File" and "Session" "File".
+CommandOutcome fileCommand(Plot& plot, uint16_t command);
 // "Extras" and "Help", and the reload of the settings files.
 CommandOutcome extrasCommand(Plot& plot, uint16_t command);
 

@@ -1,11 +1,13 @@
 #include "window/file_commands.h"
 
 #include "app/compare_no_case.h"
+#include "files/plot_file.h"
 #include "files/data_file_reader.h"
 #include "model/plot_busy.h"
 #include "platform/regular_file.h"
 #include "scaling/auto_range.h"
 #include "window/plot_window_parts.h"
+#include "window/session_loading.h"
 
 namespace kvx {
 
@@ -47,6 +49,14 @@ int16_t fileKindOf(std::string_view path)
     return FILE_DATA;
 }
 
+std::string fileOfKind(const std::string& path, int16_t kind)
+{
+    if (fileKindOf(path) == kind) {
+        return path;
+    }
+    return basePath(path) + (kind == FILE_SESSION ? "ses" : "plt");
+}
+
 bool openByPath(Plot& plot, const std::string& path, int16_t mode)
 {
     return openFile(plot, path, static_cast<int16_t>(mode + fileKindOf(path)));
@@ -54,26 +64,46 @@ bool openByPath(Plot& plot, const std::string& path, int16_t mode)
 
 namespace {
 
-// Replaces (open) or extends the plot's graphs with those of the open file
-// and ranges the plot to them; the plot is busy throughout.
-void readIntoPlot(Plot& plot, std::FILE* file, const std::string& path, bool open)
+// The wait cursor over the window while its files are read.
+class WaitCursor {
+public:
+    explicit WaitCursor(Plot& plot) : window_(plot.nativeWindow())
+    {
+        if (window_) {
+            window_->setCursor(CursorShape::Wait);
+        }
+    }
+    ~WaitCursor()
+    {
+        if (window_) {
+            window_->setCursor(CursorShape::Cross);
+        }
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    NativeWindow* window_;
+};
+
+// Open: the plot's graphs go. Open and add: a single graph without points,
+// all a fresh window has, goes too.
+void clearForReading(Plot& plot, bool open)
+{
+    if (open || (plot.numGraphs() == 1 && plot.graph(1).numPoints() == 0)) {
+        plot.removeAllGraphs();
+    }
+}
+
+// Reads the open data file into the plot, after its graphs (open: instead
+// of them), and ranges the plot to them; the plot is busy throughout.
+void readDataFile(Plot& plot, std::FILE* file, const std::string& path, bool open)
 {
     const PlotBusy busy(plot);
-    if (open) {
-        plot.removeAllGraphs();
-    } else if (plot.numGraphs() == 1 && plot.graph(1).numPoints() == 0) {
-        plot.removeAllGraphs();
-    }
+    const WaitCursor wait(plot);
+    clearForReading(plot, open);
     plot.files().readMode = plot.readMode();
-    const auto start = static_cast<int32_t>(plot.numGraphs() + 1);
-    NativeWindow* window = plot.nativeWindow();
-    if (window) {
-        window->setCursor(CursorShape::Wait);
-    }
-    readData(plot, file, path, start);
-    if (window) {
-        window->setCursor(CursorShape::Cross);
-    }
+    readData(plot, file, path, static_cast<int32_t>(plot.numGraphs() + 1));
     autoRangeXY(plot);
     plot.axes().autoTicks(false);
     if (open) {
@@ -82,30 +112,104 @@ void readIntoPlot(Plot& plot, std::FILE* file, const std::string& path, bool ope
     }
 }
 
-}  // namespace
-
-bool openFile(Plot& plot, const std::string& path, int16_t code, bool /*fromAddSession*/)
+// The plot file with its data (its base + "dat"): the plot takes the file's
+// settings, graphs and range.
+bool readPlotAndData(Plot& plot, const std::string& name, bool open)
 {
-    const bool open = (code & FILE_OPEN) != 0;
-    const bool add = (code & FILE_ADD) != 0;
-    if (!(code & FILE_DATA) || (!open && !add)) {
-        refreshMenu(plot);
-        return true;
-    }
-    // A plot in the middle of a read keeps its graphs for the reader, and a
-    // file that cannot be opened must not cost the plot what it holds.
-    if (plot.isBusy()) {
+    const PlotBusy busy(plot);
+    const WaitCursor wait(plot);
+    clearForReading(plot, open);
+    plot.files().readMode = plot.readMode();
+    const auto start = static_cast<int32_t>(plot.numGraphs() + 1);
+    if (!readPlotFile(plot, name, PLOT_PART_ALL, start) || !readData(plot, basePath(name) + "dat", start)) {
         return false;
     }
+    plot.axes().keepAsOriginal();
+    return true;
+}
+
+bool openDataFile(Plot& plot, const std::string& path, bool open)
+{
+    // A file that cannot be opened must not cost the plot what it holds.
     const CFile file = openRegularFile(path);
     if (!file) {
         return false;
     }
-    readIntoPlot(plot, file.get(), path, open);
+    readDataFile(plot, file.get(), path, open);
     plot.redraw();
     plot.bringToFront();
-    refreshMenu(plot);
     return true;
+}
+
+bool openPlotFile(Plot& plot, const std::string& path)
+{
+    const std::string name = fileOfKind(path, FILE_PLOT);
+    if (!openRegularFile(name)) {
+        return false;  // nothing lost for a mistyped name
+    }
+    const bool read = readPlotAndData(plot, name, true);
+    plot.redraw();  // the graphs are gone even when the data file is not there
+    if (read) {
+        plot.bringToFront();
+    }
+    return read;
+}
+
+bool openSessionFile(Plot& plot, const std::string& path, bool fromAddSession)
+{
+    const std::string name = fileOfKind(path, FILE_SESSION);
+    if (!openRegularFile(name)) {
+        return false;  // the other windows stay for a mistyped name
+    }
+    {
+        const PlotBusy busy(plot);
+        clearForReading(plot, true);
+    }
+    if (!fromAddSession) {
+        plot.closeOthers();
+    }
+    return readSession(plot, name);
+}
+
+// "Add Plot" and "Add Session": the file opens in a window of its own.
+bool openInNewWindow(Plot& plot, const std::string& path, int16_t kind)
+{
+    Plot& fresh = plot.newPlot();
+    fresh.show();
+    const bool read = openFile(fresh, path, static_cast<int16_t>(FILE_OPEN + kind), kind == FILE_SESSION);
+    fresh.show();
+    if (kind == FILE_PLOT) {
+        fresh.redraw();
+        fresh.bringToFront();
+    }
+    return read;
+}
+
+}  // namespace
+
+bool openFile(Plot& plot, const std::string& path, int16_t code, bool fromAddSession)
+{
+    const bool open = (code & FILE_OPEN) != 0;
+    const bool add = (code & FILE_ADD) != 0;
+    if (plot.isBusy()) {
+        return false;  // a plot in the middle of a read keeps its graphs for the reader
+    }
+    if (!open && !add) {
+        refreshMenu(plot);
+        return true;
+    }
+    bool read = true;
+    if (code & FILE_DATA) {
+        read = openDataFile(plot, path, open);
+    } else if (code & FILE_PLOT) {
+        read = open ? openPlotFile(plot, path) : openInNewWindow(plot, path, FILE_PLOT);
+    } else if (code & FILE_SESSION) {
+        read = open ? openSessionFile(plot, path, fromAddSession) : openInNewWindow(plot, path, FILE_SESSION);
+    }
+    if (plot.created()) {
+        refreshMenu(plot);
+    }
+    return read;
 }
 
 }  // namespace kvx

@@ -38,6 +38,11 @@ std::string basePath(std::string_view path);
 // FILE_DATA for anything else.
 int16_t fileKindOf(std::string_view path);
 
+// The plot (FILE_PLOT) or session (FILE_SESSION) file that `path` names:
+// the path itself when it ends in that kind's extension in any letter case
+// (X.PLT), otherwise its base with the extension in lower case.
+std::string fileOfKind(const std::string& path, int16_t kind);
+
 // Opens `path` as a data, plot or session file (by its extension, "plt" and
 // "ses" in any case) with `mode` FILE_OPEN or FILE_ADD.
 bool openByPath(Plot& plot, const std::string& path, int16_t mode);

@@ -9,13 +9,10 @@ namespace kvx {
 
 namespace {
 
-// Items whose actions are not built yet: the file dialogs, the figure output,
+// Items whose actions are not built yet: the figure output,
 // printing and the dialogs. They stay in the menu, greyed; an item leaves
 // this list when its action arrives.
-constexpr std::array<Command, 26> notYetAvailable{
-    CMD_DATA_FILE_ADD, CMD_PLOT_FILE_ADD, CMD_SESSION_FILE_ADD,
-    CMD_DATA_FILE_OPEN, CMD_PLOT_FILE_OPEN, CMD_SESSION_FILE_OPEN,
-    CMD_DATA_FILE_SAVE, CMD_PLOT_FILE_SAVE, CMD_SESSION_FILE_SAVE,
+constexpr std::array<Command, 17> notYetAvailable{
     CMD_SAVE_FIGURE_BLACK_WHITE, CMD_SAVE_FIGURE_COLORED, CMD_SAVE_FIGURE_FULL_SCREEN,
     CMD_PRINT_BLACK_WHITE, CMD_PRINT_COLORED,
     CMD_SESSION_PRINT_BLACK_WHITE, CMD_SESSION_PRINT_COLORED,

@@ -38,6 +38,7 @@ void Plot::createWindow()
     }
     adoptWindow(std::move(window));
     show(ShowState::Normal);
+    focusMovesHere();
     takeWindowColours();
     nativeWindow()->surface().setTextBackgroundOpaque(false);
     setCreated(true);

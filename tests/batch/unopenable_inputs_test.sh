@@ -1,7 +1,7 @@
 #!/bin/sh
 # kurvex --export OUT with an input that cannot be opened (missing, a folder,
-# a FIFO, a device, unreadable) or that batch mode does not read yet (plot
-# and session files): the input is named with the reason on standard error,
+# a FIFO, a device, unreadable; a plot or session file by its own extension):
+# the input is named with the reason on standard error,
 # the exit status is 1, and OUT is not written (an old OUT stays). Nothing
 # waits for a FIFO's writer or reads /dev/zero without end.
 # Arguments: the kurvex program, a scratch folder.
@@ -24,8 +24,8 @@ check "cannot open missing.dat: No such file or directory" good.dat missing.dat
 check "cannot open folder.dat: Is a directory" folder.dat
 check "cannot open fifo.dat: not a regular file" fifo.dat
 check "cannot open /dev/zero: not a regular file" good.dat /dev/zero
-check "cannot open p.plt: plot files cannot be read in batch mode yet" p.plt
-check "cannot open s.ses: session files cannot be read in batch mode yet" good.dat s.ses
+check "cannot open P.PLT: No such file or directory" P.PLT
+check "cannot open s.ses: No such file or directory" good.dat s.ses
 if [ "$(id -u)" -ne 0 ]; then
   echo "1 2" >unreadable.dat
   chmod 000 unreadable.dat

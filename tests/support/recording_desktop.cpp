@@ -48,6 +48,23 @@ BoxResult RecordingDesktop::showMessageBox(const MessageBoxRequest& box)
     return box.buttons == BoxButtons::YesNo ? BoxResult::Yes : BoxResult::Ok;
 }
 
+std::optional<std::string> RecordingDesktop::askFileName(const FileDialogRequest& request)
+{
+    fileDialogs.push_back(request);
+    if (fileAnswers.empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = std::move(fileAnswers.front());
+    fileAnswers.pop_front();
+    if (answer) {
+        const std::size_t slash = answer->rfind('/');
+        if (slash != std::string::npos) {
+            workingDir = slash == 0 ? std::string("/") : answer->substr(0, slash);
+        }
+    }
+    return answer;
+}
+
 std::optional<std::string> RecordingDesktop::readUserValue(std::string_view key,
                                                            std::string_view name)
 {

@@ -26,6 +26,11 @@ public:
     ScreenSize screen{1024, 768};
 
     BoxResult showMessageBox(const MessageBoxRequest& box) override;
+    // Every file dialog shown; answered in order from fileAnswers (nothing:
+    // cancelled). A chosen file's folder becomes the working directory.
+    std::vector<FileDialogRequest> fileDialogs;
+    std::deque<std::optional<std::string>> fileAnswers;
+    std::optional<std::string> askFileName(const FileDialogRequest& request) override;
     int processedMessages = 0;
     // Messages that arrive during long work: processOneMessage delivers the
     // first one waiting.

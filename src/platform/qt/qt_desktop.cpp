@@ -10,6 +10,7 @@
 #include <QPixmap>
 
 #include "platform/console_desktop.h"
+#include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_picture_box.h"
 #include "platform/qt/qt_picture_files.h"
 #include "platform/qt/qt_plot_window.h"
@@ -74,6 +75,14 @@ BoxResult QtDesktop::showMessageBox(const MessageBoxRequest& box)
     }
     // Closed with the window's close button or Escape.
     return box.buttons == BoxButtons::YesNo ? BoxResult::No : BoxResult::Ok;
+}
+
+std::optional<std::string> QtDesktop::askFileName(const FileDialogRequest& request)
+{
+    if (batch_) {
+        return std::nullopt;
+    }
+    return askQtFileName(request, qtWidgetOf(request.owner));
 }
 
 ScreenSize QtDesktop::screenSize()

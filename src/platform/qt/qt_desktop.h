@@ -11,6 +11,7 @@ public:
     explicit QtDesktop(bool batch) : batch_(batch) {}
 
     BoxResult showMessageBox(const MessageBoxRequest& box) override;
+    std::optional<std::string> askFileName(const FileDialogRequest& request) override;
     ScreenSize screenSize() override;
     std::string workingDirectory() override;
     int processOneMessage() override;

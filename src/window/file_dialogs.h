@@ -1,0 +1,33 @@
+#pragma once
+// The file commands of the menus: the open and save dialogs with their
+// titles, filters and proposed names, the hand-over of a command to the
+// program that embeds the plot, and the names under which plots, data and
+// sessions are written.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/plot.h"
+
+namespace kvx {
+
+// Open or add (code FILE_OPEN or FILE_ADD plus a kind) through the open
+// dialog. True when the file was read or the command handed over.
+bool openWithDialog(Plot& plot, int16_t code);
+// Save (FILE_SAVE plus a kind) through the save dialog. True when written or
+// handed over.
+bool saveWithDialog(Plot& plot, int16_t code);
+// Writes the data, the plot (with its data) or the session under `path`:
+// data keep a typed extension, plots and sessions take their own. False,
+// after a warning that names the file and the reason, when a file could not
+// be written; the previous file then stays as it was.
+bool saveByPath(Plot& plot, const std::string& path, int16_t code);
+// The save dialog for a file of one kind of the system's own ("Save
+// Figure"): the chosen path, or nothing when cancelled. With `propose` the
+// dialog starts with the plot's title in the working directory.
+std::optional<std::string> askSaveFileName(Plot& plot, std::string_view title, std::string_view description,
+                                           std::string_view extension, bool propose);
+
+}  // namespace kvx

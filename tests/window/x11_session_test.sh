@@ -1,0 +1,61 @@
+#!/bin/sh
+# Session > File > Save in a session of two windows, then Session > File >
+# Open in a fresh kurvex, on a real X server (Xvfb, the xcb platform), with
+# the toolkit's file dialogs driven by keys: the saved files name both
+# windows, and the open brings both back with the focus on the window that
+# had it last. (Without a window manager, stacking does not follow focus.)
+# Usage: x11_session_test.sh KURVEX DATA_FILE_1 DATA_FILE_2 WORK_DIR
+set -u
+kurvex=$1
+data1=$2
+data2=$3
+work=$4
+. "$(dirname "$0")/x11_common.sh"
+rm -rf "$work"
+mkdir -p "$work/config" "$work/saved"
+cd "$work" || exit 1
+XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME
+
+fail() {
+    echo "$1 (see $work)" >&2
+    kill "$pid" 2>/dev/null
+    exit 1
+}
+
+# Session > File > the item `downs` below "Open ...", then a file name typed
+# into the dialog over its proposal.
+session_file_item() {
+    xdotool mousemove $((X + 25)) $((Y + 8)) click 1
+    sleep 0.5
+    xdotool key Down Right
+    [ "$1" -gt 0 ] && xdotool key --repeat "$1" Down
+    xdotool key Return
+    sleep 1
+    xdotool key ctrl+a type "$2"
+    xdotool key Return
+    sleep 1.5
+}
+
+"$kurvex" --export one.plt "$data1" && "$kurvex" --export two.plt "$data2" || fail "batch export of plot files failed"
+start_kurvex one.plt two.plt
+xdotool search --sync --name "#2: Kurvex" >/dev/null
+sleep 0.5
+session_file_item 2 "$work/saved/lab.ses"
+import -window root saving.png
+kill "$pid"
+wait "$pid" 2>/dev/null
+grep -q "numPlots= 2" saved/lab.ses || fail "the session file does not hold two windows"
+for n in 1 2; do
+    [ -s "saved/Kurvex$n.plt" ] && [ -s "saved/Kurvex$n.dat" ] || fail "window $n's files are missing"
+done
+cmp -s saved/Kurvex1.dat one.dat && cmp -s saved/Kurvex2.dat two.dat || fail "the saved data differ from the windows' data"
+
+start_kurvex
+session_file_item 0 "$work/saved/lab.ses"
+import -window root opened.png
+xdotool search --name "#2: Kurvex" >/dev/null || fail "the second window did not come back"
+front=$(xdotool getwindowfocus getwindowname)
+kill "$pid"
+[ "$front" = "$(sed -n 's/^plotFocus= \[\([0-9]*\).*/#\1: Kurvex/p' saved/lab.ses)" ] || fail "the focus is on $front"
+echo "the session came back"
