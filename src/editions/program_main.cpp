@@ -28,6 +28,16 @@ void complain(const std::string& name, const std::string& message)
     std::fprintf(stderr, "%s: %s\n", name.c_str(), message.c_str());
 }
 
+// The windows a run opened beside its first (a session's) go before the
+// toolkit does, on every way out of the run.
+class OpenedWindows {
+public:
+    OpenedWindows() = default;
+    ~OpenedWindows() { releaseAllWindows(); }
+    OpenedWindows(const OpenedWindows&) = delete;
+    OpenedWindows& operator=(const OpenedWindows&) = delete;
+};
+
 int runBatch(const ProgramOptions& options, const std::string& name)
 {
     // Every input is checked before any is read, so that OUT is written
@@ -42,6 +52,7 @@ int runBatch(const ProgramOptions& options, const std::string& name)
     if (!inputsOk) {
         return exitFailed;
     }
+    const OpenedWindows opened;
     PlotHandle handle("Kurvex");
     // A file that went away since the check.
     const std::vector<std::string> unopened = openCommandLineFiles(handle.plot(), options.files);
@@ -62,16 +73,11 @@ int runBatch(const ProgramOptions& options, const std::string& name)
 
 int runWindows(const ProgramOptions& options)
 {
-    int code = 0;
-    {
-        PlotHandle handle("Kurvex");
-        handle.show();
-        openCommandLineFiles(handle.plot(), options.files);
-        code = Desktop::current().runMessageLoop();
-        // Windows opened later go before the toolkit does.
-        releaseAllWindows();
-    }
-    return code;
+    const OpenedWindows opened;
+    PlotHandle handle("Kurvex");
+    handle.show();
+    openCommandLineFiles(handle.plot(), options.files);
+    return Desktop::current().runMessageLoop();
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#!/bin/sh
+# Plot and session files in batch mode: the example session re-saved twice
+# gives the same files both times, with the examples' data in them; a plot
+# file exported from a data file opens again as the same plot; and a
+# session re-saved in its own folder keeps its data. A session that cannot
+# be written ends with status 1.
+# Arguments: the kurvex program, a scratch folder, the examples folder.
+. "$(dirname "$0")/common.sh"
+examples=$3
+mkdir first second plot again
+"$kurvex" --export first/lab.ses "$examples/lab.ses" 2>err.txt || fail "lab.ses: exit status $?"
+[ -s err.txt ] && { fail "lab.ses: messages on standard error:"; cat err.txt; }
+"$kurvex" --export second/lab.ses first/lab.ses || fail "first/lab.ses: exit status $?"
+diff -r first second >/dev/null || fail "a session re-saved differs from the first save"
+grep -q "numPlots= 2" first/lab.ses || fail "the session lost a window"
+for name in "Damped Oscillation" "Two Stations"; do
+  [ -s "first/$name.plt" ] || fail "no plot file for the window $name"
+done
+cmp -s "first/Damped Oscillation.dat" "$examples/oscillation.dat" || fail "the oscillation's data changed"
+grep -q "lineType= DASH" "first/Damped Oscillation.plt" || fail "the envelope lost its dashes"
+
+"$kurvex" --export plot/curve.PLT "$examples/damped_oscillation.dat" || fail "curve.PLT: exit status $?"
+[ -s plot/curve.plt ] && [ -s plot/curve.dat ] || fail "a plot export writes curve.plt and curve.dat"
+"$kurvex" --export again/curve.plt plot/curve.plt || fail "curve.plt: exit status $?"
+cmp -s plot/curve.dat again/curve.dat || fail "a plot file read and written again lost data"
+
+mkdir first second plot again
+"$kurvex" --export first/lab.ses first/lab.ses || fail "re-saving in place: exit status $?"
+cmp -s "first/Damped Oscillation.dat" "$examples/oscillation.dat" || fail "re-saving in place lost data"
+# A folder that is not there: a failure named on standard error, not a crash
+# of the session's windows on the way out.
+"$kurvex" --export nodir/lab.ses "$examples/lab.ses" 2>/dev/null
+status=$?
+[ $status -eq 1 ] || fail "nodir/lab.ses: exit status $status, expected 1"
+[ $failed -eq 0 ] && echo "plot and session files in batch mode: ok"
+exit $failed
