@@ -153,7 +153,8 @@ std::optional<SessionContents> readSessionFile(const std::string& fileName)
     }
     SessionContents contents;
     const std::string folder = folderOf(fileName);
-    const int count = std::clamp<int>(numPlots, 0, maxSessionPlots);
+    contents.requested = std::max<int>(numPlots, 0);
+    const int count = std::min<int>(contents.requested, maxSessionPlots);
     for (int k = 1; k <= count; ++k) {
         std::string plotFile;
         if (in.readText(plotSection(k), plotFileKey, plotFile) && staysInFolder(plotFile)) {

@@ -27,6 +27,7 @@ constexpr int16_t maxSessionPlots = SessionList::maxWindows;
 struct SessionContents {
     std::vector<std::optional<std::string>> plotFiles;  // size numPlots, at most maxSessionPlots
     std::vector<int> focus;
+    int requested = 0;  // the number of windows the file asks for (numPlots, at least 0)
 };
 
 // Reads the session file. nullopt when it cannot be opened (no message) or

@@ -72,8 +72,8 @@ bool readSession(Plot& plot, const std::string& fileName)
     if (!contents) {
         return false;
     }
-    const int wanted = static_cast<int>(contents->plotFiles.size());
-    const SessionWindows windows(plot, wanted);
+    const int wanted = contents->requested;
+    const SessionWindows windows(plot, static_cast<int>(contents->plotFiles.size()));
     if (windows.count() < wanted) {
         warnUser(plot, "The session asks for " + std::to_string(wanted) + " windows; the " +
                            std::to_string(windows.count()) + " that fit beside the open ones are opened.");

@@ -191,5 +191,17 @@ TEST_F(FileDialogsTest, ASessionSavedAndOpenedRestoresItsWindows)
     EXPECT_EQ(stray.numGraphs(), 1);
 }
 
+TEST_F(FileDialogsTest, ASessionOfMoreWindowsThanTheSessionHoldsOpensWhatFitsAndSaysSo)
+{
+    Plot& other = makeWindow("Other");
+    Plot& p = makeWindow("Kurvex");
+    test::writeFile(dir_.file("big.ses"), "[Session]\nnumPlots= 500\nplotFocus= [ 600, 2 ]\n");
+    EXPECT_TRUE(openByPath(p, dir_.file("big.ses"), FILE_ADD));
+    EXPECT_EQ(sessionList().count(), SessionList::maxWindows);
+    EXPECT_TRUE(other.created());
+    ASSERT_EQ(desktop_.boxes.size(), 1u);
+    EXPECT_NE(desktop_.boxes[0].text.find("500 windows"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kvx
