@@ -1,6 +1,6 @@
 #pragma once
 // A picture drawn into a file: it owns a surface of a given pixel size, and
-// finish() ends the drawing and writes the file (PNG, PDF, SVG).
+// finish() ends the drawing and writes the file (PNG, PDF, SVG, EMF).
 
 #include <string>
 
@@ -8,7 +8,7 @@
 
 namespace kvx {
 
-enum class PictureFormat { Png, Pdf, Svg };
+enum class PictureFormat { Png, Pdf, Svg, Emf };
 
 class PictureFile {
 public:

@@ -154,6 +154,7 @@ std::unique_ptr<PictureFile> createPictureFile(PictureFormat format, std::string
     case PictureFormat::Pdf: return std::make_unique<PdfFile>(path, width, height, title);
     case PictureFormat::Svg:
         return std::make_unique<SvgFile>(std::move(path), width, height, createTextMeasurer(), title);
+    case PictureFormat::Emf: break;  // the EMF writer comes with the figure output
     }
     return nullptr;
 }
