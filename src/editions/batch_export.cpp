@@ -7,7 +7,8 @@
 #include "files/session_file.h"
 #include "platform/desktop.h"
 #include "platform/regular_file.h"
-#include "render/plot_painter.h"
+#include "render/figure_output.h"
+#include "render/output_dress.h"
 #include "window/file_commands.h"
 
 namespace kvx {
@@ -109,12 +110,7 @@ ExportResult exportPlot(Plot& plot, const std::string& path, int width, int heig
     if (extension == "dat" || extension == "plt" || extension == "ses") {
         return exportFiles(plot, path, extension);
     }
-    PictureFormat format = PictureFormat::Png;
-    if (extension == "svg") {
-        format = PictureFormat::Svg;
-    } else if (extension == "pdf") {
-        format = PictureFormat::Pdf;
-    }
+    const PictureFormat format = pictureFormatOf(path).value_or(PictureFormat::Png);
     if (width <= 0 || height <= 0) {
         width = plot.xWinSize();
         height = plot.yWinSize();
@@ -122,18 +118,9 @@ ExportResult exportPlot(Plot& plot, const std::string& path, int width, int heig
     if (!plot.created()) {
         plot.takeWindowColours();  // the picture is the one its window would show
     }
-    auto picture = Desktop::current().createPictureFile(format, path, width, height, plot.caption());
-    if (!picture) {
-        return failure("cannot write " + path + ": no pictures without the desktop toolkit");
-    }
-    // Text without a background box, as in every window.
-    picture->surface().setTextBackgroundOpaque(false);
-    PlotView view;  // the picture's own: the window's size and view stay
-    view.width = static_cast<int16_t>(width);
-    view.height = static_cast<int16_t>(height);
-    PlotPainter(picture->surface(), plot, view).paintPlot();
-    if (!picture->finish()) {
-        return failure("cannot write " + path + ": " + picture->error());
+    std::string reason;
+    if (!paintFigureFile(plot, OUTPUT_COLORED, format, path, FigureSize{width, height}, &reason)) {
+        return failure("cannot write " + path + ": " + reason);
     }
     return {true, {}};
 }

@@ -14,6 +14,8 @@ public:
     BoxResult showMessageBox(const MessageBoxRequest& box) override;
     // Nobody to ask: every dialog counts as cancelled.
     std::optional<std::string> askFileName(const FileDialogRequest&) override { return std::nullopt; }
+    // No clipboard without a desktop.
+    bool setClipboard(const std::vector<ClipboardFormat>&) override { return false; }
     ScreenSize screenSize() override;
     std::string workingDirectory() override;
     int processOneMessage() override;

@@ -8,7 +8,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "platform/clipboard_format.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/native_window.h"
@@ -31,6 +33,10 @@ public:
     // Shows a modal file dialog; the chosen path, or nothing when the user
     // cancelled. The folder of a chosen file becomes the working directory.
     virtual std::optional<std::string> askFileName(const FileDialogRequest& request) = 0;
+
+    // Replaces what the clipboard holds with these formats of one thing;
+    // false when there is no clipboard.
+    virtual bool setClipboard(const std::vector<ClipboardFormat>& formats) = 0;
 
     // The resolution of the (primary) display in pixels.
     virtual ScreenSize screenSize() = 0;

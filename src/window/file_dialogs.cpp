@@ -79,11 +79,16 @@ FileDialogRequest dialogFor(Plot& plot, int16_t code, bool save)
 
 bool writeFailed(Plot& plot, const std::string& path, const std::string& reason)
 {
-    reportError(ERR_FILE_FAILURE, "\n" + path + " !\n" + reason, true, plot.nativeWindow());
+    warnWriteFailure(plot, path, reason);
     return false;
 }
 
 }  // namespace
+
+void warnWriteFailure(Plot& plot, const std::string& path, const std::string& reason)
+{
+    reportError(ERR_FILE_FAILURE, "\n" + path + " !\n" + reason, true, plot.nativeWindow());
+}
 
 bool openWithDialog(Plot& plot, int16_t code)
 {
@@ -127,13 +132,15 @@ bool saveByPath(Plot& plot, const std::string& path, int16_t code)
 }
 
 std::optional<std::string> askSaveFileName(Plot& plot, std::string_view title, std::string_view description,
-                                           std::string_view extension, bool propose)
+                                           std::string_view extension, bool propose,
+                                           const std::vector<FileFilter>& more)
 {
     const std::string pattern = "*." + std::string(extension);
     FileDialogRequest request;
     request.owner = plot.nativeWindow();
     request.title = std::string(title);
     request.filters = {{std::string(description) + " (" + pattern + ")", pattern}, {"All Files (*.*)", "*.*"}};
+    request.filters.insert(request.filters.end(), more.begin(), more.end());
     request.proposal = propose ? proposal(plot, extension) : std::string();
     request.save = true;
     request.defaultExtension = std::string(extension);

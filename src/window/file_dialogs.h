@@ -8,8 +8,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/plot.h"
+#include "platform/file_dialog.h"
 
 namespace kvx {
 
@@ -26,8 +28,13 @@ bool saveWithDialog(Plot& plot, int16_t code);
 bool saveByPath(Plot& plot, const std::string& path, int16_t code);
 // The save dialog for a file of one kind of the system's own ("Save
 // Figure"): the chosen path, or nothing when cancelled. With `propose` the
-// dialog starts with the plot's title in the working directory.
+// dialog starts with the plot's title in the working directory. `more`
+// filters follow the kind's and "All Files (*.*)".
 std::optional<std::string> askSaveFileName(Plot& plot, std::string_view title, std::string_view description,
-                                           std::string_view extension, bool propose);
+                                           std::string_view extension, bool propose,
+                                           const std::vector<FileFilter>& more = {});
+
+// The warning that a file could not be written: its name and the reason.
+void warnWriteFailure(Plot& plot, const std::string& path, const std::string& reason);
 
 }  // namespace kvx

@@ -9,32 +9,34 @@ namespace {
 
 class RecordingPicture final : public PictureFile {
 public:
-    RecordingPicture(std::vector<std::string>& finished, std::string path, int width, int height)
-        : finished_(finished), path_(std::move(path))
+    RecordingPicture(std::vector<RecordedPicture>& finished, RecordedPicture picture)
+        : finished_(finished), picture_(std::move(picture))
     {
-        surface_.size.widthPixels = width;
-        surface_.size.heightPixels = height;
+        surface_.size.widthPixels = picture_.width;
+        surface_.size.heightPixels = picture_.height;
     }
     Surface& surface() override { return surface_; }
     bool finish() override
     {
-        finished_.push_back(path_);
+        picture_.calls = surface_.calls;
+        finished_.push_back(picture_);
         return true;
     }
     std::string error() const override { return {}; }
 
 private:
-    std::vector<std::string>& finished_;
-    std::string path_;
+    std::vector<RecordedPicture>& finished_;
+    RecordedPicture picture_;
     RecordingSurface surface_;
 };
 
 }  // namespace
 
-std::unique_ptr<PictureFile> RecordingDesktop::createPictureFile(PictureFormat, const std::string& path, int width,
-                                                                 int height, std::string_view)
+std::unique_ptr<PictureFile> RecordingDesktop::createPictureFile(PictureFormat format, const std::string& path,
+                                                                 int width, int height, std::string_view title)
 {
-    return std::make_unique<RecordingPicture>(finishedPictures, path, width, height);
+    return std::make_unique<RecordingPicture>(finishedPictures,
+                                              RecordedPicture{path, format, width, height, std::string(title), {}});
 }
 
 BoxResult RecordingDesktop::showMessageBox(const MessageBoxRequest& box)

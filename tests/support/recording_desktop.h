@@ -14,6 +14,15 @@
 
 namespace kvx::test {
 
+struct RecordedPicture {
+    std::string path;
+    PictureFormat format;
+    int width;
+    int height;
+    std::string title;
+    std::vector<std::string> calls;  // what was drawn, as the recording surface words it
+};
+
 class RecordingDesktop : public Desktop {
 public:
     std::vector<MessageBoxRequest> boxes;
@@ -31,6 +40,13 @@ public:
     std::vector<FileDialogRequest> fileDialogs;
     std::deque<std::optional<std::string>> fileAnswers;
     std::optional<std::string> askFileName(const FileDialogRequest& request) override;
+    // What the clipboard holds now.
+    std::vector<ClipboardFormat> clipboard;
+    bool setClipboard(const std::vector<ClipboardFormat>& formats) override
+    {
+        clipboard = formats;
+        return true;
+    }
     int processedMessages = 0;
     // Messages that arrive during long work: processOneMessage delivers the
     // first one waiting.
@@ -57,9 +73,8 @@ public:
     }
     std::unique_ptr<NativeWindow> createWindow(WindowEventSink& sink, const WindowRect& rect,
                                                const WindowOptions& options) override;
-    // Pictures drawn on recording surfaces; each finished one is listed by
-    // its path.
-    std::vector<std::string> finishedPictures;
+    // Pictures drawn on recording surfaces; each finished one is listed.
+    std::vector<RecordedPicture> finishedPictures;
     std::unique_ptr<PictureFile> createPictureFile(PictureFormat format, const std::string& path, int width,
                                                    int height, std::string_view title) override;
     // Runs the posted tasks; the loop ends when none is left or quit was posted.

@@ -2,6 +2,8 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -83,6 +85,21 @@ std::optional<std::string> QtDesktop::askFileName(const FileDialogRequest& reque
         return std::nullopt;
     }
     return askQtFileName(request, qtWidgetOf(request.owner));
+}
+
+bool QtDesktop::setClipboard(const std::vector<ClipboardFormat>& formats)
+{
+    QClipboard* clipboard = batch_ ? nullptr : QGuiApplication::clipboard();
+    if (!clipboard) {
+        return false;
+    }
+    auto data = std::make_unique<QMimeData>();
+    for (const ClipboardFormat& format : formats) {
+        data->setData(QString::fromStdString(format.mimeType),
+                      QByteArray(format.bytes.data(), static_cast<qsizetype>(format.bytes.size())));
+    }
+    clipboard->setMimeData(data.release());  // the clipboard owns it
+    return true;
 }
 
 ScreenSize QtDesktop::screenSize()

@@ -12,6 +12,7 @@ public:
 
     BoxResult showMessageBox(const MessageBoxRequest& box) override;
     std::optional<std::string> askFileName(const FileDialogRequest& request) override;
+    bool setClipboard(const std::vector<ClipboardFormat>& formats) override;
     ScreenSize screenSize() override;
     std::string workingDirectory() override;
     int processOneMessage() override;

@@ -23,6 +23,17 @@ QString nameFilter(const FileFilter& filter)
            QStringLiteral(")");
 }
 
+// The extension a name typed without one gets under `filter`: its single
+// pattern's ("*.svg" gives "svg"), else the request's default.
+QString suffixFor(const FileFilter& filter, const std::string& fallback)
+{
+    const QString patterns = QString::fromStdString(filter.patterns);
+    if (patterns.startsWith(QStringLiteral("*.")) && !patterns.contains(u';') && patterns.indexOf(u'*', 1) < 0) {
+        return patterns.mid(2);
+    }
+    return QString::fromStdString(fallback);
+}
+
 }  // namespace
 
 std::optional<std::string> askQtFileName(const FileDialogRequest& request, QWidget* owner)
@@ -39,6 +50,13 @@ std::optional<std::string> askQtFileName(const FileDialogRequest& request, QWidg
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);  // the overwrite question is the dialog's
         dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
+            const qsizetype index = filters.indexOf(chosen);
+            if (index >= 0) {
+                dialog.setDefaultSuffix(suffixFor(request.filters[static_cast<std::size_t>(index)],
+                                                  request.defaultExtension));
+            }
+        });
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QAbstractButton>
 #include <QAction>
+#include <QClipboard>
+#include <QMimeData>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
@@ -22,6 +24,7 @@
 #include "model/plot.h"
 #include "platform/qt/qt_desktop.h"
 #include "settings/default_records.h"
+#include "settings/keywords.h"
 #include "window/command_dispatcher.h"
 #include "window/commands.h"
 #include "window/plot_window_parts.h"
@@ -358,6 +361,24 @@ TEST_F(QtPlotWindowTest, ShowKeepsAMaximizedOrHiddenMaximizedWindowMaximized)
     showAll();
     QApplication::processEvents();
     EXPECT_FALSE(window_->isMaximized());
+}
+
+TEST_F(QtPlotWindowTest, CopyingAFigureFillsTheClipboardAndLeavesTheWindowsPicture)
+{
+    ASSERT_NE(canvas_, nullptr);
+    plot_->setColorScheme(DARK);
+    plot_->redraw();
+    QApplication::processEvents();
+    const QImage before = picture();
+    sendCommand(*plot_, CMD_COPY_BLACK_WHITE);
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasFormat(QStringLiteral("image/svg+xml")));
+    const QImage copied = QImage::fromData(data->data(QStringLiteral("image/png")), "PNG");
+    EXPECT_EQ(copied.size(), canvas_->size());
+    EXPECT_EQ(copied.pixelColor(0, 0), QColor(Qt::white));  // black and white on paper
+    QApplication::processEvents();
+    EXPECT_EQ(picture(), before);
 }
 
 TEST_F(QtPlotWindowTest, ClosingTheLastWindowEndsTheMessageLoop)

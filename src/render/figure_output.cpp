@@ -1,0 +1,115 @@
+#include "render/figure_output.h"
+
+#include <optional>
+#include <vector>
+
+#include "platform/ascii_case.h"
+#include "platform/desktop.h"
+#include "platform/regular_file.h"
+#include "platform/scratch_folder.h"
+#include "render/output_dress.h"
+#include "render/plot_painter.h"
+
+namespace kvx {
+
+std::optional<PictureFormat> pictureFormatOf(std::string_view path)
+{
+    const std::size_t dot = path.rfind('.');
+    const std::size_t slash = path.rfind('/');
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
+        return std::nullopt;
+    }
+    const std::string_view extension = path.substr(dot + 1);
+    static constexpr std::pair<std::string_view, PictureFormat> known[] = {
+        {"emf", PictureFormat::Emf}, {"svg", PictureFormat::Svg},
+        {"pdf", PictureFormat::Pdf}, {"png", PictureFormat::Png},
+    };
+    for (const auto& [name, format] : known) {
+        if (equalNoCase(extension, name)) {
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+
+FigureSize figureSize(int clientWidth, int clientHeight, int size)
+{
+    if (size <= 0 || clientWidth <= 0 || clientHeight <= 0) {
+        return {clientWidth, clientHeight};
+    }
+    if (clientWidth > clientHeight) {
+        return {size, static_cast<int>(static_cast<long long>(clientHeight) * size / clientWidth)};
+    }
+    return {static_cast<int>(static_cast<long long>(clientWidth) * size / clientHeight), size};
+}
+
+std::string figureDescription(const Plot& plot)
+{
+    return "Kvx - " + plot.windowTitle();
+}
+
+bool paintFigureFile(Plot& plot, int16_t mode, PictureFormat format, const std::string& path, FigureSize pixels,
+                     std::string* reason)
+{
+    auto picture = Desktop::current().createPictureFile(format, path, pixels.width, pixels.height,
+                                                        figureDescription(plot));
+    if (!picture) {
+        if (reason) {
+            *reason = "this desktop cannot draw the picture";
+        }
+        return false;
+    }
+    {
+        const OutputDress dress(plot, mode);
+        picture->surface().setTextBackgroundOpaque(false);  // text without a box, as in the window
+        PlotView view;
+        view.width = static_cast<int16_t>(pixels.width);
+        view.height = static_cast<int16_t>(pixels.height);
+        PlotPainter(picture->surface(), plot, view).paintPlot();
+    }
+    if (!picture->finish()) {
+        if (reason) {
+            *reason = picture->error();
+        }
+        return false;
+    }
+    return true;
+}
+
+bool saveFigure(Plot& plot, int16_t mode, int size, const std::string& path, PictureFormat format,
+                std::string* reason)
+{
+    const FigureSize pixels = figureSize(plot.clientWidth(), plot.clientHeight(), size);
+    return paintFigureFile(plot, mode, format, path, pixels, reason);
+}
+
+bool copyFigure(Plot& plot, int16_t mode, int size)
+{
+    struct Kind {
+        PictureFormat format;
+        const char* mimeType;
+        const char* name;
+    };
+    static constexpr Kind kinds[] = {
+        {PictureFormat::Emf, "image/x-emf", "figure.emf"},
+        {PictureFormat::Svg, "image/svg+xml", "figure.svg"},
+        {PictureFormat::Png, "image/png", "figure.png"},
+    };
+    const ScratchFolder scratch;
+    if (!scratch.ok()) {
+        return false;
+    }
+    std::vector<ClipboardFormat> formats;
+    for (const Kind& kind : kinds) {
+        const std::string path = scratch.file(kind.name);
+        if (!saveFigure(plot, mode, size, path, kind.format)) {
+            continue;  // a format this desktop cannot draw
+        }
+        if (std::optional<std::string> bytes = readRegularFile(path)) {
+            formats.push_back({kind.mimeType, std::move(*bytes)});
+        }
+    }
+    return !formats.empty() && Desktop::current().setClipboard(formats);
+}
+
+}  // namespace kvx

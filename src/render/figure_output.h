@@ -1,0 +1,49 @@
+#pragma once
+// Figures: the picture of a plot written to a file (EMF, SVG, PDF or PNG) or
+// put on the clipboard, in colour or black and white, at the window's size
+// or enlarged. The plot is dressed for the output and put back afterwards,
+// and the picture is painted with a view of its own, so the window shows
+// exactly what it showed before.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/plot.h"
+#include "platform/picture_file.h"
+
+namespace kvx {
+
+// The picture format a file name asks for by its extension, in any letter
+// case: emf, svg, pdf, png. Nothing for another extension or none.
+std::optional<PictureFormat> pictureFormatOf(std::string_view path);
+
+struct FigureSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The client size, or with `size` > 0 the larger side becomes `size` and
+// the other follows in proportion (truncated); of two equal sides the
+// height follows.
+FigureSize figureSize(int clientWidth, int clientHeight, int size);
+
+// What a figure file says it shows: "Kvx - " and the window title.
+std::string figureDescription(const Plot& plot);
+
+// Paints the plot in `mode` (OUTPUT_COLORED, OUTPUT_BLACK_WHITE) into a new
+// picture file of the format and pixel size. False when it could not be
+// written, with the reason; a file of that name from before then stays.
+bool paintFigureFile(Plot& plot, int16_t mode, PictureFormat format, const std::string& path, FigureSize pixels,
+                     std::string* reason = nullptr);
+
+// "Save Figure": the picture at the window's size (`size` 0) or enlarged.
+bool saveFigure(Plot& plot, int16_t mode, int size, const std::string& path, PictureFormat format,
+                std::string* reason = nullptr);
+
+// "Copy (to Clipboard)": the clipboard gets the figure as EMF, SVG and PNG,
+// each format the desktop can make. False when it got none.
+bool copyFigure(Plot& plot, int16_t mode, int size);
+
+}  // namespace kvx

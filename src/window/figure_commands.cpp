@@ -1,0 +1,49 @@
+#include <optional>
+#include <string>
+
+#include "render/figure_output.h"
+#include "render/output_dress.h"
+#include "window/command_groups.h"
+#include "window/commands.h"
+#include "window/file_dialogs.h"
+
+namespace kvx {
+
+namespace {
+
+// "Save Figure": an EMF by default; SVG, PDF and PNG by the typed extension
+// or the chosen filter, which gives a name without one its extension.
+void saveFigureWithDialog(Plot& plot, int16_t mode, int size)
+{
+    const std::optional<std::string> path =
+        askSaveFileName(plot, "Save Figure", "Kurvex Enhanced Metafiles", "emf", true,
+                        {{"Scalable Vector Graphics (*.svg)", "*.svg"},
+                         {"Portable Document Format (*.pdf)", "*.pdf"},
+                         {"Portable Network Graphics (*.png)", "*.png"}});
+    if (!path) {
+        return;
+    }
+    std::string reason;
+    if (!saveFigure(plot, mode, size, *path, pictureFormatOf(*path).value_or(PictureFormat::Emf), &reason)) {
+        warnWriteFailure(plot, *path, reason);
+    }
+}
+
+}  // namespace
+
+CommandOutcome figureCommand(Plot& plot, uint16_t command)
+{
+    const int fullScreen = plot.screenWidth();
+    switch (command) {
+    case CMD_SAVE_FIGURE_BLACK_WHITE: saveFigureWithDialog(plot, OUTPUT_BLACK_WHITE, 0); break;
+    case CMD_SAVE_FIGURE_COLORED: saveFigureWithDialog(plot, OUTPUT_COLORED, 0); break;
+    case CMD_SAVE_FIGURE_FULL_SCREEN: saveFigureWithDialog(plot, OUTPUT_COLORED, fullScreen); break;
+    case CMD_COPY_BLACK_WHITE: copyFigure(plot, OUTPUT_BLACK_WHITE, 0); break;
+    case CMD_COPY_COLORED: copyFigure(plot, OUTPUT_COLORED, 0); break;
+    case CMD_COPY_FULL_SCREEN: copyFigure(plot, OUTPUT_COLORED, fullScreen); break;
+    default: return CommandOutcome::NotMine;
+    }
+    return CommandOutcome::Done;
+}
+
+}  // namespace kvx

@@ -1,0 +1,82 @@
+// Figures on the recording desktop: their size, their colours, the dialog
+// that names them, and the window they leave as it was.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "app/session_list.h"
+#include "model/plot.h"
+#include "render/figure_output.h"
+#include "settings/default_records.h"
+#include "settings/keywords.h"
+#include "support/recording_desktop.h"
+#include "window/command_dispatcher.h"
+#include "window/commands.h"
+
+namespace kvx {
+namespace {
+
+TEST(FigureSize, TheLargerSideTakesTheSizeAndTheOtherFollows)
+{
+    EXPECT_EQ(figureSize(640, 520, 1025).width, 1025);
+    EXPECT_EQ(figureSize(640, 520, 1025).height, 832);
+    EXPECT_EQ(figureSize(520, 640, 1025).width, 832);
+    EXPECT_EQ(figureSize(500, 500, 1025).height, 1025);
+    EXPECT_EQ(figureSize(640, 520, 0).width, 640);
+    EXPECT_EQ(pictureFormatOf("a.b/Fig.SVG"), PictureFormat::Svg);
+    EXPECT_EQ(pictureFormatOf("a.png/fig"), std::nullopt);
+}
+
+TEST(FigureOutput, SaveFigureDrawsInBlackAndWhiteAndLeavesTheWindowAsItWas)
+{
+    test::RecordingDesktop desktop;
+    desktop.workingDir = "/home/u";
+    const test::ScopedDesktop installed(desktop);
+    defaultRecords() = DefaultRecords{};
+    auto plot = std::make_unique<Plot>("Kurvex");
+    plot->createWindow();
+    plot->setColorScheme(DARK);
+    plot->addGraph();
+    plot->graph(1).append(0, 0);
+    plot->graph(1).append(1, 1);
+    plot->redraw();
+    const PlotSettings settings = plot->settings();
+    const PlotView view = plot->view();
+
+    desktop.fileAnswers = {std::string("/tmp/fig")};
+    sendCommand(*plot, CMD_SAVE_FIGURE_BLACK_WHITE);
+    desktop.fileAnswers = {std::string("/tmp/wide.SVG")};
+    sendCommand(*plot, CMD_SAVE_FIGURE_FULL_SCREEN);
+
+    ASSERT_EQ(desktop.fileDialogs.size(), 2u);
+    EXPECT_EQ(desktop.fileDialogs[0].title, "Save Figure");
+    EXPECT_EQ(desktop.fileDialogs[0].filters[0].patterns, "*.emf");
+    EXPECT_EQ(desktop.fileDialogs[0].proposal, "/home/u/Kurvex.emf");
+    ASSERT_EQ(desktop.finishedPictures.size(), 2u);
+    const test::RecordedPicture& paper = desktop.finishedPictures[0];
+    EXPECT_EQ(paper.format, PictureFormat::Emf);
+    EXPECT_EQ(paper.title, "Kvx - Kurvex");
+    EXPECT_EQ(paper.width, plot->clientWidth());
+    // Black and white: the paper scheme's white margin, black lines.
+    const auto fill = std::find_if(paper.calls.begin(), paper.calls.end(),
+                                   [](const std::string& call) { return call.starts_with("fillRect"); });
+    ASSERT_NE(fill, paper.calls.end());
+    EXPECT_TRUE(fill->ends_with("#ffffff")) << *fill;
+    const test::RecordedPicture& wide = desktop.finishedPictures[1];
+    EXPECT_EQ(wide.format, PictureFormat::Svg);
+    EXPECT_EQ(wide.width, plot->screenWidth());
+
+    EXPECT_EQ(plot->settings(), settings);
+    EXPECT_EQ(plot->view().xScale, view.xScale);
+    EXPECT_EQ(plot->view().plotRect, view.plotRect);
+    EXPECT_TRUE(desktop.boxes.empty());
+    plot.reset();
+    sessionList().clear();
+    defaultRecords() = DefaultRecords{};
+}
+
+}  // namespace
+}  // namespace kvx
