@@ -30,9 +30,11 @@ constexpr uint32_t gmCompatible = 1;
 constexpr uint8_t defaultCharset = 1;
 constexpr size_t faceNameUnits = 32;
 
+// Far-off coordinates stop at the ends of the 32-bit fields instead of wrapping.
 int32_t units(double pixels)
 {
-    return static_cast<int32_t>(std::lround(pixels * emfUnitsPerPixel));
+    constexpr double limit = 2147483647.0;
+    return static_cast<int32_t>(std::lround(std::clamp(pixels * emfUnitsPerPixel, -limit, limit)));
 }
 
 // The built-in dash style of a pattern, or the user style for another one.
