@@ -93,12 +93,12 @@ std::string batchInputProblem(const std::string& file)
 std::string exportPathProblem(const std::string& path)
 {
     const std::string extension = lowerExtension(path);
-    for (const char* known : {"png", "svg", "pdf", "dat", "plt", "ses"}) {
+    for (const char* known : {"png", "svg", "pdf", "emf", "dat", "plt", "ses"}) {
         if (extension == known) {
             return {};
         }
     }
-    return "cannot write " + path + ": the extension must be .png, .svg, .pdf, .dat, .plt or .ses";
+    return "cannot write " + path + ": the extension must be .png, .svg, .pdf, .emf, .dat, .plt or .ses";
 }
 
 ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height)

@@ -82,7 +82,7 @@ std::string usageText(std::string_view program)
             "  FILES        data (.dat .txt .csv .asc), plot (.plt) or session (.ses) files;\n"
             "               the first is opened, the others are added\n"
             "  --export OUT write the first window to OUT instead of showing it:\n"
-            "               .png .svg .pdf the picture, .dat its data, .plt its\n"
+            "               .png .svg .pdf .emf the picture, .dat its data, .plt its\n"
             "               plot file with OUT's .dat beside it; .ses writes the\n"
             "               session file and every window's plot and data files\n"
             "               into OUT's folder\n"

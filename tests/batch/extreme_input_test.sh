@@ -31,7 +31,7 @@ png_size() {
 }
 
 for data in tiny huge; do
-  for ext in png svg; do
+  for ext in png svg emf; do
     export_picture "$data.$ext" "$data.dat" && at_most "$data.$ext" 1000000
   done
 done
@@ -45,13 +45,13 @@ for ini in \
   "[Graphs]\nlineWidth= 32767\npointsSize= 32767\nmarkerSize= 32767\nshowPoints= SHOW\nshowMarker= SHOW"
 do
   printf "$ini\n" > Kurvex.ini
-  for ext in png svg; do
+  for ext in png svg emf; do
     export_picture "out.$ext" ../small.dat && at_most "out.$ext" 1000000
   done
   if [ -s out.png ] && [ "$(png_size out.png)" != "640x520" ]; then
     echo "with $(tr '\n' ' ' < Kurvex.ini): a picture of $(png_size out.png), expected 640x520"; failed=1
   fi
-  rm -f out.png out.svg
+  rm -f out.png out.svg out.emf
 done
 
 if [ $failed -ne 0 ]; then exit 1; fi

@@ -82,4 +82,20 @@ void drawTestPicture(Surface& s)
     s.textOut(250, 140, "x 10 & <y>");
 }
 
+void drawInvertedShapes(Surface& s)
+{
+    s.setInvertMode(true);
+    s.moveTo(0, 0);
+    s.lineTo(50, 50);
+    s.selectBrush({true, 0});
+    s.rectangle(1, 1, 40, 40);
+    s.ellipse(1, 1, 40, 40);
+    s.beginPath();
+    s.moveTo(1, 1);
+    s.lineTo(9, 9);
+    s.endPath();
+    s.strokePath();
+    s.setInvertMode(false);
+}
+
 }  // namespace kvx::test

@@ -12,6 +12,11 @@ constexpr int testPictureHeight = 240;
 
 void drawTestPicture(Surface& surface);
 
+// A line, a hollow rectangle, an ellipse and a stroked path in invert mode,
+// as the zoom band and the measuring line draw them; the current position
+// ends at (9, 9) and invert mode is off again.
+void drawInvertedShapes(Surface& surface);
+
 // A solid black box of the picture, for checking positions in renderings.
 constexpr int markBoxLeft = 300;
 constexpr int markBoxTop = 20;

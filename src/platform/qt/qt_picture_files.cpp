@@ -11,6 +11,7 @@
 #include "platform/qt/qt_text_measurer.h"
 #include "platform/qt/qt_vector_surface.h"
 #include "platform/replacing_file.h"
+#include "platform/vector/emf_file.h"
 #include "platform/vector/svg_file.h"
 
 namespace kvx {
@@ -154,7 +155,8 @@ std::unique_ptr<PictureFile> createPictureFile(PictureFormat format, std::string
     case PictureFormat::Pdf: return std::make_unique<PdfFile>(path, width, height, title);
     case PictureFormat::Svg:
         return std::make_unique<SvgFile>(std::move(path), width, height, createTextMeasurer(), title);
-    case PictureFormat::Emf: break;  // the EMF writer comes with the figure output
+    case PictureFormat::Emf:
+        return std::make_unique<EmfFile>(std::move(path), width, height, createTextMeasurer(), title);
     }
     return nullptr;
 }

@@ -186,7 +186,8 @@ TEST(QtPictureFiles, SvgTextsOfAnyBytesStayValidXml)
 TEST(QtPictureFiles, UnwritablePathsMakeFinishFailWithTheReason)
 {
     TempDir dir;
-    for (PictureFormat format : {PictureFormat::Png, PictureFormat::Pdf, PictureFormat::Svg}) {
+    for (PictureFormat format :
+         {PictureFormat::Png, PictureFormat::Pdf, PictureFormat::Svg, PictureFormat::Emf}) {
         auto file = createPictureFile(format, dir.file("no/such/folder/picture"), 50, 40);
         test::drawTestPicture(file->surface());
         EXPECT_FALSE(file->finish());
@@ -197,7 +198,8 @@ TEST(QtPictureFiles, UnwritablePathsMakeFinishFailWithTheReason)
 TEST(QtPictureFiles, OnlyFinishedPicturesLeaveAFile)
 {
     TempDir dir;
-    for (PictureFormat format : {PictureFormat::Png, PictureFormat::Pdf, PictureFormat::Svg}) {
+    for (PictureFormat format :
+         {PictureFormat::Png, PictureFormat::Pdf, PictureFormat::Svg, PictureFormat::Emf}) {
         const std::string path = dir.file("abandoned");
         {
             auto file = createPictureFile(format, path, 50, 40);

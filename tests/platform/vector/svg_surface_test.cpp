@@ -6,35 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "platform/utf8_text.h"
 #include "platform/vector/svg_file.h"
+#include "support/fake_text_measurer.h"
 #include "support/temp_dir.h"
+#include "support/test_picture.h"
 
 namespace kvx {
 namespace {
 
-// Ten pixels per character; ascent 15, descent 4 for a 17-pixel font.
-class FakeMeasurer : public TextMeasurer {
-public:
-    TextSize textExtent(const Font& font, std::string_view text) override
-    {
-        return {10 * static_cast<int>(decodeUtf8(text).size()), fontMetrics(font).height};
-    }
-    FontMetrics fontMetrics(const Font& font) override
-    {
-        FontMetrics m;
-        m.ascent = font.height * 15 / 17;
-        m.descent = font.height * 4 / 17;
-        m.height = m.ascent + m.descent;
-        m.internalLeading = m.height - font.height;
-        m.externalLeading = 1;
-        return m;
-    }
-    std::vector<int> characterAdvances(const Font&, std::string_view text) override
-    {
-        return std::vector<int>(decodeUtf8(text).size(), 10);
-    }
-};
+using test::FakeMeasurer;
 
 // The elements of the document with the given tag, one string each.
 std::vector<std::string> elements(const std::string& document, const std::string& tag)
@@ -213,18 +193,7 @@ TEST_F(SvgSurfaceTest, ClipRectsBecomeClipPathsAroundWhatFollows)
 TEST_F(SvgSurfaceTest, InvertModeLeavesBandsOutOfTheFile)
 {
     svg.selectPen(black);
-    svg.setInvertMode(true);
-    svg.moveTo(0, 0);
-    svg.lineTo(50, 50);
-    svg.selectBrush({true, 0});
-    svg.rectangle(1, 1, 40, 40);
-    svg.ellipse(1, 1, 40, 40);
-    svg.beginPath();
-    svg.moveTo(1, 1);
-    svg.lineTo(9, 9);
-    svg.endPath();
-    svg.strokePath();
-    svg.setInvertMode(false);
+    test::drawInvertedShapes(svg);
     svg.lineTo(60, 9);  // from where the path left the pen
     const std::string& doc = svg.finish();
     EXPECT_TRUE(elements(doc, "rect").empty());
