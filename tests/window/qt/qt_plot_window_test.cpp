@@ -374,6 +374,7 @@ TEST_F(QtPlotWindowTest, CopyingAFigureFillsTheClipboardAndLeavesTheWindowsPictu
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_TRUE(data->hasFormat(QStringLiteral("image/svg+xml")));
+    EXPECT_TRUE(data->hasFormat(QStringLiteral("image/x-emf")));
     const QImage copied = QImage::fromData(data->data(QStringLiteral("image/png")), "PNG");
     EXPECT_EQ(copied.size(), canvas_->size());
     EXPECT_EQ(copied.pixelColor(0, 0), QColor(Qt::white));  // black and white on paper
