@@ -45,16 +45,29 @@ void writeWindow(Profile& out, const Plot& plot)
     out.writeLong(plotSection, "yWinSize", plot.yWinSize());
 }
 
+// The bounds of one axis. 16 digits may move each by a unit in the last
+// place, and an axis zoomed in to the narrowest width could then read back
+// narrower than the axes accept and reopen at the default range: such
+// bounds are written with the digits that read back exactly.
+void writeBounds(Profile& out, std::string_view minKey, std::string_view maxKey, double min, double max)
+{
+    if (AxesSystem::acceptsBounds(leadingReal(formatReal(min)), leadingReal(formatReal(max)))) {
+        out.writeReal(axesSection, minKey, min);
+        out.writeReal(axesSection, maxKey, max);
+        return;
+    }
+    out.writeText(axesSection, minKey, formatExactReal(min));
+    out.writeText(axesSection, maxKey, formatExactReal(max));
+}
+
 void writeAxes(Profile& out, const Plot& plot)
 {
     out.writeQuotedText(axesSection, "axesTitle", plot.axesTitle());
     out.writeQuotedText(axesSection, "xLable", plot.xLable());
     out.writeQuotedText(axesSection, "yLable", plot.yLable());
     const RangeSet& r = plot.axes().currentRange();
-    out.writeReal(axesSection, "xMin", r.xMin);
-    out.writeReal(axesSection, "xMax", r.xMax);
-    out.writeReal(axesSection, "yMin", r.yMin);
-    out.writeReal(axesSection, "yMax", r.yMax);
+    writeBounds(out, "xMin", "xMax", r.xMin, r.xMax);
+    writeBounds(out, "yMin", "yMax", r.yMin, r.yMax);
     out.writeReal(axesSection, "xTick", r.xTick);
     out.writeReal(axesSection, "yTick", r.yTick);
     out.writeReal(axesSection, "xSubTick", r.xSubTick);

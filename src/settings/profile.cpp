@@ -68,6 +68,20 @@ bool overflows(std::string_view number)
     return magnitude + exponent > 0;
 }
 
+// The decimal text of to_chars in the general form: with the precision
+// given, or the shortest that reads back.
+template <typename... Precision>
+std::string realText(double value, Precision... precision)
+{
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                         std::chars_format::general, precision...);
+    if (ec != std::errc()) {
+        return "0";
+    }
+    return std::string(buffer, end);
+}
+
 }  // namespace
 
 double leadingReal(std::string_view text)
@@ -130,13 +144,12 @@ int32_t leadingLong(std::string_view text)
 
 std::string formatReal(double value)
 {
-    char buffer[64];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 16);
-    if (ec != std::errc()) {
-        return "0";
-    }
-    return std::string(buffer, end);
+    return realText(value, 16);
+}
+
+std::string formatExactReal(double value)
+{
+    return realText(value);
 }
 
 Profile::Profile(std::string path, bool keepCache) : path_(std::move(path)), keepCache_(keepCache)
@@ -177,7 +190,10 @@ std::string Profile::profileString(std::string_view section, std::string_view ke
     if (!raw) {
         return std::string(absentMarker);
     }
-    std::string_view v = trimBlanks(*raw);
+    // A carriage return inside a line reads as the blank that the writer
+    // stores for it, so that a text read and saved reads back the same.
+    const std::string line = oneLine(*raw);
+    std::string_view v = trimBlanks(line);
     if (v.size() >= 2 && (v.front() == '\'' || v.front() == '"') && v.back() == v.front()) {
         v = v.substr(1, v.size() - 2);
     }

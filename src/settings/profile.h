@@ -5,7 +5,8 @@
 // text in apostrophes, a real as "%.16g" or an integer as "%d".
 //
 // Reads return true when the key is present and leave the output untouched
-// otherwise. A value is read trimmed of blanks, without one enclosing pair of
+// otherwise. A carriage return inside a value reads as a blank, as a write
+// stores it. A value is read trimmed of blanks, without one enclosing pair of
 // apostrophes or double quotes, and cut to 255 characters; a value that is
 // exactly "NoConfig" counts as absent. Writes are collected and reach the
 // file by flush() or when the accessor ends; they report no failure.
@@ -89,5 +90,8 @@ double leadingReal(std::string_view text);
 int32_t leadingLong(std::string_view text);
 // The decimal text of a real as "%.16g" gives it, independent of the locale.
 std::string formatReal(double value);
+// The shortest decimal text that reads back as exactly `value`, for the few
+// reals that 16 digits would change too much.
+std::string formatExactReal(double value);
 
 }  // namespace kvx

@@ -294,5 +294,23 @@ TEST_F(PlotFileTest, AFailedWriteKeepsThePreviousFileAndSaysWhy)
     EXPECT_FALSE(readPlotFile(plot, dir.file("missing.plt"), PLOT_PART_ALL, 1));
 }
 
+TEST_F(PlotFileTest, ACarriageReturnInATextReadsAsTheBlankItIsSavedAs)
+{
+    Plot plot("Read");
+    ASSERT_TRUE(readText(plot, "[AxesSystem]\nnumGraphs= 1\n[Graph1]\nlable= 'a\rb'\n"));
+    EXPECT_EQ(plot.graph(1).lable(), "a b");
+}
+
+TEST_F(PlotFileTest, ARangeAsNarrowAsTheAxesTakeReopensAsSaved)
+{
+    // 16 digits would read these bounds back too close together.
+    Plot saved("Narrow");
+    ASSERT_TRUE(saved.axes().setRange(1.098476544106946, 1.0984765441069346, -1.0, 1.0, true));
+    ASSERT_TRUE(writePlotFile(saved, plt));
+    Plot opened("Opened");
+    ASSERT_TRUE(readPlotFile(opened, plt, PLOT_PART_ALL, 1));
+    EXPECT_EQ(opened.axes().currentRange(), saved.axes().currentRange());
+}
+
 }  // namespace
 }  // namespace kvx

@@ -6,48 +6,24 @@
 // Warning boxes are only counted, never shown.
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 #include "files/data_file_reader.h"
 #include "files/data_file_writer.h"
+#include "fuzz_support.h"
 #include "model/plot.h"
-#include "platform/console_desktop.h"
-#include "platform/qt/qt_application.h"
-#include "platform/qt/qt_picture_files.h"
-#include "render/plot_painter.h"
 #include "scaling/auto_range.h"
 #include "settings/keywords.h"
 
 namespace {
 
-// The console desktop without its output: a line on standard error per
-// warning would slow the fuzzer down.
-class QuietDesktop : public kvx::ConsoleDesktop {
-public:
-    int boxes = 0;
-    kvx::BoxResult showMessageBox(const kvx::MessageBoxRequest&) override
-    {
-        ++boxes;
-        return kvx::BoxResult::Ok;
-    }
-};
-
-void require(bool condition)
-{
-    if (!condition) {
-        std::abort();
-    }
-}
+using kvx::fuzz::require;
 
 void checkGraphs(const kvx::Plot& plot)
 {
-    require(plot.numGraphs() >= 0 && plot.numGraphs() <= kvx::Plot::maxGraphs);
-    require(plot.settings().busy == 0);
+    kvx::fuzz::requireSettled(plot);
     for (const kvx::Graph& g : plot.graphs()) {
         require(g.numPoints() < g.capacity());
         for (int32_t i = 0; i < g.numPoints(); ++i) {
@@ -84,36 +60,20 @@ void checkRoundTrip(kvx::Plot& plot, const std::string& path)
     require(j == back.numGraphs() + 1);
 }
 
-// Ranges the plot as opening a file does and paints it into a picture of
-// 96 by 72 pixels that is never written.
+// Ranges the plot as opening a data file does and paints it.
 void paint(kvx::Plot& plot)
 {
     kvx::autoRangeXY(plot);
     plot.axes().autoTicks(false);
-    const auto picture = kvx::createPictureFile(kvx::PictureFormat::Png, "unused.png", 96, 72);
-    kvx::PlotView view;
-    view.width = 96;
-    view.height = 72;
-    kvx::PlotPainter(picture->surface(), plot, view).paintPlot();
+    kvx::fuzz::paintSmall(plot);
 }
 
 }  // namespace
 
-// The toolkit's fonts and raster painting need the application object.
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    static kvx::QtApplication application(*argc, *argv, true);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
-    static QuietDesktop desktop;
-    static const bool installed = (kvx::Desktop::install(&desktop), true);
-    static const std::string path = (std::filesystem::temp_directory_path() /
-                                     ("kurvex-fuzz-" + std::to_string(getpid()) + ".dat"))
-                                        .string();
-    (void)installed;
+    kvx::fuzz::QuietDesktop& desktop = kvx::fuzz::quietDesktop();
+    static const std::string path = kvx::fuzz::tempFile(".dat");
 
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (const int16_t mode : {kvx::XYY, kvx::XYXY, kvx::XYAXYA, kvx::XYAYA, kvx::YY}) {
