@@ -37,21 +37,6 @@ int32_t units(double pixels)
     return static_cast<int32_t>(std::lround(std::clamp(pixels * emfUnitsPerPixel, -limit, limit)));
 }
 
-// The built-in dash style of a pattern, or the user style for another one.
-uint32_t dashStyle(const std::vector<double>& dashes)
-{
-    if (dashes.empty()) {
-        return psSolid;
-    }
-    for (PenStyle style : {PenStyle::Dash, PenStyle::Dot, PenStyle::DashDot}) {
-        const auto pattern = dashPattern(style);
-        if (std::equal(pattern.begin(), pattern.end(), dashes.begin(), dashes.end())) {
-            return static_cast<uint32_t>(style);  // PS_DASH 1, PS_DOT 2, PS_DASHDOT 3
-        }
-    }
-    return psUserStyle;
-}
-
 uint32_t capStyle(LineCap cap)
 {
     switch (cap) {
@@ -164,24 +149,21 @@ void EmfSurface::usePen(const StrokeStyle* stroke)
         objects_.selectStock(EmfObjectKind::Pen, emr::nullPen);
         return;
     }
-    // A one-pixel flat line is the device's own thin line; wider ones and
-    // markers are geometric with the caps and joins the window image has.
-    const bool cosmetic = stroke->width <= 1.0 && stroke->cap == LineCap::Flat;
-    uint32_t style = 0;
-    uint32_t width = 1;
+    // Every pen is geometric, one pixel wide at least, with the caps, joins
+    // and dashes of the window image: a cosmetic pen's width of one unit is
+    // a sixteenth of a pixel to programs that scale it with the mapping.
+    uint32_t style = psGeometric | capStyle(stroke->cap) |
+                     (stroke->join == LineJoin::Round ? psJoinRound : psJoinMiter);
     std::vector<int32_t> entries;
-    if (cosmetic) {
-        style = dashStyle(stroke->dashes);
-        if (style == psUserStyle) {
-            for (double d : stroke->dashes) {
-                entries.push_back(static_cast<int32_t>(std::lround(d)));
-            }
-        }
+    if (stroke->dashes.empty()) {
+        style |= psSolid;
     } else {
-        style = psGeometric | psSolid | capStyle(stroke->cap) |
-                (stroke->join == LineJoin::Round ? psJoinRound : psJoinMiter);
-        width = static_cast<uint32_t>(units(stroke->width));
+        style |= psUserStyle;
+        for (double d : stroke->dashes) {
+            entries.push_back(units(d));
+        }
     }
+    const auto width = static_cast<uint32_t>(units(std::max(stroke->width, 1.0)));
     std::string key = std::to_string(style) + ' ' + std::to_string(width) + ' ' +
                       std::to_string(stroke->color);
     for (int32_t e : entries) {
