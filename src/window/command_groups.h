@@ -26,6 +26,8 @@ CommandOutcome graphCommand(Plot& plot, uint16_t command);
 CommandOutcome windowCommand(Plot& plot, uint16_t command);
 // The file dialogs of "Data File", "Plot" "File" and "Session" "File".
 CommandOutcome fileCommand(Plot& plot, uint16_t command);
+// "Print" of "Plot" and of "Session"; the window repaints afterwards.
+CommandOutcome printCommand(Plot& plot, uint16_t command);
 // "Extras" and "Help", and the reload of the settings files.
 CommandOutcome extrasCommand(Plot& plot, uint16_t command);
 

@@ -9,13 +9,11 @@ namespace kvx {
 
 namespace {
 
-// Items whose actions are not built yet: the figure output,
-// printing and the dialogs. They stay in the menu, greyed; an item leaves
+// Items whose actions are not built yet: the figure output and the
+// dialogs. They stay in the menu, greyed; an item leaves
 // this list when its action arrives.
-constexpr std::array<Command, 17> notYetAvailable{
+constexpr std::array<Command, 13> notYetAvailable{
     CMD_SAVE_FIGURE_BLACK_WHITE, CMD_SAVE_FIGURE_COLORED, CMD_SAVE_FIGURE_FULL_SCREEN,
-    CMD_PRINT_BLACK_WHITE, CMD_PRINT_COLORED,
-    CMD_SESSION_PRINT_BLACK_WHITE, CMD_SESSION_PRINT_COLORED,
     CMD_COPY_BLACK_WHITE, CMD_COPY_COLORED, CMD_COPY_FULL_SCREEN,
     CMD_COLOR_SET, CMD_EDIT_GRAPHS, CMD_HANDLE_GRAPHS, CMD_RANGE_SET, CMD_EDIT_LABLES,
     CMD_STATISTICS, CMD_DISTRIBUTION,
