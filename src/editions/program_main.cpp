@@ -9,6 +9,7 @@
 #include "app/window_keeper.h"
 #include "editions/application.h"
 #include "editions/batch_export.h"
+#include "editions/batch_print.h"
 #include "editions/plot_handle.h"
 #include "editions/program_options.h"
 #include "platform/desktop.h"
@@ -63,7 +64,10 @@ int runBatch(const ProgramOptions& options, const std::string& name)
     if (!unopened.empty()) {
         return exitFailed;
     }
-    const ExportResult result = exportPlot(handle.plot(), options.exportPath, options.width, options.height);
+    const ExportResult result =
+        options.printPath.empty()
+            ? exportPlot(handle.plot(), options.exportPath, options.width, options.height)
+            : printToPdf(handle.plot(), options.printPath, options.width, options.height);
     if (!result.ok) {
         complain(name, result.error);
         return exitFailed;
@@ -98,8 +102,8 @@ int runProgram(std::string_view program, int argc, char** argv)
         std::printf("%s %.*s\n", name.c_str(), static_cast<int>(kurvexVersion.size()), kurvexVersion.data());
         return 0;
     }
-    const bool batch = !options.exportPath.empty();
-    if (const std::string problem = batch ? exportPathProblem(options.exportPath) : std::string();
+    const bool batch = !options.exportPath.empty() || !options.printPath.empty();
+    if (const std::string problem = options.exportPath.empty() ? std::string() : exportPathProblem(options.exportPath);
         !problem.empty()) {
         // Said before any input is read, which may take long.
         complain(name, problem);

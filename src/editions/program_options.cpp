@@ -33,6 +33,17 @@ bool parseSize(std::string_view text, int& width, int& height)
     return true;
 }
 
+// "page.pdf", in any case of the extension.
+bool printPathIsPdf(std::string_view path)
+{
+    if (path.size() <= 4 || path[path.size() - 5] == '/') {
+        return false;  // a name before the extension
+    }
+    const std::string_view extension = path.substr(path.size() - 4);
+    return extension[0] == '.' && (extension[1] | 0x20) == 'p' && (extension[2] | 0x20) == 'd' &&
+           (extension[3] | 0x20) == 'f';
+}
+
 }  // namespace
 
 ProgramOptions parseProgramOptions(int argc, const char* const* argv)
@@ -49,7 +60,7 @@ ProgramOptions parseProgramOptions(int argc, const char* const* argv)
             options.help = true;
         } else if (arg == "--version") {
             options.version = true;
-        } else if (arg == "--export" || arg == "--size") {
+        } else if (arg == "--export" || arg == "--print-to" || arg == "--size") {
             if (i + 1 >= argc) {
                 if (options.error.empty()) options.error = std::string(arg) + " needs a value";
                 continue;
@@ -64,12 +75,22 @@ ProgramOptions parseProgramOptions(int argc, const char* const* argv)
                     options.error = "--export may be given only once";
                 }
                 options.exportPath.assign(value);
+            } else if (arg == "--print-to") {
+                if (options.error.empty() && !printPathIsPdf(value)) {
+                    options.error = "--print-to needs a file name ending in .pdf";
+                } else if (options.error.empty() && !options.printPath.empty()) {
+                    options.error = "--print-to may be given only once";
+                }
+                options.printPath.assign(value);
             } else if (!parseSize(value, options.width, options.height) && options.error.empty()) {
                 options.error = "--size takes WIDTHxHEIGHT, such as 800x600, not " + std::string(value);
             }
         } else if (options.error.empty()) {
             options.error = "unknown option " + std::string(arg);
         }
+    }
+    if (options.error.empty() && !options.exportPath.empty() && !options.printPath.empty()) {
+        options.error = "--export and --print-to cannot be given together";
     }
     return options;
 }
@@ -86,12 +107,16 @@ std::string usageText(std::string_view program)
             "               plot file with OUT's .dat beside it; .ses writes the\n"
             "               session file and every window's plot and data files\n"
             "               into OUT's folder\n"
-            "  --size WxH   the picture's size in pixels (with --export)\n"
+            "  --print-to OUT.pdf\n"
+            "               print the first window as on the default printer, onto\n"
+            "               an A4 page of the PDF file OUT.pdf instead\n"
+            "  --size WxH   the picture's size in pixels (with --export), the\n"
+            "               window's client size (with --print-to)\n"
             "  --help       this text\n"
             "  --version    the version\n"
-            "Exit status with --export: 0 written; 1 OUT or a FILE could not be\n"
-            "written or read (OUT is then not written); 2 wrong options; 3 a\n"
-            "terminating error.\n";
+            "Exit status with --export or --print-to: 0 written; 1 OUT or a FILE\n"
+            "could not be written or read (OUT is then not written); 2 wrong\n"
+            "options; 3 a terminating error.\n";
     return text;
 }
 

@@ -11,6 +11,7 @@ struct ProgramOptions {
     bool help = false;
     bool version = false;
     std::string exportPath;  // batch mode: write the first window here
+    std::string printPath;   // batch mode: print the first window into this PDF file
     int width = 0;           // --size WxH; 0: the window's default size
     int height = 0;
     std::vector<std::string> files;  // everything that is not an option

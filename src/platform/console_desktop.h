@@ -28,6 +28,12 @@ public:
     {
         return nullptr;
     }
+    // No printer to print on, and no box to show.
+    std::unique_ptr<PrintJob> startPrintJob(std::string_view) override { return nullptr; }
+    std::unique_ptr<PrintCancelBox> showPrintCancelBox(NativeWindow&, std::string_view) override
+    {
+        return nullptr;
+    }
     // Runs the posted tasks until none is left or quit was posted.
     int runMessageLoop() override;
     void postQuit(int code) override;

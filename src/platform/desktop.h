@@ -15,6 +15,7 @@
 #include "platform/message_box.h"
 #include "platform/native_window.h"
 #include "platform/picture_file.h"
+#include "platform/print_job.h"
 
 namespace kvx {
 
@@ -60,6 +61,15 @@ public:
     // has any. Null where the desktop cannot draw pictures.
     virtual std::unique_ptr<PictureFile> createPictureFile(PictureFormat format, const std::string& path,
                                                            int width, int height, std::string_view title) = 0;
+
+    // A document named `documentName` for the desktop's default printer;
+    // nothing when there is no default printer.
+    virtual std::unique_ptr<PrintJob> startPrintJob(std::string_view documentName) = 0;
+    // The cancel box of a document that prints, owned by `owner`, with
+    // `caption`; it stays up, without holding the other windows, until it
+    // is cancelled or destroyed. Null where the desktop shows no windows.
+    virtual std::unique_ptr<PrintCancelBox> showPrintCancelBox(NativeWindow& owner,
+                                                               std::string_view caption) = 0;
 
     // Dispatches messages until postQuit; returns the quit code.
     virtual int runMessageLoop() = 0;

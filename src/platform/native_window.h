@@ -62,6 +62,8 @@ public:
     virtual void show(ShowState state) = 0;
     virtual void hide() = 0;
     virtual void bringToFront() = 0;
+    // A disabled window takes no input from the user but still repaints.
+    virtual void setEnabled(bool enabled) = 0;
 
     // The image of the client area; what is drawn appears on present().
     virtual Surface& surface() = 0;

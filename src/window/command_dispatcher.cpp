@@ -16,8 +16,8 @@ void sendCommand(Plot& plot, uint16_t command)
 bool dispatchCommand(Plot& plot, uint16_t command)
 {
     using Group = CommandOutcome (*)(Plot&, uint16_t);
-    static constexpr std::array<Group, 7> groups{
-        viewCommand, displayCommand, graphCommand, windowCommand, fileCommand, figureCommand, extrasCommand,
+    static constexpr std::array<Group, 8> groups{
+        viewCommand, displayCommand, graphCommand, windowCommand, fileCommand, figureCommand, printCommand, extrasCommand,
     };
     for (const Group group : groups) {
         switch (group(plot, command)) {

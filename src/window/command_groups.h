@@ -28,6 +28,8 @@ CommandOutcome windowCommand(Plot& plot, uint16_t command);
 CommandOutcome fileCommand(Plot& plot, uint16_t command);
 // "Save Figure" and "Copy (to Clipboard)".
 CommandOutcome figureCommand(Plot& plot, uint16_t command);
+// "Print" of "Plot" and of "Session"; the window repaints afterwards.
+CommandOutcome printCommand(Plot& plot, uint16_t command);
 // "Extras" and "Help", and the reload of the settings files.
 CommandOutcome extrasCommand(Plot& plot, uint16_t command);
 

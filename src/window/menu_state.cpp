@@ -9,11 +9,9 @@ namespace kvx {
 
 namespace {
 
-// Items whose actions are not built yet: printing and the dialogs. They stay
-// in the menu, greyed; an item leaves this list when its action arrives.
-constexpr std::array<Command, 11> notYetAvailable{
-    CMD_PRINT_BLACK_WHITE, CMD_PRINT_COLORED,
-    CMD_SESSION_PRINT_BLACK_WHITE, CMD_SESSION_PRINT_COLORED,
+// Items whose actions are not built yet: the dialogs. They stay in the menu,
+// greyed; an item leaves this list when its action arrives.
+constexpr std::array<Command, 7> notYetAvailable{
     CMD_COLOR_SET, CMD_EDIT_GRAPHS, CMD_HANDLE_GRAPHS, CMD_RANGE_SET, CMD_EDIT_LABLES,
     CMD_STATISTICS, CMD_DISTRIBUTION,
 };

@@ -38,5 +38,16 @@ TEST(ProgramOptions, ExportTakesOneFileName)
     EXPECT_EQ(parse({"--export"}).error, "--export needs a value");
 }
 
+TEST(ProgramOptions, PrintToTakesOnePdfFileAndExcludesExport)
+{
+    const ProgramOptions o = parse({"--print-to", "out/Page.PDF", "--size", "640x520", "a.dat"});
+    EXPECT_EQ(o.printPath, "out/Page.PDF");
+    EXPECT_TRUE(o.error.empty());
+    EXPECT_EQ(parse({"--print-to", "page.png"}).error, "--print-to needs a file name ending in .pdf");
+    EXPECT_EQ(parse({"--print-to", "out/.pdf"}).error, "--print-to needs a file name ending in .pdf");
+    EXPECT_EQ(parse({"--print-to", "a.pdf", "--export", "b.png"}).error,
+              "--export and --print-to cannot be given together");
+}
+
 }  // namespace
 }  // namespace kvx

@@ -30,7 +30,61 @@ private:
     RecordingSurface surface_;
 };
 
+class RecordingPrintJob final : public PrintJob {
+public:
+    RecordingPrintJob(PrintedDocument& document, const std::string& refusedStep)
+        : document_(document), refusedStep_(refusedStep)
+    {
+    }
+    DeviceSize pageSize() override { return document_.page.size; }
+    bool startPage() override { return step("startPage"); }
+    Surface& page() override { return document_.page; }
+    bool endPage() override { return step("endPage"); }
+    bool finish() override { return step("finish"); }
+    void abort() override { step("abort"); }
+    std::string error() const override { return {}; }
+
+private:
+    bool step(const char* name)
+    {
+        document_.steps.emplace_back(name);
+        return refusedStep_ != name;
+    }
+
+    PrintedDocument& document_;
+    std::string refusedStep_;
+};
+
+class RecordingCancelBox final : public PrintCancelBox {
+public:
+    explicit RecordingCancelBox(CancelBoxRecord& record) : record_(record) {}
+    ~RecordingCancelBox() override { record_.shown = false; }
+    bool cancelled() const override { return record_.cancelled; }
+
+private:
+    CancelBoxRecord& record_;
+};
+
 }  // namespace
+
+std::unique_ptr<PrintJob> RecordingDesktop::startPrintJob(std::string_view documentName)
+{
+    if (!printerPage) {
+        return nullptr;
+    }
+    PrintedDocument& document = printedDocuments.emplace_back();
+    document.name = std::string(documentName);
+    document.page.size = *printerPage;
+    return std::make_unique<RecordingPrintJob>(document, refusedPrintStep);
+}
+
+std::unique_ptr<PrintCancelBox> RecordingDesktop::showPrintCancelBox(NativeWindow& owner, std::string_view caption)
+{
+    CancelBoxRecord& record = cancelBoxes.emplace_back();
+    record.caption = std::string(caption);
+    record.owner = &owner;
+    return std::make_unique<RecordingCancelBox>(record);
+}
 
 std::unique_ptr<PictureFile> RecordingDesktop::createPictureFile(PictureFormat format, const std::string& path,
                                                                  int width, int height, std::string_view title)

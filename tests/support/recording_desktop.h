@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "support/recording_surface.h"
 
 namespace kvx::test {
 
@@ -21,6 +22,22 @@ struct RecordedPicture {
     int height;
     std::string title;
     std::vector<std::string> calls;  // what was drawn, as the recording surface words it
+};
+
+// One document sent to the recording desktop's printer: its steps in order
+// ("startPage", "endPage", "finish", "abort") and the page drawn.
+struct PrintedDocument {
+    std::string name;
+    std::vector<std::string> steps;
+    RecordingSurface page;
+};
+
+// One cancel box: the test presses "Cancel" by setting `cancelled`.
+struct CancelBoxRecord {
+    std::string caption;
+    NativeWindow* owner = nullptr;
+    bool shown = true;
+    bool cancelled = false;
 };
 
 class RecordingDesktop : public Desktop {
@@ -58,6 +75,15 @@ public:
     // Every window made, in order; the plot windows own them.
     std::vector<class RecordingNativeWindow*> windows;
     bool refuseWindows = false;
+
+    // The default printer's page; none: no default printer.
+    std::optional<DeviceSize> printerPage;
+    // The step that the printer refuses ("startPage", "endPage", "finish").
+    std::string refusedPrintStep;
+    std::deque<PrintedDocument> printedDocuments;
+    std::deque<CancelBoxRecord> cancelBoxes;
+    std::unique_ptr<PrintJob> startPrintJob(std::string_view documentName) override;
+    std::unique_ptr<PrintCancelBox> showPrintCancelBox(NativeWindow& owner, std::string_view caption) override;
 
     ScreenSize screenSize() override { return screen; }
     int processOneMessage() override

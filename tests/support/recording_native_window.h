@@ -23,6 +23,7 @@ public:
     bool shown = false;
     ShowState showState = ShowState::Normal;
     int frontCount = 0;
+    bool enabled = true;
     int presents = 0;
     bool captured = false;
     CursorShape cursor = CursorShape::Cross;
@@ -51,6 +52,7 @@ public:
     }
     void hide() override { shown = false; }
     void bringToFront() override { ++frontCount; }
+    void setEnabled(bool on) override { enabled = on; }
     Surface& surface() override { return recording; }
     void present() override { ++presents; }
     void captureMouse(bool capture) override { captured = capture; }

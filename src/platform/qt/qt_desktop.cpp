@@ -16,6 +16,8 @@
 #include "platform/qt/qt_picture_box.h"
 #include "platform/qt/qt_picture_files.h"
 #include "platform/qt/qt_plot_window.h"
+#include "platform/qt/qt_print_cancel_box.h"
+#include "platform/qt/qt_print_job.h"
 #include "platform/user_key_file.h"
 
 namespace kvx {
@@ -137,6 +139,17 @@ std::unique_ptr<PictureFile> QtDesktop::createPictureFile(PictureFormat format, 
                                                           int width, int height, std::string_view title)
 {
     return kvx::createPictureFile(format, path, width, height, title);
+}
+
+std::unique_ptr<PrintJob> QtDesktop::startPrintJob(std::string_view documentName)
+{
+    // Batch mode prints into files only (--print-to), never on paper.
+    return batch_ ? nullptr : createDefaultPrinterJob(documentName);
+}
+
+std::unique_ptr<PrintCancelBox> QtDesktop::showPrintCancelBox(NativeWindow& owner, std::string_view caption)
+{
+    return batch_ ? nullptr : showQtPrintCancelBox(qtWidgetOf(&owner), caption);
 }
 
 int QtDesktop::runMessageLoop()

@@ -20,6 +20,8 @@ public:
                                                const WindowOptions& options) override;
     std::unique_ptr<PictureFile> createPictureFile(PictureFormat format, const std::string& path, int width,
                                                    int height, std::string_view title) override;
+    std::unique_ptr<PrintJob> startPrintJob(std::string_view documentName) override;
+    std::unique_ptr<PrintCancelBox> showPrintCancelBox(NativeWindow& owner, std::string_view caption) override;
     int runMessageLoop() override;
     // Runs the tasks still waiting in the queue (end of the program).
     void runPostedTasks();

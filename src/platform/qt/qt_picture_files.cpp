@@ -1,6 +1,5 @@
 #include "platform/qt/qt_picture_files.h"
 
-#include <QIODevice>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -10,6 +9,7 @@
 #include "platform/qt/qt_image_surface.h"
 #include "platform/qt/qt_text_measurer.h"
 #include "platform/qt/qt_vector_surface.h"
+#include "platform/qt/replacing_file_device.h"
 #include "platform/replacing_file.h"
 #include "platform/vector/emf_file.h"
 #include "platform/vector/svg_file.h"
@@ -21,23 +21,6 @@ namespace {
 constexpr int pdfResolution = 96;
 constexpr double pointsPerPixel = 72.0 / pdfResolution;
 static_assert(pdfResolution / 25.4 == pixelsPerMm, "PDF pages have the pixels of every other picture");
-
-// Hands what Qt writes on to a ReplacingFile, which keeps the first
-// failure and its reason.
-class ReplacingFileDevice final : public QIODevice {
-public:
-    explicit ReplacingFileDevice(ReplacingFile& file) : file_(file) { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override
-    {
-        return file_.write(data, static_cast<std::size_t>(size)) ? size : -1;
-    }
-
-private:
-    ReplacingFile& file_;
-};
 
 // Why a picture could not be written: the file's reason, or, when the file
 // took every byte, the encoder's failure.

@@ -256,6 +256,7 @@ public:
         canvas_->setFocus();
     }
     void hide() override { window_->hide(); }
+    void setEnabled(bool enabled) override { window_->setEnabled(enabled); }
     void bringToFront() override
     {
         window_->raise();
