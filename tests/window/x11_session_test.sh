@@ -23,25 +23,37 @@ fail() {
     exit 1
 }
 
-# Session > File > the item `downs` below "Open ...", then a file name typed
-# into the dialog over its proposal.
+# Session > File > the item `downs` below "Open ...", then, once the dialog
+# titled $2 is up, the file name $3 typed over its proposal.
 session_file_item() {
     xdotool mousemove $((X + 25)) $((Y + 8)) click 1
     sleep 0.5
     xdotool key Down Right
     [ "$1" -gt 0 ] && xdotool key --repeat "$1" Down
     xdotool key Return
-    sleep 1
-    xdotool key ctrl+a type "$2"
+    timeout 30 xdotool search --sync --name "^$2\$" >/dev/null || fail "no dialog $2"
+    sleep 0.5
+    xdotool key ctrl+a type "$3"
     xdotool key Return
-    sleep 1.5
+}
+
+# Waits up to 30 s for the command to succeed.
+wait_for() {
+    n=0
+    until "$@"; do
+        n=$((n + 1))
+        [ $n -lt 60 ] || return 1
+        sleep 0.5
+    done
 }
 
 "$kurvex" --export one.plt "$data1" && "$kurvex" --export two.plt "$data2" || fail "batch export of plot files failed"
 start_kurvex one.plt two.plt
 xdotool search --sync --name "#2: Kurvex" >/dev/null
 sleep 0.5
-session_file_item 2 "$work/saved/lab.ses"
+session_file_item 2 "Save Session" "$work/saved/lab.ses"
+wait_for test -s saved/lab.ses || fail "no session file was written"
+sleep 0.5
 import -window root saving.png
 kill "$pid"
 wait "$pid" 2>/dev/null
@@ -52,9 +64,10 @@ done
 cmp -s saved/Kurvex1.dat one.dat && cmp -s saved/Kurvex2.dat two.dat || fail "the saved data differ from the windows' data"
 
 start_kurvex
-session_file_item 0 "$work/saved/lab.ses"
+session_file_item 0 "Open Session" "$work/saved/lab.ses"
+timeout 30 xdotool search --sync --name "#2: Kurvex" >/dev/null || fail "the second window did not come back"
+sleep 1
 import -window root opened.png
-xdotool search --name "#2: Kurvex" >/dev/null || fail "the second window did not come back"
 front=$(xdotool getwindowfocus getwindowname)
 kill "$pid"
 [ "$front" = "$(sed -n 's/^plotFocus= \[\([0-9]*\).*/#\1: Kurvex/p' saved/lab.ses)" ] || fail "the focus is on $front"
