@@ -2,14 +2,11 @@
 
 #include <cctype>
 
-#include "files/data_file_writer.h"
-#include "files/plot_file.h"
-#include "files/session_file.h"
-#include "platform/desktop.h"
 #include "platform/regular_file.h"
 #include "render/figure_output.h"
 #include "render/output_dress.h"
 #include "window/file_commands.h"
+#include "window/file_dialogs.h"
 
 namespace kvx {
 
@@ -43,22 +40,10 @@ ExportResult exportFiles(Plot& plot, const std::string& path, const std::string&
         plot.cascadePosition();
         plot.becomeCascadeOrigin();
     }
-    const std::string base = basePath(path);
-    std::string failed = path;
+    const int16_t kind = extension == "dat" ? FILE_DATA : extension == "plt" ? FILE_PLOT : FILE_SESSION;
+    std::string failed;
     std::string reason;
-    bool written = false;
-    if (extension == "dat") {
-        written = writeData(plot, path, &reason);
-    } else if (extension == "plt") {
-        failed = base + "dat";
-        if (writeData(plot, failed, &reason)) {
-            failed = base + "plt";
-            written = writePlotFile(plot, failed, &reason);
-        }
-    } else {
-        written = writeSession(base + "ses", &failed, &reason);
-    }
-    if (!written) {
+    if (!writeByPath(plot, path, kind, failed, reason)) {
         return failure("cannot write " + failed + ": " + reason);
     }
     return {true, {}};

@@ -6,10 +6,11 @@
 
 namespace kvx {
 
-ScratchFolder::ScratchFolder()
+ScratchFolder::ScratchFolder(std::string_view prefix)
 {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/kurvex-XXXXXX";
+    std::error_code failed;
+    const std::filesystem::path base = std::filesystem::temp_directory_path(failed);
+    const std::string pattern = (failed ? std::string("/tmp") : base.string()) + "/" + std::string(prefix) + "XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     if (mkdtemp(name.data())) {

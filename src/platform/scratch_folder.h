@@ -10,13 +10,15 @@ namespace kvx {
 
 class ScratchFolder {
 public:
-    // Made under $TMPDIR (or /tmp), readable by its owner only.
-    ScratchFolder();
+    // Made under the system's temporary folder ($TMPDIR, else /tmp),
+    // readable by its owner only; `prefix` starts its name.
+    explicit ScratchFolder(std::string_view prefix = "kurvex-");
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     bool ok() const { return !path_.empty(); }
+    const std::string& path() const { return path_; }
     std::string file(std::string_view name) const { return path_ + "/" + std::string(name); }
 
 private:

@@ -61,11 +61,7 @@ bool paintFigureFile(Plot& plot, int16_t mode, PictureFormat format, const std::
     }
     {
         const OutputDress dress(plot, mode);
-        picture->surface().setTextBackgroundOpaque(false);  // text without a box, as in the window
-        PlotView view;
-        view.width = static_cast<int16_t>(pixels.width);
-        view.height = static_cast<int16_t>(pixels.height);
-        PlotPainter(picture->surface(), plot, view).paintPlot();
+        paintOutput(picture->surface(), plot, pixels.width, pixels.height);
     }
     if (!picture->finish()) {
         if (reason) {

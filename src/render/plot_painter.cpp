@@ -475,4 +475,13 @@ void PlotPainter::drawLegend()
     }
 }
 
+void paintOutput(Surface& surface, Plot& plot, int width, int height)
+{
+    surface.setTextBackgroundOpaque(false);
+    PlotView view;
+    view.width = static_cast<int16_t>(width);
+    view.height = static_cast<int16_t>(height);
+    PlotPainter(surface, plot, view).paintPlot();
+}
+
 }  // namespace kvx

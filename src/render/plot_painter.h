@@ -61,4 +61,10 @@ private:
     bool mergeColumns_ = true;
 };
 
+// The complete picture on an output's surface (a file, a page, the
+// clipboard) at width by height pixels, with a view of its own, so that the
+// window's view stays as it is; text without a background box, as in the
+// window.
+void paintOutput(Surface& surface, Plot& plot, int width, int height);
+
 }  // namespace kvx

@@ -1,7 +1,6 @@
 #include "render/print_page.h"
 
 #include "model/plot_busy.h"
-#include "model/plot_view.h"
 #include "render/output_dress.h"
 #include "render/page_scale.h"
 #include "render/plot_painter.h"
@@ -42,12 +41,7 @@ PrintResult printPage(Plot& plot, PrintJob& job, int16_t mode, double factor, in
         // dispatched between the steps never meet the dressed plot.
         const OutputDress dress(plot, mode);
         scaleLines(plot, scale.lineScale(factor));
-        PlotView view;
-        view.width = scale.width;
-        view.height = scale.height;
-        Surface& page = job.page();
-        page.setTextBackgroundOpaque(false);
-        PlotPainter(page, plot, view).paintPlot();
+        paintOutput(job.page(), plot, scale.width, scale.height);
     }
     if (!keepGoing()) {
         return stop(PrintResult::Aborted);

@@ -108,27 +108,34 @@ bool saveWithDialog(Plot& plot, int16_t code)
     return path && saveByPath(plot, *path, code);
 }
 
-bool saveByPath(Plot& plot, const std::string& path, int16_t code)
+bool writeByPath(Plot& plot, const std::string& path, int16_t code, std::string& failedPath, std::string& reason)
 {
     const std::string base = basePath(path);
-    std::string reason;
     if (code & FILE_DATA) {
-        const std::string name = splitPath(path).hasExtension() ? path : base + "dat";
-        return writeData(plot, name, &reason) || writeFailed(plot, name, reason);
+        failedPath = splitPath(path).hasExtension() ? path : base + "dat";
+        return writeData(plot, failedPath, &reason);
     }
     if (code & FILE_PLOT) {
         // The plot file records the read mode that its data were written in:
         // without its data it is not written.
-        if (!writeData(plot, base + "dat", &reason)) {
-            return writeFailed(plot, base + "dat", reason);
+        failedPath = base + "dat";
+        if (!writeData(plot, failedPath, &reason)) {
+            return false;
         }
-        return writePlotFile(plot, base + "plt", &reason) || writeFailed(plot, base + "plt", reason);
+        failedPath = base + "plt";
+        return writePlotFile(plot, failedPath, &reason);
     }
     if (code & FILE_SESSION) {
-        std::string failed;
-        return writeSession(base + "ses", &failed, &reason) || writeFailed(plot, failed, reason);
+        return writeSession(base + "ses", &failedPath, &reason);
     }
     return true;
+}
+
+bool saveByPath(Plot& plot, const std::string& path, int16_t code)
+{
+    std::string failed;
+    std::string reason;
+    return writeByPath(plot, path, code, failed, reason) || writeFailed(plot, failed, reason);
 }
 
 std::optional<std::string> askSaveFileName(Plot& plot, std::string_view title, std::string_view description,

@@ -26,6 +26,9 @@ bool saveWithDialog(Plot& plot, int16_t code);
 // after a warning that names the file and the reason, when a file could not
 // be written; the previous file then stays as it was.
 bool saveByPath(Plot& plot, const std::string& path, int16_t code);
+// The writing of saveByPath without the warning: false with the file that
+// could not be written and the system's reason.
+bool writeByPath(Plot& plot, const std::string& path, int16_t code, std::string& failedPath, std::string& reason);
 // The save dialog for a file of one kind of the system's own ("Save
 // Figure"): the chosen path, or nothing when cancelled. With `propose` the
 // dialog starts with the plot's title in the working directory. `more`

@@ -9,26 +9,11 @@
 
 namespace kvx::test {
 
-TempDir::TempDir()
+TempDir::TempDir() : ScratchFolder("kurvex-test-")
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kurvex-test-XXXXXX").string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (!mkdtemp(buffer.data())) {
+    if (!ok()) {
         throw std::runtime_error("cannot create a temporary folder");
     }
-    path_ = buffer.data();
-}
-
-TempDir::~TempDir()
-{
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
-
-std::string TempDir::file(std::string_view name) const
-{
-    return path_ + "/" + std::string(name);
 }
 
 void writeFile(const std::string& path, std::string_view text)

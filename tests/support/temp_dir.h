@@ -4,21 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "platform/scratch_folder.h"
+
 namespace kvx::test {
 
-class TempDir {
+// Throws when no folder can be made, so that no test writes elsewhere.
+class TempDir : public ScratchFolder {
 public:
     TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::string& path() const { return path_; }
-    // path() + "/" + name
-    std::string file(std::string_view name) const;
-
-private:
-    std::string path_;
 };
 
 void writeFile(const std::string& path, std::string_view text);

@@ -184,7 +184,7 @@ void VectorSurface::lineTo(int x, int y)
     pendingOffset_ = continues ? lastLength_ : 0.0;
 }
 
-std::optional<PixelBox> VectorSurface::shapeBox(int left, int top, int right, int bottom)
+std::optional<VectorSurface::Shape> VectorSurface::shapeOf(int left, int top, int right, int bottom)
 {
     flush();
     // Files cannot invert what is under them: inverted shapes belong to the
@@ -201,23 +201,17 @@ std::optional<PixelBox> VectorSurface::shapeBox(int left, int top, int right, in
     if (right == left || bottom == top) {
         return std::nullopt;
     }
-    return PixelBox{left, top, right, bottom};
+    const std::optional<Color> fill = brush_.hollow ? std::nullopt : std::optional<Color>(brush_.color);
+    return Shape{left, top, right, bottom, right - left, bottom - top, fill};
 }
 
-void VectorSurface::rectangle(int left, int top, int right, int bottom)
+void VectorSurface::rectangle(int x0, int y0, int x1, int y1)
 {
-    const std::optional<PixelBox> box = shapeBox(left, top, right, bottom);
-    if (!box) {
+    const std::optional<Shape> shape = shapeOf(x0, y0, x1, y1);
+    if (!shape) {
         return;
     }
-    left = box->left;
-    top = box->top;
-    right = box->right;
-    bottom = box->bottom;
-    const int width = right - left;
-    const int height = bottom - top;
-    const std::optional<Color> fill =
-        brush_.hollow ? std::nullopt : std::optional<Color>(brush_.color);
+    const auto& [left, top, right, bottom, width, height, fill] = *shape;
     if (pen_.style == PenStyle::None) {
         // Without an outline the filled area ends one pixel earlier.
         if (fill && width > 1 && height > 1) {
@@ -234,20 +228,13 @@ void VectorSurface::rectangle(int left, int top, int right, int bottom)
     drawRectangle(left + 0.5, top + 0.5, width - 1, height - 1, &stroke, fill);
 }
 
-void VectorSurface::ellipse(int left, int top, int right, int bottom)
+void VectorSurface::ellipse(int x0, int y0, int x1, int y1)
 {
-    const std::optional<PixelBox> box = shapeBox(left, top, right, bottom);
-    if (!box) {
+    const std::optional<Shape> shape = shapeOf(x0, y0, x1, y1);
+    if (!shape) {
         return;
     }
-    left = box->left;
-    top = box->top;
-    right = box->right;
-    bottom = box->bottom;
-    const int width = right - left;
-    const int height = bottom - top;
-    const std::optional<Color> fill =
-        brush_.hollow ? std::nullopt : std::optional<Color>(brush_.color);
+    const auto& [left, top, right, bottom, width, height, fill] = *shape;
     if (pen_.style == PenStyle::None) {
         if (fill && width > 1 && height > 1) {
             drawEllipse(left + (width - 1) / 2.0, top + (height - 1) / 2.0, (width - 1) / 2.0,

@@ -100,9 +100,16 @@ private:
     bool thinPlain(const Pen& pen) const;
     void strokeOutline(const std::vector<PathFigure>& figures);
     void fillOutlineBox(PixelBox box);
-    // The ordered box of a rectangle or ellipse, after pending lines are
-    // drawn; nothing for an empty box or in invert mode.
-    std::optional<PixelBox> shapeBox(int left, int top, int right, int bottom);
+    // What a rectangle or ellipse covers: its ordered box, its size and the
+    // brush's fill (none when hollow).
+    struct Shape {
+        int left, top, right, bottom;
+        int width, height;
+        std::optional<Color> fill;
+    };
+    // The shape after pending lines are drawn; nothing for an empty box or
+    // in invert mode.
+    std::optional<Shape> shapeOf(int left, int top, int right, int bottom);
 
     TextMeasurer& measurer_;
     Pen pen_;
