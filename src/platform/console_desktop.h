@@ -34,6 +34,8 @@ public:
     {
         return nullptr;
     }
+    // Nobody to answer a dialog.
+    int runDialog(NativeWindow*, const DialogTemplate&, DialogHandler&) override { return -1; }
     // Runs the posted tasks until none is left or quit was posted.
     int runMessageLoop() override;
     void postQuit(int code) override;

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "platform/clipboard_format.h"
+#include "platform/dialog_handler.h"
+#include "platform/dialog_template.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/native_window.h"
@@ -70,6 +72,11 @@ public:
     // is cancelled or destroyed. Null where the desktop shows no windows.
     virtual std::unique_ptr<PrintCancelBox> showPrintCancelBox(NativeWindow& owner,
                                                                std::string_view caption) = 0;
+
+    // Shows `dialog`, modal to `owner` (null: to the whole program), until
+    // its logic ends it; the result given to endDialog, or -1 where no
+    // dialog can be shown.
+    virtual int runDialog(NativeWindow* owner, const DialogTemplate& dialog, DialogHandler& handler) = 0;
 
     // Dispatches messages until postQuit; returns the quit code.
     virtual int runMessageLoop() = 0;

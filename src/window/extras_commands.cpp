@@ -5,7 +5,7 @@
 #include "app/run_state.h"
 #include "settings/settings_loader.h"
 #include "window/about_box.h"
-#include "window/commands.h"
+#include "app/commands.h"
 #include "window/user_messages.h"
 
 namespace kvx {

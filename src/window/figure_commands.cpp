@@ -4,7 +4,7 @@
 #include "render/figure_output.h"
 #include "render/output_dress.h"
 #include "window/command_groups.h"
-#include "window/commands.h"
+#include "app/commands.h"
 #include "window/file_dialogs.h"
 
 namespace kvx {

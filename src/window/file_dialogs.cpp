@@ -6,7 +6,7 @@
 #include "files/session_file.h"
 #include "platform/desktop.h"
 #include "window/command_groups.h"
-#include "window/commands.h"
+#include "app/commands.h"
 #include "window/file_commands.h"
 
 namespace kvx {

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "model/graph_clipboard.h"
-#include "window/commands.h"
+#include "app/commands.h"
 #include "window/menu_choices.h"
 #include "window/user_messages.h"
 

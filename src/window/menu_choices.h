@@ -9,7 +9,7 @@
 #include <span>
 
 #include "settings/keywords.h"
-#include "window/commands.h"
+#include "app/commands.h"
 
 namespace kvx {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "window/commands.h"
+#include "app/commands.h"
 #include "window/menu_choices.h"
 
 namespace kvx {

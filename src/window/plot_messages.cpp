@@ -13,7 +13,7 @@
 #include "settings/keywords.h"
 #include "window/coalesced_repaint.h"
 #include "window/command_dispatcher.h"
-#include "window/commands.h"
+#include "app/commands.h"
 #include "window/file_commands.h"
 #include "window/plot_window_parts.h"
 #include "window/window_gestures.h"

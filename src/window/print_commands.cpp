@@ -9,7 +9,7 @@
 #include "render/output_dress.h"
 #include "render/print_page.h"
 #include "window/command_groups.h"
-#include "window/commands.h"
+#include "app/commands.h"
 #include "window/print_abort.h"
 #include "window/user_messages.h"
 

@@ -4,7 +4,7 @@
 #include "scaling/auto_range.h"
 #include "scaling/zoom.h"
 #include "settings/keywords.h"
-#include "window/commands.h"
+#include "app/commands.h"
 #include "window/menu_choices.h"
 
 namespace kvx {

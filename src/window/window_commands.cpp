@@ -1,6 +1,6 @@
 #include "window/command_groups.h"
 
-#include "window/commands.h"
+#include "app/commands.h"
 #include "window/session_commands.h"
 
 namespace kvx {

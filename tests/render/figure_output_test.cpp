@@ -14,7 +14,7 @@
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 #include "window/command_dispatcher.h"
-#include "window/commands.h"
+#include "app/commands.h"
 
 namespace kvx {
 namespace {

@@ -163,4 +163,21 @@ void RecordingDesktop::runTasks()
     }
 }
 
+int RecordingDesktop::runDialog(NativeWindow* owner, const DialogTemplate& dialog, DialogHandler& handler)
+{
+    RecordingDialogControls controls(dialog);
+    handler.opened(controls);
+    if (!dialogScripts.empty()) {
+        const DialogScript script = std::move(dialogScripts.front());
+        dialogScripts.pop_front();
+        script(controls, handler);
+    }
+    if (!controls.ended()) {
+        handler.controlUsed(controls, IDCANCEL, ControlEvent::Clicked);
+    }
+    const int result = controls.result().value_or(-1);
+    dialogRuns.push_back({dialog.name, owner, std::move(controls)});
+    return result;
+}
+
 }  // namespace kvx::test

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "support/recording_dialog_controls.h"
 #include "support/recording_surface.h"
 
 namespace kvx::test {
@@ -84,6 +85,21 @@ public:
     std::deque<CancelBoxRecord> cancelBoxes;
     std::unique_ptr<PrintJob> startPrintJob(std::string_view documentName) override;
     std::unique_ptr<PrintCancelBox> showPrintCancelBox(NativeWindow& owner, std::string_view caption) override;
+
+    // Every dialog shown, with its owner and the controls as the dialog
+    // left them.
+    struct DialogRun {
+        std::string name;
+        NativeWindow* owner;
+        RecordingDialogControls controls;
+    };
+    std::vector<DialogRun> dialogRuns;
+    // What the user does in the next dialogs, in order. A dialog that its
+    // script leaves open (or that has none) gets Escape; one that stays open
+    // after that returns -1.
+    using DialogScript = std::function<void(RecordingDialogControls&, DialogHandler&)>;
+    std::deque<DialogScript> dialogScripts;
+    int runDialog(NativeWindow* owner, const DialogTemplate& dialog, DialogHandler& handler) override;
 
     ScreenSize screenSize() override { return screen; }
     int processOneMessage() override

@@ -19,7 +19,7 @@
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
 #include "support/temp_dir.h"
-#include "window/commands.h"
+#include "app/commands.h"
 #include "window/file_commands.h"
 #include "files/data_file_writer.h"
 

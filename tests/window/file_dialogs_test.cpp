@@ -16,7 +16,7 @@
 #include "support/recording_desktop.h"
 #include "support/temp_dir.h"
 #include "window/command_dispatcher.h"
-#include "window/commands.h"
+#include "app/commands.h"
 #include "window/file_commands.h"
 #include "window/file_dialogs.h"
 

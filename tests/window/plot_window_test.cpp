@@ -17,7 +17,7 @@
 #include "render/plot_painter.h"
 #include "support/temp_dir.h"
 #include "window/command_dispatcher.h"
-#include "window/commands.h"
+#include "app/commands.h"
 #include "window/file_commands.h"
 
 namespace kvx {

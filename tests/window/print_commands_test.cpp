@@ -18,7 +18,7 @@
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
 #include "window/command_dispatcher.h"
-#include "window/commands.h"
+#include "app/commands.h"
 
 namespace kvx {
 namespace {

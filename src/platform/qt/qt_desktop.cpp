@@ -192,4 +192,9 @@ std::optional<std::string> QtDesktop::readUserValue(std::string_view key, std::s
     return readUserKeyFile(key, name);
 }
 
+int QtDesktop::runDialog(NativeWindow*, const DialogTemplate&, DialogHandler&)
+{
+    return -1;  // the widgets follow
+}
+
 }  // namespace kvx

@@ -22,6 +22,7 @@ public:
                                                    int height, std::string_view title) override;
     std::unique_ptr<PrintJob> startPrintJob(std::string_view documentName) override;
     std::unique_ptr<PrintCancelBox> showPrintCancelBox(NativeWindow& owner, std::string_view caption) override;
+    int runDialog(NativeWindow* owner, const DialogTemplate& dialog, DialogHandler& handler) override;
     int runMessageLoop() override;
     // Runs the tasks still waiting in the queue (end of the program).
     void runPostedTasks();

@@ -26,7 +26,7 @@
 #include "settings/default_records.h"
 #include "settings/keywords.h"
 #include "window/command_dispatcher.h"
-#include "window/commands.h"
+#include "app/commands.h"
 #include "window/plot_window_parts.h"
 #include "window/session_commands.h"
 
