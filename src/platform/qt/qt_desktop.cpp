@@ -10,8 +10,12 @@
 #include <QScreen>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPointer>
 
 #include "platform/console_desktop.h"
+#include <QPointer>
+
+#include "platform/qt/qt_dialog.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_picture_box.h"
 #include "platform/qt/qt_picture_files.h"
@@ -192,9 +196,17 @@ std::optional<std::string> QtDesktop::readUserValue(std::string_view key, std::s
     return readUserKeyFile(key, name);
 }
 
-int QtDesktop::runDialog(NativeWindow*, const DialogTemplate&, DialogHandler&)
+int QtDesktop::runDialog(NativeWindow* owner, const DialogTemplate& dialog, DialogHandler& handler)
 {
-    return -1;  // the widgets follow
+    if (batch_) {
+        return -1;  // nobody to answer it
+    }
+    // The dialog is a child of its owner's window; should that window go
+    // while the dialog is open, the dialog goes with it.
+    const QPointer<QtDialog> box = new QtDialog(dialog, handler, qtWidgetOf(owner));
+    const int result = box->run();
+    delete box.data();
+    return result;
 }
 
 }  // namespace kvx
