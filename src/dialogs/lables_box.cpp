@@ -1,0 +1,53 @@
+#include "dialogs/lables_box.h"
+
+#include <string>
+
+#include "dialogs/plot_dialog.h"
+#include "model/plot.h"
+#include "platform/utf8_text.h"
+
+namespace kvx {
+
+namespace {
+
+constexpr int axesTitleField = 822;
+constexpr int xLableField = 823;
+constexpr int yLableField = 824;
+constexpr int windowTitleField = 825;
+
+// A pasted text may be longer than the field allows; it is cut at a
+// character boundary so that no label ends in half a character.
+std::string fieldText(const DialogControls& controls, int id)
+{
+    const std::string text = controls.text(id);
+    return std::string(cutAtCharacter(text, LablesBox::maxTextLength));
+}
+
+}  // namespace
+
+void LablesBox::opened(DialogControls& controls)
+{
+    controls.setText(xLableField, plot_.xLable());
+    controls.setText(yLableField, plot_.yLable());
+    controls.setText(axesTitleField, plot_.axesTitle());
+    controls.setText(windowTitleField, plot_.windowTitle());
+    controls.selectAllText(xLableField);
+    controls.setFocus(xLableField);
+}
+
+void LablesBox::accept(DialogControls& controls)
+{
+    // An empty window title keeps the old one: the setter ignores it.
+    plot_.setTitle(fieldText(controls, windowTitleField));
+    plot_.setLables(fieldText(controls, xLableField), fieldText(controls, yLableField),
+                    fieldText(controls, axesTitleField));
+    controls.endDialog(IDOK);
+}
+
+void showLablesBox(Plot& plot)
+{
+    LablesBox box(plot);
+    runPlotDialog(plot, "LablesBox", box);
+}
+
+}  // namespace kvx

@@ -1,0 +1,147 @@
+#include "dialogs/range_and_ticks_box.h"
+
+#include <array>
+#include <cmath>
+
+#include "app/errors.h"
+#include "app/general_format.h"
+#include "dialogs/dialog_fields.h"
+#include "dialogs/plot_dialog.h"
+#include "dialogs/tick_count_check.h"
+#include "model/plot.h"
+#include "scaling/ticks_for_range.h"
+#include "settings/keywords.h"
+
+namespace kvx {
+
+namespace {
+
+constexpr int xMinField = 812;
+constexpr int xMaxField = 813;
+constexpr int yMinField = 814;
+constexpr int yMaxField = 815;
+constexpr int xTickField = 817;
+constexpr int xSubTickField = 818;
+constexpr int yTickField = 819;
+constexpr int ySubTickField = 820;
+constexpr int autoTicksButton = 821;
+
+struct Field {
+    int id;
+    double RangeSet::*value;
+};
+
+// Every field is read, so that each one that is no number gets selected in
+// turn and the last of them keeps the focus.
+template <std::size_t N>
+bool readFields(DialogControls& controls, const std::array<Field, N>& fields, RangeSet& out)
+{
+    bool valid = true;
+    for (const Field& field : fields) {
+        valid = readDialogReal(controls, field.id, out.*field.value) && valid;
+    }
+    return valid;
+}
+
+constexpr std::array<Field, 4> rangeFields{{
+    {xMinField, &RangeSet::xMin},
+    {xMaxField, &RangeSet::xMax},
+    {yMinField, &RangeSet::yMin},
+    {yMaxField, &RangeSet::yMax},
+}};
+
+// The ticks are read y before the x sub-tick, so that order decides which
+// field keeps the focus.
+constexpr std::array<Field, 8> allFields{{
+    {xMinField, &RangeSet::xMin},
+    {xMaxField, &RangeSet::xMax},
+    {yMinField, &RangeSet::yMin},
+    {yMaxField, &RangeSet::yMax},
+    {xTickField, &RangeSet::xTick},
+    {yTickField, &RangeSet::yTick},
+    {xSubTickField, &RangeSet::xSubTick},
+    {ySubTickField, &RangeSet::ySubTick},
+}};
+
+bool refuseField(DialogControls& controls, int id)
+{
+    controls.selectAllText(id);
+    controls.setFocus(id);
+    return false;
+}
+
+// Two finite bounds can still lie so far apart that their width overflows
+// (-1e308 to 1e308); such a range has no scale and no ticks, so it is
+// refused like a field that is no number, at the axis's lower bound.
+bool widthsAreFinite(DialogControls& controls, const RangeSet& r)
+{
+    bool finite = true;
+    if (!std::isfinite(r.xMax - r.xMin)) {
+        finite = refuseField(controls, xMinField);
+    }
+    if (!std::isfinite(r.yMax - r.yMin)) {
+        finite = refuseField(controls, yMinField);
+    }
+    return finite;
+}
+
+void showNumber(DialogControls& controls, int id, double value)
+{
+    controls.setText(id, formatGeneral(value));
+}
+
+}  // namespace
+
+void RangeAndTicksBox::opened(DialogControls& controls)
+{
+    const RangeSet& r = plot_.axes().currentRange();
+    for (const Field& field : allFields) {
+        showNumber(controls, field.id, r.*field.value);
+    }
+    controls.selectAllText(xMinField);
+    controls.setFocus(xMinField);
+}
+
+void RangeAndTicksBox::accept(DialogControls& controls)
+{
+    RangeSet typed;
+    if (!readFields(controls, allFields, typed) || !widthsAreFinite(controls, typed)) {
+        return;
+    }
+    if (!tickCountCheck(plot_, typed.xMin, typed.xMax, typed.yMin, typed.yMax, typed.xTick,
+                        typed.xSubTick, typed.yTick, typed.ySubTick)) {
+        reportError(ERR_MESSAGE, "Too many Tickmarks!", true, plot_.nativeWindow());
+        return;
+    }
+    // A range without width is left as it was; the spacings are taken all
+    // the same.
+    AxesSystem& axes = plot_.axes();
+    axes.setRange(typed.xMin, typed.xMax, typed.yMin, typed.yMax, true);
+    axes.setTicks(typed.xTick, typed.yTick, typed.xSubTick, typed.ySubTick);
+    controls.endDialog(IDOK);
+}
+
+void RangeAndTicksBox::buttonPressed(DialogControls& controls, int id)
+{
+    if (id != autoTicksButton) {
+        return;
+    }
+    RangeSet typed;
+    if (!readFields(controls, rangeFields, typed) || !widthsAreFinite(controls, typed)) {
+        return;
+    }
+    const Ticks t = ticksForRange(plot_.axes(), typed.xMin, typed.xMax, typed.yMin, typed.yMax,
+                                  plot_.aspectRatio() == AXES_EQUAL);
+    showNumber(controls, xTickField, t.xTick);
+    showNumber(controls, xSubTickField, t.xSubTick);
+    showNumber(controls, yTickField, t.yTick);
+    showNumber(controls, ySubTickField, t.ySubTick);
+}
+
+void showRangeAndTicksBox(Plot& plot)
+{
+    RangeAndTicksBox box(plot);
+    runPlotDialog(plot, "RangeAndTicksBox", box);
+}
+
+}  // namespace kvx

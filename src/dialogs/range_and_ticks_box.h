@@ -1,0 +1,28 @@
+#pragma once
+// "Set Range & Ticks": the plot's x and y ranges and the tick and sub-tick
+// spacings of both axes, typed as numbers.
+
+#include "dialogs/accept_cancel_dialog.h"
+
+namespace kvx {
+
+class Plot;
+
+class RangeAndTicksBox : public AcceptCancelDialog {
+public:
+    explicit RangeAndTicksBox(Plot& plot) : plot_(plot) {}
+
+    void opened(DialogControls& controls) override;
+
+private:
+    void accept(DialogControls& controls) override;
+    // "Auto Ticks": proposes the spacings for the range in the fields.
+    void buttonPressed(DialogControls& controls, int id) override;
+
+    Plot& plot_;
+};
+
+// Shows the dialog for `plot`; the plot changes only when it ends with OK.
+void showRangeAndTicksBox(Plot& plot);
+
+}  // namespace kvx
