@@ -217,8 +217,9 @@ void EditGraphsBox::accept(DialogControls& controls)
         }
     }
     fillGraphList(controls);
-    controls.setSelection(ID_GRAPH_LIST, selectedGraphs_);
-    selectedGraphs_ = controls.selection(ID_GRAPH_LIST);
+    // The fields then show what the graphs took (a width of "abc" shows the
+    // width kept), also when refilling the list told of a selection change.
+    select(controls, selectedGraphs_);
 }
 
 void EditGraphsBox::deleteUnused(DialogControls& controls)

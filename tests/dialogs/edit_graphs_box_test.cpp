@@ -76,6 +76,7 @@ TEST_F(EditGraphsBoxTest, SeveralGraphsShowOnlyWhatTheyShareAndAcceptChangesOnly
         controls.type(WIDTH, width);
         controls.press(box, ACCEPT);
         EXPECT_EQ(plot.graph(2).lineWidth(), 3) << width;
+        EXPECT_EQ(controls.control(WIDTH).text, "3") << width;
     }
     EXPECT_EQ(plot.graph(2).lable(), "");
     EXPECT_EQ(plot.graph(2).markerType(), PLUS);
