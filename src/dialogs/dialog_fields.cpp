@@ -116,4 +116,13 @@ std::vector<std::string> graphListEntries(const GraphClipboard& clipboard)
     return lines;
 }
 
+std::vector<int> allEntries(int count)
+{
+    std::vector<int> entries;
+    for (int i = 0; i < count; ++i) {
+        entries.push_back(i);
+    }
+    return entries;
+}
+
 }  // namespace kvx

@@ -29,5 +29,7 @@ std::string graphListEntry(int number, std::string_view lable);
 // One line per graph of the plot, or of the graph clipboard.
 std::vector<std::string> graphListEntries(const Plot& plot);
 std::vector<std::string> graphListEntries(const GraphClipboard& clipboard);
+// The positions 0 to count - 1, for "Select All" of a list.
+std::vector<int> allEntries(int count);
 
 }  // namespace kvx
