@@ -117,9 +117,10 @@ bool DistributionBox::plotChosen(DialogControls& controls)
     target.setType(BARS, bars);
     // Each bar stands at its bin's lower edge; the closing point gives the
     // last bar its right edge and, without any bin, stands at yMin with 0.
+    const BinCounter counter(graph);
     int32_t count = 0;
     for (int32_t i = 0; i < bins->count; ++i) {
-        count = countInBin(graph, bins->lo(i), bins->lo(i + 1));
+        count = counter.count(bins->lo(i), bins->lo(i + 1));
         appendAndShowPoint(target, bins->lo(i), count, bars);
     }
     appendAndShowPoint(target, bins->lo(bins->count), count, bars);

@@ -1,5 +1,6 @@
 #include "dialogs/histogram.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kvx {
@@ -14,6 +15,29 @@ int32_t countInBin(const Graph& graph, double lo, double hi)
         }
     }
     return count;
+}
+
+BinCounter::BinCounter(const Graph& graph)
+{
+    const double* y = graph.yData();
+    sorted_.reserve(static_cast<std::size_t>(graph.numPoints()));
+    for (int32_t i = 0; i < graph.numPoints(); ++i) {
+        if (!std::isnan(y[i])) {
+            sorted_.push_back(y[i]);
+        }
+    }
+    std::sort(sorted_.begin(), sorted_.end());
+}
+
+int32_t BinCounter::count(double lo, double hi) const
+{
+    if (!(lo < hi)) {
+        return 0;  // an empty interval, or an edge that is not a number
+    }
+    // The values below hi less those below lo.
+    const auto from = std::lower_bound(sorted_.begin(), sorted_.end(), lo);
+    const auto to = std::lower_bound(from, sorted_.end(), hi);
+    return static_cast<int32_t>(to - from);
 }
 
 HistogramBins binsOfCount(const Extent& extent, int16_t count)

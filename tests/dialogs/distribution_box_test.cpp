@@ -3,11 +3,14 @@
 
 #include "dialogs/distribution_box.h"
 
+#include "dialogs/histogram.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -220,6 +223,24 @@ TEST_F(DistributionBoxTest, EqualValuesGiveEmptyBinsAtTheirValueAndAGraphWithout
     });
     showDistributionBox(plot_);
     EXPECT_EQ(distributionGraphIndex(), 3);
+}
+
+TEST(BinCounter, CountsAsCountInBinDoesLowerEdgeInUpperEdgeOutNaNNever)
+{
+    Graph g(1);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const double y : {nan, 1.0, -inf, 0.5, 0.0, inf, 1.0, 0.5}) {
+        g.append(0, y);
+    }
+    const BinCounter counter(g);
+    const std::vector<std::tuple<double, double, int32_t>> bins{
+        {0, 1, 3},    {0.5, 1, 2}, {0, 0.5, 1},  {1, 2, 2},   {0.5, 0.5, 0}, {1, 0, 0},
+        {-inf, 0, 1}, {1, inf, 2}, {-inf, inf, 6}, {nan, 1, 0}, {0, nan, 0}};
+    for (const auto& [lo, hi, expected] : bins) {
+        EXPECT_EQ(countInBin(g, lo, hi), expected) << lo << " " << hi;
+        EXPECT_EQ(counter.count(lo, hi), expected) << lo << " " << hi;
+    }
 }
 
 }  // namespace
