@@ -1,0 +1,37 @@
+#pragma once
+// What the Statistics and Distribution dialogs share: the graph list that
+// opens on the graph the dialog remembers, and the new plot window that
+// shows their results.
+
+#include <cstdint>
+#include <string_view>
+
+#include "platform/dialog_controls.h"
+
+namespace kvx {
+
+class Plot;
+
+// The controls that both dialogs have.
+constexpr int ANALYSIS_GRAPH_LIST = 826;
+constexpr int ANALYSIS_PLOT_CLOSE = 892;
+constexpr int ANALYSIS_PLOT = 893;
+constexpr int ANALYSIS_CLOSE = 894;
+
+// Fills the graph list with the plot's graphs and selects graph `number`
+// when the plot has it; without graphs the two Plot buttons are disabled.
+// Returns the selected graph's number, or 0.
+int16_t showGraphList(DialogControls& controls, const Plot& plot, int16_t number);
+// The number of the graph selected in the graph list, or 0.
+int16_t chosenGraph(const DialogControls& controls);
+
+// A new plot window for results about graph `graph` of `source`, titled
+// "<source title> - <graph label> - <what>", without grid, in the source's
+// palette (with its number of colours) and colour scheme.
+Plot& openAnalysisPlot(Plot& source, int16_t graph, std::string_view what);
+
+// Appends (x, y) to graph `index` and draws what it adds on the plot's
+// window at once.
+void appendAndShowPoint(Plot& plot, double x, double y, int16_t index);
+
+}  // namespace kvx

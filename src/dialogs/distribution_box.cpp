@@ -1,0 +1,137 @@
+#include "dialogs/distribution_box.h"
+
+#include <optional>
+
+#include "app/commands.h"
+#include "app/errors.h"
+#include "dialogs/analysis_plot.h"
+#include "dialogs/dialog_fields.h"
+#include "dialogs/histogram.h"
+#include "dialogs/plot_dialog.h"
+#include "model/plot.h"
+#include "platform/window_messages.h"
+#include "scaling/graph_extent.h"
+#include "settings/keywords.h"
+
+namespace kvx {
+namespace {
+
+enum : int {
+    FIELD_NUM_BINS = 895,
+    FIELD_BINS_WIDTH = 896,
+    RADIO_NUM_BINS = 897,
+    RADIO_BINS_WIDTH = 898,
+};
+
+// The bins the fields ask for, or nothing after a warning.
+std::optional<HistogramBins> askedBins(DialogControls& controls, const Extent& extent, NativeWindow* owner)
+{
+    if (!controls.checked(RADIO_BINS_WIDTH)) {
+        int16_t count = 0;
+        if (!readDialogShort(controls, FIELD_NUM_BINS, count) || count < 1) {
+            reportError(ERR_DATA_OUT_OF_RANGE, ": 'Num Bins'", true, owner);
+            return std::nullopt;
+        }
+        return binsOfCount(extent, count);
+    }
+    double width = 0.0;
+    std::optional<HistogramBins> bins;
+    if (readDialogReal(controls, FIELD_BINS_WIDTH, width) && width > 0.0) {
+        // A width too small for a 16-bit count of bins is refused like one
+        // of 0, instead of drawing a part of the range as the whole.
+        bins = binsOfWidth(extent, width);
+    }
+    if (!bins) {
+        reportError(ERR_DATA_INVALID, ": 'Bins Width'", true, owner);
+    }
+    return bins;
+}
+
+}  // namespace
+
+int16_t& distributionGraphIndex()
+{
+    static int16_t index = 1;
+    return index;
+}
+
+void DistributionBox::opened(DialogControls& controls)
+{
+    showGraphList(controls, plot_, distributionGraphIndex());
+    controls.setChecked(RADIO_NUM_BINS, true);
+    chooseByCount(controls, true);
+    controls.setText(FIELD_NUM_BINS, "30");
+    controls.setText(FIELD_BINS_WIDTH, "1.0");
+}
+
+void DistributionBox::controlUsed(DialogControls& controls, int id, ControlEvent event)
+{
+    (void)event;
+    switch (id) {
+    case RADIO_NUM_BINS: chooseByCount(controls, true); break;
+    case RADIO_BINS_WIDTH: chooseByCount(controls, false); break;
+    case ANALYSIS_PLOT: plotChosen(controls); break;
+    case ANALYSIS_PLOT_CLOSE:
+        if (plotChosen(controls)) {
+            controls.endDialog(IDOK);
+        }
+        break;
+    case ANALYSIS_CLOSE:
+    case IDCANCEL: controls.endDialog(IDCANCEL); break;
+    default: break;
+    }
+}
+
+void DistributionBox::chooseByCount(DialogControls& controls, bool byCount)
+{
+    controls.setReadOnly(FIELD_NUM_BINS, !byCount);
+    controls.setReadOnly(FIELD_BINS_WIDTH, byCount);
+}
+
+bool DistributionBox::plotChosen(DialogControls& controls)
+{
+    const int16_t source = chosenGraph(controls);
+    distributionGraphIndex() = source;
+    if (source == 0) {
+        return false;
+    }
+    const Graph& graph = plot_.graph(source);
+    const Extent extent = graphExtent(graph);
+    // Without a finite y value there is nothing to count, and bins from
+    // the start values of the extent would lie at +-1e100.
+    if (!extent.hasY()) {
+        return true;
+    }
+    const std::optional<HistogramBins> bins = askedBins(controls, extent, plot_.nativeWindow());
+    if (!bins) {
+        return false;
+    }
+
+    Plot& target = openAnalysisPlot(plot_, source, "Distribution");
+    const int16_t bars = target.addGraph();
+    target.setShowLegend(SHOW_OUTRIGHT);
+    target.setLables(plot_.yLable(), "Number of Points", "Distribution");
+    target.setLable(graph.lable(), bars);
+    target.setColorNum(graph.colorNum(), bars);
+    target.setAspectRatio(plot_.aspectRatio());
+    target.setType(BARS, bars);
+    // Each bar stands at its bin's lower edge; the closing point gives the
+    // last bar its right edge and, without any bin, stands at yMin with 0.
+    const BinCounter counter(graph);
+    int32_t count = 0;
+    for (int32_t i = 0; i < bins->count; ++i) {
+        count = counter.count(bins->lo(i), bins->lo(i + 1));
+        appendAndShowPoint(target, bins->lo(i), count, bars);
+    }
+    appendAndShowPoint(target, bins->lo(bins->count), count, bars);
+    target.handleMessage(MSG_COMMAND, CMD_AUTO_RANGE_XY, 0);
+    return true;
+}
+
+void showDistributionBox(Plot& plot)
+{
+    DistributionBox box(plot);
+    runPlotDialog(plot, "DistributionBox", box);
+}
+
+}  // namespace kvx

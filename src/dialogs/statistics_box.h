@@ -1,0 +1,33 @@
+#pragma once
+// The "Statistics" dialog: the extremes, means, standard deviations and
+// ranges of one graph, and reference lines for them, drawn right after the
+// graph in its own plot or in a new plot window beside a copy of it.
+
+#include <cstdint>
+
+#include "platform/dialog_handler.h"
+
+namespace kvx {
+
+class Plot;
+
+// The graph last chosen in the dialog, in whichever plot (1-based; 0: none).
+int16_t& statisticsGraphIndex();
+
+class StatisticsBox : public DialogHandler {
+public:
+    explicit StatisticsBox(Plot& plot) : plot_(plot) {}
+
+    void opened(DialogControls& controls) override;
+    void controlUsed(DialogControls& controls, int id, ControlEvent event) override;
+
+private:
+    void graphChosen(DialogControls& controls);
+    void plotChosen(DialogControls& controls);
+
+    Plot& plot_;
+};
+
+void showStatisticsBox(Plot& plot);
+
+}  // namespace kvx
