@@ -16,8 +16,9 @@ void sendCommand(Plot& plot, uint16_t command)
 bool dispatchCommand(Plot& plot, uint16_t command)
 {
     using Group = CommandOutcome (*)(Plot&, uint16_t);
-    static constexpr std::array<Group, 8> groups{
-        viewCommand, displayCommand, graphCommand, windowCommand, fileCommand, figureCommand, printCommand, extrasCommand,
+    static constexpr std::array<Group, 9> groups{
+        viewCommand,   displayCommand, graphCommand, windowCommand, fileCommand,
+        figureCommand, printCommand,   dialogCommand, extrasCommand,
     };
     for (const Group group : groups) {
         switch (group(plot, command)) {

@@ -30,6 +30,9 @@ CommandOutcome fileCommand(Plot& plot, uint16_t command);
 CommandOutcome figureCommand(Plot& plot, uint16_t command);
 // "Print" of "Plot" and of "Session"; the window repaints afterwards.
 CommandOutcome printCommand(Plot& plot, uint16_t command);
+// The items that open dialogs: ranges, labels, palettes, the graphs'
+// styles, the graph clipboard, statistics and distribution.
+CommandOutcome dialogCommand(Plot& plot, uint16_t command);
 // "Extras" and "Help", and the reload of the settings files.
 CommandOutcome extrasCommand(Plot& plot, uint16_t command);
 

@@ -35,10 +35,6 @@ CommandOutcome extrasCommand(Plot& plot, uint16_t command)
     case CMD_ABOUT: showAbout(plot); return CommandOutcome::Done;
     // Later plots and graphs start from the reloaded defaults; this one keeps its values.
     case CMD_RELOAD_SETTINGS: loadSettings(); return CommandOutcome::Done;
-    case CMD_STATISTICS:
-    case CMD_DISTRIBUTION:
-        // Their dialogs follow the check once they exist.
-        return graphsAvailable(plot) ? CommandOutcome::NotMine : CommandOutcome::Done;
     default: return CommandOutcome::NotMine;
     }
 }

@@ -63,9 +63,6 @@ CommandOutcome graphCommand(Plot& plot, uint16_t command)
     case CMD_COPY_ALL: copyAll(plot); return CommandOutcome::Done;
     case CMD_PASTE_ALL: pasteAll(plot); return CommandOutcome::Repaint;
     case CMD_EMPTY_CLIPBOARD: GraphClipboard::instance().clear(); return CommandOutcome::Done;
-    case CMD_EDIT_GRAPHS:
-        // The Edit Graphs dialog follows the check once it exists.
-        return graphsAvailable(plot) ? CommandOutcome::NotMine : CommandOutcome::Done;
     default: break;
     }
     // The read mode only serves the next data file read.

@@ -9,13 +9,6 @@ namespace kvx {
 
 namespace {
 
-// Items whose actions are not built yet: the dialogs. They stay in the menu,
-// greyed; an item leaves this list when its action arrives.
-constexpr std::array<Command, 7> notYetAvailable{
-    CMD_COLOR_SET, CMD_EDIT_GRAPHS, CMD_HANDLE_GRAPHS, CMD_RANGE_SET, CMD_EDIT_LABLES,
-    CMD_STATISTICS, CMD_DISTRIBUTION,
-};
-
 // Clears every mark of the group before setting one, so a mark left by an
 // earlier state never survives.
 void setGroup(NativeWindow& window, const ChoiceGroup& group, CommonValue current)
@@ -58,9 +51,6 @@ void updateMenuState(const Plot& plot, NativeWindow& window)
     setGroup(window, readModeGroup, plot.readMode());
     setGroup(window, zoomModeGroup, plot.zoomMode());
     window.setMenuItemState(CMD_NEW, plot.settings().newAllowed ? ItemState::Enabled : ItemState::Grayed);
-    for (const Command item : notYetAvailable) {
-        window.setMenuItemState(item, ItemState::Grayed);
-    }
 }
 
 }  // namespace kvx

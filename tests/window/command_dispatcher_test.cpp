@@ -429,24 +429,43 @@ TEST_F(CommandDispatcherTest, ReloadingTheSettingsChangesOnlyLaterPlots)
     EXPECT_EQ(later.graph(1).lineWidth(), 5);
 }
 
-TEST_F(CommandDispatcherTest, ItemsOfLaterWorkAreGreyedAndDoNothing)
+TEST_F(CommandDispatcherTest, DialogItemsOpenTheirDialogsOverTheWindowAndRepaintWhenTheyClose)
 {
-    const std::vector<uint16_t> notYet{122, 130, 132, 243, 420, 760, 761};
+    const std::vector<std::pair<uint16_t, std::string>> items{
+        {122, "ColorSetBox"},      {130, "EditGraphsBox"}, {132, "HandleGraphsBox"}, {243, "RangeAndTicksBox"},
+        {420, "LablesBox"},        {760, "StatisticsBox"}, {761, "DistributionBox"}};
     Plot& p = makeWindow(1);
-    const RangeSet range = p.axes().currentRange();
-    for (uint16_t item : notYet) {
-        EXPECT_EQ(native(p).itemStates.at(item), ItemState::Grayed) << item;
-        EXPECT_FALSE(dispatchCommand(p, item)) << item;
+    for (const auto& [item, state] : native(p).itemStates) {
+        EXPECT_NE(state, ItemState::Grayed) << item;
+    }
+    for (const auto& [item, name] : items) {
+        EXPECT_TRUE(repaints(p, item)) << name;
+        ASSERT_FALSE(desktop_.dialogRuns.empty());
+        EXPECT_EQ(desktop_.dialogRuns.back().name, name);
+        EXPECT_EQ(desktop_.dialogRuns.back().owner, p.nativeWindow()) << name;
     }
     EXPECT_TRUE(desktop_.boxes.empty());
-    EXPECT_EQ(sessionList().count(), 1);
-    EXPECT_EQ(p.axes().currentRange(), range);
-    // Every other item of the menu stays available.
-    for (const auto& [item, state] : native(p).itemStates) {
-        if (state == ItemState::Grayed) {
-            EXPECT_NE(std::find(notYet.begin(), notYet.end(), item), notYet.end()) << item;
-        }
+
+    // What the user types reaches the plot.
+    desktop_.dialogScripts.push_back([](test::RecordingDialogControls& box, DialogHandler& logic) {
+        box.type(812, "-2");
+        box.type(813, "8");
+        box.press(logic, IDOK);
+    });
+    command(p, CMD_RANGE_SET);
+    EXPECT_EQ(p.axes().currentRange().xMin, -2.0);
+    EXPECT_EQ(p.axes().currentRange().xMax, 8.0);
+
+    // The dialogs on graphs refuse a plot without any.
+    Plot& empty = makeWindow(0);
+    desktop_.dialogRuns.clear();
+    for (const uint16_t item : {130, 760, 761}) {
+        desktop_.boxes.clear();
+        command(empty, item);
+        ASSERT_EQ(desktop_.boxes.size(), 1u) << item;
+        EXPECT_EQ(desktop_.boxes[0].text, "No Graphs available!");
     }
+    EXPECT_TRUE(desktop_.dialogRuns.empty());
 }
 
 TEST_F(CommandDispatcherTest, OnlyTheLowSixteenBitsNameTheCommand)
