@@ -126,7 +126,9 @@ QWidget* QtDialog::make(const ControlTemplate& c, QWidget* parent)
             list->setItemDelegate(new TabStopDelegate(dialogUnits(*list, c.tabStop), list));
         }
         const int rows = c.height > 0 ? c.height : 8;
-        list->setFixedHeight(rows * (list->fontMetrics().height() + 2) + 2 * list->frameWidth());
+        // At least the rows asked for; taller where the controls beside it are.
+        list->setMinimumHeight(rows * (list->fontMetrics().height() + 2) + 2 * list->frameWidth());
+        list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         if (c.width > 0) {
             list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QString(c.width, u'x')));
         }
