@@ -1,0 +1,92 @@
+#!/bin/sh
+# Every dialog of the menus on a real X server (Xvfb, the xcb platform):
+# each opens from its menu item over the plot window and Escape closes it;
+# Enter in "Edit Lables" is OK and renames the window; "Plot" in
+# "Statistics" opens the statistics window while the dialog stays open.
+# Usage: x11_dialogs_test.sh KURVEX DATA_FILE WORK_DIR
+set -u
+kurvex=$1
+data=$2
+work=$3
+. "$(dirname "$0")/x11_common.sh"
+rm -rf "$work"
+mkdir -p "$work/config"
+cd "$work" || exit 1
+XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME
+
+fail() {
+    import -window root failed.png
+    echo "$1 (see $work)" >&2
+    kill "$pid" 2>/dev/null
+    exit 1
+}
+
+# The id of the mapped window of that exact name, if any.
+window_of() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1
+}
+# Waits up to 15 s for the window to appear (up) or to go (gone).
+wait_window() {
+    n=0
+    while :; do
+        w=$(window_of "$2")
+        { [ "$1" = up ] && [ -n "$w" ]; } || { [ "$1" = gone ] && [ -z "$w" ]; } && return 0
+        n=$((n + 1))
+        [ $n -lt 50 ] || return 1
+        sleep 0.3
+    done
+}
+
+# The menu title at x offset $1, the keys that reach the item, the caption
+# of its dialog; a picture of the dialog goes to $3.png.
+open_dialog() {
+    xdotool mousemove $((X + $1)) $((Y + 8)) click 1
+    sleep 0.5
+    keys=$2
+    # shellcheck disable=SC2086
+    xdotool key $keys
+    wait_window up "$3" || fail "the menu item did not open \"$3\""
+    sleep 0.5
+    import -window "$(window_of "$3")" "$4.png"
+}
+
+close_dialog() {
+    xdotool key Escape
+    wait_window gone "$1" || fail "Escape did not close \"$1\""
+}
+
+plot=81 graphs=129 extras=184
+start_kurvex "$data"
+open_dialog $plot "Down Down Return" "Edit Lables" lables
+close_dialog "Edit Lables"
+open_dialog $plot "Down Down Down Down Right Return" "Color Palettes" color_set
+close_dialog "Color Palettes"
+open_dialog $plot "Down Down Down Down Down Down Down Right Return" "Set Range & Ticks" range_and_ticks
+close_dialog "Set Range & Ticks"
+open_dialog $graphs "Down Down Return" "Edit Graphs" edit_graphs
+close_dialog "Edit Graphs"
+open_dialog $graphs "Down Down Down Down Down Down Down Down Down Down Return" "Handle Graphs" handle_graphs
+close_dialog "Handle Graphs"
+open_dialog $extras "Down Down Return" "Distribution" distribution
+close_dialog "Distribution"
+
+# "Plot" of the statistics: found by its caption among the dialog's
+# buttons, the new window comes up while the dialog stays.
+open_dialog $extras "Down Return" "Statistics" statistics
+xdotool key shift+Tab shift+Tab shift+Tab space
+wait_window up "#2: Kurvex - Graph 1 - Statistics" || fail "Plot in Statistics opened no window"
+[ -n "$(window_of Statistics)" ] || fail "the Statistics dialog closed on Plot"
+import -window root statistics_plotted.png
+close_dialog "Statistics"
+
+# Enter is OK: the window takes the title typed in "Edit Lables".
+open_dialog $plot "Down Down Return" "Edit Lables" lables_renamed
+xdotool key Tab Tab Tab ctrl+a
+xdotool type Renamed
+xdotool key Return
+wait_window gone "Edit Lables" || fail "Enter did not close \"Edit Lables\""
+wait_window up "#1: Renamed" || fail "the window did not take the new title"
+kill "$pid"
+wait "$pid" 2>/dev/null
+echo "every dialog opened and closed"
