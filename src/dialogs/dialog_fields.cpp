@@ -5,6 +5,7 @@
 
 #include "model/graph_clipboard.h"
 #include "model/plot.h"
+#include "platform/decimal_text.h"
 
 namespace kvx {
 
@@ -12,42 +13,21 @@ namespace {
 
 constexpr std::size_t maxNumberLength = 19;
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // The whole text as one decimal number, or false.
 bool parseWholeReal(std::string_view text, double& value)
 {
-    std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    const std::string_view rest = text.substr(i);
-    // Decimal numbers only: "inf", "nan" and hexadecimal are no range.
-    const bool startsNumber =
-        !rest.empty() && (isDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && isDigit(rest[1])));
-    if (!startsNumber) {
+    const auto start = decimalStart(text);
+    if (!start) {
         return false;
     }
     double number = 0.0;
-    const char* end = rest.data() + rest.size();
-    const auto [stop, ec] = std::from_chars(rest.data(), end, number, std::chars_format::general);
+    const std::string_view digits = start->digits;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, ec] = std::from_chars(digits.data(), end, number, std::chars_format::general);
     if (ec != std::errc() || stop != end) {
         return false;  // a tail that is no part of the number, or beyond a double's range
     }
-    value = negative ? -number : number;
+    value = start->negative ? -number : number;
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/decimal_text.h"
 #include "platform/regular_file.h"
 #include "platform/replacing_file.h"
 #include "settings/keywords.h"
@@ -11,16 +12,6 @@
 namespace kvx {
 
 namespace {
-
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 // A line break inside a value would end its line and corrupt the file.
 std::string oneLine(std::string_view text)
@@ -41,12 +32,12 @@ bool overflows(std::string_view number)
     long long magnitude = 0;
     std::size_t i = 0;
     bool seenNonZero = false;
-    for (; i < number.size() && isDigit(number[i]); ++i) {
+    for (; i < number.size() && isAsciiDigit(number[i]); ++i) {
         if (number[i] != '0') seenNonZero = true;
         if (seenNonZero) ++magnitude;
     }
     if (i < number.size() && number[i] == '.') {
-        for (++i; i < number.size() && isDigit(number[i]); ++i) {
+        for (++i; i < number.size() && isAsciiDigit(number[i]); ++i) {
             if (seenNonZero) continue;
             if (number[i] != '0') seenNonZero = true;
             else --magnitude;
@@ -60,7 +51,7 @@ bool overflows(std::string_view number)
             negative = number[i] == '-';
             ++i;
         }
-        for (; i < number.size() && isDigit(number[i]); ++i) {
+        for (; i < number.size() && isAsciiDigit(number[i]); ++i) {
             if (exponent < 1'000'000'000) exponent = exponent * 10 + (number[i] - '0');
         }
         if (negative) exponent = -exponent;
@@ -86,22 +77,12 @@ std::string realText(double value, Precision... precision)
 
 double leadingReal(std::string_view text)
 {
-    std::size_t i = 0;
-    while (i < text.size() && isSpace(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    // Only decimal numbers: no hexadecimal, no "inf" or "nan" words.
-    const std::string_view rest = text.substr(i);
-    const bool startsNumber =
-        !rest.empty() && (isDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && isDigit(rest[1])));
-    if (!startsNumber) {
+    const auto start = decimalStart(text);
+    if (!start) {
         return 0.0;
     }
+    const bool negative = start->negative;
+    const std::string_view rest = start->digits;
     // A hexadecimal prefix reads as its leading zero.
     double value = 0.0;
     const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), value,
@@ -118,7 +99,7 @@ double leadingReal(std::string_view text)
 int32_t leadingLong(std::string_view text)
 {
     std::size_t i = 0;
-    while (i < text.size() && isSpace(text[i])) {
+    while (i < text.size() && isAsciiBlank(text[i])) {
         ++i;
     }
     bool negative = false;
@@ -128,7 +109,7 @@ int32_t leadingLong(std::string_view text)
     }
     int64_t value = 0;
     constexpr int64_t limit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
-    for (; i < text.size() && isDigit(text[i]); ++i) {
+    for (; i < text.size() && isAsciiDigit(text[i]); ++i) {
         value = value * 10 + (text[i] - '0');
         if (value > limit) {
             value = limit;

@@ -14,3 +14,20 @@ start_kurvex() {
     sleep 0.5  # the first paint
     eval "$(xdotool getwindowgeometry --shell "$id")"
 }
+
+# The id of the mapped window of that exact name, if any. (A search that
+# meets a menu being destroyed fails at once, so waiting asks again.)
+window_of() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1
+}
+# Waits up to 30 s for the window to appear (up) or to go (gone).
+wait_window() {
+    n=0
+    while :; do
+        w=$(window_of "$2")
+        { [ "$1" = up ] && [ -n "$w" ]; } || { [ "$1" = gone ] && [ -z "$w" ]; } && return 0
+        n=$((n + 1))
+        [ $n -lt 100 ] || return 1
+        sleep 0.3
+    done
+}

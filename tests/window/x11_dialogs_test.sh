@@ -22,22 +22,6 @@ fail() {
     exit 1
 }
 
-# The id of the mapped window of that exact name, if any.
-window_of() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1
-}
-# Waits up to 15 s for the window to appear (up) or to go (gone).
-wait_window() {
-    n=0
-    while :; do
-        w=$(window_of "$2")
-        { [ "$1" = up ] && [ -n "$w" ]; } || { [ "$1" = gone ] && [ -z "$w" ]; } && return 0
-        n=$((n + 1))
-        [ $n -lt 50 ] || return 1
-        sleep 0.3
-    done
-}
-
 # The menu title at x offset $1, the keys that reach the item, the caption
 # of its dialog; a picture of the dialog goes to $3.png.
 open_dialog() {

@@ -20,12 +20,12 @@ export XDG_CONFIG_HOME
 start_kurvex "$data"
 
 # Opens Graphs > Points Draw-Rate with its last item, "Diverse", active and
-# takes a picture of the screen. "Edit ..." is greyed, so the keys pass
-# Data File, Show, Line Width, Marker Size and Lines Draw-Rate.
+# takes a picture of the screen: the keys pass Data File, Edit ..., Show,
+# Line Width, Marker Size and Lines Draw-Rate.
 open_diverse() {
     xdotool mousemove $((X + 128)) $((Y + 8)) click 1
     sleep 0.5
-    xdotool key Down Down Down Down Down Down Right
+    xdotool key Down Down Down Down Down Down Down Right
     sleep 0.5
     xdotool key Up
     sleep 0.5

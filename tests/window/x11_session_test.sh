@@ -33,12 +33,6 @@ wait_for() {
     done
 }
 
-# A window of that exact name is mapped. (A search that meets a menu being
-# destroyed fails at once, so it is asked again instead of with --sync.)
-window_up() {
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
-}
-
 # Session > File > the item `downs` below "Open ...", then, once the dialog
 # titled $2 is up, the file name $3 typed over its proposal.
 session_file_item() {
@@ -47,7 +41,7 @@ session_file_item() {
     xdotool key Down Right
     [ "$1" -gt 0 ] && xdotool key --repeat "$1" Down
     xdotool key Return
-    wait_for window_up "$2" || { import -window root nodialog.png; fail "no dialog $2"; }
+    wait_window up "$2" || { import -window root nodialog.png; fail "no dialog $2"; }
     sleep 0.5
     xdotool key ctrl+a type "$3"
     xdotool key Return
@@ -55,7 +49,7 @@ session_file_item() {
 
 "$kurvex" --export one.plt "$data1" && "$kurvex" --export two.plt "$data2" || fail "batch export of plot files failed"
 start_kurvex one.plt two.plt
-wait_for window_up "#2: Kurvex" || fail "the second window did not open"
+wait_window up "#2: Kurvex" || fail "the second window did not open"
 sleep 0.5
 session_file_item 2 "Save Session" "$work/saved/lab.ses"
 wait_for test -s saved/lab.ses || fail "no session file was written"
@@ -71,7 +65,7 @@ cmp -s saved/Kurvex1.dat one.dat && cmp -s saved/Kurvex2.dat two.dat || fail "th
 
 start_kurvex
 session_file_item 0 "Open Session" "$work/saved/lab.ses"
-wait_for window_up "#2: Kurvex" || fail "the second window did not come back"
+wait_window up "#2: Kurvex" || fail "the second window did not come back"
 sleep 1
 import -window root opened.png
 front=$(xdotool getwindowfocus getwindowname)
