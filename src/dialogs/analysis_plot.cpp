@@ -45,10 +45,4 @@ Plot& openAnalysisPlot(Plot& source, int16_t graph, std::string_view what)
     return plot;
 }
 
-void appendAndShowPoint(Plot& plot, double x, double y, int16_t index)
-{
-    NativeWindow* window = plot.nativeWindow();
-    appendAndDrawPoint(plot, window ? &window->surface() : nullptr, x, y, index);
-}
-
 }  // namespace kvx

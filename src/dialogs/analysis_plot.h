@@ -30,8 +30,5 @@ int16_t chosenGraph(const DialogControls& controls);
 // palette (with its number of colours) and colour scheme.
 Plot& openAnalysisPlot(Plot& source, int16_t graph, std::string_view what);
 
-// Appends (x, y) to graph `index` and draws what it adds on the plot's
-// window at once.
-void appendAndShowPoint(Plot& plot, double x, double y, int16_t index);
 
 }  // namespace kvx

@@ -62,9 +62,7 @@ bool readDialogShort(DialogControls& dialog, int id, int16_t& value)
     if (!readDialogReal(dialog, id, number)) {
         return false;
     }
-    // fmod is exact, so the low 16 bits of the integer survive any magnitude.
-    const double low = std::fmod(std::trunc(number), 65536.0);
-    value = static_cast<int16_t>(static_cast<uint16_t>(static_cast<int32_t>(low)));
+    value = lowSixteenBits(number);
     return true;
 }
 

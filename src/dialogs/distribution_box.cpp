@@ -9,6 +9,7 @@
 #include "dialogs/histogram.h"
 #include "dialogs/plot_dialog.h"
 #include "model/plot.h"
+#include "render/graph_drawer.h"
 #include "platform/window_messages.h"
 #include "scaling/graph_extent.h"
 #include "settings/keywords.h"
@@ -121,9 +122,9 @@ bool DistributionBox::plotChosen(DialogControls& controls)
     int32_t count = 0;
     for (int32_t i = 0; i < bins->count; ++i) {
         count = counter.count(bins->lo(i), bins->lo(i + 1));
-        appendAndShowPoint(target, bins->lo(i), count, bars);
+        appendAndDrawPoint(target, bins->lo(i), count, bars);
     }
-    appendAndShowPoint(target, bins->lo(bins->count), count, bars);
+    appendAndDrawPoint(target, bins->lo(bins->count), count, bars);
     target.handleMessage(MSG_COMMAND, CMD_AUTO_RANGE_XY, 0);
     return true;
 }

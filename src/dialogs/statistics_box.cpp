@@ -10,6 +10,7 @@
 #include "dialogs/graph_statistics.h"
 #include "dialogs/plot_dialog.h"
 #include "model/plot.h"
+#include "render/graph_drawer.h"
 #include "platform/window_messages.h"
 #include "settings/keywords.h"
 
@@ -108,8 +109,8 @@ void insertGraphs(Plot& target, int16_t after, const std::vector<ReferenceGraph>
                 target.startNewLine(position);
             }
             const double a = r.at[i];
-            appendAndShowPoint(target, r.vertical ? a : e.xMin, r.vertical ? e.yMin : a, position);
-            appendAndShowPoint(target, r.vertical ? a : e.xMax, r.vertical ? e.yMax : a, position);
+            appendAndDrawPoint(target, r.vertical ? a : e.xMin, r.vertical ? e.yMin : a, position);
+            appendAndDrawPoint(target, r.vertical ? a : e.xMax, r.vertical ? e.yMax : a, position);
         }
     }
 }

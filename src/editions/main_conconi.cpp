@@ -2,5 +2,5 @@
 
 int main(int argc, char** argv)
 {
-    return kvx::runProgram("kurvex-conconi", argc, argv);
+    return kvx::runProgram("kurvex-conconi", argc, argv, kvx::runGeneralEdition);
 }

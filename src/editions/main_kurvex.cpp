@@ -2,5 +2,5 @@
 
 int main(int argc, char** argv)
 {
-    return kvx::runProgram("kurvex", argc, argv);
+    return kvx::runProgram("kurvex", argc, argv, kvx::runGeneralEdition);
 }

@@ -2,5 +2,5 @@
 
 int main(int argc, char** argv)
 {
-    return kvx::runProgram("kurvex-samples", argc, argv);
+    return kvx::runProgram("kurvex-samples", argc, argv, kvx::runGeneralEdition);
 }

@@ -10,6 +10,7 @@
 #include "editions/application.h"
 #include "editions/batch_export.h"
 #include "editions/batch_print.h"
+#include "editions/opened_windows.h"
 #include "editions/plot_handle.h"
 #include "editions/program_options.h"
 #include "platform/desktop.h"
@@ -28,16 +29,6 @@ void complain(const std::string& name, const std::string& message)
 {
     std::fprintf(stderr, "%s: %s\n", name.c_str(), message.c_str());
 }
-
-// The windows a run opened beside its first (a session's) go before the
-// toolkit does, on every way out of the run.
-class OpenedWindows {
-public:
-    OpenedWindows() = default;
-    ~OpenedWindows() { releaseAllWindows(); }
-    OpenedWindows(const OpenedWindows&) = delete;
-    OpenedWindows& operator=(const OpenedWindows&) = delete;
-};
 
 int runBatch(const ProgramOptions& options, const std::string& name)
 {
@@ -75,7 +66,9 @@ int runBatch(const ProgramOptions& options, const std::string& name)
     return 0;
 }
 
-int runWindows(const ProgramOptions& options)
+}  // namespace
+
+int runGeneralEdition(const ProgramOptions& options)
 {
     const OpenedWindows opened;
     PlotHandle handle("Kurvex");
@@ -84,9 +77,7 @@ int runWindows(const ProgramOptions& options)
     return Desktop::current().runMessageLoop();
 }
 
-}  // namespace
-
-int runProgram(std::string_view program, int argc, char** argv)
+int runProgram(std::string_view program, int argc, char** argv, EditionStartUp startUp)
 {
     const ProgramOptions options = parseProgramOptions(argc, argv);
     const std::string name(program);
@@ -116,7 +107,7 @@ int runProgram(std::string_view program, int argc, char** argv)
     }
     QtApplication application(argc, argv, batch);
     initApplication();
-    return batch ? runBatch(options, name) : runWindows(options);
+    return batch ? runBatch(options, name) : startUp(options);
 }
 
 }  // namespace kvx

@@ -4,6 +4,8 @@
 // when a digit, or a point and a digit, follows. Words such as "inf" and
 // "nan" and hexadecimal are no numbers here.
 
+#include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -41,6 +43,14 @@ inline std::optional<DecimalStart> decimalStart(std::string_view text)
         return std::nullopt;
     }
     return start;
+}
+
+// A finite number truncated toward zero, of which the low 16 bits count as
+// a signed number (70000 gives 4464). fmod is exact, so any magnitude works.
+inline int16_t lowSixteenBits(double value)
+{
+    const double low = std::fmod(std::trunc(value), 65536.0);
+    return static_cast<int16_t>(static_cast<uint16_t>(static_cast<int32_t>(low)));
 }
 
 }  // namespace kvx

@@ -414,4 +414,10 @@ void appendAndDrawPoint(Plot& plot, Surface* surface, double x, double y, int16_
     }
 }
 
+void appendAndDrawPoint(Plot& plot, double x, double y, int16_t index)
+{
+    NativeWindow* window = plot.nativeWindow();
+    appendAndDrawPoint(plot, window ? &window->surface() : nullptr, x, y, index);
+}
+
 }  // namespace kvx

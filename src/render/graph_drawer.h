@@ -82,5 +82,7 @@ private:
 // Appends (x, y) to graph `index` of the plot and, with a surface, draws at
 // once what the new point adds; on the plot's window it shows at once.
 void appendAndDrawPoint(Plot& plot, Surface* surface, double x, double y, int16_t index);
+// The same on the plot's own window, if it has one.
+void appendAndDrawPoint(Plot& plot, double x, double y, int16_t index);
 
 }  // namespace kvx

@@ -138,9 +138,11 @@ bool saveByPath(Plot& plot, const std::string& path, int16_t code)
     return writeByPath(plot, path, code, failed, reason) || writeFailed(plot, failed, reason);
 }
 
-std::optional<std::string> askSaveFileName(Plot& plot, std::string_view title, std::string_view description,
-                                           std::string_view extension, bool propose,
-                                           const std::vector<FileFilter>& more)
+namespace {
+
+std::optional<std::string> askOwnFileName(Plot& plot, std::string_view title, std::string_view description,
+                                          std::string_view extension, bool propose, bool save,
+                                          const std::vector<FileFilter>& more)
 {
     const std::string pattern = "*." + std::string(extension);
     FileDialogRequest request;
@@ -149,9 +151,24 @@ std::optional<std::string> askSaveFileName(Plot& plot, std::string_view title, s
     request.filters = {{std::string(description) + " (" + pattern + ")", pattern}, {"All Files (*.*)", "*.*"}};
     request.filters.insert(request.filters.end(), more.begin(), more.end());
     request.proposal = propose ? proposal(plot, extension) : std::string();
-    request.save = true;
+    request.save = save;
     request.defaultExtension = std::string(extension);
     return Desktop::current().askFileName(request);
+}
+
+}  // namespace
+
+std::optional<std::string> askSaveFileName(Plot& plot, std::string_view title, std::string_view description,
+                                           std::string_view extension, bool propose,
+                                           const std::vector<FileFilter>& more)
+{
+    return askOwnFileName(plot, title, description, extension, propose, true, more);
+}
+
+std::optional<std::string> askOpenFileName(Plot& plot, std::string_view title, std::string_view description,
+                                           std::string_view extension, bool propose)
+{
+    return askOwnFileName(plot, title, description, extension, propose, false, {});
 }
 
 CommandOutcome fileCommand(Plot& plot, uint16_t command)

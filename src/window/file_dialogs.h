@@ -37,6 +37,11 @@ std::optional<std::string> askSaveFileName(Plot& plot, std::string_view title, s
                                            std::string_view extension, bool propose,
                                            const std::vector<FileFilter>& more = {});
 
+// Its counterpart for opening a file of an edition's own kind ("Conconi
+// File"): the file must exist.
+std::optional<std::string> askOpenFileName(Plot& plot, std::string_view title, std::string_view description,
+                                           std::string_view extension, bool propose);
+
 // The warning that a file could not be written: its name and the reason.
 void warnWriteFailure(Plot& plot, const std::string& path, const std::string& reason);
 
