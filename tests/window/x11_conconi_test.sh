@@ -11,18 +11,7 @@ runner_a=$3
 runner_b=$4
 work=$5
 . "$(dirname "$0")/x11_common.sh"
-rm -rf "$work"
-mkdir -p "$work/config"
-cd "$work" || exit 1
-XDG_CONFIG_HOME="$work/config"
-export XDG_CONFIG_HOME
-
-fail() {
-    import -window root failed.png
-    echo "$1 (see $work)" >&2
-    kill "$pid" 2>/dev/null
-    exit 1
-}
+enter_work_dir "$work"
 
 # Types a path into the Conconi dialog, which has come up, and takes it.
 choose_file() {
