@@ -66,7 +66,7 @@ TEST_F(ConconiEditionTest, ThePlotIsSetUpForHeartRateAgainstVelocityAndTheFirstP
     ASSERT_EQ(desktop_.windows.size(), 1u);
     const test::RecordingNativeWindow& window = *desktop_.windows.front();
     EXPECT_TRUE(window.shown);
-    EXPECT_EQ(window.caption, "#1: Conconi Test");
+    EXPECT_EQ(window.caption, "#" + std::to_string(plot.plotNumber()) + ": Conconi Test");
     EXPECT_EQ(plot.xLable(), "Velocity  [ km/h ]");
     EXPECT_EQ(plot.yLable(), "Heart Beat  [ 1/min ]");
     EXPECT_EQ(plot.axesTitle(), "Conconi Test");
