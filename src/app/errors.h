@@ -14,6 +14,7 @@ namespace kvx {
 class NativeWindow;
 
 // Codes that the system raises.
+constexpr unsigned ERR_CANT_OPEN = 1;
 constexpr unsigned ERR_FILE_FAILURE = 2;
 constexpr unsigned ERR_UNEXPECTED_EOF = 5;
 constexpr unsigned ERR_READING_DATA = 6;

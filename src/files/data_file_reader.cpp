@@ -20,21 +20,6 @@ namespace {
 
 enum class BlockEnd { EndOfFile, NewBlock, Failed };
 
-bool isComment(std::string_view line)
-{
-    return !line.empty() && line.front() == '#';
-}
-
-bool isBlank(std::string_view line)
-{
-    for (const char c : line) {
-        if (c != ' ' && c != '\t') {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool startsBlock(std::string_view line)
 {
     return line.substr(0, 3) == "NEW";
@@ -55,7 +40,6 @@ public:
     void read(int32_t start);
 
 private:
-    bool nextDataLine(std::string_view& line);
     // The warning for a column count that the mode cannot take; empty when it fits.
     std::string columnFault(std::size_t n) const;
     std::size_t graphsPerBlock(std::size_t n) const;
@@ -80,16 +64,6 @@ private:
     int32_t att_ = 0;
     bool conversionReported_ = false;
 };
-
-bool DataReader::nextDataLine(std::string_view& line)
-{
-    while (lines_.next(line)) {
-        if (!isComment(line) && !isBlank(line)) {
-            return true;
-        }
-    }
-    return false;
-}
 
 std::string DataReader::columnFault(std::size_t n) const
 {
@@ -154,14 +128,14 @@ void DataReader::read(int32_t start)
     bool dataSeen = false;
     std::string_view line;
     for (;;) {
-        if (!nextDataLine(line)) {
+        if (!lines_.nextContent(line)) {
             if (dataSeen) {
                 warn(ERR_UNEXPECTED_EOF, named());
             }
             break;
         }
         dataSeen = true;
-        if (startsBlock(line) && !nextDataLine(line)) {
+        if (startsBlock(line) && !lines_.nextContent(line)) {
             line = {};
         }
         const std::size_t n = NumberScanner::count(line);
@@ -202,7 +176,7 @@ BlockEnd DataReader::readBlock(std::string_view line)
                  "at line " + std::to_string(lines_.lineNumber()) + " in\n" + fileName_ + " !");
             return BlockEnd::Failed;
         }
-        if (!nextDataLine(line)) {
+        if (!lines_.nextContent(line)) {
             return BlockEnd::EndOfFile;
         }
         if (startsBlock(line)) {

@@ -54,6 +54,30 @@ std::size_t LineReader::findLineEnd(std::size_t from)
     return lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data_) : nextCr_;
 }
 
+namespace {
+
+bool isComment(std::string_view line)
+{
+    return !line.empty() && line.front() == '#';
+}
+
+bool isBlank(std::string_view line)
+{
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+}  // namespace
+
+bool LineReader::nextContent(std::string_view& line)
+{
+    while (next(line)) {
+        if (!isComment(line) && !isBlank(line)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool LineReader::next(std::string_view& line)
 {
     if (skipLf_) {

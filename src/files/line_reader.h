@@ -26,6 +26,9 @@ public:
     // The next line without its line end; valid until the next call. False
     // at the end of the input. A last line without a line end still counts.
     bool next(std::string_view& line);
+    // The next line that carries content: comment lines ("#" first) and
+    // lines of blanks and tabs only are passed over. False at the end.
+    bool nextContent(std::string_view& line);
 
     // The physical number of the line returned last, counting from 1.
     long lineNumber() const { return lineNumber_; }

@@ -90,6 +90,11 @@ public:
     // Dispatches one waiting window message, if any, so that windows stay
     // responsive during long work; returns 0 when nothing was waiting.
     virtual int processOneMessage() = 0;
+    // Waits up to `milliseconds` for window messages and dispatches those
+    // that come, so that a loop with nothing to do sleeps instead of asking
+    // again at once. A desktop whose messages never come by themselves
+    // returns at once.
+    virtual void waitForMessages(int /*milliseconds*/) {}
 
     // The installed desktop. Before anything is installed a quiet fallback
     // answers: it prints boxes to standard error and answers OK.

@@ -31,3 +31,23 @@ wait_window() {
         sleep 0.3
     done
 }
+
+# enter_work_dir DIR: works in a fresh DIR (set as work) whose own settings
+# folder keeps the user's settings away from the program.
+enter_work_dir() {
+    work=$1
+    rm -rf "$work"
+    mkdir -p "$work/config"
+    cd "$work" || exit 1
+    XDG_CONFIG_HOME="$work/config"
+    export XDG_CONFIG_HOME
+}
+
+# fail TEXT: a picture of the screen (failed.png), the text, and the
+# program (pid) stopped.
+fail() {
+    import -window root failed.png
+    echo "$1 (see $work)" >&2
+    kill "$pid" 2>/dev/null
+    exit 1
+}

@@ -9,18 +9,7 @@ kurvex=$1
 data=$2
 work=$3
 . "$(dirname "$0")/x11_common.sh"
-rm -rf "$work"
-mkdir -p "$work/config"
-cd "$work" || exit 1
-XDG_CONFIG_HOME="$work/config"
-export XDG_CONFIG_HOME
-
-fail() {
-    import -window root failed.png
-    echo "$1 (see $work)" >&2
-    kill "$pid" 2>/dev/null
-    exit 1
-}
+enter_work_dir "$work"
 
 # The menu title at x offset $1, the keys that reach the item, the caption
 # of its dialog; a picture of the dialog goes to $3.png.

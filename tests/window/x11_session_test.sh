@@ -11,17 +11,8 @@ data1=$2
 data2=$3
 work=$4
 . "$(dirname "$0")/x11_common.sh"
-rm -rf "$work"
-mkdir -p "$work/config" "$work/saved"
-cd "$work" || exit 1
-XDG_CONFIG_HOME="$work/config"
-export XDG_CONFIG_HOME
-
-fail() {
-    echo "$1 (see $work)" >&2
-    kill "$pid" 2>/dev/null
-    exit 1
-}
+enter_work_dir "$work"
+mkdir saved
 
 # Waits up to 30 s for the command to succeed.
 wait_for() {

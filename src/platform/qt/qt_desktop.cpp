@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
@@ -131,6 +132,19 @@ int QtDesktop::processOneMessage()
         return 0;
     }
     return dispatcher->processEvents(QEventLoop::AllEvents) ? 1 : 0;
+}
+
+void QtDesktop::waitForMessages(int milliseconds)
+{
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    if (!QCoreApplication::instance() || !dispatcher) {
+        return;
+    }
+    // The timer's event ends the wait when no other event comes first.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(milliseconds);
+    dispatcher->processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
 std::unique_ptr<NativeWindow> QtDesktop::createWindow(WindowEventSink& sink, const WindowRect& rect,

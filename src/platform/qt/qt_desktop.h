@@ -16,6 +16,7 @@ public:
     ScreenSize screenSize() override;
     std::string workingDirectory() override;
     int processOneMessage() override;
+    void waitForMessages(int milliseconds) override;
     std::unique_ptr<NativeWindow> createWindow(WindowEventSink& sink, const WindowRect& rect,
                                                const WindowOptions& options) override;
     std::unique_ptr<PictureFile> createPictureFile(PictureFormat format, const std::string& path, int width,
