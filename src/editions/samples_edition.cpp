@@ -85,11 +85,12 @@ void SamplePlots::addPoints(double x)
     growing_.addPoint(x, -x, 3);
 }
 
-void ComputationClock::inputTaken()
+void ComputationClock::passDone()
 {
     const Clock::time_point now = Clock::now();
-    longestGap_ = std::max<std::chrono::duration<double>>(longestGap_, now - lastInput_);
-    lastInput_ = now;
+    longestGap_ = std::max<std::chrono::duration<double>>(longestGap_, now - lastStep_);
+    lastStep_ = now;
+    ++passes_;
 }
 
 double ComputationClock::elapsedSeconds() const
@@ -105,7 +106,7 @@ RunState computeSamples(SamplePlots& plots, ComputationClock* clock)
         plots.addPoints(x);
         Desktop::current().processOneMessage();
         if (clock) {
-            clock->inputTaken();
+            clock->passDone();
         }
         if (const RunState state = takeRunState(); state != RUN_RUNNING) {
             return state;
@@ -123,9 +124,8 @@ int runSamplesEdition(const ProgramOptions&)
     ComputationClock clock;
     const RunState state = computeSamples(plots, timing ? &clock : nullptr);
     if (timing) {
-        std::fprintf(stderr, "computation: %.3f s, longest input gap: %.1f ms, points per graph: %d\n",
-                     clock.elapsedSeconds(), clock.longestInputGapSeconds() * 1000.0,
-                     static_cast<int>(plots.damped().plot().graph(1).numPoints()));
+        std::fprintf(stderr, "computation: %.3f s, longest input gap: %.1f ms, passes: %d\n",
+                     clock.elapsedSeconds(), clock.longestInputGapSeconds() * 1000.0, clock.passes());
     }
     if (state != RUN_QUIT) {
         Desktop::current().runMessageLoop();

@@ -28,21 +28,25 @@ private:
     PlotHandle growing_;
 };
 
-// How long the computation took and the longest time between two moments at
-// which the program took its waiting input (a pass and the handling of what
-// was waiting). Only for measuring: normal runs say nothing.
+// How long the computation took, how many passes it made and the longest
+// time between two moments at which the program took its waiting input (a
+// pass and the handling of what was waiting). Only for measuring: normal
+// runs say nothing.
 class ComputationClock {
 public:
-    ComputationClock() : start_(Clock::now()), lastInput_(start_) {}
-    void inputTaken();
+    ComputationClock() : start_(Clock::now()), lastStep_(start_) {}
+    // A pass and its window-message step are done.
+    void passDone();
+    int passes() const { return passes_; }
     double elapsedSeconds() const;
     double longestInputGapSeconds() const { return longestGap_.count(); }
 
 private:
     using Clock = std::chrono::steady_clock;
     Clock::time_point start_;
-    Clock::time_point lastInput_;
+    Clock::time_point lastStep_;
     std::chrono::duration<double> longestGap_{0};
+    int passes_ = 0;
 };
 
 // The passes from x = 0.0001 in steps of 0.0005 while x < 10, each followed

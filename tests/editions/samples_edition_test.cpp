@@ -60,7 +60,7 @@ protected:
     ~SamplesEditionTest() override { reset(); }
     static void reset()
     {
-        sessionList().clear();
+        sessionList() = SessionList{};  // numbers from 1 again
         defaultRecords() = DefaultRecords{};
         setRunState(RUN_RUNNING);
     }
@@ -76,7 +76,9 @@ TEST_F(SamplesEditionTest, TwoWindowsWithTheirOwnSettings)
     SamplePlots plots;
     ASSERT_EQ(desktop_.windows.size(), 2u);
     const std::array<std::string, 2> captions{"#1: Sine Function 1", "#2: Sine Function 2"};
-    const std::array<WindowRect, 2> rects{WindowRect{1, 1, 900, 400}, WindowRect{200, 300, 800, 500}};
+    using Box = std::array<int, 4>;
+    using Range = std::array<double, 4>;
+    const std::array<Box, 2> rects{Box{1, 1, 900, 400}, Box{200, 300, 800, 500}};
     const std::array<double, 2> yMax{1.1, 11.0};
     const std::array<std::string, 2> titles{"f(x) = exp(x) * sin(10*x)", "f(x) = x * sin(10/x)"};
     const std::array<Plot*, 2> plot{&plots.damped().plot(), &plots.growing().plot()};
@@ -84,14 +86,12 @@ TEST_F(SamplesEditionTest, TwoWindowsWithTheirOwnSettings)
         EXPECT_EQ(desktop_.windows[i]->caption, captions[i]);
         EXPECT_TRUE(desktop_.windows[i]->shown);
         const WindowRect r = desktop_.windows[i]->rect;
-        EXPECT_EQ(std::array<int, 4>({r.x, r.y, r.width, r.height}),
-                  std::array<int, 4>({rects[i].x, rects[i].y, rects[i].width, rects[i].height}));
+        EXPECT_EQ((Box{r.x, r.y, r.width, r.height}), rects[i]);
         EXPECT_EQ(plot[i]->xLable(), "x");
         EXPECT_EQ(plot[i]->yLable(), "f(x)");
         EXPECT_EQ(plot[i]->axesTitle(), titles[i]);
         const RangeSet& range = plot[i]->axes().currentRange();
-        EXPECT_EQ(std::array<double, 4>({range.xMin, range.xMax, range.yMin, range.yMax}),
-                  std::array<double, 4>({-1.0, 11.0, -yMax[i], yMax[i]}));
+        EXPECT_EQ((Range{range.xMin, range.xMax, range.yMin, range.yMax}), (Range{-1.0, 11.0, -yMax[i], yMax[i]}));
         ASSERT_EQ(plot[i]->numGraphs(), 3);
         EXPECT_EQ(plot[i]->graph(1).lable(), "Oscillating Function");
         EXPECT_EQ(plot[i]->graph(2).lable(), "Upper Envelope");
