@@ -16,39 +16,40 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1  # no Kurvex.ini of the caller's folder
-XDG_CONFIG_HOME="$work" QT_QPA_PLATFORM=xcb KURVEX_SAMPLES_TIMING=1
-export XDG_CONFIG_HOME QT_QPA_PLATFORM KURVEX_SAMPLES_TIMING
+XDG_CONFIG_HOME="$work" XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=xcb KURVEX_SAMPLES_TIMING=1
+export XDG_CONFIG_HOME XDG_RUNTIME_DIR QT_QPA_PLATFORM KURVEX_SAMPLES_TIMING
 
-# Input over window 1 while the computation runs: a pointer move every
-# 10 ms (each one writes the status line), and every 50th step a wheel
-# step that zooms in or out and repaints the whole window.
-feed_input() {
-    w=$(timeout 20 xdotool search --sync --onlyvisible --name "#1: Sine Function 1" | head -1)
-    [ -n "$w" ] || return
-    eval "$(xdotool getwindowgeometry --shell "$w")"
+finished() { grep -q "^computation:" report; }
+
+# Input where window 1 comes up, from before the program starts until its
+# computation is over, from one xdotool process so that it comes at a steady
+# rate: a pointer move every 10 ms (each one writes the status line) and,
+# every 5th, a wheel step that zooms out and repaints the whole window.
+input_steps() {
     i=0
-    while [ ! -s report ]; do
-        xdotool mousemove $((X + 300 + i % 200)) $((Y + 150 + i % 100))
-        if [ $((i % 50)) -eq 25 ]; then
-            xdotool click $((4 + i / 50 % 2))
-        fi
+    while [ $i -lt 1000 ]; do
+        printf ' mousemove %d %d sleep 0.01' $((300 + i % 200)) $((150 + i % 100))
+        [ $((i % 5)) -eq 4 ] && printf ' click 5'
         i=$((i + 1))
-        sleep 0.01
     done
 }
 
 one_run() {
     : > report
+    if [ "$1" = input ]; then
+        # shellcheck disable=SC2046
+        xdotool $(input_steps) &
+        feeder=$!
+        sleep 0.2
+    fi
     "$program" 2> report &
     pid=$!
-    [ "$1" = input ] && feed_input &
-    feeder=$!
     n=0
-    while [ ! -s report ] && [ $n -lt 600 ]; do sleep 0.1; n=$((n + 1)); done
-    wait "$feeder" 2>/dev/null
+    until finished || [ $n -ge 600 ]; do sleep 0.1; n=$((n + 1)); done
+    [ "$1" = input ] && kill "$feeder" 2>/dev/null
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
-    echo "$1: $(cat report)"
+    echo "$1: $(grep "^computation:" report || echo "no report")"
 }
 
 r=0
