@@ -39,7 +39,8 @@ public:
     {
         ++loops;
         for (int i = 0; i < 6; ++i) {
-            pointsAtLoop[static_cast<std::size_t>(i)] = sessionPlot(static_cast<int16_t>(1 + i / 3)).graph(1 + i % 3).numPoints();
+            const Plot& plot = sessionPlot(static_cast<int16_t>(1 + i / 3));
+            pointsAtLoop[static_cast<std::size_t>(i)] = plot.graph(1 + i % 3).numPoints();
         }
         return RecordingDesktop::runMessageLoop();
     }

@@ -29,10 +29,9 @@ fail() {
 start_held() {
     "$program" 2> report &
     pid=$!
-    n=0
+    give_up=$(($(date +%s) + 20))
     while [ -z "$(window_of "#2: Sine Function 2")" ]; do
-        n=$((n + 1))
-        [ $n -lt 3000 ] || fail "window 2 did not appear"
+        [ "$(date +%s)" -lt $give_up ] || fail "window 2 did not appear"
     done
     kill -STOP "$pid"
     w1=$(window_of "#1: Sine Function 1")
@@ -40,6 +39,8 @@ start_held() {
     [ -n "$w1" ] || fail "window 1 did not appear"
     eval "$(xdotool getwindowgeometry --shell "$w1")"
 }
+
+shot() { timeout 10 import -window "$@"; }
 
 # The tick labels left of window 1's plot, which only a new range changes.
 labels() { convert "$1" -crop 80x250+0+40 +repage "$2"; }
@@ -51,14 +52,14 @@ attempt=0
 while :; do
     attempt=$((attempt + 1))
     start_held
-    import -window "$w1" zoom_before.png
-    import -window "$w2" grow_before.png
+    shot "$w1" zoom_before.png
+    shot "$w2" grow_before.png
     xdotool mousemove $((X + 450)) $((Y + 150)) click 5  # waits for the held program
     kill -CONT "$pid"
     sleep 0.05
     kill -STOP "$pid"
-    import -window "$w1" zoom_after.png
-    import -window "$w2" grow_after.png
+    shot "$w1" zoom_after.png
+    shot "$w2" grow_after.png
     kill -CONT "$pid"
     differ grow_before.png grow_after.png && break
     kill "$pid"
@@ -75,13 +76,13 @@ while ! grep -q "passes: 20000" report; do
     sleep 0.1
 done
 sleep 0.5
-import -window root after_computation.png
+shot root after_computation.png
 "$close_window" "$w1"
 "$close_window" "$w2"
 expect_exit_0 "closing both windows after the computation"
 
 start_held
-import -window root held.png
+shot root held.png
 "$close_window" "$w2"
 "$close_window" "$w1"
 kill -CONT "$pid"
