@@ -86,6 +86,8 @@ TEST_F(SamplesEditionTest, TwoWindowsWithTheirOwnSettings)
     for (std::size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(desktop_.windows[i]->caption, captions[i]);
         EXPECT_TRUE(desktop_.windows[i]->shown);
+        // Painted when shown, so that the first points land on the plot.
+        EXPECT_FALSE(desktop_.windows[i]->recording.only("fillRect").empty());
         const WindowRect r = desktop_.windows[i]->rect;
         EXPECT_EQ((Box{r.x, r.y, r.width, r.height}), rects[i]);
         EXPECT_EQ(plot[i]->xLable(), "x");
