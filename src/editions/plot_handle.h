@@ -25,8 +25,13 @@ public:
 
     Plot& plot() { return *plot_; }
 
-    // Creates and shows the plot's window.
-    void show() { plot_->createWindow(); }
+    // Creates and shows the plot's window with its picture: points added
+    // right after are drawn on the laid-out plot, not on a blank window.
+    void show()
+    {
+        plot_->createWindow();
+        plot_->redraw();
+    }
     // Opens a data, plot or session file by its extension; `mode` is
     // FILE_OPEN or FILE_ADD. True when the file was handled.
     bool openFile(const std::string& path, int16_t mode);

@@ -11,25 +11,6 @@ data=$3
 . "$(dirname "$0")/x11_common.sh"
 start() { start_kurvex "$data"; }
 
-# Waits for kurvex to end; fails when it does not or ends with another status.
-expect_exit_0() {
-    how=$1
-    i=0
-    while kill -0 "$pid" 2>/dev/null && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
-    if kill -0 "$pid" 2>/dev/null; then
-        echo "$how: kurvex is still running" >&2
-        kill -9 "$pid"
-        exit 1
-    fi
-    wait "$pid"
-    status=$?
-    if [ $status -ne 0 ]; then
-        echo "$how: kurvex ended with status $status" >&2
-        exit 1
-    fi
-    echo "$how: status 0"
-}
-
 # Opens a menu of the menu bar ("Session" at 35, "Plot" at 81 pixels) and
 # picks an item counted from its end.
 menu() {

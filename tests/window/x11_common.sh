@@ -51,3 +51,23 @@ fail() {
     kill "$pid" 2>/dev/null
     exit 1
 }
+
+# Waits for the program $pid to end; fails when it does not or ends with
+# another status.
+expect_exit_0() {
+    how=$1
+    i=0
+    while kill -0 "$pid" 2>/dev/null && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "$how: the program is still running" >&2
+        kill -9 "$pid"
+        exit 1
+    fi
+    wait "$pid"
+    status=$?
+    if [ $status -ne 0 ]; then
+        echo "$how: the program ended with status $status" >&2
+        exit 1
+    fi
+    echo "$how: status 0"
+}

@@ -49,6 +49,7 @@ void QtImageSurface::start(int width, int height)
     image_.setDotsPerMeterX(dotsPerMeter);
     image_.setDotsPerMeterY(dotsPerMeter);
     painter_.begin(&image_);
+    drawn_ = QRect();
     painterInverts_ = false;
     invert_ = false;
     clip_.reset();
@@ -58,6 +59,13 @@ void QtImageSurface::resize(int width, int height)
 {
     painter_.end();
     start(width, height);
+}
+
+QRect QtImageSurface::takeDrawnArea()
+{
+    const QRect area = drawn_ & image_.rect();
+    drawn_ = QRect();
+    return area;
 }
 
 DeviceSize QtImageSurface::deviceSize()
@@ -81,7 +89,9 @@ void QtImageSurface::fill(int x, int y, int width, int height, Color color, bool
         return;
     }
     useInvert(inverting && invert_);
-    painter_.fillRect(QRect(x, y, width, height), toQColor(color));
+    const QRect box(x, y, width, height);
+    painter_.fillRect(box, toQColor(color));
+    drawnOn(box);
 }
 
 PixelBox QtImageSurface::reach() const
@@ -149,6 +159,8 @@ void QtImageSurface::lineTo(int x, int y)
     useInvert(invert_);
     painter_.setPen(widePen());
     painter_.drawLine(centreOf(from), centreOf(to));
+    const int w = outlineWidth(pen_);
+    drawnOn(QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)).normalized().adjusted(-w, -w, w, w));
 }
 
 void QtImageSurface::rectangle(int left, int top, int right, int bottom)
@@ -287,6 +299,8 @@ void QtImageSurface::strokePath()
     }
     useInvert(invert_);
     painter_.strokePath(path, widePen());
+    const int w = outlineWidth(pen_);
+    drawnOn(path.boundingRect().toAlignedRect().adjusted(-w, -w, w, w));
 }
 
 void QtImageSurface::strokeSquareCapped(const std::vector<PathFigure>& figures)
@@ -356,6 +370,9 @@ void QtImageSurface::textOut(int x, int y, std::string_view text)
                                         measurer_.fontMetrics(font_));
     paintText(painter_, measurer_.qtFont(font_), placed, textColor_,
               opaqueText_ ? std::optional<Color>(textBackground_) : std::nullopt, toQString(text));
+    // Glyphs may reach beyond their measured cell; text is drawn with whole
+    // pictures, so all of it is taken as drawn on.
+    drawnOn(image_.rect());
 }
 
 TextSize QtImageSurface::textExtent(std::string_view text)

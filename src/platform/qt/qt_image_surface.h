@@ -38,6 +38,9 @@ public:
     // The picture so far. Draw it or save it; a copy kept while the surface
     // goes on drawing would share its pixels.
     const QImage& image() const { return image_; }
+    // The part of the image drawn on since the last call (or since it was
+    // made), within the image; the window shows only that part anew.
+    QRect takeDrawnArea();
 
     void selectPen(const Pen& pen) override { pen_ = pen; }
     void selectBrush(const Brush& brush) override { brush_ = brush; }
@@ -66,6 +69,7 @@ public:
 
 private:
     void start(int width, int height);
+    void drawnOn(const QRect& area) { drawn_ |= area; }
     // Fills a box of pixels; `inverting` boxes invert instead while invert
     // mode is on.
     void fill(int x, int y, int width, int height, Color color, bool inverting);
@@ -81,6 +85,7 @@ private:
 
     QImage image_;
     QPainter painter_;
+    QRect drawn_;
     QtTextMeasurer measurer_;
     Pen pen_;
     Brush brush_;

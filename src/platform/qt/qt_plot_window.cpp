@@ -265,9 +265,15 @@ public:
     Surface& surface() override { return surface_; }
     void present() override
     {
-        stale_ = false;
-        if (!painting_) {
-            canvas_->update();
+        const QRect drawn = surface_.takeDrawnArea();
+        // Pieces drawn on a picture that was never painted (points added
+        // before the first paint) leave it stale: only a whole picture
+        // replaces what the image was made with.
+        if (drawn == surface_.image().rect()) {
+            stale_ = false;
+        }
+        if (!painting_ && !drawn.isEmpty()) {
+            canvas_->update(drawn);
         }
     }
     void captureMouse(bool capture) override

@@ -652,3 +652,65 @@ TEST(QtImageSurface, DeviceSizeAndResize)
 
 }  // namespace
 }  // namespace kvx
+
+namespace kvx {
+namespace {
+
+// The window shows anew only the area drawn since it last showed, so that
+// area must hold every pixel a drawing changed, and no more than its box
+// needs.
+TEST(QtImageSurfaceDrawnArea, HoldsEveryChangedPixelAndLittleElse)
+{
+    QtImageSurface surface(200, 120);
+    surface.fillRect(0, 0, 200, 120, black);
+    EXPECT_EQ(surface.takeDrawnArea(), QRect(0, 0, 200, 120));
+    EXPECT_TRUE(surface.takeDrawnArea().isEmpty());
+
+    const std::vector<std::function<void()>> drawings{
+        [&] {
+            surface.selectPen(Pen{PenStyle::Solid, 1, yellow});
+            surface.moveTo(30, 40);
+            surface.lineTo(50, 45);
+        },
+        [&] {
+            surface.selectPen(Pen{PenStyle::Solid, 5, yellow});
+            surface.moveTo(120, 90);
+            surface.lineTo(100, 70);
+        },
+        [&] {
+            surface.selectPen(Pen{PenStyle::Solid, 1, yellow, true});
+            surface.selectBrush(Brush{true, white});
+            surface.ellipse(60, 60, 71, 71);
+        },
+        [&] {
+            surface.selectPen(Pen{PenStyle::Solid, 3, yellow, true});
+            surface.beginPath();
+            surface.moveTo(150, 20);
+            surface.lineTo(160, 35);
+            surface.lineTo(140, 35);
+            surface.closeFigure();
+            surface.endPath();
+            surface.strokePath();
+        },
+    };
+    for (std::size_t k = 0; k < drawings.size(); ++k) {
+        const QImage before = surface.image().copy();
+        drawings[k]();
+        const QRect area = surface.takeDrawnArea();
+        QRect changed;
+        for (int y = 0; y < before.height(); ++y) {
+            for (int x = 0; x < before.width(); ++x) {
+                if (before.pixel(x, y) != surface.image().pixel(x, y)) {
+                    changed |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        ASSERT_FALSE(changed.isEmpty()) << "drawing " << k;
+        EXPECT_TRUE(area.contains(changed)) << "drawing " << k;
+        EXPECT_LE(area.width() * area.height(), 4 * (changed.width() + 4) * (changed.height() + 4))
+            << "drawing " << k;
+    }
+}
+
+}  // namespace
+}  // namespace kvx

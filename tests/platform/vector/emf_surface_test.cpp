@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/session_list.h"
 #include "model/plot.h"
 #include "render/plot_painter.h"
 #include "settings/keywords.h"
@@ -124,6 +125,7 @@ void expectObjectsBalanced(const std::string& bytes, const std::vector<Record>& 
 
 TEST(EmfFile, PaintedPlotIsAWellFormedMetafile)
 {
+    sessionList() = SessionList{};  // the plot is window 1, whatever ran before
     Plot plot("Oscillation");
     plot.setClientSize(640, 520);
     plot.setLables("time", "height", "title");
