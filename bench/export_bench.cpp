@@ -1,10 +1,14 @@
 // End to end: `kurvex --export out.png` of a 1,000,000-line file of four
 // columns and of a 10,000,000-line file of two columns ("%.16e" values).
 // Reports the median wall time of a few runs and the peak resident memory
-// of the process.
+// of the process, beside the floor of any reader: a bare loop of
+// std::from_chars over the file's numbers (the file mapped into memory), and
+// beside `gracebat` drawing the same file to PNG when it is installed.
 //
 //   build/bench/bench_export [path/to/kurvex] [runs]
 
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,6 +24,44 @@
 #include <vector>
 
 namespace {
+
+double medianOf(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Maps the file and converts every number in it: what no reader can beat.
+double bareParseSeconds(const std::string& path, double& sum)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const int fd = open(path.c_str(), O_RDONLY);
+    const std::size_t size = std::filesystem::file_size(path);
+    void* mapped = fd < 0 ? MAP_FAILED : mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    if (mapped == MAP_FAILED) {
+        std::perror(path.c_str());
+        std::exit(2);
+    }
+    const char* text = static_cast<const char*>(mapped);
+    const char* p = text;
+    const char* end = p + size;
+    while (p < end) {
+        while (p < end && (*p == ' ' || *p == '\n' || *p == '\t' || *p == '\r')) {
+            ++p;
+        }
+        double v = 0.0;
+        const auto r = std::from_chars(p, end, v);
+        if (r.ec != std::errc()) {
+            ++p;
+            continue;
+        }
+        sum += v;
+        p = r.ptr;
+    }
+    munmap(mapped, size);
+    close(fd);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
 
 // Writes `lines` lines of x and columns - 1 sine-like values.
 std::size_t writeFile(const std::string& path, long lines, int columns)
@@ -58,13 +100,19 @@ struct Run {
     int status;
 };
 
-Run runOnce(const std::string& kurvex, const std::string& out, const std::string& data)
+// Runs `argv` with standard error silenced; its wall time, peak memory and status.
+Run runOnce(const std::vector<std::string>& argv)
 {
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
         std::freopen("/dev/null", "w", stderr);
-        execl(kurvex.c_str(), kurvex.c_str(), "--export", out.c_str(), data.c_str(), static_cast<char*>(nullptr));
+        std::vector<char*> args;
+        for (const std::string& a : argv) {
+            args.push_back(const_cast<char*>(a.c_str()));
+        }
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
         _exit(127);
     }
     int status = 0;
@@ -74,24 +122,53 @@ Run runOnce(const std::string& kurvex, const std::string& out, const std::string
     return {seconds, usage.ru_maxrss, status};
 }
 
-void measure(const std::string& kurvex, const std::string& dir, long lines, int columns, int runs)
+// The median time and the peak memory of `runs` runs; nothing when the
+// program is missing or fails.
+bool timeRuns(const std::vector<std::string>& argv, int runs, double& median, long& peak)
 {
-    const std::string data = dir + "/data_" + std::to_string(lines) + "x" + std::to_string(columns) + ".dat";
-    const std::size_t bytes = writeFile(data, lines, columns);
     std::vector<double> times;
-    long peak = 0;
+    peak = 0;
     for (int i = 0; i < runs; ++i) {
-        const Run r = runOnce(kurvex, dir + "/out.png", data);
+        const Run r = runOnce(argv);
         if (r.status != 0) {
-            std::printf("kurvex failed with status %d\n", r.status);
-            std::exit(1);
+            return false;
         }
         times.push_back(r.seconds);
         peak = std::max(peak, r.peakKilobytes);
     }
-    std::sort(times.begin(), times.end());
-    std::printf("%ld lines x %d columns (%.0f MB): median %.3f s (min %.3f s), peak memory %.1f MB\n", lines, columns,
-                bytes / 1e6, times[times.size() / 2], times.front(), peak / 1024.0);
+    median = medianOf(times);
+    return true;
+}
+
+void measure(const std::string& kurvex, const std::string& dir, long lines, int columns, int runs)
+{
+    const std::string data = dir + "/data_" + std::to_string(lines) + "x" + std::to_string(columns) + ".dat";
+    const std::size_t bytes = writeFile(data, lines, columns);
+    std::printf("%ld lines x %d columns (%.0f MB):\n", lines, columns, bytes / 1e6);
+    double kurvexTime = 0.0;
+    long peak = 0;
+    if (!timeRuns({kurvex, "--export", dir + "/out.png", data}, runs, kurvexTime, peak)) {
+        std::printf("kurvex failed\n");
+        std::exit(1);
+    }
+    std::printf("  kurvex --export PNG  median %.3f s, peak memory %.1f MB\n", kurvexTime, peak / 1024.0);
+
+    std::vector<double> parses;
+    double sum = 0.0;
+    for (int i = 0; i < runs; ++i) {
+        parses.push_back(bareParseSeconds(data, sum));
+    }
+    const double parse = medianOf(parses);
+    std::printf("  bare from_chars loop median %.3f s (kurvex %.2fx; checksum %g)\n", parse, kurvexTime / parse, sum);
+
+    double graceTime = 0.0;
+    if (timeRuns({"gracebat", "-nxy", data, "-hdevice", "PNG", "-printfile", dir + "/grace.png"}, runs, graceTime,
+                 peak)) {
+        std::printf("  gracebat PNG         median %.3f s, peak memory %.1f MB (kurvex %.2fx faster)\n", graceTime,
+                    peak / 1024.0, graceTime / kurvexTime);
+    } else {
+        std::printf("  gracebat             not installed or failed\n");
+    }
     std::filesystem::remove(data);
 }
 
