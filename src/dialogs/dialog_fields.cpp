@@ -1,7 +1,6 @@
 #include "dialogs/dialog_fields.h"
 
 #include <charconv>
-#include <cmath>
 
 #include "model/graph_clipboard.h"
 #include "model/plot.h"

@@ -6,17 +6,12 @@
 set -u
 kurvex=$1
 data=$2
-work=$3
 . "$(dirname "$0")/x11_common.sh"
-rm -rf "$work"
-mkdir -p "$work/config"
-cd "$work" || exit 1
+enter_work_dir "$3"
 # Every graph draws every 4th point dot, a rate no item offers, so "Diverse"
 # of "Points Draw-Rate" is checked.
 printf '[Graphs]\npointsDrawRate= 4\n' > Kurvex.ini
 
-XDG_CONFIG_HOME="$work/config"
-export XDG_CONFIG_HOME
 start_kurvex "$data"
 
 # Opens Graphs > Points Draw-Rate with its last item, "Diverse", active and
@@ -32,12 +27,6 @@ open_diverse() {
     import -window root "$1"
 }
 
-fail() {
-    echo "$1" >&2
-    kill "$pid" 2>/dev/null
-    exit 1
-}
-
 import -window root closed.png
 open_diverse before.png
 xdotool key Return  # the click
@@ -49,5 +38,5 @@ kill "$pid"
 
 differing() { compare -metric AE "$1" "$2" null: 2>&1; }
 [ "$(differing closed.png before.png)" != 0 ] || fail "the submenu did not open"
-[ "$(differing before.png after.png)" = 0 ] || fail "the submenu changed with the click on Diverse (see $work)"
+[ "$(differing before.png after.png)" = 0 ] || fail "the submenu changed with the click on Diverse"
 echo "Diverse kept its check mark"

@@ -9,13 +9,10 @@
 set -u
 program=$1
 close_window=$2
-work=$3
 . "$(dirname "$0")/x11_common.sh"
-rm -rf "$work"
-mkdir -p "$work/config"
-cd "$work" || exit 1
-XDG_CONFIG_HOME="$work/config" KURVEX_SAMPLES_TIMING=1
-export XDG_CONFIG_HOME KURVEX_SAMPLES_TIMING
+enter_work_dir "$3"
+KURVEX_SAMPLES_TIMING=1
+export KURVEX_SAMPLES_TIMING
 
 fail() {
     echo "$1 (see $work)" >&2

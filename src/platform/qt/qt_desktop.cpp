@@ -14,8 +14,6 @@
 #include <QPointer>
 
 #include "platform/console_desktop.h"
-#include <QPointer>
-
 #include "platform/qt/qt_dialog.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_picture_box.h"
