@@ -39,6 +39,26 @@ void Graph::initialise(int16_t number)
     growTo(initialCapacity);
     att_[0] = ATT_NEW_LINE;
     lastAtt_ = ATT_NEW_LINE;
+    lastX_ = -std::numeric_limits<double>::infinity();
+    xNonDecreasing_ = true;
+    rebuildSummary();
+}
+
+void Graph::extendSummary()
+{
+    summary_.extend(y_.data(), att_.data(), numPoints_);
+    summaryDue_ = summary_.covered() + PointSummary::blockSize;
+}
+
+void Graph::rebuildSummary()
+{
+    if (numPoints_ < summaryThreshold) {
+        summary_.clear();
+        summaryDue_ = summaryThreshold;
+        return;
+    }
+    summary_.rebuild(y_.data(), att_.data(), numPoints_);
+    summaryDue_ = summary_.covered() + PointSummary::blockSize;
 }
 
 void Graph::setLable(std::string_view text)
@@ -161,6 +181,9 @@ void Graph::copyFrom(const Graph& source)
     // Attributes left over from this graph's earlier, longer contents would
     // break the lines of points appended later.
     std::memset(att_.data() + sourceCapacity, 0, static_cast<std::size_t>(capacity_) - sourceCapacity);
+    lastX_ = source.lastX_;
+    xNonDecreasing_ = source.xNonDecreasing_;
+    rebuildSummary();
 }
 
 void Graph::reset()

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/heap_block.h"
+#include "model/point_summary.h"
 
 namespace kvx {
 
@@ -23,6 +24,8 @@ class Graph {
 public:
     static constexpr std::size_t maxLableLength = 79;
     static constexpr int32_t initialCapacity = 50;
+    // Smaller graphs are drawn point by point in well under a millisecond.
+    static constexpr int32_t summaryThreshold = 32768;
 
     // A graph as created as graph number n of its list: colour n, marker
     // 900 + n mod 6, everything else from the graph defaults.
@@ -76,6 +79,11 @@ public:
     const double* xData() const { return x_.data(); }
     const double* yData() const { return y_.data(); }
     const uint8_t* attData() const { return att_.data(); }
+    // No x value is smaller than the one before it, and none is NaN.
+    bool xNonDecreasing() const { return xNonDecreasing_; }
+    // The minima and maxima of the y values by index range; only for graphs
+    // of at least summaryThreshold points, else null.
+    const PointSummary* summary() const { return numPoints_ >= summaryThreshold ? &summary_ : nullptr; }
 
     // A point that keeps the attribute already waiting in its slot.
     void append(double x, double y)
@@ -87,6 +95,11 @@ public:
         y_[numPoints_] = y;
         lastAtt_ = att_[numPoints_];
         ++numPoints_;
+        xNonDecreasing_ = xNonDecreasing_ && x >= lastX_;
+        lastX_ = x;
+        if (numPoints_ == summaryDue_) {
+            extendSummary();
+        }
     }
     void appendIsolated(double x, double y);
     // The next appended point starts a new polyline.
@@ -106,6 +119,8 @@ private:
     void initialise(int16_t number);
     void grow();
     void growTo(int32_t capacity);
+    void extendSummary();
+    void rebuildSummary();
 
     std::string lable_;
     int16_t colorNum_ = 0;
@@ -128,6 +143,10 @@ private:
     HeapArray<uint8_t> att_;
     uint8_t lastAtt_ = ATT_NEW_LINE;
     int32_t capacity_ = 0;
+    double lastX_ = 0.0;
+    bool xNonDecreasing_ = true;
+    PointSummary summary_;
+    int32_t summaryDue_ = summaryThreshold;  // the point count at which the next block is complete
     int16_t dotCount_ = 0;
     int16_t markerCount_ = 0;
 };

@@ -33,6 +33,39 @@ int rate(int16_t r)
     return r < 1 ? 1 : r;
 }
 
+// The device x of a graph's points, which never decreases with the index.
+struct ColumnSearch {
+    const double* xs;
+    int32_t count;
+    const DeviceTransform& transform;
+
+    double deviceX(int32_t i) const { return transform.worldToDevice(xs[i], 0.0).x; }
+
+    // The first index from `from` on whose device x exceeds `limit`, or
+    // count: galloping, so that a short step costs a few probes.
+    int32_t firstRightOf(int32_t from, double limit) const
+    {
+        int32_t low = from;  // every index before low is at or left of limit
+        int32_t high = from;
+        int64_t stride = 1;
+        while (high < count && !(deviceX(high) > limit)) {
+            low = high + 1;
+            high = static_cast<int32_t>(std::min<int64_t>(count, low + stride));
+            stride *= 2;
+        }
+        // The answer lies in [low, high].
+        while (low < high) {
+            const int32_t mid = low + (high - low) / 2;
+            if (deviceX(mid) > limit) {
+                high = mid;
+            } else {
+                low = mid + 1;
+            }
+        }
+        return low;
+    }
+};
+
 }  // namespace
 
 GraphDrawer::GraphDrawer(Surface& surface, const Plot& plot, PlotView& view)
@@ -227,45 +260,19 @@ void GraphDrawer::drawMarker(const Graph& graph, double X, double Y, int size)
     penAt_.reset();
 }
 
-void GraphDrawer::drawGraph(Graph& graph)
+void GraphDrawer::drawPointByPoint(const Graph& graph, GraphDrawState& st, int margin)
 {
     const int32_t count = graph.numPoints();
-    if (count <= 0) {
-        return;
-    }
-    beginGraph(graph);
     const double* xs = graph.xData();
     const double* ys = graph.yData();
     const uint8_t* att = graph.attData();
-    const int margin = graph.markerSize();
-    const int16_t type = graph.type();
     const bool linesShown = graph.showLines() == SHOW;
-    const bool pointsAndMarkers = type != BARS || !linesShown;
+    const bool pointsAndMarkers = graph.type() != BARS || !linesShown;
     const bool dots = graph.showPoints() == SHOW;
     const bool markers = graph.showMarker() == SHOW;
     const int linesRate = rate(graph.linesDrawRate());
     const int dotsRate = rate(graph.pointsDrawRate());
     const int markersRate = rate(graph.markerDrawRate());
-    GraphDrawState& st = view_.drawState(graph);
-
-    // The first point.
-    const DoublePoint first = transform_.worldToDevice(xs[0], ys[0]);
-    st.prevX = st.lastDotX = st.lastMarkerX = first.x;
-    st.prevY = st.lastDotY = st.lastMarkerY = first.y;
-    st.prevVisible = visible(first.x, first.y, margin);
-    moveTo(truncatedPx(first.x), truncatedPx(first.y));  // it may lie far off
-    if (pointsAndMarkers && st.prevVisible) {
-        if (graph.showPoints() != HIDE) {
-            drawDot(graph, first.x, first.y, graph.pointsSize());
-        }
-        if (markers) {
-            drawMarker(graph, first.x, first.y, graph.markerSize());
-        }
-    }
-    if (type == STEMS) {
-        drawStem(first.x, first.y, xs[0]);
-    }
-
     int n = 1;
     int d = 1;
     int m = 1;
@@ -278,33 +285,7 @@ void GraphDrawer::drawGraph(Graph& graph)
             continue;
         }
         const DoublePoint p = transform_.worldToDevice(xs[i], ys[i]);
-        const bool v = visible(p.x, p.y, margin);
-        if (!samePixel(p.x, p.y, st.prevX, st.prevY)) {
-            switch (att[i]) {
-            case ATT_CONNECTED:
-                if (linesShown) {
-                    drawSegment(graph, st, p.x, p.y, xs[i], v);
-                    st.prevVisible = v;
-                }
-                break;
-            case ATT_NEW_LINE:
-                if (v) {
-                    moveTo(pixel(p.x), pixel(p.y));
-                }
-                st.prevVisible = v;
-                break;
-            default:  // isolated
-                if (v) {
-                    flushColumn();
-                    surface_.setPixel(pixel(p.x), pixel(p.y), objects_.color);
-                    moveTo(pixel(p.x), pixel(p.y));
-                }
-                st.prevVisible = v;
-                break;
-            }
-            st.prevX = p.x;
-            st.prevY = p.y;
-        }
+        const bool v = stepTo(graph, st, p, xs[i], att[i], linesShown, margin);
         if (pointsAndMarkers) {
             if (v) {
                 if (dots && d % dotsRate == 0) {
@@ -328,6 +309,162 @@ void GraphDrawer::drawGraph(Graph& graph)
             ++m;
         }
         n = 1;
+    }
+}
+
+bool GraphDrawer::stepTo(const Graph& graph, GraphDrawState& st, DoublePoint p, double worldX, uint8_t att,
+                         bool linesShown, int margin)
+{
+    const bool v = visible(p.x, p.y, margin);
+    if (samePixel(p.x, p.y, st.prevX, st.prevY)) {
+        return v;
+    }
+    switch (att) {
+    case ATT_CONNECTED:
+        if (linesShown) {
+            drawSegment(graph, st, p.x, p.y, worldX, v);
+            st.prevVisible = v;
+        }
+        break;
+    case ATT_NEW_LINE:
+        if (v) {
+            moveTo(pixel(p.x), pixel(p.y));
+        }
+        st.prevVisible = v;
+        break;
+    default:  // isolated
+        if (v) {
+            flushColumn();
+            surface_.setPixel(pixel(p.x), pixel(p.y), objects_.color);
+            moveTo(pixel(p.x), pixel(p.y));
+        }
+        st.prevVisible = v;
+        break;
+    }
+    st.prevX = p.x;
+    st.prevY = p.y;
+    return v;
+}
+
+bool GraphDrawer::drawsByColumn(const Graph& graph) const
+{
+    // Wider, dashed or thinned lines, dots and markers need every point; a
+    // column search needs device x to grow with the index.
+    const int16_t type = graph.type();
+    return merging_ && (type == LINES || type == STAIRS) && graph.showLines() == SHOW &&
+           rate(graph.linesDrawRate()) == 1 && graph.showPoints() != SHOW && graph.showMarker() != SHOW &&
+           graph.summary() && graph.xNonDecreasing() && std::isfinite(transform_.xScale) && transform_.xScale > 0.0;
+}
+
+void GraphDrawer::drawByColumns(const Graph& graph, GraphDrawState& st, int margin)
+{
+    const int32_t count = graph.numPoints();
+    const double* xs = graph.xData();
+    const double* ys = graph.yData();
+    const uint8_t* att = graph.attData();
+    const auto step = [&](int32_t i) {
+        stepTo(graph, st, transform_.worldToDevice(xs[i], ys[i]), xs[i], att[i], true, margin);
+    };
+    // Points wholly left or right of the rectangle and its margin are
+    // invisible and their segments clip to nothing: only the last of them
+    // before the rectangle matters, for the segment that enters it.
+    const double leftOf = std::min<double>(rect_.left, rect_.left - margin);
+    const double rightOf = std::max<double>(rect_.right, rect_.right + margin);
+    const ColumnSearch columns{xs, count, transform_};
+    int32_t i = 1;
+    while (i < count) {
+        const double X = columns.deviceX(i);
+        if (X < leftOf) {
+            const int32_t k = columns.firstRightOf(i, leftOf - 1.0);
+            step(k - 1);
+            i = k;
+            continue;
+        }
+        if (X > rightOf) {
+            step(i);
+            if (i < count - 1) {
+                step(count - 1);
+            }
+            return;
+        }
+        step(i);
+        const int32_t j = columns.firstRightOf(i + 1, X);
+        if (j - i < 4 || !reduceColumn(graph, st, i, j, margin)) {
+            for (int32_t k = i + 1; k < j; ++k) {
+                step(k);
+            }
+        }
+        i = j;
+    }
+}
+
+bool GraphDrawer::reduceColumn(const Graph& graph, GraphDrawState& st, int32_t i, int32_t j, int margin)
+{
+    // The column's pixels are the span of its vertical pieces, the in-coming
+    // segment and the out-going one, which draws the last point's pixel. So
+    // the points must all be visible and joined, and the next column's first
+    // point must be there to draw that segment unclipped.
+    const int32_t count = graph.numPoints();
+    const double* xs = graph.xData();
+    const double* ys = graph.yData();
+    const uint8_t* att = graph.attData();
+    if (j >= count || !st.prevVisible || att[j] != ATT_CONNECTED) {
+        return false;
+    }
+    const PointSummary::Span span = graph.summary()->span(ys, att, i + 1, j);
+    if (span.breaks || span.notNumber) {
+        return false;
+    }
+    const DoublePoint top = transform_.worldToDevice(xs[i], span.high);
+    const DoublePoint bottom = transform_.worldToDevice(xs[i], span.low);
+    const DoublePoint next = transform_.worldToDevice(xs[j], ys[j]);
+    if (!visible(top.x, top.y, margin) || !visible(bottom.x, bottom.y, margin) ||
+        !visible(next.x, next.y, margin)) {
+        return false;
+    }
+    stepTo(graph, st, top, xs[i], ATT_CONNECTED, true, margin);
+    stepTo(graph, st, bottom, xs[i], ATT_CONNECTED, true, margin);
+    stepTo(graph, st, transform_.worldToDevice(xs[j - 1], ys[j - 1]), xs[j - 1], att[j - 1], true, margin);
+    return true;
+}
+
+void GraphDrawer::drawGraph(Graph& graph)
+{
+    const int32_t count = graph.numPoints();
+    if (count <= 0) {
+        return;
+    }
+    beginGraph(graph);
+    const double* xs = graph.xData();
+    const double* ys = graph.yData();
+    const int margin = graph.markerSize();
+    const int16_t type = graph.type();
+    const bool pointsAndMarkers = type != BARS || graph.showLines() != SHOW;
+    const bool markers = graph.showMarker() == SHOW;
+    GraphDrawState& st = view_.drawState(graph);
+
+    // The first point.
+    const DoublePoint first = transform_.worldToDevice(xs[0], ys[0]);
+    st.prevX = st.lastDotX = st.lastMarkerX = first.x;
+    st.prevY = st.lastDotY = st.lastMarkerY = first.y;
+    st.prevVisible = visible(first.x, first.y, margin);
+    moveTo(truncatedPx(first.x), truncatedPx(first.y));  // it may lie far off
+    if (pointsAndMarkers && st.prevVisible) {
+        if (graph.showPoints() != HIDE) {
+            drawDot(graph, first.x, first.y, graph.pointsSize());
+        }
+        if (markers) {
+            drawMarker(graph, first.x, first.y, graph.markerSize());
+        }
+    }
+    if (type == STEMS) {
+        drawStem(first.x, first.y, xs[0]);
+    }
+
+    if (drawsByColumn(graph)) {
+        drawByColumns(graph, st, margin);
+    } else {
+        drawPointByPoint(graph, st, margin);
     }
 
     if (type != BARS && graph.showPoints() == SHOW_BEGIN_END) {

@@ -24,6 +24,8 @@ public:
 
     // Consecutive vertical pieces of a line in one pixel column are drawn as
     // one span; the pixels are the same. On by default; off to compare.
+    // Large graphs of solid thin lines whose x never decreases are then drawn
+    // by pixel column from their summary instead of point by point.
     void setMergeColumns(bool merge) { mergeColumns_ = merge; }
 
     // The whole graph; nothing for a graph without points.
@@ -40,6 +42,19 @@ private:
     };
 
     bool visible(double X, double Y, int margin) const;
+    // Moves the drawing on to device point p with attribute `att`: the
+    // segment, new line or lone pixel it adds. Whether p is visible.
+    bool stepTo(const Graph& graph, GraphDrawState& st, DoublePoint p, double worldX, uint8_t att,
+                bool linesShown, int margin);
+    // Points 1 onward of a graph, each in turn, with dots and markers.
+    void drawPointByPoint(const Graph& graph, GraphDrawState& st, int margin);
+    bool drawsByColumn(const Graph& graph) const;
+    // Points 1 onward of a graph that drawsByColumn, with the pixels and the
+    // final state of stepping to every point.
+    void drawByColumns(const Graph& graph, GraphDrawState& st, int margin);
+    // Points i + 1 to j - 1, all in the column of point i, stand in for
+    // their highest and lowest point where that draws the same pixels.
+    bool reduceColumn(const Graph& graph, GraphDrawState& st, int32_t i, int32_t j, int margin);
     // From the last processed point of `st` to (X, Y).
     void drawSegment(const Graph& graph, const GraphDrawState& st, double X, double Y, double worldX,
                      bool visibleNow);

@@ -4,6 +4,9 @@
 
 #include <sys/resource.h>
 
+#include <cmath>
+#include <limits>
+#include <random>
 #include <string>
 
 #include "settings/default_records.h"
@@ -230,6 +233,77 @@ void appendBeyondTheMemoryLimit()
     for (int i = 0; i < 100'000'000; ++i) {
         g.append(i, i);
     }
+}
+
+// The summary's answer for points [from, to), found by looking at each.
+PointSummary::Span summaryByHand(const Graph& g, int32_t from, int32_t to)
+{
+    PointSummary::Span s;
+    s.low = std::numeric_limits<double>::infinity();
+    s.high = -s.low;
+    for (int32_t i = from; i < to; ++i) {
+        const double y = g.yData()[i];
+        s.empty = false;
+        s.notNumber = s.notNumber || std::isnan(y);
+        s.breaks = s.breaks || g.attData()[i] != ATT_CONNECTED;
+        if (!std::isnan(y)) {
+            s.low = std::min(s.low, y);
+            s.high = std::max(s.high, y);
+        }
+    }
+    return s;
+}
+
+TEST_F(GraphTest, SummaryAnswersEveryRangeAsTheirPointsDo)
+{
+    Graph g(1);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> kind(0, 999);
+    std::normal_distribution<double> value(0.0, 1e3);
+    const int32_t n = Graph::summaryThreshold * 3 + 77;
+    for (int32_t i = 0; i < n; ++i) {
+        const int k = kind(random);
+        const double y = k == 0 ? std::nan("") : k == 1 ? -1e308 : value(random);
+        if (k == 2) {
+            g.startNewLine();
+        }
+        if (k == 3) {
+            g.appendIsolated(i, y);
+        } else {
+            g.append(k == 4 ? i - 2 : i, y);  // a step back in x now and then
+        }
+        ASSERT_EQ(g.summary() != nullptr, i + 1 >= Graph::summaryThreshold) << i;
+    }
+    EXPECT_FALSE(g.xNonDecreasing());
+
+    Graph copy(2);
+    copy.copyFrom(g);
+    std::uniform_int_distribution<int32_t> index(0, n);
+    for (int r = 0; r < 2000; ++r) {
+        int32_t from = index(random);
+        int32_t to = r % 4 == 0 ? from + r % 300 : index(random);
+        to = std::min(to, n);
+        if (from > to) {
+            std::swap(from, to);
+        }
+        for (const Graph* graph : {&g, &copy}) {
+            const auto got = graph->summary()->span(graph->yData(), graph->attData(), from, to);
+            const auto want = summaryByHand(*graph, from, to);
+            ASSERT_EQ(got.empty, want.empty) << from << ".." << to;
+            if (!want.empty) {
+                ASSERT_EQ(got.breaks, want.breaks) << from << ".." << to;
+                ASSERT_EQ(got.notNumber, want.notNumber) << from << ".." << to;
+                ASSERT_EQ(got.low, want.low) << from << ".." << to;
+                ASSERT_EQ(got.high, want.high) << from << ".." << to;
+            }
+        }
+    }
+    g.reset();
+    EXPECT_EQ(g.summary(), nullptr);
+    EXPECT_TRUE(g.xNonDecreasing());
+    g.append(1.0, 0.0);
+    g.append(std::nan(""), 0.0);
+    EXPECT_FALSE(g.xNonDecreasing());
 }
 
 TEST(GraphDeathTest, GrowthThatCannotBeAllocatedIsErrorTwenty)

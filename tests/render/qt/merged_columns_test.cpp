@@ -1,10 +1,13 @@
-// Drawing a graph with its pixel-column runs merged must give exactly the
-// picture of drawing every segment.
+// Drawing a graph with its pixel-column runs merged, and large graphs by
+// pixel column from their summary, must give exactly the picture of drawing
+// every segment.
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
+#include <cmath>
+#include <limits>
 #include <random>
 
 #include "model/plot.h"
@@ -17,14 +20,28 @@
 namespace kvx {
 namespace {
 
-QImage paint(Plot& plot, bool merge)
+QImage paint(Plot& plot, bool merge, int width = 640, int height = 520)
 {
-    QtImageSurface surface(640, 520);
+    QtImageSurface surface(width, height);
     surface.setTextBackgroundOpaque(false);
     PlotPainter painter(surface, plot);
     painter.setMergeColumns(merge);
     painter.paintPlot();
     return surface.image().copy();
+}
+
+int differingPixels(const QImage& a, const QImage& b)
+{
+    EXPECT_EQ(a.size(), b.size());
+    int differing = 0;
+    for (int yy = 0; yy < a.height(); ++yy) {
+        for (int xx = 0; xx < a.width(); ++xx) {
+            if (a.pixel(xx, yy) != b.pixel(xx, yy) && ++differing <= 5) {
+                ADD_FAILURE() << "pixel " << xx << "," << yy << " differs";
+            }
+        }
+    }
+    return differing;
 }
 
 class MergedColumnsTest : public testing::TestWithParam<int16_t> {
@@ -64,18 +81,79 @@ TEST_P(MergedColumnsTest, PictureIsIdenticalToDrawingEverySegment)
     // Zoomed in a little, so that segments also leave the rectangle.
     plot.axes().zoomAboutCentre(0.8);
 
-    const QImage merged = paint(plot, true);
-    const QImage segments = paint(plot, false);
-    ASSERT_EQ(merged.size(), segments.size());
-    int differing = 0;
-    for (int yy = 0; yy < merged.height(); ++yy) {
-        for (int xx = 0; xx < merged.width(); ++xx) {
-            if (merged.pixel(xx, yy) != segments.pixel(xx, yy) && ++differing <= 5) {
-                ADD_FAILURE() << "pixel " << xx << "," << yy << " differs";
+    EXPECT_EQ(differingPixels(paint(plot, true), paint(plot, false)), 0);
+}
+
+// Large graphs whose x never decreases: dense and sparse stretches, runs of
+// equal x, breaks, isolated points, NaN and huge values, both line types.
+void fillLargeGraphs(Plot& plot)
+{
+    std::mt19937 random(99);
+    std::uniform_int_distribution<int> event(0, 9999);
+    std::normal_distribution<double> noise(0.0, 0.2);
+    plot.ensureGraphs(3);
+    for (int16_t g = 1; g <= 3; ++g) {
+        Graph& graph = plot.graph(g);
+        double x = 0.0;
+        for (int i = 0; i < 3 * Graph::summaryThreshold; ++i) {
+            const int e = event(random);
+            x += e < 3000 ? 0.0 : (e < 9990 ? 0.001 * g : 0.5);
+            double y = std::sin(x * 3.0 + g) * g + noise(random);
+            if (g == 2 && e < 4) {
+                y = e < 2 ? std::nan("") : (e == 2 ? 1e300 : -std::numeric_limits<double>::infinity());
+            }
+            if (g != 1 && e >= 9995) {
+                graph.startNewLine();
+            }
+            if (g == 3 && e == 9994) {
+                graph.appendIsolated(x, y);
+            } else {
+                graph.append(x, y);
             }
         }
     }
-    EXPECT_EQ(differing, 0);
+    plot.setType(STAIRS, 3);
+}
+
+TEST(ColumnDrawingTest, LargeGraphsLookAsIfDrawnSegmentBySegment)
+{
+    Plot plot("columns");
+    fillLargeGraphs(plot);
+    ASSERT_TRUE(plot.graph(1).summary() && plot.graph(1).xNonDecreasing());
+    const struct {
+        int width, height;
+    } sizes[] = {{640, 520}, {257, 143}, {1021, 700}};
+    for (const auto& size : sizes) {
+        plot.setClientSize(size.width, size.height);
+        // The huge values stay off the picture.
+        autoRangeXY(plot);
+        const RangeSet automatic = plot.axes().currentRange();
+        plot.axes().setRange(automatic.xMin, automatic.xMax, -3.5, 3.5, false);
+        plot.axes().autoTicks(false);
+        const auto check = [&](const char* view) {
+            SCOPED_TRACE(testing::Message() << size.width << "x" << size.height << ", " << view);
+            EXPECT_EQ(differingPixels(paint(plot, true, size.width, size.height),
+                                      paint(plot, false, size.width, size.height)),
+                      0);
+        };
+        check("whole");
+        const RangeSet whole = plot.axes().currentRange();
+        plot.axes().setRange(whole.xMin, whole.xMax, -0.7, 6.0, false);
+        check("cut below");
+        const double middle = (whole.xMin + whole.xMax) / 2.0;
+        for (const double part : {1.0 / 1000.0, 1.0 / 40.0}) {
+            const double half = (whole.xMax - whole.xMin) * part / 2.0;
+            plot.axes().setRange(middle - half, middle + half, whole.yMin, whole.yMax, false);
+            check("x zoomed in");
+            plot.axes().shift(3.3 * half, 0.0);
+            check("panned");
+        }
+        plot.axes().setRange(whole.xMin, whole.xMax, whole.yMin, whole.yMax, false);
+        plot.axes().zoomAboutCentre(1.0 / 1000.0);
+        check("both zoomed in");
+        plot.axes().zoomAbout(5000.0, 0.0, 0.0);
+        check("zoomed out about the origin");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(GraphTypes, MergedColumnsTest,

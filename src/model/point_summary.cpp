@@ -1,0 +1,123 @@
+#include "model/point_summary.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace kvx {
+
+namespace {
+
+constexpr uint8_t connected = 0;
+
+}  // namespace
+
+void PointSummary::add(Span& into, const Span& part)
+{
+    if (part.empty) {
+        return;
+    }
+    into.breaks = into.breaks || part.breaks;
+    into.notNumber = into.notNumber || part.notNumber;
+    if (into.empty) {
+        into.low = part.low;
+        into.high = part.high;
+        into.empty = false;
+        return;
+    }
+    into.low = std::min(into.low, part.low);
+    into.high = std::max(into.high, part.high);
+}
+
+PointSummary::Span PointSummary::scan(const double* y, const uint8_t* att, int32_t from, int32_t to)
+{
+    Span s;
+    if (from >= to) {
+        return s;
+    }
+    s.empty = false;
+    // A block of only NaN values keeps the infinities, which widen nothing.
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
+    uint8_t attributes = 0;
+    bool notNumber = false;
+    for (int32_t i = from; i < to; ++i) {
+        const double v = y[i];
+        notNumber |= v != v;
+        low = v < low ? v : low;
+        high = v > high ? v : high;
+        attributes |= static_cast<uint8_t>(att[i] != connected);
+    }
+    s.low = low;
+    s.high = high;
+    s.breaks = attributes != 0;
+    s.notNumber = notNumber;
+    return s;
+}
+
+void PointSummary::clear()
+{
+    levels_.clear();
+    levels_.shrink_to_fit();
+}
+
+void PointSummary::rebuild(const double* y, const uint8_t* att, int32_t count)
+{
+    clear();
+    extend(y, att, count);
+}
+
+void PointSummary::extend(const double* y, const uint8_t* att, int32_t count)
+{
+    for (int32_t from = covered(); from + blockSize <= count; from += blockSize) {
+        addBlock(scan(y, att, from, from + blockSize));
+    }
+}
+
+void PointSummary::addBlock(Span block)
+{
+    std::size_t level = 0;
+    for (;;) {
+        if (levels_.size() == level) {
+            levels_.emplace_back();
+        }
+        std::vector<Span>& nodes = levels_[level];
+        nodes.push_back(block);
+        if (nodes.size() % 2 != 0) {
+            return;
+        }
+        // A completed pair makes a node of the level above.
+        add(block, nodes[nodes.size() - 2]);
+        ++level;
+    }
+}
+
+PointSummary::Span PointSummary::span(const double* y, const uint8_t* att, int32_t from, int32_t to) const
+{
+    Span s;
+    if (from >= to) {
+        return s;
+    }
+    // Whole blocks [a, b) from the pyramid, the ragged ends point by point.
+    const int32_t blocks = covered() / blockSize;
+    int32_t a = std::min((from + blockSize - 1) / blockSize, blocks);
+    int32_t b = std::min(to / blockSize, blocks);
+    if (a >= b) {
+        return scan(y, att, from, to);
+    }
+    add(s, scan(y, att, from, a * blockSize));
+    add(s, scan(y, att, b * blockSize, to));
+    for (std::size_t level = 0; a < b; ++level) {
+        const std::vector<Span>& nodes = levels_[level];
+        if (a & 1) {
+            add(s, nodes[static_cast<std::size_t>(a++)]);
+        }
+        if (b & 1) {
+            add(s, nodes[static_cast<std::size_t>(--b)]);
+        }
+        a >>= 1;
+        b >>= 1;
+    }
+    return s;
+}
+
+}  // namespace kvx
