@@ -117,6 +117,8 @@ enum Command : uint16_t {
     CMD_LINES_SHOW = 264,
 
     CMD_AXES_EQUAL = 270,
+    CMD_LOG_X = 271,
+    CMD_LOG_Y = 272,
 
     // "Plot" "Range" "Redraw".
     CMD_REDRAW_ALL = 310,

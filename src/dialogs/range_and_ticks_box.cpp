@@ -8,7 +8,10 @@
 #include "dialogs/dialog_fields.h"
 #include "dialogs/plot_dialog.h"
 #include "dialogs/tick_count_check.h"
+#include "model/axis_scale.h"
 #include "model/plot.h"
+#include "scaling/auto_range.h"
+#include "scaling/log_axes.h"
 #include "scaling/ticks_for_range.h"
 #include "settings/keywords.h"
 
@@ -25,6 +28,8 @@ constexpr int xSubTickField = 818;
 constexpr int yTickField = 819;
 constexpr int ySubTickField = 820;
 constexpr int autoTicksButton = 821;
+constexpr int xLogCheck = 828;
+constexpr int yLogCheck = 829;
 
 struct Field {
     int id;
@@ -70,6 +75,20 @@ bool refuseField(DialogControls& controls, int id)
     return false;
 }
 
+// A logarithmic axis shows positive bounds only; others are refused like a
+// field that is no number.
+bool boundsSuitKinds(DialogControls& controls, const RangeSet& r, bool xLog, bool yLog)
+{
+    bool suit = true;
+    if (!AxesSystem::acceptsBounds(r.xMin, r.xMax, xLog) && xLog) {
+        suit = refuseField(controls, r.xMin > 0.0 ? xMaxField : xMinField);
+    }
+    if (!AxesSystem::acceptsBounds(r.yMin, r.yMax, yLog) && yLog) {
+        suit = refuseField(controls, r.yMin > 0.0 ? yMaxField : yMinField);
+    }
+    return suit;
+}
+
 // Two finite bounds can still lie so far apart that their width overflows
 // (-1e308 to 1e308); such a range has no scale and no ticks, so it is
 // refused like a field that is no number, at the axis's lower bound.
@@ -98,6 +117,8 @@ void RangeAndTicksBox::opened(DialogControls& controls)
     for (const Field& field : allFields) {
         showNumber(controls, field.id, r.*field.value);
     }
+    controls.setChecked(xLogCheck, plot_.axes().xLog());
+    controls.setChecked(yLogCheck, plot_.axes().yLog());
     controls.selectAllText(xMinField);
     controls.setFocus(xMinField);
 }
@@ -105,37 +126,76 @@ void RangeAndTicksBox::opened(DialogControls& controls)
 void RangeAndTicksBox::accept(DialogControls& controls)
 {
     RangeSet typed;
-    if (!readFields(controls, allFields, typed) || !widthsAreFinite(controls, typed)) {
+    const bool xLog = controls.checked(xLogCheck);
+    const bool yLog = controls.checked(yLogCheck);
+    if (!readFields(controls, allFields, typed) || !widthsAreFinite(controls, typed) ||
+        !boundsSuitKinds(controls, typed, xLog, yLog)) {
         return;
     }
-    if (!tickCountCheck(plot_, typed.xMin, typed.xMax, typed.yMin, typed.yMax, typed.xTick,
-                        typed.xSubTick, typed.yTick, typed.ySubTick)) {
+    // The spacings of a logarithmic axis count decades.
+    if (!tickCountCheck(plot_, toAxis(typed.xMin, xLog), toAxis(typed.xMax, xLog), toAxis(typed.yMin, yLog),
+                        toAxis(typed.yMax, yLog), typed.xTick, typed.xSubTick, typed.yTick, typed.ySubTick)) {
         reportError(ERR_MESSAGE, "Too many Tickmarks!", true, plot_.nativeWindow());
         return;
     }
-    // A range without width is left as it was; the spacings are taken all
-    // the same.
+    // A range without width is left as it was, and so are the axes' kinds;
+    // the spacings are taken all the same.
     AxesSystem& axes = plot_.axes();
-    axes.setRange(typed.xMin, typed.xMax, typed.yMin, typed.yMax, true);
+    axes.setRangeAndKinds(typed.xMin, typed.xMax, typed.yMin, typed.yMax, xLog, yLog, true);
     axes.setTicks(typed.xTick, typed.yTick, typed.xSubTick, typed.ySubTick);
     controls.endDialog(IDOK);
 }
 
 void RangeAndTicksBox::buttonPressed(DialogControls& controls, int id)
 {
+    if (id == xLogCheck || id == yLogCheck) {
+        logChecked(controls, id == xLogCheck);
+        return;
+    }
     if (id != autoTicksButton) {
         return;
     }
     RangeSet typed;
-    if (!readFields(controls, rangeFields, typed) || !widthsAreFinite(controls, typed)) {
+    const bool xLog = controls.checked(xLogCheck);
+    const bool yLog = controls.checked(yLogCheck);
+    if (!readFields(controls, rangeFields, typed) || !widthsAreFinite(controls, typed) ||
+        !boundsSuitKinds(controls, typed, xLog, yLog)) {
         return;
     }
-    const Ticks t = ticksForRange(plot_.axes(), typed.xMin, typed.xMax, typed.yMin, typed.yMax,
-                                  plot_.aspectRatio() == AXES_EQUAL);
+    showTicks(controls, typed, xLog, yLog);
+}
+
+void RangeAndTicksBox::showTicks(DialogControls& controls, const RangeSet& r, bool xLog, bool yLog)
+{
+    const Ticks t = ticksForRange(plot_.axes(), r.xMin, r.xMax, r.yMin, r.yMax, plot_.aspectRatio() == AXES_EQUAL,
+                                  xLog, yLog);
     showNumber(controls, xTickField, t.xTick);
     showNumber(controls, xSubTickField, t.xSubTick);
     showNumber(controls, yTickField, t.yTick);
     showNumber(controls, ySubTickField, t.ySubTick);
+}
+
+void RangeAndTicksBox::logChecked(DialogControls& controls, bool xAxis)
+{
+    // The axis's range and ticks become the automatic ones of its new kind,
+    // or, without a positive value, the box goes back to linear.
+    const int check = xAxis ? xLogCheck : yLogCheck;
+    const bool log = controls.checked(check);
+    const auto bounds = autoAxisBounds(plot_, xAxis, log);
+    if (!bounds) {
+        if (log) {
+            controls.setChecked(check, false);
+            reportError(ERR_MESSAGE, noPositiveValues(xAxis), true, plot_.nativeWindow());
+        }
+        return;
+    }
+    showNumber(controls, xAxis ? xMinField : yMinField, bounds->first);
+    showNumber(controls, xAxis ? xMaxField : yMaxField, bounds->second);
+    RangeSet typed;
+    if (readFields(controls, rangeFields, typed) && widthsAreFinite(controls, typed) &&
+        boundsSuitKinds(controls, typed, controls.checked(xLogCheck), controls.checked(yLogCheck))) {
+        showTicks(controls, typed, controls.checked(xLogCheck), controls.checked(yLogCheck));
+    }
 }
 
 void showRangeAndTicksBox(Plot& plot)

@@ -1,12 +1,14 @@
 #pragma once
 // "Set Range & Ticks": the plot's x and y ranges and the tick and sub-tick
-// spacings of both axes, typed as numbers.
+// spacings of both axes, typed as numbers, and whether each axis is
+// logarithmic ("Log X", "Log Y"; its spacings then count decades).
 
 #include "dialogs/accept_cancel_dialog.h"
 
 namespace kvx {
 
 class Plot;
+struct RangeSet;
 
 class RangeAndTicksBox : public AcceptCancelDialog {
 public:
@@ -18,6 +20,8 @@ private:
     void accept(DialogControls& controls) override;
     // "Auto Ticks": proposes the spacings for the range in the fields.
     void buttonPressed(DialogControls& controls, int id) override;
+    void logChecked(DialogControls& controls, bool xAxis);
+    void showTicks(DialogControls& controls, const RangeSet& r, bool xLog, bool yLog);
 
     Plot& plot_;
 };

@@ -9,6 +9,7 @@
 #include "files/required_key.h"
 #include "model/plot.h"
 #include "model/plot_busy.h"
+#include "settings/keywords.h"
 #include "settings/profile.h"
 #include "settings/setting_bounds.h"
 
@@ -73,6 +74,12 @@ void writeAxes(Profile& out, const Plot& plot)
     out.writeReal(axesSection, "xSubTick", r.xSubTick);
     out.writeReal(axesSection, "ySubTick", r.ySubTick);
     out.writeKeyword(axesSection, "showGrid", plot.showGrid());
+    if (plot.axes().xLog()) {
+        out.writeKeyword(axesSection, "xLog", SHOW);
+    }
+    if (plot.axes().yLog()) {
+        out.writeKeyword(axesSection, "yLog", SHOW);
+    }
     out.writeKeyword(axesSection, "showCoorSystem", plot.showCoorSystem());
     out.writeKeyword(axesSection, "showLegend", plot.showLegend());
     out.writeKeyword(axesSection, "aspectRatio", plot.aspectRatio());
@@ -154,7 +161,12 @@ void PlotFileReader::readAxes()
     in_.readReal(axesSection, "xMax", xMax);
     in_.readReal(axesSection, "yMin", yMin);
     in_.readReal(axesSection, "yMax", yMax);
-    plot_.axes().setRange(xMin, xMax, yMin, yMax, true);
+    // Files of plots with linear axes do not name the kind.
+    int16_t xLog = HIDE;
+    int16_t yLog = HIDE;
+    in_.readKeyword(axesSection, "xLog", xLog);
+    in_.readKeyword(axesSection, "yLog", yLog);
+    plot_.axes().setRangeAndKinds(xMin, xMax, yMin, yMax, xLog == SHOW, yLog == SHOW, true);
 
     readTicks("xTick", "xSubTick", true);
     readTicks("yTick", "ySubTick", false);

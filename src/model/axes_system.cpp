@@ -1,8 +1,10 @@
 #include "model/axes_system.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
+#include "model/axis_scale.h"
 #include "model/nice_step.h"
 
 namespace kvx {
@@ -28,9 +30,45 @@ bool AxesSystem::acceptsBounds(double first, double second)
     return std::fabs((second - first) / second) >= minRelativeWidth;
 }
 
+bool AxesSystem::acceptsBounds(double first, double second, bool log)
+{
+    if (!log) {
+        return acceptsBounds(first, second);
+    }
+    const double a = toAxis(first, true);
+    const double b = toAxis(second, true);
+    return !std::isnan(a) && !std::isnan(b) && acceptsBounds(a, b);
+}
+
+double AxesSystem::uMin() const
+{
+    return toAxis(currentRange_.xMin, xLog_);
+}
+
+double AxesSystem::uMax() const
+{
+    return toAxis(currentRange_.xMax, xLog_);
+}
+
+double AxesSystem::vMin() const
+{
+    return toAxis(currentRange_.yMin, yLog_);
+}
+
+double AxesSystem::vMax() const
+{
+    return toAxis(currentRange_.yMax, yLog_);
+}
+
+bool AxesSystem::setAxisRange(double uMin, double uMax, double vMin, double vMax, bool rememberLast)
+{
+    return setRange(fromAxis(uMin, xLog_), fromAxis(uMax, xLog_), fromAxis(vMin, yLog_), fromAxis(vMax, yLog_),
+                    rememberLast);
+}
+
 bool AxesSystem::setRange(double xMin, double xMax, double yMin, double yMax, bool rememberLast)
 {
-    if (!acceptsBounds(xMin, xMax) || !acceptsBounds(yMin, yMax)) {
+    if (!acceptsBounds(xMin, xMax, xLog_) || !acceptsBounds(yMin, yMax, yLog_)) {
         return false;
     }
     if (rememberLast) {
@@ -49,7 +87,51 @@ bool AxesSystem::setRange(double xMin, double xMax, double yMin, double yMax, bo
     currentRange_.xMax = xMax;
     currentRange_.yMin = yMin;
     currentRange_.yMax = yMax;
-    rangeRatio_ = (xMax - xMin) / (yMax - yMin);
+    rangeRatio_ = (uMax() - uMin()) / (vMax() - vMin());
+    return true;
+}
+
+namespace {
+
+// The bounds of one axis in a range set, with their ticks.
+struct AxisPart {
+    double RangeSet::*min;
+    double RangeSet::*max;
+    double RangeSet::*tick;
+    double RangeSet::*subTick;
+};
+
+constexpr AxisPart xPart{&RangeSet::xMin, &RangeSet::xMax, &RangeSet::xTick, &RangeSet::xSubTick};
+constexpr AxisPart yPart{&RangeSet::yMin, &RangeSet::yMax, &RangeSet::yTick, &RangeSet::ySubTick};
+
+// A remembered range that the axis can no longer show would come back by
+// "Last", "Original" or "Restore" without the checks of setRange.
+void fitRemembered(RangeSet& set, const RangeSet& current, const AxisPart& part, bool log)
+{
+    if (AxesSystem::acceptsBounds(set.*part.min, set.*part.max, log)) {
+        return;
+    }
+    set.*part.min = current.*part.min;
+    set.*part.max = current.*part.max;
+    set.*part.tick = current.*part.tick;
+    set.*part.subTick = current.*part.subTick;
+}
+
+}  // namespace
+
+bool AxesSystem::setRangeAndKinds(double xMin, double xMax, double yMin, double yMax, bool xLog, bool yLog,
+                                  bool rememberLast)
+{
+    if (!acceptsBounds(xMin, xMax, xLog) || !acceptsBounds(yMin, yMax, yLog)) {
+        return false;
+    }
+    xLog_ = xLog;
+    yLog_ = yLog;
+    setRange(xMin, xMax, yMin, yMax, rememberLast);
+    for (RangeSet* set : {&lastRange_, &originalRange_, &storedRange_}) {
+        fitRemembered(*set, currentRange_, xPart, xLog);
+        fitRemembered(*set, currentRange_, yPart, yLog);
+    }
     return true;
 }
 
@@ -92,14 +174,22 @@ void AxesSystem::setTicks(double xTick, double yTick, double xSubTick, double yS
     setYTicks(yTick, ySubTick);
 }
 
+double AxesSystem::autoTickSpacing(double min, double max, bool log) const
+{
+    const double width = std::fabs(toAxis(max, log) - toAxis(min, log));
+    const double step = niceStep(width / tickDivisor());
+    // On a logarithmic axis a range of a decade or more ticks at whole decades.
+    return log && width >= 1.0 ? std::max(step, 1.0) : step;
+}
+
 void AxesSystem::autoXTicks()
 {
-    setXTick(niceStep((currentRange_.xMax - currentRange_.xMin) / tickDivisor()));
+    setXTick(autoTickSpacing(currentRange_.xMin, currentRange_.xMax, xLog_));
 }
 
 void AxesSystem::autoYTicks()
 {
-    setYTick(niceStep((currentRange_.yMax - currentRange_.yMin) / tickDivisor()));
+    setYTick(autoTickSpacing(currentRange_.yMin, currentRange_.yMax, yLog_));
 }
 
 void AxesSystem::autoTicks(bool equal)
@@ -157,14 +247,18 @@ void AxesSystem::restoreOriginalY()
 
 void AxesSystem::shift(double dx, double dy)
 {
-    RangeSet& r = currentRange_;
-    if (!acceptsBounds(r.xMin + dx, r.xMax + dx) || !acceptsBounds(r.yMin + dy, r.yMax + dy)) {
+    const double x0 = fromAxis(uMin() + dx, xLog_);
+    const double x1 = fromAxis(uMax() + dx, xLog_);
+    const double y0 = fromAxis(vMin() + dy, yLog_);
+    const double y1 = fromAxis(vMax() + dy, yLog_);
+    if (!acceptsBounds(x0, x1, xLog_) || !acceptsBounds(y0, y1, yLog_)) {
         return;
     }
-    r.xMin += dx;
-    r.xMax += dx;
-    r.yMin += dy;
-    r.yMax += dy;
+    RangeSet& r = currentRange_;
+    r.xMin = x0;
+    r.xMax = x1;
+    r.yMin = y0;
+    r.yMax = y1;
 }
 
 void AxesSystem::shiftBySubTicks(int nx, int ny)
@@ -179,23 +273,23 @@ void AxesSystem::shiftByTicks(int nx, int ny)
 
 void AxesSystem::shiftByRanges(int nx, int ny)
 {
-    shift(nx * (currentRange_.xMax - currentRange_.xMin), ny * (currentRange_.yMax - currentRange_.yMin));
+    shift(nx * (uMax() - uMin()), ny * (vMax() - vMin()));
 }
 
 void AxesSystem::zoomAboutCentre(double f)
 {
-    const RangeSet& r = currentRange_;
-    const double e = (f - 1.0) * (r.xMax - r.xMin) / 2.0;
-    const double c = (f - 1.0) * (r.yMax - r.yMin) / 2.0;
-    setRange(r.xMin - e, r.xMax + e, r.yMin - c, r.yMax + c, false);
+    const double e = (f - 1.0) * (uMax() - uMin()) / 2.0;
+    const double c = (f - 1.0) * (vMax() - vMin()) / 2.0;
+    setAxisRange(uMin() - e, uMax() + e, vMin() - c, vMax() + c, false);
 }
 
 void AxesSystem::zoomAbout(double f, double cx, double cy)
 {
-    const RangeSet& r = currentRange_;
-    const double hx = (r.xMax - r.xMin) / 2.0;
-    const double hy = (r.yMax - r.yMin) / 2.0;
-    setRange(cx - f * hx, cx + f * hx, cy - f * hy, cy + f * hy, false);
+    const double hx = (uMax() - uMin()) / 2.0;
+    const double hy = (vMax() - vMin()) / 2.0;
+    const double u = toAxis(cx, xLog_);
+    const double v = toAxis(cy, yLog_);
+    setAxisRange(u - f * hx, u + f * hx, v - f * hy, v + f * hy, false);
 }
 
 }  // namespace kvx

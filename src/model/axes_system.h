@@ -29,6 +29,10 @@ struct Ticks {
 // axes with the ticks that the default tick counts give, so that "Original",
 // "Restore" and "Last" on a plot into which nothing was loaded show that
 // range rather than an empty one.
+//
+// Bounds are data values on either kind of axis. On a logarithmic axis the
+// widths, zooms and moves are taken in decades, and so are its tick
+// spacings: a tick of 1 is one decade.
 class AxesSystem {
 public:
     // The smallest relative width that setRange accepts.
@@ -39,6 +43,21 @@ public:
     // Whether setRange takes `first` and `second` as the bounds of an axis:
     // a finite width of at least minWidth and minRelativeWidth.
     static bool acceptsBounds(double first, double second);
+    // The same on an axis of either kind: a logarithmic one takes positive
+    // bounds whose logarithms acceptsBounds takes.
+    static bool acceptsBounds(double first, double second, bool log);
+
+    bool xLog() const { return xLog_; }
+    bool yLog() const { return yLog_; }
+    // Sets the kind of both axes (logarithmic or linear) with a range that
+    // suits them, as setRange does; refused, with nothing changed, when a
+    // bound does not suit its axis. Remembered ranges whose bounds the new
+    // kind cannot show take the new bounds and ticks of that axis.
+    bool setRangeAndKinds(double xMin, double xMax, double yMin, double yMax, bool xLog, bool yLog,
+                          bool rememberLast);
+    // The automatic tick spacing of a range: in decades on a logarithmic
+    // axis, at least one when the range spans a decade or more.
+    double autoTickSpacing(double min, double max, bool log) const;
 
     const RangeSet& currentRange() const { return currentRange_; }
     const RangeSet& lastRange() const { return lastRange_; }
@@ -51,9 +70,9 @@ public:
     bool yTicksSet() const { return yTicksSet_; }
 
     void setTickCounts(int16_t numTicks, int16_t numSubTicks);
-    // Ignores ranges that acceptsBounds refuses and orders the bounds;
-    // rememberLast keeps the old bounds (not the ticks) in lastRange. False
-    // when the range was refused.
+    // Ignores ranges that acceptsBounds refuses for the axes' kinds and
+    // orders the bounds; rememberLast keeps the old bounds (not the ticks)
+    // in lastRange. False when the range was refused.
     bool setRange(double xMin, double xMax, double yMin, double yMax, bool rememberLast);
     Ticks ticks() const;
 
@@ -96,6 +115,14 @@ public:
     void zoomAbout(double f, double cx, double cy);
 
 private:
+    // The axis coordinates of the current bounds (their logarithms on a
+    // logarithmic axis).
+    double uMin() const;
+    double uMax() const;
+    double vMin() const;
+    double vMax() const;
+    bool setAxisRange(double uMin, double uMax, double vMin, double vMax, bool rememberLast);
+
     RangeSet originalRange_;
     RangeSet storedRange_;
     RangeSet lastRange_;
@@ -105,6 +132,8 @@ private:
     int16_t numSubTicks_ = 2;
     bool xTicksSet_ = false;
     bool yTicksSet_ = false;
+    bool xLog_ = false;
+    bool yLog_ = false;
 };
 
 }  // namespace kvx

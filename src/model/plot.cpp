@@ -16,6 +16,13 @@ Plot::Plot(std::string_view title)
     setColorScheme(settings_.colorScheme);
     axes_.setTickCounts(settings_.numTicks, settings_.numSubTicks);
     axes_.setRange(-1000.0, 1000.0, -1000.0, 1000.0, true);
+    if (settings_.xLog == SHOW || settings_.yLog == SHOW) {
+        // A logarithmic axis starts from a thousandth to a thousand.
+        const bool xLog = settings_.xLog == SHOW;
+        const bool yLog = settings_.yLog == SHOW;
+        axes_.setRangeAndKinds(xLog ? 1e-3 : -1000.0, xLog ? 1e3 : 1000.0, yLog ? 1e-3 : -1000.0,
+                               yLog ? 1e3 : 1000.0, xLog, yLog, false);
+    }
     setSize(settings_.xWinSize, settings_.yWinSize);
     setTitle(title);
 }

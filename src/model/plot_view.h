@@ -44,6 +44,8 @@ struct PlotView {
     double yScale = 0.0;
     double xOffset = 0.0;  // device coordinates of world x = 0 and y = 0
     double yOffset = 0.0;
+    bool xLog = false;  // the axes' kinds when the transform was laid out
+    bool yLog = false;
     LegendLayout legend;
     int16_t yTitleShift = 0;  // extra distance of the y label from the axis
     // Per graph, by identity; a whole painting starts them afresh.

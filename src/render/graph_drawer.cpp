@@ -349,11 +349,14 @@ bool GraphDrawer::stepTo(const Graph& graph, GraphDrawState& st, DoublePoint p, 
 bool GraphDrawer::drawsByColumn(const Graph& graph) const
 {
     // Wider, dashed or thinned lines, dots and markers need every point; a
-    // column search needs device x to grow with the index.
+    // column search needs device x to grow with the index, which on a
+    // logarithmic axis only positive finite x do.
     const int16_t type = graph.type();
+    const bool columnsGrow = graph.xNonDecreasing() && std::isfinite(transform_.xScale) && transform_.xScale > 0.0 &&
+                             (!transform_.xLog || (graph.xData()[0] > 0.0 && std::isfinite(graph.xData()[graph.numPoints() - 1])));
     return merging_ && (type == LINES || type == STAIRS) && graph.showLines() == SHOW &&
            rate(graph.linesDrawRate()) == 1 && graph.showPoints() != SHOW && graph.showMarker() != SHOW &&
-           graph.summary() && graph.xNonDecreasing() && std::isfinite(transform_.xScale) && transform_.xScale > 0.0;
+           graph.summary() && columnsGrow;
 }
 
 void GraphDrawer::drawByColumns(const Graph& graph, GraphDrawState& st, int margin)

@@ -21,28 +21,11 @@ int axisPixels(int16_t a, int16_t b)
     return std::abs(b - a) + 1;
 }
 
-// The tick positions of an axis: i from ceil(min / step) to floor(max / step).
-// A spacing that would put more ticks on the axis than it has pixels (a tiny
-// tick typed into the range dialog, or a range too narrow for its doubles)
-// draws none: they would only fill the axis.
-struct TickRange {
-    double first = 0;
-    double last = -1;
-    bool valid() const { return first <= last; }
-};
-
-TickRange tickRange(double min, double max, double step, int pixels)
+// The power of ten factored out of an axis's labels; none for labels that
+// are powers or plain numbers.
+int16_t factorOf(const AxisTicks& ticks)
 {
-    if (!(step > 0) || !std::isfinite(step)) {
-        return {};
-    }
-    // "+ 0.0" turns a -0 from ceil(-0.1) into 0, which labels as "0", not "-0".
-    const double first = std::ceil(min / step) + 0.0;
-    const double last = std::floor(max / step) + 0.0;
-    if (!std::isfinite(first) || !std::isfinite(last) || !(last - first < pixels)) {
-        return {};
-    }
-    return {first, last};
+    return ticks.powers || ticks.plain ? int16_t{0} : ticks.format.exponent;
 }
 
 }  // namespace
@@ -78,10 +61,25 @@ void PlotPainter::prepare()
     surface_.setTextColor(objects_.textColor);
     measureLegend();
     layoutTransform(plot_, view_);
-    const RangeSet& r = plot_.axes().currentRange();
-    xFormat_ = labelFormat(r.xMin, r.xMax, r.xTick, s.maxDigits);
-    yFormat_ = labelFormat(r.yMin, r.yMax, r.yTick, s.maxDigits);
-    view_.yTitleShift = static_cast<int16_t>(yFormat_.significant + s.fontSize / 3 - 5);
+    computeTicks();
+    // Powers of ten and plain numbers are about as wide as labels of four
+    // and six digits.
+    const int16_t ySignificant = yTicks_.powers ? 4 : (yTicks_.plain ? 6 : yTicks_.format.significant);
+    view_.yTitleShift = static_cast<int16_t>(ySignificant + s.fontSize / 3 - 5);
+}
+
+void PlotPainter::computeTicks()
+{
+    const PlotSettings& s = plot_.settings();
+    const AxesSystem& axes = plot_.axes();
+    const RangeSet& r = axes.currentRange();
+    const DeviceRect& rect = view_.plotRect;
+    const AxisTickSpec x{r.xMin, r.xMax, r.xTick, r.xSubTick, axes.xLog(), axisPixels(rect.left, rect.right),
+                   axes.tickDivisor(), axes.subTickDivisor(), s.maxDigits};
+    const AxisTickSpec y{r.yMin, r.yMax, r.yTick, r.ySubTick, axes.yLog(), axisPixels(rect.top, rect.bottom),
+                   axes.tickDivisor(), axes.subTickDivisor(), s.maxDigits};
+    xTicks_ = axisTicks(x);
+    yTicks_ = axisTicks(y);
 }
 
 void PlotPainter::measureLegend()
@@ -136,6 +134,7 @@ void PlotPainter::layout()
 void PlotPainter::paintFrameAndGrid()
 {
     objects_ = makePlotObjects(plot_.settings());
+    computeTicks();
     if (plot_.showCoorSystem() != HIDE) {
         drawFrame();
     }
@@ -185,13 +184,10 @@ void PlotPainter::drawGrid()
         return;
     }
     const RangeSet& r = plot_.axes().currentRange();
-    const DeviceRect& rect = view_.plotRect;
     const DeviceTransform t = DeviceTransform::of(view_);
     surface_.selectPen(objects_.gridPen);
     if (grid == SHOW || grid == SHOW_XAXIS) {
-        const TickRange ticks = tickRange(r.xMin, r.xMax, r.xTick, axisPixels(rect.left, rect.right));
-        for (double i = ticks.first; ticks.valid() && i <= ticks.last; ++i) {
-            const double x = i * r.xTick;
+        for (const double x : xTicks_.major) {
             if (r.xMin < x && x < r.xMax) {
                 const DoublePoint a = t.worldToDevice(x, r.yMin);
                 const DoublePoint b = t.worldToDevice(x, r.yMax);
@@ -200,9 +196,7 @@ void PlotPainter::drawGrid()
         }
     }
     if (grid == SHOW || grid == SHOW_YAXIS) {
-        const TickRange ticks = tickRange(r.yMin, r.yMax, r.yTick, axisPixels(rect.top, rect.bottom));
-        for (double j = ticks.first; ticks.valid() && j <= ticks.last; ++j) {
-            const double y = j * r.yTick;
+        for (const double y : yTicks_.major) {
             if (r.yMin < y && y < r.yMax) {
                 const DoublePoint a = t.worldToDevice(r.xMin, y);
                 const DoublePoint b = t.worldToDevice(r.xMax, y);
@@ -276,14 +270,10 @@ void PlotPainter::drawTicks(bool withLabels)
     const RangeSet& r = plot_.axes().currentRange();
     const DeviceTransform t = DeviceTransform::of(view_);
     const bool full = s.showCoorSystem == SHOW;
-    const int xPixels = axisPixels(view_.plotRect.left, view_.plotRect.right);
-    const int yPixels = axisPixels(view_.plotRect.top, view_.plotRect.bottom);
     surface_.selectPen(objects_.framePen);
 
     // Sub-ticks.
-    TickRange ticks = tickRange(r.xMin, r.xMax, r.xSubTick, xPixels);
-    for (double j = ticks.first; ticks.valid() && j <= ticks.last; ++j) {
-        const double x = j * r.xSubTick;
+    for (const double x : xTicks_.minor) {
         if (r.xMin < x && x < r.xMax) {
             const DoublePoint p = t.worldToDevice(x, r.yMin);
             mark(p, 0, -1, s.subTicksSize);
@@ -293,9 +283,7 @@ void PlotPainter::drawTicks(bool withLabels)
             }
         }
     }
-    ticks = tickRange(r.yMin, r.yMax, r.ySubTick, yPixels);
-    for (double j = ticks.first; ticks.valid() && j <= ticks.last; ++j) {
-        const double y = j * r.ySubTick;
+    for (const double y : yTicks_.minor) {
         if (r.yMin < y && y < r.yMax) {
             const DoublePoint p = t.worldToDevice(r.xMin, y);
             mark(p, 1, 0, s.subTicksSize);
@@ -313,15 +301,10 @@ void PlotPainter::drawTicks(bool withLabels)
     const FontMetrics metrics = surface_.fontMetrics();
 
     // X ticks with their labels below the axis.
-    if (withLabels) {
-        surface_.setTextAlign(TextHAlign::Center, TextVAlign::Top);
-    }
-    ticks = tickRange(r.xMin, r.xMax, r.xTick, xPixels);
-    for (double i = ticks.first; ticks.valid() && i <= ticks.last; ++i) {
-        const double x = i * r.xTick;
+    for (const double x : xTicks_.major) {
         const DoublePoint p = t.worldToDevice(x, r.yMin);
         if (withLabels) {
-            surface_.textOut(truncatedPx(p.x), truncatedPx(p.y) + s.valueDistance, tickLabel(x, xFormat_));
+            drawLabel(xTicks_, x, truncatedPx(p.x), truncatedPx(p.y) + s.valueDistance, TextHAlign::Center);
         }
         if (r.xMin < x && x < r.xMax) {
             mark(p, 0, -1, s.ticksSize);
@@ -333,17 +316,11 @@ void PlotPainter::drawTicks(bool withLabels)
     }
 
     // Y ticks with their labels left of the axis.
-    if (withLabels) {
-        surface_.setTextAlign(TextHAlign::Right, TextVAlign::Top);
-    }
-    ticks = tickRange(r.yMin, r.yMax, r.yTick, yPixels);
-    for (double i = ticks.first; ticks.valid() && i <= ticks.last; ++i) {
-        const double y = i * r.yTick;
+    for (const double y : yTicks_.major) {
         const DoublePoint p = t.worldToDevice(r.xMin, y);
         if (withLabels) {
-            surface_.textOut(truncatedPx(p.x) - s.valueDistance - metrics.externalLeading,
-                             truncatedPx(p.y) - 1 - (metrics.height + metrics.externalLeading) / 2,
-                             tickLabel(y, yFormat_));
+            drawLabel(yTicks_, y, truncatedPx(p.x) - s.valueDistance - metrics.externalLeading,
+                      truncatedPx(p.y) - 1 - (metrics.height + metrics.externalLeading) / 2, TextHAlign::Right);
         }
         if (r.yMin < y && y < r.yMax) {
             mark(p, 1, 0, s.ticksSize);
@@ -358,14 +335,37 @@ void PlotPainter::drawTicks(bool withLabels)
     }
 }
 
+void PlotPainter::drawLabel(const AxisTicks& ticks, double value, int x, int top, TextHAlign align)
+{
+    std::string exponent;
+    const std::string text = axisTickLabel(ticks, value, exponent);
+    if (exponent.empty()) {
+        surface_.setTextAlign(align, TextVAlign::Top);
+        surface_.textOut(x, top, text);
+        return;
+    }
+    // "10" with its exponent raised in the small font, as the factor of an
+    // axis is written; placed as one text of both widths.
+    const FontMetrics metrics = surface_.fontMetrics();
+    const int baseWidth = surface_.textExtent(text).width;
+    surface_.selectFont(objects_.smallFont);
+    const int exponentWidth = surface_.textExtent(exponent).width;
+    const int width = baseWidth + exponentWidth;
+    const int left = align == TextHAlign::Center ? x - width / 2 : (align == TextHAlign::Right ? x - width : x);
+    surface_.setTextAlign(TextHAlign::Left, TextVAlign::Top);
+    surface_.textOut(left + baseWidth, top - metrics.ascent / 3, exponent);
+    surface_.selectFont(objects_.labelFont);
+    surface_.textOut(left, top, text);
+}
+
 void PlotPainter::drawFactors()
 {
     const PlotSettings& s = plot_.settings();
     const DeviceRect& r = view_.plotRect;
     surface_.selectFont(objects_.labelFont);
     const FontMetrics metrics = surface_.fontMetrics();
-    if (xFormat_.exponent != 0) {
-        const std::string exponent = " " + std::to_string(xFormat_.exponent);
+    if (factorOf(xTicks_) != 0) {
+        const std::string exponent = " " + std::to_string(factorOf(xTicks_));
         surface_.selectFont(objects_.smallFont);
         surface_.setTextAlign(TextHAlign::Right, TextVAlign::Bottom);
         surface_.textOut(r.right, r.bottom + s.xLableDistance + 3 * metrics.internalLeading - metrics.ascent,
@@ -374,14 +374,14 @@ void PlotPainter::drawFactors()
         surface_.selectFont(objects_.labelFont);
         surface_.textOut(r.right - width, r.bottom + s.xLableDistance, "x 10");
     }
-    if (yFormat_.exponent != 0) {
+    if (factorOf(yTicks_) != 0) {
         surface_.selectFont(objects_.labelFont);
         surface_.setTextAlign(TextHAlign::Left, TextVAlign::Bottom);
         surface_.textOut(r.left, r.top - s.valueDistance, "x 10");
         const int width = surface_.textExtent("x 10").width;
         surface_.selectFont(objects_.smallFont);
         surface_.textOut(r.left + width, r.top - s.valueDistance - metrics.ascent + 3 * metrics.internalLeading,
-                         " " + std::to_string(yFormat_.exponent));
+                         " " + std::to_string(factorOf(yTicks_)));
     }
 }
 

@@ -6,7 +6,7 @@
 #include "model/plot.h"
 #include "platform/surface.h"
 #include "render/drawing_objects.h"
-#include "render/label_format.h"
+#include "render/axis_ticks.h"
 #include "scaling/device_transform.h"
 
 namespace kvx {
@@ -34,6 +34,8 @@ public:
 
 private:
     void prepare();
+    // The ticks and labels of both axes for the view's plot rectangle.
+    void computeTicks();
     void measureLegend();
     void fillBackground();
     void drawGrid();
@@ -41,6 +43,8 @@ private:
     void drawFrame();
     void drawTicks(bool withLabels);
     void drawFactors();
+    // A major tick's label with its top at `top`, placed at x by `align`.
+    void drawLabel(const AxisTicks& ticks, double value, int x, int top, TextHAlign align);
     void drawTitles();
     void drawGraphs();
     void drawLegend();
@@ -56,8 +60,8 @@ private:
     Plot& plot_;
     PlotView& view_;
     PlotObjects objects_;
-    LabelFormat xFormat_;
-    LabelFormat yFormat_;
+    AxisTicks xTicks_;
+    AxisTicks yTicks_;
     bool mergeColumns_ = true;
 };
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/axis_scale.h"
 #include "scaling/clip_segment.h"
 #include "scaling/graph_extent.h"
 #include "settings/keywords.h"
@@ -31,15 +32,16 @@ struct Bounds {
     }
 };
 
-// The extent over all graphs that have points; empty axes when none has.
-Extent dataExtent(const Plot& plot, bool& anyPoints)
+// The extent over all graphs that have points, in the coordinates of axes
+// of the given kinds; empty axes when none has.
+Extent dataExtent(const Plot& plot, bool xLog, bool yLog, bool& anyPoints)
 {
     Extent all;
     anyPoints = false;
     for (const Graph& g : plot.graphs()) {
         if (g.numPoints() > 0) {
             anyPoints = true;
-            all.merge(graphExtentForRange(g));
+            all.merge(axisExtentForRange(g, xLog, yLog));
         }
     }
     return all;
@@ -80,6 +82,38 @@ void widen(double& lo, double& hi, double excess)
     keepFinite(lo, hi);
 }
 
+// The decades that doubles reach: a wider logarithmic range would have
+// bounds of 0 or infinity.
+constexpr double lowestDecade = -307.0;
+constexpr double highestDecade = 308.0;
+
+// widen on axis coordinates: a logarithmic range of a decade or more spans
+// whole decades.
+void widenOnAxis(double& lo, double& hi, double excess, bool log)
+{
+    if (!log) {
+        widen(lo, hi, excess);
+        return;
+    }
+    if (hi - lo >= 1.0) {
+        lo = std::floor(lo);
+        hi = std::ceil(hi);
+    } else {
+        widen(lo, hi, excess);
+    }
+    lo = std::clamp(lo, lowestDecade, highestDecade);
+    hi = std::clamp(hi, lowestDecade, highestDecade);
+}
+
+// The automatic bounds, as data values, of an axis whose values span
+// [lo, hi] in axis coordinates.
+void boundsOnAxis(double lo, double hi, double excess, bool log, double& min, double& max)
+{
+    widenOnAxis(lo, hi, excess, log);
+    min = fromAxis(lo, log);
+    max = fromAxis(hi, log);
+}
+
 enum class Axis { X, Y };
 
 // autoRangeX (axis X: x range from the y band) and autoRangeY (axis Y).
@@ -90,8 +124,13 @@ bool autoRangeAlong(Plot& plot, Axis axis)
     }
     const RangeSet r = plot.axes().currentRange();
     const bool alongX = axis == Axis::X;
-    const double bandLo = alongX ? r.yMin : r.xMin;
-    const double bandHi = alongX ? r.yMax : r.xMax;
+    const bool xLog = plot.axes().xLog();
+    const bool yLog = plot.axes().yLog();
+    const bool logAlong = alongX ? xLog : yLog;
+    const bool logAcross = alongX ? yLog : xLog;
+    // Everything in axis coordinates, where the segments are straight.
+    const double bandLo = toAxis(alongX ? r.yMin : r.xMin, logAcross);
+    const double bandHi = toAxis(alongX ? r.yMax : r.xMax, logAcross);
 
     bool anyPoints = false;
     Bounds b;
@@ -101,9 +140,11 @@ bool autoRangeAlong(Plot& plot, Axis axis)
         const double* along = alongX ? g.xData() : g.yData();
         const double* across = alongX ? g.yData() : g.xData();
         for (int32_t k = 0; k < g.numPoints(); ++k) {
-            if (bandLo <= across[k] && across[k] <= bandHi && std::isfinite(along[k])) {
+            const double a = toAxis(along[k], logAlong);
+            const double c = toAxis(across[k], logAcross);
+            if (bandLo <= c && c <= bandHi && std::isfinite(a)) {
                 ++count;
-                b.include(along[k]);
+                b.include(a);
             }
         }
     }
@@ -115,7 +156,7 @@ bool autoRangeAlong(Plot& plot, Axis axis)
         // Too few points in the band: the pieces of the segments that
         // cross it say where the graphs run inside it.
         bool unused = false;
-        const Extent data = dataExtent(plot, unused);
+        const Extent data = dataExtent(plot, xLog, yLog, unused);
         b = Bounds{};
         const bool dataAlong = alongX ? data.hasX() : data.hasY();
         for (int16_t i = 1; dataAlong && i <= plot.numGraphs(); ++i) {
@@ -123,9 +164,10 @@ bool autoRangeAlong(Plot& plot, Axis axis)
             const double* x = g.xData();
             const double* y = g.yData();
             for (int32_t k = 1; k < g.numPoints(); ++k) {
-                const Segment s{x[k - 1], y[k - 1], x[k], y[k]};
-                const auto inside = alongX ? clipSegment(s, data.xMin, data.xMax, r.yMin, r.yMax)
-                                           : clipSegment(s, r.xMin, r.xMax, data.yMin, data.yMax);
+                const Segment s{toAxis(x[k - 1], xLog), toAxis(y[k - 1], yLog), toAxis(x[k], xLog),
+                                toAxis(y[k], yLog)};
+                const auto inside = alongX ? clipSegment(s, data.xMin, data.xMax, bandLo, bandHi)
+                                           : clipSegment(s, bandLo, bandHi, data.yMin, data.yMax);
                 if (inside) {
                     b.include(alongX ? inside->x0 : inside->y0);
                     b.include(alongX ? inside->x1 : inside->y1);
@@ -137,11 +179,13 @@ bool autoRangeAlong(Plot& plot, Axis axis)
         return false;  // nothing inside the band: the range stays
     }
 
-    widen(b.lo, b.hi, plot.settings().autoRangeExcess);
+    double lo = 0.0;
+    double hi = 0.0;
+    boundsOnAxis(b.lo, b.hi, plot.settings().autoRangeExcess, logAlong, lo, hi);
     const int16_t selfRemembering = alongX ? ZOOM_YARX : ZOOM_XARY;
     const bool rememberLast = plot.zoomMode() != selfRemembering;
-    return alongX ? plot.axes().setRange(b.lo, b.hi, r.yMin, r.yMax, rememberLast)
-                  : plot.axes().setRange(r.xMin, r.xMax, b.lo, b.hi, rememberLast);
+    return alongX ? plot.axes().setRange(lo, hi, r.yMin, r.yMax, rememberLast)
+                  : plot.axes().setRange(r.xMin, r.xMax, lo, hi, rememberLast);
 }
 
 }  // namespace
@@ -149,27 +193,37 @@ bool autoRangeAlong(Plot& plot, Axis axis)
 bool autoRangeXY(Plot& plot)
 {
     bool anyPoints = false;
-    const Extent e = dataExtent(plot, anyPoints);
+    const Extent e = dataExtent(plot, plot.axes().xLog(), plot.axes().yLog(), anyPoints);
     if (!anyPoints) {
         return false;
     }
-    const RangeSet& r = plot.axes().currentRange();
+    const AxesSystem& axes = plot.axes();
+    const RangeSet& r = axes.currentRange();
     const double excess = plot.settings().autoRangeExcess;
     double xMin = r.xMin;
     double xMax = r.xMax;
     double yMin = r.yMin;
     double yMax = r.yMax;
     if (e.hasX()) {
-        xMin = e.xMin;
-        xMax = e.xMax;
-        widen(xMin, xMax, excess);
+        boundsOnAxis(e.xMin, e.xMax, excess, axes.xLog(), xMin, xMax);
     }
     if (e.hasY()) {
-        yMin = e.yMin;
-        yMax = e.yMax;
-        widen(yMin, yMax, excess);
+        boundsOnAxis(e.yMin, e.yMax, excess, axes.yLog(), yMin, yMax);
     }
     return plot.axes().setRange(xMin, xMax, yMin, yMax, true);
+}
+
+std::optional<std::pair<double, double>> autoAxisBounds(const Plot& plot, bool xAxis, bool log)
+{
+    bool anyPoints = false;
+    const Extent e = dataExtent(plot, xAxis && log, !xAxis && log, anyPoints);
+    if (!(xAxis ? e.hasX() : e.hasY())) {
+        return std::nullopt;
+    }
+    std::pair<double, double> bounds;
+    boundsOnAxis(xAxis ? e.xMin : e.yMin, xAxis ? e.xMax : e.yMax, plot.settings().autoRangeExcess, log,
+                 bounds.first, bounds.second);
+    return bounds;
 }
 
 bool autoRangeX(Plot& plot)

@@ -2,6 +2,9 @@
 // The automatic ranges of the "Auto Range" menu: both axes from all graphs,
 // or one axis from the points inside the band of the other.
 
+#include <optional>
+#include <utility>
+
 #include "model/plot.h"
 
 namespace kvx {
@@ -20,6 +23,11 @@ bool autoRangeXY(Plot& plot);
 // remembered unless the zoom mode is ZOOM_YARX, whose zoom remembers them
 // itself before it calls this.
 bool autoRangeX(Plot& plot);
+
+// The bounds that autoRangeXY gives the x axis (or the y axis) of the plot
+// when that axis is logarithmic or linear as `log` says; nothing when no
+// value has a place on such an axis.
+std::optional<std::pair<double, double>> autoAxisBounds(const Plot& plot, bool xAxis, bool log);
 
 // The mirror image of autoRangeX: the y range from the current x band;
 // nothing is remembered under ZOOM_XARY.

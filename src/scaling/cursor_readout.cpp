@@ -37,17 +37,22 @@ int pixelPrecision(double v, double next)
 }  // namespace
 
 StatusPartsLayout layoutStatusParts(const TextWidth& textWidth, bool measureMode, int16_t aspectRatio,
-                                    int left)
+                                    int left, bool yLog)
 {
     const int w1 = textWidth(widePartSample);
     const int w2 = textWidth(narrowPartSample);
     StatusPartsLayout layout;
-    layout.rightEdges = {left + w1,          left + 2 * w1,          left + 2 * w1 + w2,
-                         left + 2 * w1 + 2 * w2, left + 2 * w1 + 3 * w2, left + 2 * w1 + 4 * w2};
+    layout.rightEdges = {left + w1,
+                         left + 2 * w1,
+                         left + 2 * w1 + w2,
+                         left + 2 * w1 + 2 * w2,
+                         left + 2 * w1 + 3 * w2,
+                         left + 2 * w1 + 4 * w2,
+                         left + 2 * w1 + 5 * w2};
     if (!measureMode) {
         layout.numParts = 2;
     } else {
-        layout.numParts = aspectRatio == AXES_EQUAL ? 6 : 5;
+        layout.numParts = static_cast<int16_t>((aspectRatio == AXES_EQUAL ? 6 : 5) + (yLog ? 1 : 0));
     }
     return layout;
 }
@@ -55,7 +60,7 @@ StatusPartsLayout layoutStatusParts(const TextWidth& textWidth, bool measureMode
 StatusPartsLayout layoutStatusParts(Surface& surface, const Plot& plot, int left)
 {
     return layoutStatusParts([&surface](std::string_view text) { return surface.textExtent(text).width; },
-                             plot.settings().measureMode != 0, plot.aspectRatio(), left);
+                             plot.settings().measureMode != 0, plot.aspectRatio(), left, plot.axes().yLog());
 }
 
 std::array<std::string, 2> cursorPositionTexts(const Plot& plot, int16_t x, int16_t y)
@@ -86,6 +91,10 @@ std::vector<std::string> distanceTexts(const Plot& plot, DevicePoint anchor, Dev
         texts.push_back(" m:  -Infinity");
     } else {
         texts.push_back(" m:  Undefined");
+    }
+    if (plot.axes().yLog()) {
+        // Along a logarithmic axis a distance is a factor.
+        texts.push_back(" y2/y1:  " + formatGeneral(c.y / a.y));
     }
     return texts;
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "model/axis_scale.h"
 #include "model/plot.h"
 #include "model/plot_view.h"
 
@@ -48,23 +49,31 @@ struct DevicePoint {
     friend bool operator==(const DevicePoint&, const DevicePoint&) = default;
 };
 
+// World coordinates are data values; on a logarithmic axis the scale and
+// offset apply to their logarithms (toAxis), and a value that axis cannot
+// show becomes NaN, which no drawing shows.
 struct DeviceTransform {
-    double xScale = 1.0;  // pixels per world unit
+    double xScale = 1.0;  // pixels per unit along the axis
     double yScale = 1.0;
-    double xOffset = 0.0;  // device coordinates of world x = 0 and y = 0
+    double xOffset = 0.0;  // device coordinates of axis coordinate 0
     double yOffset = 0.0;
+    bool xLog = false;
+    bool yLog = false;
 
-    static DeviceTransform of(const PlotView& v) { return {v.xScale, v.yScale, v.xOffset, v.yOffset}; }
+    static DeviceTransform of(const PlotView& v)
+    {
+        return {v.xScale, v.yScale, v.xOffset, v.yOffset, v.xLog, v.yLog};
+    }
 
     // Whole pixels, as doubles: large world values stay representable
     // until clipping brings them into the surface's integer range.
     DoublePoint worldToDevice(double x, double y) const
     {
-        return {roundHalfUp(x * xScale + xOffset), roundHalfUp(yOffset - y * yScale)};
+        return {roundHalfUp(toAxis(x, xLog) * xScale + xOffset), roundHalfUp(yOffset - toAxis(y, yLog) * yScale)};
     }
     DoublePoint deviceToWorld(double X, double Y) const
     {
-        return {(X - xOffset) / xScale, (yOffset - Y) / yScale};
+        return {fromAxis((X - xOffset) / xScale, xLog), fromAxis((yOffset - Y) / yScale, yLog)};
     }
 };
 

@@ -3,20 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/axis_scale.h"
 #include "settings/keywords.h"
 
 namespace kvx {
 namespace {
 
-// The exact minimum and maximum of the finite values, or the start values.
-void finiteBounds(const double* v, int32_t n, double& lo, double& hi)
+// The exact minimum and maximum of the finite values (of the positive
+// ones only with `positive`), or the start values.
+void finiteBounds(const double* v, int32_t n, double& lo, double& hi, bool positive = false)
 {
     bool any = false;
     double mn = 0.0;
     double mx = 0.0;
     for (int32_t i = 0; i < n; ++i) {
         const double value = v[i];
-        if (!std::isfinite(value)) {
+        if (!std::isfinite(value) || (positive && !(value > 0.0))) {
             continue;
         }
         if (!any) {
@@ -68,6 +70,31 @@ Extent graphExtentForRange(const Graph& graph)
             e.yMax = 0.0;
         }
     }
+    return e;
+}
+
+Extent axisExtentForRange(const Graph& graph, bool xLog, bool yLog)
+{
+    if (!xLog && !yLog) {
+        return graphExtentForRange(graph);
+    }
+    Extent e = graphExtentForRange(graph);
+    // The logarithm keeps the order, so the bounds of the positive values
+    // give those of the logarithms.
+    const auto onAxis = [&graph](const double* v, bool log, double& lo, double& hi) {
+        if (!log) {
+            return;
+        }
+        lo = Extent::startMin;
+        hi = Extent::startMax;
+        finiteBounds(v, graph.numPoints(), lo, hi, true);
+        if (lo <= hi) {
+            lo = toAxis(lo, true);
+            hi = toAxis(hi, true);
+        }
+    };
+    onAxis(graph.xData(), xLog, e.xMin, e.xMax);
+    onAxis(graph.yData(), yLog, e.yMin, e.yMax);
     return e;
 }
 

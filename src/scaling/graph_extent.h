@@ -33,4 +33,9 @@ Extent graphExtent(const Graph& graph);
 // where their bars and stems start.
 Extent graphExtentForRange(const Graph& graph);
 
+// graphExtentForRange in axis coordinates (model/axis_scale.h): along a
+// logarithmic axis the logarithms of the positive values, without the 0 of
+// bars and stems, which such an axis cannot show.
+Extent axisExtentForRange(const Graph& graph, bool xLog, bool yLog);
+
 }  // namespace kvx

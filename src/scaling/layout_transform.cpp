@@ -39,8 +39,14 @@ void layoutTransform(const Plot& plot, PlotView& view)
     rect.left = in.left;
     rect.right = px(view.width - px(in.right + view.legend.rightReserve));
 
-    const double dx = r.xMax - r.xMin;
-    const double dy = r.yMax - r.yMin;
+    // Along a logarithmic axis the picture is linear in decades.
+    const AxesSystem& axes = plot.axes();
+    view.xLog = axes.xLog();
+    view.yLog = axes.yLog();
+    const double uMin = toAxis(r.xMin, view.xLog);
+    const double vMax = toAxis(r.yMax, view.yLog);
+    const double dx = toAxis(r.xMax, view.xLog) - uMin;
+    const double dy = vMax - toAxis(r.yMin, view.yLog);
     view.xScale = std::abs(px(rect.right - rect.left)) / dx;
     view.yScale = std::abs(px(rect.top - rect.bottom)) / dy;
 
@@ -54,8 +60,8 @@ void layoutTransform(const Plot& plot, PlotView& view)
         }
     }
 
-    view.xOffset = rect.left - r.xMin * view.xScale;
-    view.yOffset = rect.top + r.yMax * view.yScale;
+    view.xOffset = rect.left - uMin * view.xScale;
+    view.yOffset = rect.top + vMax * view.yScale;
 }
 
 }  // namespace kvx

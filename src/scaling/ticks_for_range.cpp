@@ -1,18 +1,20 @@
 #include "scaling/ticks_for_range.h"
 
-#include <cmath>
-
-#include "model/nice_step.h"
-
 namespace kvx {
 
 Ticks ticksForRange(const AxesSystem& axes, double xMin, double xMax, double yMin, double yMax,
                     bool equalize)
 {
+    return ticksForRange(axes, xMin, xMax, yMin, yMax, equalize, axes.xLog(), axes.yLog());
+}
+
+Ticks ticksForRange(const AxesSystem& axes, double xMin, double xMax, double yMin, double yMax,
+                    bool equalize, bool xLog, bool yLog)
+{
     Ticks t{};
-    t.xTick = niceStep(std::fabs(xMax - xMin) / axes.tickDivisor());
+    t.xTick = axes.autoTickSpacing(xMin, xMax, xLog);
     t.xSubTick = t.xTick / axes.subTickDivisor();
-    t.yTick = niceStep(std::fabs(yMax - yMin) / axes.tickDivisor());
+    t.yTick = axes.autoTickSpacing(yMin, yMax, yLog);
     t.ySubTick = t.yTick / axes.subTickDivisor();
     if (equalize) {
         AxesSystem::equalizeTicks(t);

@@ -28,8 +28,11 @@ bool zoomWithTicks(Plot& plot, Zoom zoom)
 
 double keptRatioY(const Plot& plot, double xa, double xb, double ya, double yb)
 {
-    const double h = std::fabs(xb - xa) / plot.axes().rangeRatio();
-    return yb > ya ? ya + h : ya - h;
+    // The ratio is one of axis coordinates: decades on a logarithmic axis.
+    const AxesSystem& axes = plot.axes();
+    const double h = std::fabs(toAxis(xb, axes.xLog()) - toAxis(xa, axes.xLog())) / axes.rangeRatio();
+    const double v = toAxis(ya, axes.yLog());
+    return fromAxis(yb > ya ? v + h : v - h, axes.yLog());
 }
 
 bool zoomToBand(Plot& plot, double xa, double xb, double ya, double yb)

@@ -59,6 +59,10 @@ struct PlotSettings {
     int16_t axesTitleDistance = 10;
     int16_t showCoorSystem = SHOW;
     int16_t showGrid = SHOW;
+    // The kinds of new plots' axes (SHOW: logarithmic); each plot's axes
+    // system holds its own.
+    int16_t xLog = HIDE;
+    int16_t yLog = HIDE;
     int16_t showLegend = HIDE;
     int16_t zoomMode = ZOOM_XY;
     int16_t readMode = XYY;

@@ -1,7 +1,9 @@
 #include "window/command_groups.h"
 
 #include "render/plot_painter.h"
+#include "app/errors.h"
 #include "scaling/auto_range.h"
+#include "scaling/log_axes.h"
 #include "scaling/zoom.h"
 #include "settings/keywords.h"
 #include "app/commands.h"
@@ -20,6 +22,16 @@ void paintFrameAndGrid(Plot& plot)
     }
     PlotPainter(window->surface(), plot).paintFrameAndGrid();
     window->present();
+}
+
+// "Log X" and "Log Y" turn the axis's kind over; a plot without a positive
+// value keeps a linear axis and says why.
+void toggleLogAxis(Plot& plot, bool xAxis)
+{
+    const bool log = !(xAxis ? plot.axes().xLog() : plot.axes().yLog());
+    if (!setAxisLog(plot, xAxis, log)) {
+        reportError(ERR_MESSAGE, noPositiveValues(xAxis), true, plot.nativeWindow());
+    }
 }
 
 }  // namespace
@@ -49,6 +61,8 @@ CommandOutcome viewCommand(Plot& plot, uint16_t command)
         break;
 
     case CMD_AXES_EQUAL: toggleAxesEqual(plot); break;
+    case CMD_LOG_X: toggleLogAxis(plot, true); break;
+    case CMD_LOG_Y: toggleLogAxis(plot, false); break;
 
     case CMD_MOVE_IN: zoomIn(plot); break;
     case CMD_MOVE_OUT: zoomOut(plot); break;

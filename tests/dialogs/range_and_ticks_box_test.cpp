@@ -219,3 +219,50 @@ TEST_F(RangeAndTicksBoxTest, AutoTicksFillTheFieldsForTheTypedRangeOnly)
 
 }  // namespace
 }  // namespace kvx
+
+namespace kvx {
+namespace {
+
+TEST_F(RangeAndTicksBoxTest, LogChecksProposeTheDecadesAndOkMakesTheAxesLogarithmic)
+{
+    const int16_t g = plot_.addGraph();
+    plot_.append(-1.0, -1.0, g);
+    plot_.append(0.01, 100.0, g);
+    plot_.append(100.0, 0.5, g);
+    RangeAndTicksBox box(plot_);
+    RecordingDialogControls c = open(box);
+    EXPECT_FALSE(c.control(828).checked);
+
+    c.press(box, 828);
+    EXPECT_EQ(c.control(812).text, "0.01");
+    EXPECT_EQ(c.control(813).text, "100");
+    EXPECT_EQ(c.control(817).text, "1");  // a decade
+    // Typed bounds that the logarithmic axis cannot show are refused.
+    c.type(812, "0");
+    c.press(box, IDOK);
+    EXPECT_FALSE(c.ended());
+    EXPECT_EQ(c.focus(), 812);
+    c.type(812, "0.1");
+    c.press(box, IDOK);
+    ASSERT_TRUE(c.ended());
+    EXPECT_TRUE(plot_.axes().xLog());
+    EXPECT_FALSE(plot_.axes().yLog());
+    EXPECT_EQ(plot_.axes().currentRange().xMin, 0.1);
+    EXPECT_EQ(plot_.axes().currentRange().xTick, 1.0);
+}
+
+TEST_F(RangeAndTicksBoxTest, ALogCheckWithoutPositiveValuesGoesBackAndSaysWhy)
+{
+    const int16_t g = plot_.addGraph();
+    plot_.append(1.0, -1.0, g);
+    plot_.append(2.0, 0.0, g);
+    RangeAndTicksBox box(plot_);
+    RecordingDialogControls c = open(box);
+    c.press(box, 829);
+    EXPECT_FALSE(c.control(829).checked);
+    ASSERT_EQ(desktop_.boxes.size(), 1u);
+    EXPECT_EQ(c.control(814).text, "0");  // the range stays as it was shown
+}
+
+}  // namespace
+}  // namespace kvx

@@ -314,3 +314,34 @@ TEST_F(PlotFileTest, ARangeAsNarrowAsTheAxesTakeReopensAsSaved)
 
 }  // namespace
 }  // namespace kvx
+
+namespace kvx {
+namespace {
+
+TEST_F(PlotFileTest, LogarithmicAxesAreNamedAndReopenAsSaved)
+{
+    Plot saved("decades");
+    saved.axes().setRangeAndKinds(1e-3, 1e3, -2.0, 5.0, true, false, true);
+    saved.axes().setTicks(2.0, 1.0, 1.0, 0.5);
+    saved.ensureGraphs(1);
+    saved.graph(1).append(1e-3, 1.0);
+    Plot opened("Kurvex");
+    saveAndOpen(saved, opened);
+    EXPECT_TRUE(opened.axes().xLog());
+    EXPECT_FALSE(opened.axes().yLog());
+    EXPECT_EQ(opened.axes().currentRange(), saved.axes().currentRange());
+    const std::string text = test::readFile(plt);
+    EXPECT_NE(text.find("xLog"), std::string::npos);
+    EXPECT_EQ(text.find("yLog"), std::string::npos);
+
+    // A file of linear axes makes a logarithmic plot linear again.
+    Plot linear("linear");
+    linear.ensureGraphs(1);
+    linear.graph(1).append(-1.0, 1.0);
+    saveAndOpen(linear, opened);
+    EXPECT_FALSE(opened.axes().xLog());
+    EXPECT_EQ(opened.axes().currentRange(), linear.axes().currentRange());
+}
+
+}  // namespace
+}  // namespace kvx

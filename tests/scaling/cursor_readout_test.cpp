@@ -39,14 +39,17 @@ TEST(StatusPartsLayout, TwoWidePartsThenFourNarrowOnes)
     const TextWidth tenPerByte = [](std::string_view text) { return static_cast<int>(text.size()) * 10; };
     StatusPartsLayout layout = layoutStatusParts(tenPerByte, false, AXES_SCALED);
     EXPECT_EQ(layout.numParts, 2);
-    EXPECT_EQ(layout.rightEdges, (std::array<int, 6>{220, 440, 590, 740, 890, 1040}));
+    EXPECT_EQ(layout.rightEdges, (std::array<int, 7>{220, 440, 590, 740, 890, 1040, 1190}));
 
     layout = layoutStatusParts(tenPerByte, true, AXES_SCALED, 3);
     EXPECT_EQ(layout.numParts, 5);
-    EXPECT_EQ(layout.rightEdges, (std::array<int, 6>{223, 443, 593, 743, 893, 1043}));
+    EXPECT_EQ(layout.rightEdges, (std::array<int, 7>{223, 443, 593, 743, 893, 1043, 1193}));
 
     EXPECT_EQ(layoutStatusParts(tenPerByte, true, AXES_EQUAL).numParts, 6);
     EXPECT_EQ(layoutStatusParts(tenPerByte, false, AXES_EQUAL).numParts, 2);
+    // A logarithmic y axis adds the ratio of the y values.
+    EXPECT_EQ(layoutStatusParts(tenPerByte, true, AXES_SCALED, 0, true).numParts, 6);
+    EXPECT_EQ(layoutStatusParts(tenPerByte, true, AXES_EQUAL, 0, true).numParts, 7);
 
     // The samples themselves: what is measured decides the widths.
     std::vector<std::string> measured;

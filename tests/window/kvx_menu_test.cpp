@@ -138,6 +138,8 @@ TEST(KvxMenuTest, EveryItemWithItsTextAndNumber)
         "Plot > Range > Move > Up = 562",
         "Plot > Range > Move > Down = 563",
         "Plot > Axes Equal = 270",
+        "Plot > Log X = 271",
+        "Plot > Log Y = 272",
         "Plot > Auto Screen Position > 2 Vertical > 1  (up) = 140",
         "Plot > Auto Screen Position > 2 Vertical > 2  (down) = 141",
         "Plot > Auto Screen Position > 2 Horizontal > 1  (left) = 142",

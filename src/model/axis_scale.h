@@ -1,0 +1,27 @@
+#pragma once
+// Where a value stands along an axis. A linear axis takes the value as it
+// is; a logarithmic one (base 10) its logarithm, so that ranges, zooms and
+// moves of such an axis are computed in decades. Values that a logarithmic
+// axis cannot show (zero, negative, not finite) have no place there: NaN,
+// which every drawing and range computation passes over.
+
+#include <cmath>
+#include <limits>
+
+namespace kvx {
+
+inline double toAxis(double v, bool log)
+{
+    if (!log) {
+        return v;
+    }
+    return v > 0.0 && v <= std::numeric_limits<double>::max() ? std::log10(v)
+                                                             : std::numeric_limits<double>::quiet_NaN();
+}
+
+inline double fromAxis(double u, bool log)
+{
+    return log ? std::pow(10.0, u) : u;
+}
+
+}  // namespace kvx

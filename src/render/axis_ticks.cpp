@@ -1,0 +1,111 @@
+#include "render/axis_ticks.h"
+
+#include <cmath>
+
+#include "app/general_format.h"
+#include "model/axis_scale.h"
+#include "model/nice_step.h"
+
+namespace kvx {
+
+namespace {
+
+// The multiples i * step in [min, max], i from ceil(min / step) to
+// floor(max / step). A spacing that would put more ticks on the axis than
+// it has pixels (a tiny tick typed into the range dialog, or a range too
+// narrow for its doubles) gives none: they would only fill the axis.
+std::vector<double> multiples(double min, double max, double step, int pixels)
+{
+    std::vector<double> values;
+    if (!(step > 0) || !std::isfinite(step)) {
+        return values;
+    }
+    // "+ 0.0" turns a -0 from ceil(-0.1) into 0, which labels as "0", not "-0".
+    const double first = std::ceil(min / step) + 0.0;
+    const double last = std::floor(max / step) + 0.0;
+    if (!std::isfinite(first) || !std::isfinite(last) || !(last - first < pixels)) {
+        return values;
+    }
+    for (double i = first; i <= last; ++i) {
+        values.push_back(i * step);
+    }
+    return values;
+}
+
+// Decades this wide in pixels carry sub-ticks at 2 to 9, or at 2 and 5.
+constexpr double allSubTicks = 60.0;
+constexpr double someSubTicks = 25.0;
+// Sub-ticks at whole decades between the labelled ones need this many.
+constexpr double decadeSubTicks = 4.0;
+
+void logTicks(const AxisTickSpec& spec, double uMin, double uMax, AxisTicks& t)
+{
+    const double decades = uMax - uMin;
+    const double perDecade = spec.pixels / decades;
+    const double step = std::max(1.0, std::round(spec.tick));
+    for (const double u : multiples(uMin, uMax, step, spec.pixels)) {
+        t.major.push_back(fromAxis(u, true));
+    }
+    t.powers = decades >= 2.0;
+    t.plain = !t.powers;
+    if (step > 1.0) {
+        if (perDecade >= decadeSubTicks) {
+            for (const double u : multiples(uMin, uMax, 1.0, spec.pixels)) {
+                if (std::fmod(u, step) != 0.0) {
+                    t.minor.push_back(fromAxis(u, true));
+                }
+            }
+        }
+        return;
+    }
+    if (perDecade < someSubTicks) {
+        return;
+    }
+    const bool all = perDecade >= allSubTicks;
+    for (double d = std::floor(uMin); d <= uMax; ++d) {
+        const double decade = fromAxis(d, true);
+        for (int m = 2; m <= 9; ++m) {
+            const double v = m * decade;
+            if ((all || m == 2 || m == 5) && spec.min <= v && v <= spec.max) {
+                t.minor.push_back(v);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+AxisTicks axisTicks(const AxisTickSpec& spec)
+{
+    AxisTicks t;
+    if (!spec.log) {
+        t.major = multiples(spec.min, spec.max, spec.tick, spec.pixels);
+        t.minor = multiples(spec.min, spec.max, spec.subTick, spec.pixels);
+        t.format = labelFormat(spec.min, spec.max, spec.tick, spec.maxDigits);
+        return t;
+    }
+    const double uMin = toAxis(spec.min, true);
+    const double uMax = toAxis(spec.max, true);
+    if (!(uMax - uMin >= 1.0)) {
+        // Within a decade, nice steps of the values themselves.
+        const double step = niceStep((spec.max - spec.min) / spec.tickDivisor);
+        t.major = multiples(spec.min, spec.max, step, spec.pixels);
+        t.minor = multiples(spec.min, spec.max, step / spec.subTickDivisor, spec.pixels);
+        t.format = labelFormat(spec.min, spec.max, step, spec.maxDigits);
+        return t;
+    }
+    logTicks(spec, uMin, uMax, t);
+    return t;
+}
+
+std::string axisTickLabel(const AxisTicks& ticks, double value, std::string& exponent)
+{
+    exponent.clear();
+    if (ticks.powers) {
+        exponent = std::to_string(std::lround(toAxis(value, true)));
+        return "10";
+    }
+    return ticks.plain ? formatGeneral(value) : tickLabel(value, ticks.format);
+}
+
+}  // namespace kvx

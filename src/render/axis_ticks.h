@@ -1,0 +1,42 @@
+#pragma once
+// Where the ticks of one axis stand and how their labels read. A linear
+// axis ticks at the multiples of its tick spacing. A logarithmic one ticks
+// at whole decades (every `tick` decades) with sub-ticks at 2 to 9 times a
+// decade where a decade is wide enough for them; its labels read 10 with a
+// raised exponent, or as plain numbers on a range of less than two decades.
+// A logarithmic range of less than one decade ticks like a linear one.
+
+#include <string>
+#include <vector>
+
+#include "render/label_format.h"
+
+namespace kvx {
+
+struct AxisTicks {
+    std::vector<double> major;  // labelled ticks, as data values
+    std::vector<double> minor;
+    bool powers = false;   // labels as 10 to the power of major's logarithm
+    LabelFormat format;    // the labels otherwise
+    bool plain = false;    // plain numbers ("%g") instead of `format`
+};
+
+struct AxisTickSpec {
+    double min = 0.0;  // the range, as data values
+    double max = 0.0;
+    double tick = 0.0;  // the spacings: decades on a logarithmic axis
+    double subTick = 0.0;
+    bool log = false;
+    int pixels = 1;  // the axis's length
+    double tickDivisor = 6.0;  // the tick counts, for a short logarithmic range
+    double subTickDivisor = 2.0;
+    int16_t maxDigits = 6;
+};
+
+AxisTicks axisTicks(const AxisTickSpec& spec);
+
+// The label of a major tick; with `powers` the exponent goes to `exponent`
+// and the label is the base "10".
+std::string axisTickLabel(const AxisTicks& ticks, double value, std::string& exponent);
+
+}  // namespace kvx

@@ -1,0 +1,19 @@
+#pragma once
+// Switching an axis of a plot between linear and logarithmic.
+
+#include <string>
+
+#include "model/plot.h"
+
+namespace kvx {
+
+// Makes the x axis (or the y axis) of the plot logarithmic or linear, with
+// the automatic range of that axis in its new kind and new ticks; the range
+// before it becomes "Last". False, with nothing changed, when no value of
+// the graphs has a place on a logarithmic axis (none is positive).
+bool setAxisLog(Plot& plot, bool xAxis, bool log);
+
+// The warning when an axis cannot become logarithmic.
+std::string noPositiveValues(bool xAxis);
+
+}  // namespace kvx
