@@ -166,6 +166,10 @@ TEST(ColumnDrawingTest, LargeGraphsLookAsIfDrawnSegmentBySegment)
         check("both zoomed in");
         plot.axes().zoomAbout(5000.0, 0.0, 0.0);
         check("zoomed out about the origin");
+        // The negative values have no place on a logarithmic y axis.
+        ASSERT_TRUE(plot.axes().setRangeAndKinds(whole.xMin, whole.xMax, 0.01, 10.0, false, true, false));
+        check("logarithmic y");
+        ASSERT_TRUE(plot.axes().setRangeAndKinds(whole.xMin, whole.xMax, whole.yMin, whole.yMax, false, false, false));
     }
 }
 
