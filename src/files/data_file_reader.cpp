@@ -1,11 +1,14 @@
 #include "files/data_file_reader.h"
 
 #include <cstdio>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/errors.h"
 #include "files/line_reader.h"
+#include "files/number_rows.h"
 #include "files/number_scanner.h"
 #include "app/run_state.h"
 #include "model/plot.h"
@@ -20,10 +23,9 @@ namespace {
 
 enum class BlockEnd { EndOfFile, NewBlock, Failed };
 
-bool startsBlock(std::string_view line)
-{
-    return line.substr(0, 3) == "NEW";
-}
+// Less text than this is read line by line: a second thread would not pay.
+constexpr std::size_t smallestBatch = std::size_t{1} << 16;
+constexpr std::size_t largestBatch = LineReader::chunkSize;
 
 // One read of one file into one plot.
 class DataReader {
@@ -47,6 +49,17 @@ private:
     BlockEnd readBlock(std::string_view line);
     // False when a value is missing.
     bool readLine(std::string_view line, double lineInBlock);
+    // Whether the lines of the current block may be read in batches:
+    // where x is the line counter or attributes decide how points join,
+    // they are read line by line.
+    bool batchable() const { return mode_ == XYY || mode_ == XYXY; }
+    // Reads the lines at hand in batches; false once a batch left a line
+    // untaken, after which the block goes on line by line.
+    bool readBatches();
+    void appendRows(const NumberRows& rows);
+    // Makes room for the points the rest of the input will bring, judged
+    // from the lines read so far.
+    void reserveFor(const NumberRows& front, const NumberRows& back);
     bool real(NumberScanner& scanner, double& value);
     bool attribute(NumberScanner& scanner, int32_t& value);
     void conversionFailed();
@@ -63,6 +76,9 @@ private:
     double y_ = 0.0;
     int32_t att_ = 0;
     bool conversionReported_ = false;
+    NumberRows front_;
+    NumberRows back_;
+    bool reserved_ = false;  // the points of the current block have room
 };
 
 std::string DataReader::columnFault(std::size_t n) const
@@ -170,12 +186,15 @@ void DataReader::read(int32_t start)
 BlockEnd DataReader::readBlock(std::string_view line)
 {
     double lineInBlock = 1.0;
+    bool batches = batchable();
+    reserved_ = false;
     for (;;) {
         if (!readLine(line, lineInBlock)) {
             warn(ERR_READING_DATA,
                  "at line " + std::to_string(lines_.lineNumber()) + " in\n" + fileName_ + " !");
             return BlockEnd::Failed;
         }
+        batches = batches && readBatches();
         if (!lines_.nextContent(line)) {
             return BlockEnd::EndOfFile;
         }
@@ -237,6 +256,77 @@ bool DataReader::readLine(std::string_view line, double lineInBlock)
             g->append(x_, y_);
         }
         return true;
+    }
+}
+
+bool DataReader::readBatches()
+{
+    const std::size_t perLine = mode_ == XYY ? graphs_.size() + 1 : graphs_.size() * 2;
+    for (;;) {
+        const std::string_view text = lines_.linesAtHand(largestBatch);
+        if (text.size() < smallestBatch) {
+            return true;
+        }
+        parseNumberRowsInTwo(text, perLine, front_, back_);
+        appendRows(front_);
+        lines_.skipLines(front_.bytes, front_.lines);
+        if (front_.stopped) {
+            return false;
+        }
+        appendRows(back_);
+        lines_.skipLines(back_.bytes, back_.lines);
+        if (back_.stopped) {
+            return false;
+        }
+        if (!reserved_) {
+            reserveFor(front_, back_);
+            reserved_ = true;
+        }
+    }
+}
+
+void DataReader::appendRows(const NumberRows& rows)
+{
+    const std::size_t count = graphs_.size();
+    const std::size_t perLine = mode_ == XYY ? count + 1 : count * 2;
+    const std::size_t total = rows.values.size();
+    if (total == 0) {
+        return;
+    }
+    const double* v = rows.values.data();
+    for (std::size_t row = 0; row < total; row += perLine) {
+        if (mode_ == XYY) {
+            for (std::size_t k = 0; k < count; ++k) {
+                graphs_[k]->append(v[row], v[row + 1 + k]);
+            }
+        } else {
+            for (std::size_t k = 0; k < count; ++k) {
+                graphs_[k]->append(v[row + 2 * k], v[row + 2 * k + 1]);
+            }
+        }
+    }
+    // The last values read stay for a number that cannot be converted later.
+    x_ = v[total - (mode_ == XYY ? perLine : 2)];
+    y_ = v[total - 1];
+}
+
+void DataReader::reserveFor(const NumberRows& front, const NumberRows& back)
+{
+    const std::optional<std::uint64_t> left = lines_.bytesLeft();
+    const std::size_t bytes = front.bytes + back.bytes;
+    if (!left || bytes == 0) {
+        return;
+    }
+    const std::size_t perLine = mode_ == XYY ? graphs_.size() + 1 : graphs_.size() * 2;
+    const double rows = static_cast<double>(front.values.size() + back.values.size()) / static_cast<double>(perLine);
+    // A little over the average so that slightly longer lines later do not
+    // double the arrays for a handful of points.
+    const double expected = static_cast<double>(*left) * rows / static_cast<double>(bytes) * 1.01;
+    for (Graph* g : graphs_) {
+        const double points = static_cast<double>(g->numPoints()) + expected;
+        if (points < static_cast<double>(std::numeric_limits<int32_t>::max())) {
+            g->reserve(static_cast<int32_t>(points));
+        }
     }
 }
 

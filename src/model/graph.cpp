@@ -90,6 +90,16 @@ void Graph::grow()
     growTo(capacity_ > largest / 2 ? largest : capacity_ * 2);
 }
 
+void Graph::reserve(int32_t points)
+{
+    constexpr int32_t largest = std::numeric_limits<int32_t>::max();
+    // The slot after the last point must exist, so the capacity exceeds the count.
+    const int32_t wanted = points < largest ? points + 1 : largest;
+    if (wanted > capacity_) {
+        growTo(wanted);
+    }
+}
+
 void Graph::appendIsolated(double x, double y)
 {
     if (numPoints_ + 1 == capacity_) {

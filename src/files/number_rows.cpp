@@ -1,0 +1,80 @@
+#include "files/number_rows.h"
+
+#include <cstring>
+#include <system_error>
+#include <thread>
+
+#include "files/line_reader.h"
+#include "files/number_scanner.h"
+
+namespace kvx {
+
+namespace {
+
+// Appends the numbers of one data line; false, with nothing appended, when
+// the line must go to the line-by-line reader.
+bool takeLine(std::string_view line, std::size_t perLine, std::vector<double>& values)
+{
+    if (startsBlock(line)) {
+        return false;
+    }
+    const std::size_t before = values.size();
+    NumberScanner scanner(line);
+    double value = 0.0;
+    for (std::size_t i = 0; i < perLine; ++i) {
+        if (scanner.nextReal(value) != NumberScanner::Result::Converted) {
+            values.resize(before);
+            return false;
+        }
+        values.push_back(value);
+    }
+    return true;
+}
+
+}  // namespace
+
+void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows)
+{
+    rows.values.clear();
+    rows.bytes = 0;
+    rows.lines = 0;
+    rows.stopped = false;
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* p = begin;
+    while (p < end) {
+        const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+        const char* lineEnd = lf ? lf : end;
+        const std::string_view line(p, static_cast<std::size_t>(lineEnd - p));
+        if (LineReader::carriesContent(line) && !takeLine(line, perLine, rows.values)) {
+            rows.stopped = true;
+            break;
+        }
+        ++rows.lines;
+        p = lf ? lf + 1 : end;
+    }
+    rows.bytes = static_cast<std::size_t>(p - begin);
+}
+
+void parseNumberRowsInTwo(std::string_view text, std::size_t perLine, NumberRows& front, NumberRows& back)
+{
+    std::size_t cut = text.size();
+    if (const std::size_t lf = text.find('\n', text.size() / 2); lf != std::string_view::npos) {
+        cut = lf + 1;
+    }
+    const std::string_view frontText = text.substr(0, cut);
+    const std::string_view backText = text.substr(cut);
+    std::thread helper;
+    try {
+        helper = std::thread([&] { parseNumberRows(backText, perLine, back); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the same work, one half after the other.
+        parseNumberRows(backText, perLine, back);
+    }
+    parseNumberRows(frontText, perLine, front);
+    if (helper.joinable()) {
+        helper.join();
+    }
+}
+
+}  // namespace kvx

@@ -1,0 +1,37 @@
+#pragma once
+// The fast way through the bulk of a data block: runs of LF-ended lines that
+// each hold a fixed count of numbers are turned into rows of values, on two
+// threads when there is enough text. Everything else is left to the
+// line-by-line reader.
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace kvx {
+
+// A line that begins with these three characters ends a block.
+inline bool startsBlock(std::string_view line)
+{
+    return line.substr(0, 3) == "NEW";
+}
+
+// What one run of lines gave.
+struct NumberRows {
+    std::vector<double> values;  // `perLine` values per data line, line after line
+    std::size_t bytes = 0;       // the text taken, up to the start of the line not taken
+    long lines = 0;              // its physical lines, comment and blank lines included
+    bool stopped = false;        // a line was left untaken before the text's end
+};
+
+// Takes the lines of `text` (each ending at an LF, none holding a CR) up to
+// the first one that is neither a comment or blank line nor `perLine` numbers
+// that all convert: a "NEW" line, a short line or a token such as a lone "-".
+// Extra numbers on a line are ignored, as they are line by line.
+void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows);
+
+// The same, with the text cut at an LF near its middle and the back half
+// parsed on a second thread. `back` only counts when `front` did not stop.
+void parseNumberRowsInTwo(std::string_view text, std::size_t perLine, NumberRows& front, NumberRows& back);
+
+}  // namespace kvx
