@@ -53,6 +53,8 @@ private:
     // where x is the line counter or attributes decide how points join,
     // they are read line by line.
     bool batchable() const { return mode_ == XYY || mode_ == XYXY; }
+    // The numbers a line of the current block gives in these modes.
+    std::size_t valuesPerLine() const { return mode_ == XYY ? graphs_.size() + 1 : graphs_.size() * 2; }
     // Reads the lines at hand in batches; false once a batch left a line
     // untaken, after which the block goes on line by line.
     bool readBatches();
@@ -76,8 +78,8 @@ private:
     double y_ = 0.0;
     int32_t att_ = 0;
     bool conversionReported_ = false;
-    NumberRows front_;
-    NumberRows back_;
+    // The calling thread also appends the points and reads the file.
+    RowsInTwo rows_{0.4};
     bool reserved_ = false;  // the points of the current block have room
 };
 
@@ -261,25 +263,27 @@ bool DataReader::readLine(std::string_view line, double lineInBlock)
 
 bool DataReader::readBatches()
 {
-    const std::size_t perLine = mode_ == XYY ? graphs_.size() + 1 : graphs_.size() * 2;
+    const std::size_t perLine = valuesPerLine();
     for (;;) {
         const std::string_view text = lines_.linesAtHand(largestBatch);
         if (text.size() < smallestBatch) {
             return true;
         }
-        parseNumberRowsInTwo(text, perLine, front_, back_);
-        appendRows(front_);
-        lines_.skipLines(front_.bytes, front_.lines);
-        if (front_.stopped) {
+        const NumberRows& front = rows_.front(text, perLine);
+        appendRows(front);
+        lines_.skipLines(front.bytes, front.lines);
+        // The line reader may move its buffer only once the back part is done with it.
+        const NumberRows& back = rows_.back();
+        if (front.stopped) {
             return false;
         }
-        appendRows(back_);
-        lines_.skipLines(back_.bytes, back_.lines);
-        if (back_.stopped) {
+        appendRows(back);
+        lines_.skipLines(back.bytes, back.lines);
+        if (back.stopped) {
             return false;
         }
         if (!reserved_) {
-            reserveFor(front_, back_);
+            reserveFor(front, back);
             reserved_ = true;
         }
     }
@@ -288,7 +292,7 @@ bool DataReader::readBatches()
 void DataReader::appendRows(const NumberRows& rows)
 {
     const std::size_t count = graphs_.size();
-    const std::size_t perLine = mode_ == XYY ? count + 1 : count * 2;
+    const std::size_t perLine = valuesPerLine();
     const std::size_t total = rows.values.size();
     if (total == 0) {
         return;
@@ -317,8 +321,8 @@ void DataReader::reserveFor(const NumberRows& front, const NumberRows& back)
     if (!left || bytes == 0) {
         return;
     }
-    const std::size_t perLine = mode_ == XYY ? graphs_.size() + 1 : graphs_.size() * 2;
-    const double rows = static_cast<double>(front.values.size() + back.values.size()) / static_cast<double>(perLine);
+    const double rows = static_cast<double>(front.values.size() + back.values.size()) /
+                        static_cast<double>(valuesPerLine());
     // A little over the average so that slightly longer lines later do not
     // double the arrays for a handful of points.
     const double expected = static_cast<double>(*left) * rows / static_cast<double>(bytes) * 1.01;

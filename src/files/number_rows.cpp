@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <system_error>
-#include <thread>
 
 #include "files/line_reader.h"
 #include "files/number_scanner.h"
@@ -56,25 +55,36 @@ void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& row
     rows.bytes = static_cast<std::size_t>(p - begin);
 }
 
-void parseNumberRowsInTwo(std::string_view text, std::size_t perLine, NumberRows& front, NumberRows& back)
+RowsInTwo::~RowsInTwo()
 {
+    back();
+}
+
+const NumberRows& RowsInTwo::front(std::string_view text, std::size_t perLine)
+{
+    back();
+    const auto share = static_cast<std::size_t>(static_cast<double>(text.size()) * frontShare_);
     std::size_t cut = text.size();
-    if (const std::size_t lf = text.find('\n', text.size() / 2); lf != std::string_view::npos) {
+    if (const std::size_t lf = text.find('\n', share); lf != std::string_view::npos) {
         cut = lf + 1;
     }
-    const std::string_view frontText = text.substr(0, cut);
     const std::string_view backText = text.substr(cut);
-    std::thread helper;
     try {
-        helper = std::thread([&] { parseNumberRows(backText, perLine, back); });
+        helper_ = std::thread([this, backText, perLine] { parseNumberRows(backText, perLine, back_); });
     } catch (const std::system_error&) {
-        // No thread to be had: the same work, one half after the other.
-        parseNumberRows(backText, perLine, back);
+        // No thread to be had: the same work, one part after the other.
+        parseNumberRows(backText, perLine, back_);
     }
-    parseNumberRows(frontText, perLine, front);
-    if (helper.joinable()) {
-        helper.join();
+    parseNumberRows(text.substr(0, cut), perLine, front_);
+    return front_;
+}
+
+const NumberRows& RowsInTwo::back()
+{
+    if (helper_.joinable()) {
+        helper_.join();
     }
+    return back_;
 }
 
 }  // namespace kvx

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace kvx {
@@ -30,8 +31,27 @@ struct NumberRows {
 // Extra numbers on a line are ignored, as they are line by line.
 void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows);
 
-// The same, with the text cut at an LF near its middle and the back half
-// parsed on a second thread. `back` only counts when `front` did not stop.
-void parseNumberRowsInTwo(std::string_view text, std::size_t perLine, NumberRows& front, NumberRows& back);
+// Parses the lines of a text in two parts: the back part on a second thread,
+// while the calling thread parses the front part and hands it to the caller
+// before the back part is done, so that using the rows overlaps parsing.
+class RowsInTwo {
+public:
+    // `frontShare` is the front part's share of the text, cut at an LF.
+    explicit RowsInTwo(double frontShare) : frontShare_(frontShare) {}
+    RowsInTwo(const RowsInTwo&) = delete;
+    RowsInTwo& operator=(const RowsInTwo&) = delete;
+    ~RowsInTwo();
+
+    // Starts on the back part and parses the front part.
+    const NumberRows& front(std::string_view text, std::size_t perLine);
+    // Waits for the back part. It only counts when the front did not stop.
+    const NumberRows& back();
+
+private:
+    double frontShare_;
+    NumberRows front_;
+    NumberRows back_;
+    std::thread helper_;
+};
 
 }  // namespace kvx

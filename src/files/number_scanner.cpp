@@ -1,6 +1,7 @@
 #include "files/number_scanner.h"
 
 #include <array>
+#include <charconv>
 
 #include "settings/profile.h"
 
@@ -69,10 +70,35 @@ void NumberScanner::skipToken()
     }
 }
 
+bool NumberScanner::quickReal(double& value)
+{
+    // A token of a digit or "-" and a digit that converts right up to a
+    // separator or the line's end has that value; the full rules below
+    // give the same, since neither a separator nor the end can belong to a
+    // number. Anything else, "+5", "1-2" or "1e999", takes the full rules.
+    const char* const first = line_.data() + pos_;
+    const char* const end = line_.data() + line_.size();
+    const char c = *first;
+    if (!isDigit(c) && !(c == '-' && first + 1 < end && isDigit(first[1]))) {
+        return false;
+    }
+    double v = 0.0;
+    const auto [stop, ec] = std::from_chars(first, end, v, std::chars_format::general);
+    if (ec != std::errc() || (stop != end && classOf(*stop) != Separator)) {
+        return false;
+    }
+    value = v;
+    pos_ = static_cast<std::size_t>(stop - line_.data());
+    return true;
+}
+
 NumberScanner::Result NumberScanner::nextReal(double& value)
 {
     if (!findStart()) {
         return Result::Missing;
+    }
+    if (quickReal(value)) {
+        return Result::Converted;
     }
     const std::size_t start = pos_;
     skipToken();

@@ -38,6 +38,9 @@ private:
     bool findStart();
     // Moves past the rest of the current token.
     void skipToken();
+    // The common token converted at once; false, with nothing changed,
+    // when it needs the full rules.
+    bool quickReal(double& value);
 
     std::string_view line_;
     std::size_t pos_ = 0;
