@@ -60,8 +60,8 @@ private:
     bool readBatches();
     void appendRows(const NumberRows& rows);
     // Makes room for the points the rest of the input will bring, judged
-    // from the lines read so far.
-    void reserveFor(const NumberRows& front, const NumberRows& back);
+    // from a sample of its first lines.
+    void reserveFor(const NumberRows& sample);
     bool real(NumberScanner& scanner, double& value);
     bool attribute(NumberScanner& scanner, int32_t& value);
     void conversionFailed();
@@ -80,7 +80,11 @@ private:
     bool conversionReported_ = false;
     // The calling thread also appends the points and reads the file.
     RowsInTwo rows_{0.4};
-    bool reserved_ = false;  // the points of the current block have room
+    // Only the first batch of a file reserves, for as many points as the
+    // rest of the file would bring in its block: for a file of several
+    // blocks that is too many, of which only the attribute bytes (one per
+    // point) are ever touched, once.
+    bool mayReserve_ = true;
 };
 
 std::string DataReader::columnFault(std::size_t n) const
@@ -189,7 +193,6 @@ BlockEnd DataReader::readBlock(std::string_view line)
 {
     double lineInBlock = 1.0;
     bool batches = batchable();
-    reserved_ = false;
     for (;;) {
         if (!readLine(line, lineInBlock)) {
             warn(ERR_READING_DATA,
@@ -270,6 +273,10 @@ bool DataReader::readBatches()
             return true;
         }
         const NumberRows& front = rows_.front(text, perLine);
+        if (mayReserve_ && !front.stopped) {
+            reserveFor(front);
+        }
+        mayReserve_ = false;
         appendRows(front);
         lines_.skipLines(front.bytes, front.lines);
         // The line reader may move its buffer only once the back part is done with it.
@@ -281,10 +288,6 @@ bool DataReader::readBatches()
         lines_.skipLines(back.bytes, back.lines);
         if (back.stopped) {
             return false;
-        }
-        if (!reserved_) {
-            reserveFor(front, back);
-            reserved_ = true;
         }
     }
 }
@@ -314,17 +317,17 @@ void DataReader::appendRows(const NumberRows& rows)
     y_ = v[total - 1];
 }
 
-void DataReader::reserveFor(const NumberRows& front, const NumberRows& back)
+void DataReader::reserveFor(const NumberRows& sample)
 {
+    // The sample is still part of what is left.
     const std::optional<std::uint64_t> left = lines_.bytesLeft();
-    const std::size_t bytes = front.bytes + back.bytes;
+    const std::size_t bytes = sample.bytes;
     if (!left || bytes == 0) {
         return;
     }
-    const double rows = static_cast<double>(front.values.size() + back.values.size()) /
-                        static_cast<double>(valuesPerLine());
-    // A little over the average so that slightly longer lines later do not
-    // double the arrays for a handful of points.
+    const double rows = static_cast<double>(sample.values.size()) / static_cast<double>(valuesPerLine());
+    // A little over the average, so that slightly shorter lines later do
+    // not double the arrays for a handful of points.
     const double expected = static_cast<double>(*left) * rows / static_cast<double>(bytes) * 1.01;
     for (Graph* g : graphs_) {
         const double points = static_cast<double>(g->numPoints()) + expected;
