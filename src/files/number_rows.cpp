@@ -10,6 +10,38 @@ namespace kvx {
 
 namespace {
 
+// The usual data line at `p`: `perLine` numbers, each after nothing but
+// separators, that convert at once up to a separator or the LF. Appends
+// them and moves `p` past the LF; false, with nothing changed, for any
+// other line, which then takes the full rules.
+bool takeUsualLine(const char*& p, const char* end, std::size_t perLine, std::vector<double>& values)
+{
+    const std::size_t before = values.size();
+    const char* q = p;
+    for (std::size_t i = 0; i < perLine; ++i) {
+        while (q < end && NumberScanner::isSeparator(*q)) {
+            ++q;
+        }
+        double value = 0.0;
+        const char* stop = nullptr;
+        if (q == end || !NumberScanner::convertsAtOnce(q, end, value, stop) ||
+            (stop != end && *stop != '\n' && !NumberScanner::isSeparator(*stop))) {
+            values.resize(before);
+            return false;
+        }
+        values.push_back(value);
+        q = stop;
+    }
+    // Numbers beyond those needed are ignored.
+    if (q < end && *q == '\n') {
+        p = q + 1;
+    } else {
+        const void* lf = std::memchr(q, '\n', static_cast<std::size_t>(end - q));
+        p = lf ? static_cast<const char*>(lf) + 1 : end;
+    }
+    return true;
+}
+
 // Appends the numbers of one data line; false, with nothing appended, when
 // the line must go to the line-by-line reader.
 bool takeLine(std::string_view line, std::size_t perLine, std::vector<double>& values)
@@ -42,6 +74,10 @@ void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& row
     const char* const end = begin + text.size();
     const char* p = begin;
     while (p < end) {
+        if (takeUsualLine(p, end, perLine, rows.values)) {
+            ++rows.lines;
+            continue;
+        }
         const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
         const char* lineEnd = lf ? lf : end;
         const std::string_view line(p, static_cast<std::size_t>(lineEnd - p));

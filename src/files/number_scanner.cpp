@@ -70,21 +70,31 @@ void NumberScanner::skipToken()
     }
 }
 
-bool NumberScanner::quickReal(double& value)
+bool NumberScanner::isSeparator(char c)
 {
-    // A token of a digit or "-" and a digit that converts right up to a
-    // separator or the line's end has that value; the full rules below
-    // give the same, since neither a separator nor the end can belong to a
-    // number. Anything else, "+5", "1-2" or "1e999", takes the full rules.
-    const char* const first = line_.data() + pos_;
-    const char* const end = line_.data() + line_.size();
+    return classOf(c) == Separator;
+}
+
+bool NumberScanner::convertsAtOnce(const char* first, const char* end, double& value, const char*& stop)
+{
+    // Neither a separator nor the line's end can belong to a number, so a
+    // conversion that stops there took the whole token and gives what the
+    // full rules give; "+5", "1-2" or "1e999" take the full rules.
     const char c = *first;
     if (!isDigit(c) && !(c == '-' && first + 1 < end && isDigit(first[1]))) {
         return false;
     }
+    const auto result = std::from_chars(first, end, value, std::chars_format::general);
+    stop = result.ptr;
+    return result.ec == std::errc();
+}
+
+bool NumberScanner::quickReal(double& value)
+{
+    const char* const end = line_.data() + line_.size();
+    const char* stop = nullptr;
     double v = 0.0;
-    const auto [stop, ec] = std::from_chars(first, end, v, std::chars_format::general);
-    if (ec != std::errc() || (stop != end && classOf(*stop) != Separator)) {
+    if (!convertsAtOnce(line_.data() + pos_, end, v, stop) || (stop != end && !isSeparator(*stop))) {
         return false;
     }
     value = v;
