@@ -268,7 +268,7 @@ bool DataReader::readBatches()
 {
     const std::size_t perLine = valuesPerLine();
     for (;;) {
-        const std::string_view text = lines_.linesAtHand(largestBatch);
+        const std::string_view text = lines_.linesAtHand(smallestBatch, largestBatch);
         if (text.size() < smallestBatch) {
             return true;
         }

@@ -73,7 +73,7 @@ bool LineReader::nextContent(std::string_view& line)
     return false;
 }
 
-std::string_view LineReader::linesAtHand(std::size_t most)
+std::string_view LineReader::linesAtHand(std::size_t least, std::size_t most)
 {
     if (skipLf_ || begin_ == end_) {
         // A CR just ended a line, and whether an LF belongs to it is next()'s to decide.
@@ -81,6 +81,9 @@ std::string_view LineReader::linesAtHand(std::size_t most)
     }
     findLineEnd(begin_);  // brings nextCr_ up to date
     const std::size_t stop = std::min(nextCr_, end_ - begin_ > most ? begin_ + most : end_);
+    if (stop - begin_ < least) {
+        return {};
+    }
     const void* lf = memrchr(data_ + begin_, '\n', stop - begin_);
     if (!lf) {
         return {};

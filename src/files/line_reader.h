@@ -41,8 +41,9 @@ public:
 
     // The unread lines already at hand that end at an LF, at most about
     // `most` bytes of them, stopping before the first line that has a CR:
-    // text that can be split into lines at its LFs alone. Often empty.
-    std::string_view linesAtHand(std::size_t most);
+    // text that can be split into lines at its LFs alone. Empty when there
+    // are clearly fewer than `least` bytes of them.
+    std::string_view linesAtHand(std::size_t least, std::size_t most);
     // Passes over the first `bytes` of linesAtHand(), which hold `lines` lines.
     void skipLines(std::size_t bytes, long lines);
     // How many bytes are left to read, when that can be known.
