@@ -1,5 +1,6 @@
 #include "files/number_rows.h"
 
+#include <algorithm>
 #include <cstring>
 #include <system_error>
 
@@ -105,8 +106,12 @@ const NumberRows& RowsInTwo::front(std::string_view text, std::size_t perLine)
         cut = lf + 1;
     }
     const std::string_view backText = text.substr(cut);
+    backDone_.store(false, std::memory_order_relaxed);
     try {
-        helper_ = std::thread([this, backText, perLine] { parseNumberRows(backText, perLine, back_); });
+        helper_ = std::thread([this, backText, perLine] {
+            parseNumberRows(backText, perLine, back_);
+            backDone_.store(true, std::memory_order_relaxed);
+        });
     } catch (const std::system_error&) {
         // No thread to be had: the same work, one part after the other.
         parseNumberRows(backText, perLine, back_);
@@ -118,6 +123,12 @@ const NumberRows& RowsInTwo::front(std::string_view text, std::size_t perLine)
 const NumberRows& RowsInTwo::back()
 {
     if (helper_.joinable()) {
+        // Whichever thread had to wait gets less of the next text. How fast
+        // each part goes depends on the machine, its load and what the
+        // caller does with the rows, so the cut is found by trying.
+        constexpr double step = 0.02;
+        const bool helperWaited = backDone_.load(std::memory_order_relaxed);
+        frontShare_ = helperWaited ? std::max(0.05, frontShare_ - step) : std::min(0.95, frontShare_ + step);
         helper_.join();
     }
     return back_;

@@ -4,6 +4,7 @@
 // threads when there is enough text. Everything else is left to the
 // line-by-line reader.
 
+#include <atomic>
 #include <cstddef>
 #include <string_view>
 #include <thread>
@@ -34,9 +35,10 @@ void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& row
 // Parses the lines of a text in two parts: the back part on a second thread,
 // while the calling thread parses the front part and hands it to the caller
 // before the back part is done, so that using the rows overlaps parsing.
+// The cut moves from text to text so that both threads finish together.
 class RowsInTwo {
 public:
-    // `frontShare` is the front part's share of the text, cut at an LF.
+    // `frontShare` is the front part's first share of the text, cut at an LF.
     explicit RowsInTwo(double frontShare) : frontShare_(frontShare) {}
     RowsInTwo(const RowsInTwo&) = delete;
     RowsInTwo& operator=(const RowsInTwo&) = delete;
@@ -51,6 +53,7 @@ private:
     double frontShare_;
     NumberRows front_;
     NumberRows back_;
+    std::atomic<bool> backDone_{false};
     std::thread helper_;
 };
 
