@@ -78,7 +78,8 @@ private:
     double y_ = 0.0;
     int32_t att_ = 0;
     bool conversionReported_ = false;
-    // The calling thread also appends the points and reads the file.
+    // The calling thread also appends the points and reads the file, so it
+    // starts with the smaller part.
     RowsInTwo rows_{0.4};
     // Only the first batch of a file reserves, for as many points as the
     // rest of the file would bring in its block: for a file of several
