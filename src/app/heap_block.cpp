@@ -2,17 +2,12 @@
 
 #include <cstdlib>
 
-#include "platform/huge_pages.h"
-
 namespace kvx {
 
 void* resizeBlock(void* block, std::size_t bytes)
 {
     // A zero-byte request still yields a usable, distinct block.
-    void* resized = std::realloc(block, bytes == 0 ? 1 : bytes);
-    // The point arrays of large files are filled page after page right away.
-    preferHugePages(resized, bytes);
-    return resized;
+    return std::realloc(block, bytes == 0 ? 1 : bytes);
 }
 
 void freeBlock(void* block)
