@@ -123,12 +123,12 @@ const NumberRows& RowsInTwo::front(std::string_view text, std::size_t perLine)
 const NumberRows& RowsInTwo::back()
 {
     if (helper_.joinable()) {
-        // Whichever thread had to wait gets less of the next text. How fast
-        // each part goes depends on the machine, its load and what the
+        // Whichever thread finished first gets more of the next text. How
+        // fast each part goes depends on the machine, its load and what the
         // caller does with the rows, so the cut is found by trying.
         constexpr double step = 0.02;
-        const bool helperWaited = backDone_.load(std::memory_order_relaxed);
-        frontShare_ = helperWaited ? std::max(0.05, frontShare_ - step) : std::min(0.95, frontShare_ + step);
+        const bool helperFirst = backDone_.load(std::memory_order_relaxed);
+        frontShare_ = helperFirst ? std::max(0.05, frontShare_ - step) : std::min(0.95, frontShare_ + step);
         helper_.join();
     }
     return back_;
