@@ -50,10 +50,13 @@ public:
     const NumberRows& back();
 
 private:
+    // Each thread appends to its rows' vector for every number: on cache
+    // lines of their own, the two do not take the lines from each other.
+    static constexpr std::size_t cacheLine = 64;
     double frontShare_;
-    NumberRows front_;
-    NumberRows back_;
-    std::atomic<bool> backDone_{false};
+    alignas(cacheLine) NumberRows front_;
+    alignas(cacheLine) NumberRows back_;
+    alignas(cacheLine) std::atomic<bool> backDone_{false};
     std::thread helper_;
 };
 
