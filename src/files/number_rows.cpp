@@ -63,18 +63,38 @@ bool takeLine(std::string_view line, std::size_t perLine, std::vector<double>& v
     return true;
 }
 
+// Where the line that holds byte `at` of `text` ends, after its LF; the
+// text's size when no LF follows.
+std::size_t afterLineAt(std::string_view text, std::size_t at)
+{
+    const std::size_t lf = text.find('\n', at);
+    return lf == std::string_view::npos ? text.size() : lf + 1;
+}
+
+// The lines that the calling thread parses before it sets a second thread to
+// work: a short block ends within them.
+constexpr std::size_t headBytes = std::size_t{1} << 16;
+
 }  // namespace
 
-void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows)
+void NumberRows::clear()
 {
-    rows.values.clear();
-    rows.bytes = 0;
-    rows.lines = 0;
-    rows.stopped = false;
+    values.clear();
+    bytes = 0;
+    lines = 0;
+    stopped = false;
+}
+
+void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows, const std::atomic<bool>* cancel)
+{
     const char* const begin = text.data();
     const char* const end = begin + text.size();
     const char* p = begin;
     while (p < end) {
+        if (cancel && cancel->load(std::memory_order_relaxed)) {
+            rows.stopped = true;
+            break;
+        }
         if (takeUsualLine(p, end, perLine, rows.values)) {
             ++rows.lines;
             continue;
@@ -89,7 +109,7 @@ void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& row
         ++rows.lines;
         p = lf ? lf + 1 : end;
     }
-    rows.bytes = static_cast<std::size_t>(p - begin);
+    rows.bytes += static_cast<std::size_t>(p - begin);
 }
 
 RowsInTwo::~RowsInTwo()
@@ -100,23 +120,35 @@ RowsInTwo::~RowsInTwo()
 const NumberRows& RowsInTwo::front(std::string_view text, std::size_t perLine)
 {
     back();
+    front_.clear();
+    back_.clear();
+    const std::size_t head = afterLineAt(text, std::min(headBytes, text.size()));
+    parseNumberRows(text.substr(0, head), perLine, front_);
+    if (front_.stopped) {
+        return front_;
+    }
     const auto share = static_cast<std::size_t>(static_cast<double>(text.size()) * frontShare_);
-    std::size_t cut = text.size();
-    if (const std::size_t lf = text.find('\n', share); lf != std::string_view::npos) {
-        cut = lf + 1;
+    const std::size_t cut = std::max(head, afterLineAt(text, share));
+    if (cut == text.size()) {
+        parseNumberRows(text.substr(head), perLine, front_);
+        return front_;
     }
     const std::string_view backText = text.substr(cut);
     backDone_.store(false, std::memory_order_relaxed);
+    cancel_.store(false, std::memory_order_relaxed);
     try {
         helper_ = std::thread([this, backText, perLine] {
-            parseNumberRows(backText, perLine, back_);
+            parseNumberRows(backText, perLine, back_, &cancel_);
             backDone_.store(true, std::memory_order_relaxed);
         });
     } catch (const std::system_error&) {
         // No thread to be had: the same work, one part after the other.
         parseNumberRows(backText, perLine, back_);
     }
-    parseNumberRows(text.substr(0, cut), perLine, front_);
+    parseNumberRows(text.substr(head, cut - head), perLine, front_);
+    if (front_.stopped) {
+        cancel_.store(true, std::memory_order_relaxed);
+    }
     return front_;
 }
 
@@ -128,7 +160,9 @@ const NumberRows& RowsInTwo::back()
         // caller does with the rows, so the cut is found by trying.
         constexpr double step = 0.02;
         const bool helperFirst = backDone_.load(std::memory_order_relaxed);
-        frontShare_ = helperFirst ? std::max(0.05, frontShare_ - step) : std::min(0.95, frontShare_ + step);
+        if (!cancel_.load(std::memory_order_relaxed)) {
+            frontShare_ = helperFirst ? std::max(0.05, frontShare_ - step) : std::min(0.95, frontShare_ + step);
+        }
         helper_.join();
     }
     return back_;

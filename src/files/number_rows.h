@@ -24,18 +24,25 @@ struct NumberRows {
     std::size_t bytes = 0;       // the text taken, up to the start of the line not taken
     long lines = 0;              // its physical lines, comment and blank lines included
     bool stopped = false;        // a line was left untaken before the text's end
+
+    void clear();
 };
 
-// Takes the lines of `text` (each ending at an LF, none holding a CR) up to
-// the first one that is neither a comment or blank line nor `perLine` numbers
-// that all convert: a "NEW" line, a short line or a token such as a lone "-".
-// Extra numbers on a line are ignored, as they are line by line.
-void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows);
+// Adds to `rows` the lines of `text` (each ending at an LF, none holding a
+// CR) up to the first one that is neither a comment or blank line nor
+// `perLine` numbers that all convert: a "NEW" line, a short line or a token
+// such as a lone "-". Extra numbers on a line are ignored, as they are line
+// by line. `text` starts where the rows end. Stops early, as before an
+// untaken line, once `cancel` is set.
+void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows,
+                     const std::atomic<bool>* cancel = nullptr);
 
 // Parses the lines of a text in two parts: the back part on a second thread,
 // while the calling thread parses the front part and hands it to the caller
 // before the back part is done, so that using the rows overlaps parsing.
 // The cut moves from text to text so that both threads finish together.
+// A front part that stops early (a block's end, say) calls the back part
+// off, so that a file of many short blocks costs no more than read line by line.
 class RowsInTwo {
 public:
     // `frontShare` is the front part's first share of the text, cut at an LF.
@@ -57,6 +64,7 @@ private:
     alignas(cacheLine) NumberRows front_;
     alignas(cacheLine) NumberRows back_;
     alignas(cacheLine) std::atomic<bool> backDone_{false};
+    std::atomic<bool> cancel_{false};  // the back part will not be used
     std::thread helper_;
 };
 

@@ -502,6 +502,44 @@ TEST_F(DataFileReaderTest, LargeFilesReadAsTheLineRulesSay)
     }
 }
 
+TEST_F(DataFileReaderTest, ManyBlocksOfManyLinesReadAsLineByLine)
+{
+    // Blocks of about 200 KB: longer than what a batch starts with, shorter
+    // than a batch, so that most batches end at a "NEW" line.
+    std::string lf;
+    char numbers[96];
+    for (int block = 0; block < 30; ++block) {
+        if (block > 0) {
+            lf += "NEW\n";
+        }
+        for (int i = 0; i < 4000; ++i) {
+            const int n = std::snprintf(numbers, sizeof numbers, "%.17g %.17g %.17g\n", block + i * 1e-3,
+                                        std::sin(i * 1e-3), -0.5 * i);
+            // Two, three or four columns: one, two or three graphs per block.
+            lf.append(numbers, static_cast<std::size_t>(n) - 1);
+            lf += block % 3 == 0 ? "" : block % 3 == 1 ? " 7" : " 7 8";
+            lf += "\n";
+        }
+    }
+    std::string crlf;
+    for (const char c : lf) {
+        crlf += c == '\n' ? "\r\n" : std::string(1, c);
+    }
+    test::WindowedPlot fromCrLf;
+    fromCrLf.files().readMode = XYY;
+    test::writeFile(path, crlf);
+    EXPECT_TRUE(readData(fromCrLf, path, 1));
+    EXPECT_TRUE(read(lf, XYY));
+    EXPECT_TRUE(desktop.boxes.empty());
+    ASSERT_EQ(plot.numGraphs(), 10 * (2 + 3 + 4));
+    ASSERT_EQ(fromCrLf.numGraphs(), plot.numGraphs());
+    for (int16_t g = 1; g <= plot.numGraphs(); ++g) {
+        EXPECT_EQ(plot.graph(g).numPoints(), 4000) << g;
+        test::expectSamePoints(plot.graph(g), fromCrLf.graph(g));
+    }
+    EXPECT_EQ(pointsOf(plot.graph(plot.numGraphs()))[3999], (Point{29 + 3999 * 1e-3, 8, 0}));
+}
+
 TEST_F(DataFileReaderTest, AnUnknownModeReadsAsXyy)
 {
     EXPECT_TRUE(read("1 2 3\n", 0));
