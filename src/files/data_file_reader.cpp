@@ -55,9 +55,9 @@ private:
     bool batchable() const { return mode_ == XYY || mode_ == XYXY; }
     // The numbers a line of the current block gives in these modes.
     std::size_t valuesPerLine() const { return mode_ == XYY ? graphs_.size() + 1 : graphs_.size() * 2; }
-    // Reads the lines at hand in batches; false once a batch left a line
-    // untaken, after which the block goes on line by line.
-    bool readBatches();
+    // Reads the lines at hand in batches, up to a line that a batch leaves
+    // to the line-by-line way.
+    void readBatches();
     void appendRows(const NumberRows& rows);
     // Makes room for the points the rest of the input will bring, judged
     // from a sample of its first lines.
@@ -81,10 +81,10 @@ private:
     // The calling thread also appends the points and reads the file, so it
     // starts with the smaller part.
     RowsInTwo rows_{0.4};
-    // Only the first batch of a file reserves, for as many points as the
-    // rest of the file would bring in its block: for a file of several
-    // blocks that is too many, of which only the attribute bytes (one per
-    // point) are ever touched, once.
+    // Only the first batch of a file whose front part runs whole reserves,
+    // for as many points as the rest of the file would bring in its block:
+    // for a file of several blocks that is too many, of which only the
+    // attribute bytes (one per point) are ever touched, once.
     bool mayReserve_ = true;
 };
 
@@ -193,14 +193,16 @@ void DataReader::read(int32_t start)
 BlockEnd DataReader::readBlock(std::string_view line)
 {
     double lineInBlock = 1.0;
-    bool batches = batchable();
+    const bool batches = batchable();
     for (;;) {
         if (!readLine(line, lineInBlock)) {
             warn(ERR_READING_DATA,
                  "at line " + std::to_string(lines_.lineNumber()) + " in\n" + fileName_ + " !");
             return BlockEnd::Failed;
         }
-        batches = batches && readBatches();
+        if (batches) {
+            readBatches();
+        }
         if (!lines_.nextContent(line)) {
             return BlockEnd::EndOfFile;
         }
@@ -265,30 +267,30 @@ bool DataReader::readLine(std::string_view line, double lineInBlock)
     }
 }
 
-bool DataReader::readBatches()
+void DataReader::readBatches()
 {
     const std::size_t perLine = valuesPerLine();
     for (;;) {
         const std::string_view text = lines_.linesAtHand(smallestBatch, largestBatch);
         if (text.size() < smallestBatch) {
-            return true;
+            return;
         }
         const NumberRows& front = rows_.front(text, perLine);
         if (mayReserve_ && !front.stopped) {
             reserveFor(front);
+            mayReserve_ = false;
         }
-        mayReserve_ = false;
         appendRows(front);
         lines_.skipLines(front.bytes, front.lines);
         // The line reader may move its buffer only once the back part is done with it.
         const NumberRows& back = rows_.back();
         if (front.stopped) {
-            return false;
+            return;
         }
         appendRows(back);
         lines_.skipLines(back.bytes, back.lines);
         if (back.stopped) {
-            return false;
+            return;
         }
     }
 }
