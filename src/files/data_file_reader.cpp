@@ -1,11 +1,14 @@
 #include "files/data_file_reader.h"
 
 #include <cstdio>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/errors.h"
 #include "files/line_reader.h"
+#include "files/number_rows.h"
 #include "files/number_scanner.h"
 #include "app/run_state.h"
 #include "model/plot.h"
@@ -20,10 +23,9 @@ namespace {
 
 enum class BlockEnd { EndOfFile, NewBlock, Failed };
 
-bool startsBlock(std::string_view line)
-{
-    return line.substr(0, 3) == "NEW";
-}
+// Less text than this is read line by line: a second thread would not pay.
+constexpr std::size_t smallestBatch = std::size_t{1} << 16;
+constexpr std::size_t largestBatch = LineReader::chunkSize;
 
 // One read of one file into one plot.
 class DataReader {
@@ -47,6 +49,19 @@ private:
     BlockEnd readBlock(std::string_view line);
     // False when a value is missing.
     bool readLine(std::string_view line, double lineInBlock);
+    // Whether the lines of the current block may be read in batches:
+    // where x is the line counter or attributes decide how points join,
+    // they are read line by line.
+    bool batchable() const { return mode_ == XYY || mode_ == XYXY; }
+    // The numbers a line of the current block gives in these modes.
+    std::size_t valuesPerLine() const { return mode_ == XYY ? graphs_.size() + 1 : graphs_.size() * 2; }
+    // Reads the lines at hand in batches, up to a line that a batch leaves
+    // to the line-by-line way.
+    void readBatches();
+    void appendRows(const NumberRows& rows);
+    // Makes room for the points the rest of the input will bring, judged
+    // from a sample of its first lines.
+    void reserveFor(const NumberRows& sample);
     bool real(NumberScanner& scanner, double& value);
     bool attribute(NumberScanner& scanner, int32_t& value);
     void conversionFailed();
@@ -63,6 +78,14 @@ private:
     double y_ = 0.0;
     int32_t att_ = 0;
     bool conversionReported_ = false;
+    // The calling thread also appends the points and reads the file, so it
+    // starts with the smaller part.
+    RowsInTwo rows_{0.4};
+    // Only the first batch of a file whose front part runs whole reserves,
+    // for as many points as the rest of the file would bring in its block:
+    // for a file of several blocks that is too many, of which only the
+    // attribute bytes (one per point) are ever touched, once.
+    bool mayReserve_ = true;
 };
 
 std::string DataReader::columnFault(std::size_t n) const
@@ -170,11 +193,15 @@ void DataReader::read(int32_t start)
 BlockEnd DataReader::readBlock(std::string_view line)
 {
     double lineInBlock = 1.0;
+    const bool batches = batchable();
     for (;;) {
         if (!readLine(line, lineInBlock)) {
             warn(ERR_READING_DATA,
                  "at line " + std::to_string(lines_.lineNumber()) + " in\n" + fileName_ + " !");
             return BlockEnd::Failed;
+        }
+        if (batches) {
+            readBatches();
         }
         if (!lines_.nextContent(line)) {
             return BlockEnd::EndOfFile;
@@ -237,6 +264,79 @@ bool DataReader::readLine(std::string_view line, double lineInBlock)
             g->append(x_, y_);
         }
         return true;
+    }
+}
+
+void DataReader::readBatches()
+{
+    const std::size_t perLine = valuesPerLine();
+    for (;;) {
+        const std::string_view text = lines_.linesAtHand(smallestBatch, largestBatch);
+        if (text.size() < smallestBatch) {
+            return;
+        }
+        const NumberRows& front = rows_.front(text, perLine);
+        if (mayReserve_ && !front.stopped) {
+            reserveFor(front);
+            mayReserve_ = false;
+        }
+        appendRows(front);
+        lines_.skipLines(front.bytes, front.lines);
+        // The line reader may move its buffer only once the back part is done with it.
+        const NumberRows& back = rows_.back();
+        if (front.stopped) {
+            return;
+        }
+        appendRows(back);
+        lines_.skipLines(back.bytes, back.lines);
+        if (back.stopped) {
+            return;
+        }
+    }
+}
+
+void DataReader::appendRows(const NumberRows& rows)
+{
+    const std::size_t count = graphs_.size();
+    const std::size_t perLine = valuesPerLine();
+    const std::size_t total = rows.values.size();
+    if (total == 0) {
+        return;
+    }
+    const double* v = rows.values.data();
+    for (std::size_t row = 0; row < total; row += perLine) {
+        if (mode_ == XYY) {
+            for (std::size_t k = 0; k < count; ++k) {
+                graphs_[k]->append(v[row], v[row + 1 + k]);
+            }
+        } else {
+            for (std::size_t k = 0; k < count; ++k) {
+                graphs_[k]->append(v[row + 2 * k], v[row + 2 * k + 1]);
+            }
+        }
+    }
+    // The last values read stay for a number that cannot be converted later.
+    x_ = v[total - (mode_ == XYY ? perLine : 2)];
+    y_ = v[total - 1];
+}
+
+void DataReader::reserveFor(const NumberRows& sample)
+{
+    // The sample is still part of what is left.
+    const std::optional<std::uint64_t> left = lines_.bytesLeft();
+    const std::size_t bytes = sample.bytes;
+    if (!left || bytes == 0) {
+        return;
+    }
+    const double rows = static_cast<double>(sample.values.size()) / static_cast<double>(valuesPerLine());
+    // A little over the average, so that slightly shorter lines later do
+    // not double the arrays for a handful of points.
+    const double expected = static_cast<double>(*left) * rows / static_cast<double>(bytes) * 1.01;
+    for (Graph* g : graphs_) {
+        const double points = static_cast<double>(g->numPoints()) + expected;
+        if (points < static_cast<double>(std::numeric_limits<int32_t>::max())) {
+            g->reserve(static_cast<int32_t>(points));
+        }
     }
 }
 

@@ -1,6 +1,9 @@
 #include "files/line_reader.h"
 
+#include <algorithm>
 #include <cstring>
+
+#include <sys/stat.h>
 
 namespace kvx {
 
@@ -54,28 +57,60 @@ std::size_t LineReader::findLineEnd(std::size_t from)
     return lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data_) : nextCr_;
 }
 
-namespace {
-
-bool isComment(std::string_view line)
+bool LineReader::carriesContent(std::string_view line)
 {
-    return !line.empty() && line.front() == '#';
+    const bool comment = !line.empty() && line.front() == '#';
+    return !comment && line.find_first_not_of(" \t") != std::string_view::npos;
 }
-
-bool isBlank(std::string_view line)
-{
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-}  // namespace
 
 bool LineReader::nextContent(std::string_view& line)
 {
     while (next(line)) {
-        if (!isComment(line) && !isBlank(line)) {
+        if (carriesContent(line)) {
             return true;
         }
     }
     return false;
+}
+
+std::string_view LineReader::linesAtHand(std::size_t least, std::size_t most)
+{
+    if (skipLf_ || begin_ == end_) {
+        // A CR just ended a line, and whether an LF belongs to it is next()'s to decide.
+        return {};
+    }
+    findLineEnd(begin_);  // brings nextCr_ up to date
+    const std::size_t stop = std::min(nextCr_, end_ - begin_ > most ? begin_ + most : end_);
+    if (stop - begin_ < least) {
+        return {};
+    }
+    const void* lf = memrchr(data_ + begin_, '\n', stop - begin_);
+    if (!lf) {
+        return {};
+    }
+    const auto size = static_cast<std::size_t>(static_cast<const char*>(lf) - (data_ + begin_)) + 1;
+    return {data_ + begin_, size};
+}
+
+void LineReader::skipLines(std::size_t bytes, long lines)
+{
+    begin_ += bytes;
+    lineNumber_ += lines;
+}
+
+std::optional<std::uint64_t> LineReader::bytesLeft() const
+{
+    const std::size_t atHand = end_ - begin_;
+    if (!file_) {
+        return atHand;
+    }
+    struct stat status {};
+    const off_t position = ::ftello(file_);
+    if (::fstat(::fileno(file_), &status) != 0 || !S_ISREG(status.st_mode) || position < 0 ||
+        status.st_size < position) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(status.st_size - position) + atHand;
 }
 
 bool LineReader::next(std::string_view& line)

@@ -4,7 +4,9 @@
 // out in place; a line longer than the buffer grows it by doubling.
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string_view>
 
 #include "app/heap_block.h"
@@ -13,7 +15,8 @@ namespace kvx {
 
 class LineReader {
 public:
-    static constexpr std::size_t chunkSize = std::size_t{1} << 20;
+    // Large enough that the lines of one chunk are worth parsing on two threads.
+    static constexpr std::size_t chunkSize = std::size_t{4} << 20;
 
     // Reads from an open file (not owned) until its end; a read error ends
     // the input as the end of the file does.
@@ -32,6 +35,19 @@ public:
 
     // The physical number of the line returned last, counting from 1.
     long lineNumber() const { return lineNumber_; }
+
+    // Whether a line is neither a comment ("#" first) nor blanks and tabs only.
+    static bool carriesContent(std::string_view line);
+
+    // The unread lines already at hand that end at an LF, at most about
+    // `most` bytes of them, stopping before the first line that has a CR:
+    // text that can be split into lines at its LFs alone. Empty when there
+    // are clearly fewer than `least` bytes of them.
+    std::string_view linesAtHand(std::size_t least, std::size_t most);
+    // Passes over the first `bytes` of linesAtHand(), which hold `lines` lines.
+    void skipLines(std::size_t bytes, long lines);
+    // How many bytes are left to read, when that can be known.
+    std::optional<std::uint64_t> bytesLeft() const;
 
 private:
     // Keeps the unread rest, makes room (doubling when the rest fills the

@@ -1,6 +1,7 @@
 #include "files/number_scanner.h"
 
 #include <array>
+#include <charconv>
 
 #include "settings/profile.h"
 
@@ -69,10 +70,45 @@ void NumberScanner::skipToken()
     }
 }
 
+bool NumberScanner::isSeparator(char c)
+{
+    return classOf(c) == Separator;
+}
+
+bool NumberScanner::convertsAtOnce(const char* first, const char* end, double& value, const char*& stop)
+{
+    // Neither a separator nor the line's end can belong to a number, so a
+    // conversion that stops there took the whole token and gives what the
+    // full rules give; "+5", "1-2" or "1e999" take the full rules.
+    const char c = *first;
+    if (!isDigit(c) && !(c == '-' && first + 1 < end && isDigit(first[1]))) {
+        return false;
+    }
+    const auto result = std::from_chars(first, end, value, std::chars_format::general);
+    stop = result.ptr;
+    return result.ec == std::errc();
+}
+
+bool NumberScanner::quickReal(double& value)
+{
+    const char* const end = line_.data() + line_.size();
+    const char* stop = nullptr;
+    double v = 0.0;
+    if (!convertsAtOnce(line_.data() + pos_, end, v, stop) || (stop != end && !isSeparator(*stop))) {
+        return false;
+    }
+    value = v;
+    pos_ = static_cast<std::size_t>(stop - line_.data());
+    return true;
+}
+
 NumberScanner::Result NumberScanner::nextReal(double& value)
 {
     if (!findStart()) {
         return Result::Missing;
+    }
+    if (quickReal(value)) {
+        return Result::Converted;
     }
     const std::size_t start = pos_;
     skipToken();

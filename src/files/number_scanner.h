@@ -33,11 +33,21 @@ public:
     // How many numbers the line holds.
     static std::size_t count(std::string_view line);
 
+    static bool isSeparator(char c);
+    // The common token, a digit or "-" and a digit at `first`, converted
+    // with one call; `stop` is where the conversion ended. The value is the
+    // token's when the token also ends there (at a separator or the line's
+    // end); false for any other start or a failed conversion.
+    static bool convertsAtOnce(const char* first, const char* end, double& value, const char*& stop);
+
 private:
     // Moves to the next number start; false when there is none.
     bool findStart();
     // Moves past the rest of the current token.
     void skipToken();
+    // The common token converted at once; false, with nothing changed,
+    // when it needs the full rules.
+    bool quickReal(double& value);
 
     std::string_view line_;
     std::size_t pos_ = 0;

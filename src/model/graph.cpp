@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "app/errors.h"
+#include "platform/huge_pages.h"
 #include "platform/utf8_text.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
@@ -108,6 +109,22 @@ void Graph::grow()
         reportOutOfMemory();
     }
     growTo(capacity_ > largest / 2 ? largest : capacity_ * 2);
+}
+
+void Graph::reserve(int32_t points)
+{
+    constexpr int32_t largest = std::numeric_limits<int32_t>::max();
+    // The slot after the last point must exist, so the capacity exceeds the count.
+    const int32_t wanted = points < largest ? points + 1 : largest;
+    if (wanted > capacity_) {
+        growTo(wanted);
+        // The points come right away, page after page: a fault per 2 MB
+        // instead of one per 4 KB. Arrays grown by doubling are left out, as
+        // their unused half would become resident a huge page at a time.
+        const auto n = static_cast<std::size_t>(wanted);
+        preferHugePages(x_.data(), n * sizeof(double));
+        preferHugePages(y_.data(), n * sizeof(double));
+    }
 }
 
 void Graph::appendIsolated(double x, double y)

@@ -102,6 +102,9 @@ public:
         }
     }
     void appendIsolated(double x, double y);
+    // Room for `points` points in all at once, for a reader that can tell
+    // how many will come; x and y pages that stay unused are never touched.
+    void reserve(int32_t points);
     // The next appended point starts a new polyline.
     void startNewLine();
     // Point i; false and the outputs untouched when i is not a point.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -385,6 +387,157 @@ TEST_F(DataFileReaderTest, TextInMemoryReadsLikeTheFile)
     ASSERT_EQ(plot.numGraphs(), 3);
     EXPECT_EQ(points(3), (Points{{5, 6, 1}}));
     EXPECT_EQ(texts(), Texts{"Failure reading data at line 4 in\nmemory.dat !\n"});
+}
+
+// Two blocks of many megabytes, so that lines straddle the reader's chunks,
+// with the tokens, comments and faults whose reading the line rules decide.
+struct LargeFile {
+    std::string text;
+    long stopLine = 0;  // the physical line of the short line in block 2
+};
+
+LargeFile largeFile(std::string_view lineEnd)
+{
+    LargeFile file;
+    std::string& t = file.text;
+    long line = 0;
+    const auto end = [&] {
+        t += lineEnd;
+        ++line;
+    };
+    char numbers[128];
+    for (int i = 0; i < 120000; ++i) {
+        if (i % 1000 == 500) {
+            t += "# 1 2 3";
+            end();
+            t += " \t";
+            end();
+        }
+        if (i == 70000) {
+            t += ".5 1-2 +3 1e999";  // 5, 1, 3 and the largest double
+        } else if (i % 997 == 3) {
+            t += "x=1,5;-.5\t7e 0x10";  // 1, 5, -0.5, 7 and 0
+        } else {
+            std::snprintf(numbers, sizeof numbers, "%.17g %.17g %.17g %.17g", i * 1e-3, std::sin(i * 1e-3),
+                          -1e-300 * i, 12345.678 + i);
+            t += numbers;
+        }
+        end();
+    }
+    t += "NEW";
+    end();
+    for (int i = 0; i < 60000; ++i) {
+        if (i == 20000) {
+            t += "8 9\r10 11";  // a lone CR ends a line too
+            ++line;
+        } else if (i == 30000) {
+            t += "5 -";  // y stays that of the line before
+        } else if (i == 50000) {
+            t += "7";
+            file.stopLine = line + 1;
+        } else {
+            std::snprintf(numbers, sizeof numbers, "%.17g\t%.17g", i * 0.5, std::cos(i * 1e-2));
+            t += numbers;
+        }
+        end();
+    }
+    return file;
+}
+
+TEST_F(DataFileReaderTest, LargeFilesReadAsTheLineRulesSay)
+{
+    const LargeFile lf = largeFile("\n");
+    // With CR LF line ends every line goes the line-by-line way.
+    const LargeFile crlf = largeFile("\r\n");
+    ASSERT_EQ(lf.stopLine, crlf.stopLine);
+    const auto readInto = [&](Plot& target, const std::string& text, bool inMemory) {
+        desktop.boxes.clear();
+        if (inMemory) {
+            readDataText(target, text, path, 1);
+        } else {
+            test::writeFile(path, text);
+            EXPECT_TRUE(readData(target, path, 1));
+        }
+        return texts();
+    };
+    const Texts warnings{"Failure reading data " + path + "\n", atLine(lf.stopLine)};
+    for (const int16_t mode : {XYY, XYXY}) {
+        test::WindowedPlot fromLf;
+        test::WindowedPlot fromCrLf;
+        test::WindowedPlot fromMemory;
+        for (Plot* p : {static_cast<Plot*>(&fromLf), static_cast<Plot*>(&fromCrLf), static_cast<Plot*>(&fromMemory)}) {
+            p->files().readMode = mode;
+        }
+        EXPECT_EQ(readInto(fromLf, lf.text, false), warnings) << mode;
+        EXPECT_EQ(readInto(fromCrLf, crlf.text, false), warnings) << mode;
+        EXPECT_EQ(readInto(fromMemory, lf.text, true), warnings) << mode;
+
+        const int16_t graphs = mode == XYY ? 4 : 3;
+        ASSERT_EQ(fromLf.numGraphs(), graphs) << mode;
+        ASSERT_EQ(fromCrLf.numGraphs(), graphs) << mode;
+        ASSERT_EQ(fromMemory.numGraphs(), graphs) << mode;
+        for (int16_t g = 1; g <= graphs; ++g) {
+            test::expectSamePoints(fromLf.graph(g), fromCrLf.graph(g));
+            test::expectSamePoints(fromLf.graph(g), fromMemory.graph(g));
+        }
+        const Graph& first = fromLf.graph(1);
+        const Graph& second = fromLf.graph(2);
+        ASSERT_EQ(first.numPoints(), 120000) << mode;
+        if (mode == XYY) {
+            EXPECT_EQ(pointsOf(first)[70000], (Point{5, 1, 0}));
+            EXPECT_EQ(pointsOf(fromLf.graph(3))[70000], (Point{5, DBL_MAX, 0}));
+            EXPECT_EQ(pointsOf(second)[3], (Point{1, -0.5, 0}));
+        } else {
+            EXPECT_EQ(pointsOf(first)[70000], (Point{5, 1, 0}));
+            EXPECT_EQ(pointsOf(second)[70000], (Point{3, DBL_MAX, 0}));
+            EXPECT_EQ(pointsOf(second)[3], (Point{-0.5, 7, 0}));
+        }
+        const Graph& last = fromLf.graph(graphs);
+        ASSERT_EQ(last.numPoints(), 50001) << mode;
+        EXPECT_EQ(pointsOf(last)[20001], (Point{10, 11, 0}));
+        EXPECT_EQ(last.xData()[30001], 5.0);
+        EXPECT_EQ(last.yData()[30001], last.yData()[30000]);
+        EXPECT_EQ(last.xData()[50000], 49999 * 0.5);
+        EXPECT_EQ(fromLf.settings().busy, 0);
+    }
+}
+
+TEST_F(DataFileReaderTest, ManyBlocksOfManyLinesReadAsLineByLine)
+{
+    // Blocks of about 200 KB: longer than what a batch starts with, shorter
+    // than a batch, so that most batches end at a "NEW" line.
+    std::string lf;
+    char numbers[96];
+    for (int block = 0; block < 30; ++block) {
+        if (block > 0) {
+            lf += "NEW\n";
+        }
+        for (int i = 0; i < 4000; ++i) {
+            const int n = std::snprintf(numbers, sizeof numbers, "%.17g %.17g %.17g\n", block + i * 1e-3,
+                                        std::sin(i * 1e-3), -0.5 * i);
+            // Two, three or four columns: one, two or three graphs per block.
+            lf.append(numbers, static_cast<std::size_t>(n) - 1);
+            lf += block % 3 == 0 ? "" : block % 3 == 1 ? " 7" : " 7 8";
+            lf += "\n";
+        }
+    }
+    std::string crlf;
+    for (const char c : lf) {
+        crlf += c == '\n' ? "\r\n" : std::string(1, c);
+    }
+    test::WindowedPlot fromCrLf;
+    fromCrLf.files().readMode = XYY;
+    test::writeFile(path, crlf);
+    EXPECT_TRUE(readData(fromCrLf, path, 1));
+    EXPECT_TRUE(read(lf, XYY));
+    EXPECT_TRUE(desktop.boxes.empty());
+    ASSERT_EQ(plot.numGraphs(), 10 * (2 + 3 + 4));
+    ASSERT_EQ(fromCrLf.numGraphs(), plot.numGraphs());
+    for (int16_t g = 1; g <= plot.numGraphs(); ++g) {
+        EXPECT_EQ(plot.graph(g).numPoints(), 4000) << g;
+        test::expectSamePoints(plot.graph(g), fromCrLf.graph(g));
+    }
+    EXPECT_EQ(pointsOf(plot.graph(plot.numGraphs()))[3999], (Point{29 + 3999 * 1e-3, 8, 0}));
 }
 
 TEST_F(DataFileReaderTest, AnUnknownModeReadsAsXyy)

@@ -1,0 +1,171 @@
+#include "files/number_rows.h"
+
+#include <algorithm>
+#include <cstring>
+#include <system_error>
+
+#include "files/line_reader.h"
+#include "files/number_scanner.h"
+
+namespace kvx {
+
+namespace {
+
+// The usual data line at `p`: `perLine` numbers, each after nothing but
+// separators, that convert at once up to a separator or the LF. Appends
+// them and moves `p` past the LF; false, with nothing changed, for any
+// other line, which then takes the full rules.
+bool takeUsualLine(const char*& p, const char* end, std::size_t perLine, std::vector<double>& values)
+{
+    const std::size_t before = values.size();
+    const char* q = p;
+    for (std::size_t i = 0; i < perLine; ++i) {
+        while (q < end && NumberScanner::isSeparator(*q)) {
+            ++q;
+        }
+        double value = 0.0;
+        const char* stop = nullptr;
+        if (q == end || !NumberScanner::convertsAtOnce(q, end, value, stop) ||
+            (stop != end && *stop != '\n' && !NumberScanner::isSeparator(*stop))) {
+            values.resize(before);
+            return false;
+        }
+        values.push_back(value);
+        q = stop;
+    }
+    // Numbers beyond those needed are ignored.
+    if (q < end && *q == '\n') {
+        p = q + 1;
+    } else {
+        const void* lf = std::memchr(q, '\n', static_cast<std::size_t>(end - q));
+        p = lf ? static_cast<const char*>(lf) + 1 : end;
+    }
+    return true;
+}
+
+// Appends the numbers of one data line; false, with nothing appended, when
+// the line must go to the line-by-line reader.
+bool takeLine(std::string_view line, std::size_t perLine, std::vector<double>& values)
+{
+    if (startsBlock(line)) {
+        return false;
+    }
+    const std::size_t before = values.size();
+    NumberScanner scanner(line);
+    double value = 0.0;
+    for (std::size_t i = 0; i < perLine; ++i) {
+        if (scanner.nextReal(value) != NumberScanner::Result::Converted) {
+            values.resize(before);
+            return false;
+        }
+        values.push_back(value);
+    }
+    return true;
+}
+
+// Where the line that holds byte `at` of `text` ends, after its LF; the
+// text's size when no LF follows.
+std::size_t afterLineAt(std::string_view text, std::size_t at)
+{
+    const std::size_t lf = text.find('\n', at);
+    return lf == std::string_view::npos ? text.size() : lf + 1;
+}
+
+// The lines that the calling thread parses before it sets a second thread to
+// work: a short block ends within them.
+constexpr std::size_t headBytes = std::size_t{1} << 16;
+
+}  // namespace
+
+void NumberRows::clear()
+{
+    values.clear();
+    bytes = 0;
+    lines = 0;
+    stopped = false;
+}
+
+void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows, const std::atomic<bool>* cancel)
+{
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* p = begin;
+    while (p < end) {
+        if (cancel && cancel->load(std::memory_order_relaxed)) {
+            rows.stopped = true;
+            break;
+        }
+        if (takeUsualLine(p, end, perLine, rows.values)) {
+            ++rows.lines;
+            continue;
+        }
+        const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+        const char* lineEnd = lf ? lf : end;
+        const std::string_view line(p, static_cast<std::size_t>(lineEnd - p));
+        if (LineReader::carriesContent(line) && !takeLine(line, perLine, rows.values)) {
+            rows.stopped = true;
+            break;
+        }
+        ++rows.lines;
+        p = lf ? lf + 1 : end;
+    }
+    rows.bytes += static_cast<std::size_t>(p - begin);
+}
+
+RowsInTwo::~RowsInTwo()
+{
+    back();
+}
+
+const NumberRows& RowsInTwo::front(std::string_view text, std::size_t perLine)
+{
+    back();
+    front_.clear();
+    back_.clear();
+    const std::size_t head = afterLineAt(text, std::min(headBytes, text.size()));
+    parseNumberRows(text.substr(0, head), perLine, front_);
+    if (front_.stopped) {
+        return front_;
+    }
+    const auto share = static_cast<std::size_t>(static_cast<double>(text.size()) * frontShare_);
+    const std::size_t cut = std::max(head, afterLineAt(text, share));
+    if (cut == text.size()) {
+        parseNumberRows(text.substr(head), perLine, front_);
+        return front_;
+    }
+    const std::string_view backText = text.substr(cut);
+    backDone_.store(false, std::memory_order_relaxed);
+    cancel_.store(false, std::memory_order_relaxed);
+    try {
+        helper_ = std::thread([this, backText, perLine] {
+            parseNumberRows(backText, perLine, back_, &cancel_);
+            backDone_.store(true, std::memory_order_relaxed);
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: the same work, one part after the other.
+        parseNumberRows(backText, perLine, back_);
+    }
+    parseNumberRows(text.substr(head, cut - head), perLine, front_);
+    if (front_.stopped) {
+        cancel_.store(true, std::memory_order_relaxed);
+    }
+    return front_;
+}
+
+const NumberRows& RowsInTwo::back()
+{
+    if (helper_.joinable()) {
+        // Whichever thread finished first gets more of the next text. How
+        // fast each part goes depends on the machine, its load and what the
+        // caller does with the rows, so the cut is found by trying.
+        constexpr double step = 0.02;
+        const bool helperFirst = backDone_.load(std::memory_order_relaxed);
+        if (!cancel_.load(std::memory_order_relaxed)) {
+            frontShare_ = helperFirst ? std::max(0.05, frontShare_ - step) : std::min(0.95, frontShare_ + step);
+        }
+        helper_.join();
+    }
+    return back_;
+}
+
+}  // namespace kvx

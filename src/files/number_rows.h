@@ -1,0 +1,71 @@
+#pragma once
+// The fast way through the bulk of a data block: runs of LF-ended lines that
+// each hold a fixed count of numbers are turned into rows of values, on two
+// threads when there is enough text. Everything else is left to the
+// line-by-line reader.
+
+#include <atomic>
+#include <cstddef>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+namespace kvx {
+
+// A line that begins with these three characters ends a block.
+inline bool startsBlock(std::string_view line)
+{
+    return line.substr(0, 3) == "NEW";
+}
+
+// What one run of lines gave.
+struct NumberRows {
+    std::vector<double> values;  // `perLine` values per data line, line after line
+    std::size_t bytes = 0;       // the text taken, up to the start of the line not taken
+    long lines = 0;              // its physical lines, comment and blank lines included
+    bool stopped = false;        // a line was left untaken before the text's end
+
+    void clear();
+};
+
+// Adds to `rows` the lines of `text` (each ending at an LF, none holding a
+// CR) up to the first one that is neither a comment or blank line nor
+// `perLine` numbers that all convert: a "NEW" line, a short line or a token
+// such as a lone "-". Extra numbers on a line are ignored, as they are line
+// by line. `text` starts where the rows end. Stops early, as before an
+// untaken line, once `cancel` is set.
+void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows,
+                     const std::atomic<bool>* cancel = nullptr);
+
+// Parses the lines of a text in two parts: the back part on a second thread,
+// while the calling thread parses the front part and hands it to the caller
+// before the back part is done, so that using the rows overlaps parsing.
+// The cut moves from text to text so that both threads finish together.
+// A front part that stops early (a block's end, say) calls the back part
+// off, so that a file of many short blocks costs no more than read line by line.
+class RowsInTwo {
+public:
+    // `frontShare` is the front part's first share of the text, cut at an LF.
+    explicit RowsInTwo(double frontShare) : frontShare_(frontShare) {}
+    RowsInTwo(const RowsInTwo&) = delete;
+    RowsInTwo& operator=(const RowsInTwo&) = delete;
+    ~RowsInTwo();
+
+    // Starts on the back part and parses the front part.
+    const NumberRows& front(std::string_view text, std::size_t perLine);
+    // Waits for the back part. It only counts when the front did not stop.
+    const NumberRows& back();
+
+private:
+    // Each thread appends to its rows' vector for every number: on cache
+    // lines of their own, the two do not take the lines from each other.
+    static constexpr std::size_t cacheLine = 64;
+    double frontShare_;
+    alignas(cacheLine) NumberRows front_;
+    alignas(cacheLine) NumberRows back_;
+    alignas(cacheLine) std::atomic<bool> backDone_{false};
+    std::atomic<bool> cancel_{false};  // the back part will not be used
+    std::thread helper_;
+};
+
+}  // namespace kvx
