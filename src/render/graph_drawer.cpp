@@ -260,60 +260,9 @@ void GraphDrawer::drawMarker(const Graph& graph, double X, double Y, int size)
     penAt_.reset();
 }
 
-void GraphDrawer::drawPointByPoint(const Graph& graph, GraphDrawState& st, int margin)
-{
-    const int32_t count = graph.numPoints();
-    const double* xs = graph.xData();
-    const double* ys = graph.yData();
-    const uint8_t* att = graph.attData();
-    const bool linesShown = graph.showLines() == SHOW;
-    const bool pointsAndMarkers = graph.type() != BARS || !linesShown;
-    const bool dots = graph.showPoints() == SHOW;
-    const bool markers = graph.showMarker() == SHOW;
-    const int linesRate = rate(graph.linesDrawRate());
-    const int dotsRate = rate(graph.pointsDrawRate());
-    const int markersRate = rate(graph.markerDrawRate());
-    int n = 1;
-    int d = 1;
-    int m = 1;
-    for (int32_t i = 1; i < count; ++i) {
-        const bool last = i == count - 1;
-        const bool processed = n == linesRate || att[i] == ATT_NEW_LINE || last ||
-                               att[i + 1] == ATT_NEW_LINE;
-        if (!processed) {
-            ++n;
-            continue;
-        }
-        const DoublePoint p = transform_.worldToDevice(xs[i], ys[i]);
-        const bool v = stepTo(graph, st, p, xs[i], att[i], linesShown, margin);
-        if (pointsAndMarkers) {
-            if (v) {
-                if (dots && d % dotsRate == 0) {
-                    if (!samePixel(p.x, p.y, st.lastDotX, st.lastDotY)) {
-                        drawDot(graph, p.x, p.y, graph.pointsSize());
-                    }
-                    st.lastDotX = p.x;
-                    st.lastDotY = p.y;
-                    d = 0;
-                }
-                if (markers && m % markersRate == 0) {
-                    if (!samePixel(p.x, p.y, st.lastMarkerX, st.lastMarkerY)) {
-                        drawMarker(graph, p.x, p.y, graph.markerSize());
-                    }
-                    st.lastMarkerX = p.x;
-                    st.lastMarkerY = p.y;
-                    m = 0;
-                }
-            }
-            ++d;
-            ++m;
-        }
-        n = 1;
-    }
-}
-
-bool GraphDrawer::stepTo(const Graph& graph, GraphDrawState& st, DoublePoint p, double worldX, uint8_t att,
-                         bool linesShown, int margin)
+// Inlined into the loops over all points, which call it once per point.
+[[gnu::always_inline]] inline bool GraphDrawer::stepTo(const Graph& graph, GraphDrawState& st, DoublePoint p,
+                                                     double worldX, uint8_t att, bool linesShown, int margin)
 {
     const bool v = visible(p.x, p.y, margin);
     if (samePixel(p.x, p.y, st.prevX, st.prevY)) {
@@ -345,6 +294,70 @@ bool GraphDrawer::stepTo(const Graph& graph, GraphDrawState& st, DoublePoint p, 
     st.prevY = p.y;
     return v;
 }
+
+void GraphDrawer::drawPointByPoint(const Graph& graph, GraphDrawState& st, int margin)
+{
+    if (transform_.linear()) {
+        drawEveryPoint<true>(graph, st, margin);
+    } else {
+        drawEveryPoint<false>(graph, st, margin);
+    }
+}
+
+template <bool Linear>
+void GraphDrawer::drawEveryPoint(const Graph& graph, GraphDrawState& st, int margin)
+{
+    const int32_t count = graph.numPoints();
+    const double* xs = graph.xData();
+    const double* ys = graph.yData();
+    const uint8_t* att = graph.attData();
+    const bool linesShown = graph.showLines() == SHOW;
+    const bool pointsAndMarkers = graph.type() != BARS || !linesShown;
+    const bool dots = graph.showPoints() == SHOW;
+    const bool markers = graph.showMarker() == SHOW;
+    const int linesRate = rate(graph.linesDrawRate());
+    const int dotsRate = rate(graph.pointsDrawRate());
+    const int markersRate = rate(graph.markerDrawRate());
+    int n = 1;
+    int d = 1;
+    int m = 1;
+    for (int32_t i = 1; i < count; ++i) {
+        const bool last = i == count - 1;
+        const bool processed = n == linesRate || att[i] == ATT_NEW_LINE || last ||
+                               att[i + 1] == ATT_NEW_LINE;
+        if (!processed) {
+            ++n;
+            continue;
+        }
+        const DoublePoint p =
+            Linear ? transform_.linearToDevice(xs[i], ys[i]) : transform_.worldToDevice(xs[i], ys[i]);
+        const bool v = stepTo(graph, st, p, xs[i], att[i], linesShown, margin);
+        if (pointsAndMarkers) {
+            if (v) {
+                if (dots && d % dotsRate == 0) {
+                    if (!samePixel(p.x, p.y, st.lastDotX, st.lastDotY)) {
+                        drawDot(graph, p.x, p.y, graph.pointsSize());
+                    }
+                    st.lastDotX = p.x;
+                    st.lastDotY = p.y;
+                    d = 0;
+                }
+                if (markers && m % markersRate == 0) {
+                    if (!samePixel(p.x, p.y, st.lastMarkerX, st.lastMarkerY)) {
+                        drawMarker(graph, p.x, p.y, graph.markerSize());
+                    }
+                    st.lastMarkerX = p.x;
+                    st.lastMarkerY = p.y;
+                    m = 0;
+                }
+            }
+            ++d;
+            ++m;
+        }
+        n = 1;
+    }
+}
+
 
 bool GraphDrawer::drawsByColumn(const Graph& graph) const
 {

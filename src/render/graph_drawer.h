@@ -48,6 +48,8 @@ private:
                 bool linesShown, int margin);
     // Points 1 onward of a graph, each in turn, with dots and markers.
     void drawPointByPoint(const Graph& graph, GraphDrawState& st, int margin);
+    template <bool Linear>
+    void drawEveryPoint(const Graph& graph, GraphDrawState& st, int margin);
     bool drawsByColumn(const Graph& graph) const;
     // Points 1 onward of a graph that drawsByColumn, with the pixels and the
     // final state of stepping to every point.
