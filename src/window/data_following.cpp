@@ -114,7 +114,8 @@ void DataFollowing::warnGone(const std::string& path)
 {
     // Not a box: a logger that removes its file must not stop the others.
     if (NativeWindow* window = plot_.nativeWindow(); window && window->hasStatusLine()) {
-        window->setStatusText(0, "No longer following " + path + ": the file is gone");
+        // The name alone: the part is narrow.
+        window->setStatusText(0, "File gone: " + path.substr(path.rfind('/') + 1));
     }
 }
 
