@@ -30,7 +30,7 @@ private:
     void watchPaths();
     // Shows the new points: a new picture when the range follows the data
     // or graphs were read again, else only what the new points add.
-    void show(const std::vector<int32_t>& before, bool restarted);
+    void show(const std::vector<int32_t>& before, bool whole);
     void warnGone(const std::string& path);
 
     Plot& plot_;
@@ -87,18 +87,19 @@ void DataFollowing::update()
     updating_ = false;
 }
 
-void DataFollowing::show(const std::vector<int32_t>& before, bool restarted)
+void DataFollowing::show(const std::vector<int32_t>& before, bool whole)
 {
     if (!plot_.view().rangeByUser) {
+        const RangeSet shown = plot_.axes().currentRange();
         autoRangeXY(plot_);
         plot_.axes().autoTicks(plot_.aspectRatio() == AXES_EQUAL);
-        restarted = true;
+        whole = whole || !(plot_.axes().currentRange() == shown);
     }
     NativeWindow* window = plot_.nativeWindow();
     if (!window || !plot_.created()) {
         return;
     }
-    if (restarted) {
+    if (whole) {
         plot_.redraw();
         return;
     }

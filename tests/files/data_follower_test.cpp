@@ -34,11 +34,7 @@ protected:
         test::WindowedPlot whole;
         whole.files().readMode = mode;
         readDataText(whole, text, path, 1);
-        ASSERT_EQ(followed.numGraphs(), whole.numGraphs()) << text;
-        for (int16_t g = 1; g <= whole.numGraphs(); ++g) {
-            SCOPED_TRACE("graph " + std::to_string(g));
-            test::expectSamePoints(followed.graph(g), whole.graph(g));
-        }
+        test::expectSameGraphs(followed, whole);
     }
 
     test::BusyWatchingDesktop desktop;
