@@ -481,6 +481,9 @@ void readDataText(Plot& plot, std::string_view text, const std::string& fileName
 void readMoreData(Plot& plot, std::string_view lines, const std::string& fileName,
                   DataReadPosition& position)
 {
+    if (lines.empty()) {
+        return;  // an empty view may have no memory behind it to search
+    }
     LineReader reader(lines);
     DataReader(plot, reader, fileName, position.mode).readMore(position);
 }
