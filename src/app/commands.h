@@ -225,6 +225,7 @@ enum Command : uint16_t {
     CMD_DISTRIBUTION = 761,
     CMD_PLOT_INFO = 762,
     CMD_BREAK = 763,
+    CMD_FOLLOW_DATA_FILES = 764,
     CMD_ABOUT = 772,
 
     // "Graphs" "Data File" "Read Mode", standing in the menu in this order:

@@ -15,6 +15,7 @@
 #include "editions/program_options.h"
 #include "platform/desktop.h"
 #include "platform/qt/qt_application.h"
+#include "window/data_following.h"
 
 namespace kvx {
 
@@ -74,6 +75,9 @@ int runGeneralEdition(const ProgramOptions& options)
     PlotHandle handle("Kurvex");
     handle.show();
     openCommandLineFiles(handle.plot(), options.files);
+    if (options.follow) {
+        setFollowing(handle.plot(), true);
+    }
     return Desktop::current().runMessageLoop();
 }
 

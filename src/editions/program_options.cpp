@@ -60,6 +60,8 @@ ProgramOptions parseProgramOptions(int argc, const char* const* argv)
             options.help = true;
         } else if (arg == "--version") {
             options.version = true;
+        } else if (arg == "--follow") {
+            options.follow = true;
         } else if (arg == "--export" || arg == "--print-to" || arg == "--size") {
             if (i + 1 >= argc) {
                 if (options.error.empty()) options.error = std::string(arg) + " needs a value";
@@ -112,6 +114,8 @@ std::string usageText(std::string_view program)
             "               an A4 page of the PDF file OUT.pdf instead\n"
             "  --size WxH   the picture's size in pixels (with --export), the\n"
             "               window's client size (with --print-to)\n"
+            "  --follow     keep reading what the data files append while they\n"
+            "               grow (Extras > Follow Data Files)\n"
             "  --help       this text\n"
             "  --version    the version\n"
             "Exit status with --export or --print-to: 0 written; 1 OUT or a FILE\n"

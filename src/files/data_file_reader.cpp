@@ -30,8 +30,8 @@ constexpr std::size_t largestBatch = LineReader::chunkSize;
 // One read of one file into one plot.
 class DataReader {
 public:
-    DataReader(Plot& plot, LineReader& lines, const std::string& fileName)
-        : plot_(plot), lines_(lines), fileName_(fileName), mode_(plot.files().readMode)
+    DataReader(Plot& plot, LineReader& lines, const std::string& fileName, int16_t mode)
+        : plot_(plot), lines_(lines), fileName_(fileName), mode_(mode)
     {
         if (mode_ < XYY || mode_ > YY) {
             // No other layout exists; an unknown mode reads as the default.
@@ -39,14 +39,23 @@ public:
         }
     }
 
+    // A whole file.
     void read(int32_t start);
+    // The lines a growing file appended, from where `position` stands.
+    void readMore(DataReadPosition& position);
 
 private:
     // The warning for a column count that the mode cannot take; empty when it fits.
     std::string columnFault(std::size_t n) const;
     std::size_t graphsPerBlock(std::size_t n) const;
     void selectGraphs(int32_t start, std::size_t count);
-    BlockEnd readBlock(std::string_view line);
+    // Reads lines from `line` on, counting the block's data lines in `lineInBlock`.
+    BlockEnd readBlock(std::string_view line, double& lineInBlock);
+    // The first block at the input's start, or the one after a "NEW" line;
+    // false when no block is under way afterwards.
+    bool beginBlock(std::string_view line, DataReadPosition& position);
+    void keep(DataReadPosition& position) const;
+    long lineNumber() const { return linesBefore_ + lines_.lineNumber(); }
     // False when a value is missing.
     bool readLine(std::string_view line, double lineInBlock);
     // Whether the lines of the current block may be read in batches:
@@ -78,6 +87,7 @@ private:
     double y_ = 0.0;
     int32_t att_ = 0;
     bool conversionReported_ = false;
+    long linesBefore_ = 0;
     // The calling thread also appends the points and reads the file, so it
     // starts with the smaller part.
     RowsInTwo rows_{0.4};
@@ -147,7 +157,8 @@ void DataReader::selectGraphs(int32_t start, std::size_t count)
 void DataReader::read(int32_t start)
 {
     const PlotBusy busy(plot_);
-    start = start < 1 ? 1 : start;
+    DataReadPosition position;
+    position.start = start < 1 ? 1 : start;
     bool dataSeen = false;
     std::string_view line;
     for (;;) {
@@ -161,26 +172,10 @@ void DataReader::read(int32_t start)
         if (startsBlock(line) && !lines_.nextContent(line)) {
             line = {};
         }
-        const std::size_t n = NumberScanner::count(line);
-        if (n == 0) {
-            warn(ERR_NO_DATA, named());
+        if (!beginBlock(line, position) || readBlock(line, position.lineInBlock) != BlockEnd::NewBlock) {
             break;
         }
-        if (const std::string fault = columnFault(n); !fault.empty()) {
-            warn(ERR_MESSAGE, fault);
-            break;
-        }
-        const std::size_t count = graphsPerBlock(n);
-        // Counted in 64 bits: a single line may hold millions of columns.
-        if (static_cast<int64_t>(start) + static_cast<int64_t>(count) - 1 > Plot::maxGraphs) {
-            warn(ERR_MESSAGE, "Too many graphs for one plot in" + named());
-            break;
-        }
-        selectGraphs(start, count);
-        if (readBlock(line) != BlockEnd::NewBlock) {
-            break;
-        }
-        start += static_cast<int32_t>(count);
+        position.start += position.count;
         if (mode_ == YY) {
             Desktop::current().processOneMessage();
             if (runState() == RUN_QUIT) {
@@ -190,14 +185,97 @@ void DataReader::read(int32_t start)
     }
 }
 
-BlockEnd DataReader::readBlock(std::string_view line)
+bool DataReader::beginBlock(std::string_view line, DataReadPosition& position)
 {
-    double lineInBlock = 1.0;
+    position.count = 0;
+    position.lineInBlock = 1.0;
+    const std::size_t n = NumberScanner::count(line);
+    if (n == 0) {
+        warn(ERR_NO_DATA, named());
+        return false;
+    }
+    if (const std::string fault = columnFault(n); !fault.empty()) {
+        warn(ERR_MESSAGE, fault);
+        return false;
+    }
+    const std::size_t count = graphsPerBlock(n);
+    // Counted in 64 bits: a single line may hold millions of columns.
+    if (static_cast<int64_t>(position.start) + static_cast<int64_t>(count) - 1 > Plot::maxGraphs) {
+        warn(ERR_MESSAGE, "Too many graphs for one plot in" + named());
+        return false;
+    }
+    position.count = static_cast<int32_t>(count);
+    selectGraphs(position.start, count);
+    return true;
+}
+
+void DataReader::readMore(DataReadPosition& position)
+{
+    if (position.stopped) {
+        return;
+    }
+    const PlotBusy busy(plot_);
+    x_ = position.x;
+    y_ = position.y;
+    att_ = position.att;
+    conversionReported_ = position.conversionReported;
+    linesBefore_ = position.linesBefore;
+    // The room a whole file reserves would be reserved again for every
+    // piece: the arrays grow by doubling instead.
+    mayReserve_ = false;
+    if (position.count > 0) {
+        selectGraphs(position.start, static_cast<std::size_t>(position.count));
+    }
+    std::string_view line;
+    while (lines_.nextContent(line)) {
+        if (position.count == 0) {
+            // As in a whole read, one "NEW" line may stand before a block's first line.
+            if (startsBlock(line) && !position.newSkipped) {
+                position.newSkipped = true;
+                continue;
+            }
+            position.newSkipped = false;
+            if (!beginBlock(line, position)) {
+                position.stopped = true;
+                break;
+            }
+        } else if (startsBlock(line)) {
+            // The last read ended with the block's last line.
+            position.start += position.count;
+            position.count = 0;
+            continue;
+        } else {
+            position.lineInBlock += 1.0;
+        }
+        const BlockEnd end = readBlock(line, position.lineInBlock);
+        if (end == BlockEnd::Failed) {
+            position.stopped = true;
+            break;
+        }
+        if (end == BlockEnd::NewBlock) {
+            position.start += position.count;
+            position.count = 0;
+        }
+    }
+    keep(position);
+}
+
+void DataReader::keep(DataReadPosition& position) const
+{
+    position.x = x_;
+    position.y = y_;
+    position.att = att_;
+    position.conversionReported = conversionReported_;
+    position.linesBefore = lineNumber();
+}
+
+BlockEnd DataReader::readBlock(std::string_view line, double& lineInBlock)
+{
     const bool batches = batchable();
     for (;;) {
         if (!readLine(line, lineInBlock)) {
             warn(ERR_READING_DATA,
-                 "at line " + std::to_string(lines_.lineNumber()) + " in\n" + fileName_ + " !");
+                 "at line " + std::to_string(lineNumber()) + " in\n" + fileName_ + " !");
             return BlockEnd::Failed;
         }
         if (batches) {
@@ -391,13 +469,23 @@ bool readData(Plot& plot, const std::string& fileName, int32_t start)
 void readData(Plot& plot, std::FILE* file, const std::string& fileName, int32_t start)
 {
     LineReader lines(file);
-    DataReader(plot, lines, fileName).read(start);
+    DataReader(plot, lines, fileName, plot.files().readMode).read(start);
 }
 
 void readDataText(Plot& plot, std::string_view text, const std::string& fileName, int32_t start)
 {
     LineReader lines(text);
-    DataReader(plot, lines, fileName).read(start);
+    DataReader(plot, lines, fileName, plot.files().readMode).read(start);
+}
+
+void readMoreData(Plot& plot, std::string_view lines, const std::string& fileName,
+                  DataReadPosition& position)
+{
+    if (lines.empty()) {
+        return;  // an empty view may have no memory behind it to search
+    }
+    LineReader reader(lines);
+    DataReader(plot, reader, fileName, position.mode).readMore(position);
 }
 
 }  // namespace kvx

@@ -24,4 +24,27 @@ void readData(Plot& plot, std::FILE* file, const std::string& fileName, int32_t 
 // The same for a file's text already in memory; warnings name `fileName`.
 void readDataText(Plot& plot, std::string_view text, const std::string& fileName, int32_t start);
 
+// Where the read of a file that grows stands between two reads: the block
+// under way, so that the lines appended later continue its graphs.
+struct DataReadPosition {
+    int16_t mode = 0;           // the read mode the file is read in
+    int32_t start = 1;          // the first graph of the block under way
+    int32_t count = 0;          // its graphs; 0 until its first line is read
+    double lineInBlock = 0.0;   // its data lines so far (the x of mode YY)
+    long linesBefore = 0;       // physical lines of the earlier reads, for warnings
+    bool newSkipped = false;    // the "NEW" line before the next block was passed
+    bool stopped = false;       // a fault ended the file's data: nothing more is read
+    // A number that cannot be converted keeps the last values read.
+    double x = 0.0;
+    double y = 0.0;
+    int32_t att = 0;
+    bool conversionReported = false;
+};
+
+// Reads the complete lines `lines` that a file appended since the last read
+// into the graphs `position` stands at, and moves it on. A "NEW" line at the
+// end waits for the block's first line to decide its graphs.
+void readMoreData(Plot& plot, std::string_view lines, const std::string& fileName,
+                  DataReadPosition& position);
+
 }  // namespace kvx

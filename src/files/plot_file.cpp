@@ -21,6 +21,7 @@ constexpr std::string_view plotSection = "Plot";
 constexpr std::string_view axesSection = "AxesSystem";
 constexpr std::string_view graphsSection = "Graphs";
 constexpr std::string_view numGraphsKey = "numGraphs";
+constexpr std::string_view followKey = "follow";
 
 std::string graphSection(int number)
 {
@@ -93,6 +94,10 @@ void writeAxes(Profile& out, const Plot& plot)
 void writeGraphs(Profile& out, const Plot& plot)
 {
     out.writeKeyword(graphsSection, "readMode", plot.files().readMode);
+    if (plot.files().follow) {
+        // Only when on, so that the files of plots that do not follow stay as they were.
+        out.writeKeyword(graphsSection, followKey, SHOW);
+    }
     // In the order of the data file, which the reader fills graph by graph.
     int section = 0;
     for (const int16_t number : storedGraphOrder(plot)) {
@@ -228,6 +233,10 @@ void PlotFileReader::readGraphs(int32_t first, int32_t last)
     int16_t readMode = 0;
     if (in_.readKeyword(graphsSection, "readMode", readMode)) {
         plot_.files().readMode = readMode;
+    }
+    // Without the key the plot keeps following as it did: older files say nothing about it.
+    if (int16_t follow = 0; in_.readKeyword(graphsSection, followKey, follow) && follow == SHOW) {
+        plot_.files().follow = true;
     }
     const GraphKeys common = readGraphKeys(in_, graphsSection);
     for (int32_t g = first; g <= last; ++g) {

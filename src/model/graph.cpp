@@ -203,6 +203,19 @@ void Graph::copyFrom(const Graph& source)
     rebuildSummary();
 }
 
+void Graph::clearPoints()
+{
+    std::memset(att_.data(), 0, static_cast<std::size_t>(capacity_));
+    numPoints_ = 0;
+    att_[0] = ATT_NEW_LINE;
+    lastAtt_ = ATT_NEW_LINE;
+    lastX_ = -std::numeric_limits<double>::infinity();
+    xNonDecreasing_ = true;
+    setPointsDrawRate(pointsDrawRate_);
+    setMarkerDrawRate(markerDrawRate_);
+    rebuildSummary();
+}
+
 void Graph::reset()
 {
     x_.release();

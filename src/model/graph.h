@@ -116,6 +116,8 @@ public:
     void copyFrom(const Graph& source);
     // Empty again, as graph number 0 (colour 0, no marker, no label).
     void reset();
+    // No points, style and label kept: for a file that is read again.
+    void clearPoints();
 
 
 private:

@@ -48,6 +48,9 @@ struct PlotView {
     bool yLog = false;
     LegendLayout legend;
     int16_t yTitleShift = 0;  // extra distance of the y label from the axis
+    // A user's zoom or move holds the range against the data that files
+    // append, until "Auto Range" gives it back to them.
+    bool rangeByUser = false;
     // Per graph, by identity; a whole painting starts them afresh.
     std::unordered_map<const Graph*, GraphDrawState> graphStates;
 

@@ -13,6 +13,7 @@
 #include "platform/clipboard_format.h"
 #include "platform/dialog_handler.h"
 #include "platform/dialog_template.h"
+#include "platform/file_watch.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/native_window.h"
@@ -95,6 +96,11 @@ public:
     // again at once. A desktop whose messages never come by themselves
     // returns at once.
     virtual void waitForMessages(int /*milliseconds*/) {}
+
+    // A watch whose `changed` runs from the message loop, some time after a
+    // watched file changed, at most once per burst of changes. Null where
+    // the desktop has no message loop to run it from.
+    virtual std::unique_ptr<FileWatch> watchFiles(std::function<void()> /*changed*/) { return nullptr; }
 
     // The installed desktop. Before anything is installed a quiet fallback
     // answers: it prints boxes to standard error and answers OK.

@@ -516,19 +516,27 @@ void GraphDrawer::drawSample(Graph& graph, int x, int y, int length, int height)
     endGraph();
 }
 
-void GraphDrawer::drawLastPoint(Graph& graph)
+void GraphDrawer::drawPointsFrom(Graph& graph, int32_t first)
 {
-    const int32_t count = graph.numPoints();
-    if (count <= 0) {
+    if (first < 0 || first >= graph.numPoints()) {
         return;
     }
     beginGraph(graph);
+    for (int32_t i = first; i < graph.numPoints(); ++i) {
+        drawAppendedPoint(graph, i);
+    }
+    endGraph();
+}
+
+void GraphDrawer::drawAppendedPoint(Graph& graph, int32_t i)
+{
+    const int32_t count = i + 1;
     const double wx = graph.xData()[count - 1];
     const double wy = graph.yData()[count - 1];
     const DoublePoint p = transform_.worldToDevice(wx, wy);
     const bool v = visible(p.x, p.y, graph.markerSize());
     GraphDrawState& st = view_.drawState(graph);
-    if (count > 1 && graph.lastAtt() != ATT_NEW_LINE && graph.showLines() == SHOW) {
+    if (count > 1 && graph.attData()[i] != ATT_NEW_LINE && graph.showLines() == SHOW) {
         drawSegment(graph, st, p.x, p.y, wx, v);
     }
     if (graph.type() != BARS || graph.showLines() == HIDE) {
@@ -550,7 +558,6 @@ void GraphDrawer::drawLastPoint(Graph& graph)
     st.prevX = p.x;
     st.prevY = p.y;
     st.prevVisible = v;
-    endGraph();
 }
 
 void appendAndDrawPoint(Plot& plot, Surface* surface, double x, double y, int16_t index)

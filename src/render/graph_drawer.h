@@ -33,7 +33,9 @@ public:
     // The legend sample whose row starts at (x, y).
     void drawSample(Graph& graph, int x, int y, int length, int height);
     // Draws what the graph's newest point adds to the picture.
-    void drawLastPoint(Graph& graph);
+    void drawLastPoint(Graph& graph) { drawPointsFrom(graph, graph.numPoints() - 1); }
+    // Draws what points `first` onward add, each in turn as if just appended.
+    void drawPointsFrom(Graph& graph, int32_t first);
 
 private:
     struct Point {
@@ -42,6 +44,7 @@ private:
     };
 
     bool visible(double X, double Y, int margin) const;
+    void drawAppendedPoint(Graph& graph, int32_t i);
     // Moves the drawing on to device point p with attribute `att`: the
     // segment, new line or lone pixel it adds. Whether p is visible.
     bool stepTo(const Graph& graph, GraphDrawState& st, DoublePoint p, double worldX, uint8_t att,

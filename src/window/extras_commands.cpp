@@ -5,6 +5,7 @@
 #include "app/run_state.h"
 #include "settings/settings_loader.h"
 #include "window/about_box.h"
+#include "window/data_following.h"
 #include "app/commands.h"
 #include "window/user_messages.h"
 
@@ -32,6 +33,9 @@ CommandOutcome extrasCommand(Plot& plot, uint16_t command)
     switch (command) {
     case CMD_PLOT_INFO: showPlotInfo(plot); return CommandOutcome::Done;
     case CMD_BREAK: setRunState(RUN_BREAK); return CommandOutcome::Done;
+    case CMD_FOLLOW_DATA_FILES:
+        setFollowing(plot, !plot.files().follow);
+        return CommandOutcome::MenuChanged;
     case CMD_ABOUT: showAbout(plot); return CommandOutcome::Done;
     // Later plots and graphs start from the reloaded defaults; this one keeps its values.
     case CMD_RELOAD_SETTINGS: loadSettings(); return CommandOutcome::Done;

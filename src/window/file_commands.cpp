@@ -6,6 +6,7 @@
 #include "model/plot_busy.h"
 #include "platform/regular_file.h"
 #include "scaling/auto_range.h"
+#include "window/data_following.h"
 #include "window/plot_window_parts.h"
 #include "window/session_loading.h"
 
@@ -92,7 +93,14 @@ void clearForReading(Plot& plot, bool open)
 {
     if (open || (plot.numGraphs() == 1 && plot.graph(1).numPoints() == 0)) {
         plot.removeAllGraphs();
+        plot.files().dataFiles.clear();
     }
+}
+
+// Remembers which graphs the file just read filled, for following it.
+void noteDataFile(Plot& plot, const std::string& path, int32_t start)
+{
+    plot.files().dataFiles.push_back(ReadDataFile{path, start, plot.numGraphs(), plot.files().readMode});
 }
 
 // Reads the open data file into the plot, after its graphs (open: instead
@@ -103,7 +111,10 @@ void readDataFile(Plot& plot, std::FILE* file, const std::string& path, bool ope
     const WaitCursor wait(plot);
     clearForReading(plot, open);
     plot.files().readMode = plot.readMode();
-    readData(plot, file, path, static_cast<int32_t>(plot.numGraphs() + 1));
+    const auto start = static_cast<int32_t>(plot.numGraphs() + 1);
+    readData(plot, file, path, start);
+    noteDataFile(plot, path, start);
+    plot.view().rangeByUser = false;
     autoRangeXY(plot);
     plot.axes().autoTicks(false);
     if (open) {
@@ -121,9 +132,14 @@ bool readPlotAndData(Plot& plot, const std::string& name, bool open)
     clearForReading(plot, open);
     plot.files().readMode = plot.readMode();
     const auto start = static_cast<int32_t>(plot.numGraphs() + 1);
-    if (!readPlotFile(plot, name, PLOT_PART_ALL, start) || !readData(plot, basePath(name) + "dat", start)) {
+    if (!readPlotFile(plot, name, PLOT_PART_ALL, start)) {
         return false;
     }
+    const std::string data = basePath(name) + "dat";
+    if (!readData(plot, data, start)) {
+        return false;
+    }
+    noteDataFile(plot, data, start);
     plot.axes().keepAsOriginal();
     return true;
 }
@@ -138,6 +154,7 @@ bool openDataFile(Plot& plot, const std::string& path, bool open)
     readDataFile(plot, file.get(), path, open);
     plot.redraw();
     plot.bringToFront();
+    followReadFiles(plot);
     return true;
 }
 
@@ -151,6 +168,7 @@ bool openPlotFile(Plot& plot, const std::string& path)
     plot.redraw();  // the graphs are gone even when the data file is not there
     if (read) {
         plot.bringToFront();
+        followReadFiles(plot);
     }
     return read;
 }

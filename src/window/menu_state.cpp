@@ -52,6 +52,7 @@ void updateMenuState(const Plot& plot, NativeWindow& window)
     setGroup(window, gridGroup, plot.showGrid());
     setGroup(window, readModeGroup, plot.readMode());
     setGroup(window, zoomModeGroup, plot.zoomMode());
+    window.checkMenuItem(CMD_FOLLOW_DATA_FILES, plot.files().follow);
     window.setMenuItemState(CMD_NEW, plot.settings().newAllowed ? ItemState::Enabled : ItemState::Grayed);
 }
 

@@ -169,6 +169,7 @@ void Plot::onDestroy()
     // The plot's resources go with its window; the object itself lives until
     // its last message is done.
     Desktop& desktop = Desktop::current();
+    files_.companion.reset();  // no file is followed into graphs that are gone
     removeAllGraphs();
     setCreated(false);
     if (auto native = takeNativeWindow()) {
@@ -273,6 +274,7 @@ void Plot::onWheel(uintptr_t wParam, intptr_t lParam)
     const DevicePoint at{static_cast<int16_t>(pointer.startX - client.x),
                          static_cast<int16_t>(pointer.startY - client.y)};
     zoomByWheel(*this, delta, Desktop::current().controlKeyDown(), at);
+    view_.rangeByUser = true;
     redraw();
 }
 

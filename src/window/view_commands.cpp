@@ -90,6 +90,13 @@ CommandOutcome viewCommand(Plot& plot, uint16_t command)
         }
         return CommandOutcome::NotMine;
     }
+    // A range the user chose holds against the data that followed files
+    // append, until "Auto Range" gives the range back to the data.
+    if (command == CMD_AUTO_RANGE_XY) {
+        plot.view().rangeByUser = false;
+    } else if (command != CMD_REDRAW_ALL && command != CMD_LOG_X && command != CMD_LOG_Y) {
+        plot.view().rangeByUser = true;
+    }
     return CommandOutcome::Repaint;
 }
 

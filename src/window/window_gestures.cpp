@@ -112,6 +112,7 @@ void WindowGestures::leftUp(DevicePoint p)
         return;
     }
     zoomToDeviceBand(plot_, start, p);
+    plot_.view().rangeByUser = true;
     plot_.redraw();
 }
 

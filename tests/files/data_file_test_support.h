@@ -49,6 +49,16 @@ inline void expectSamePoints(const Graph& a, const Graph& b)
     EXPECT_EQ(std::memcmp(a.attData(), b.attData(), n), 0);
 }
 
+// The same graphs with the same points.
+inline void expectSameGraphs(const Plot& a, const Plot& b)
+{
+    ASSERT_EQ(a.numGraphs(), b.numGraphs());
+    for (int k = 1; k <= a.numGraphs(); ++k) {
+        SCOPED_TRACE("graph " + std::to_string(k));
+        expectSamePoints(a.graph(k), b.graph(k));
+    }
+}
+
 // A plot whose warnings have an owner window.
 class WindowedPlot : public Plot {
 public:

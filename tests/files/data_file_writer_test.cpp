@@ -53,11 +53,7 @@ protected:
         back.files().readMode = plot.files().readMode;
         ASSERT_TRUE(readData(back, path, 1));
         EXPECT_TRUE(desktop.boxes.empty()) << desktop.boxes.front().text;
-        ASSERT_EQ(back.numGraphs(), plot.numGraphs());
-        for (int k = 1; k <= plot.numGraphs(); ++k) {
-            SCOPED_TRACE("graph " + std::to_string(k));
-            test::expectSamePoints(plot.graph(k), back.graph(k));
-        }
+        test::expectSameGraphs(plot, back);
     }
 
     test::BusyWatchingDesktop desktop;

@@ -65,7 +65,28 @@ private:
     CancelBoxRecord& record_;
 };
 
+// Hands the watched paths to its desktop; the callback stays there.
+class RecordingFileWatch : public FileWatch {
+public:
+    explicit RecordingFileWatch(RecordingDesktop& desktop) : desktop_(desktop) {}
+    ~RecordingFileWatch() override
+    {
+        desktop_.watchedPaths.clear();
+        desktop_.filesChanged = nullptr;
+    }
+    void setPaths(const std::vector<std::string>& paths) override { desktop_.watchedPaths = paths; }
+
+private:
+    RecordingDesktop& desktop_;
+};
+
 }  // namespace
+
+std::unique_ptr<FileWatch> RecordingDesktop::watchFiles(std::function<void()> changed)
+{
+    filesChanged = std::move(changed);
+    return std::make_unique<RecordingFileWatch>(*this);
+}
 
 std::unique_ptr<PrintJob> RecordingDesktop::startPrintJob(std::string_view documentName)
 {

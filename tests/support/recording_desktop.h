@@ -123,6 +123,12 @@ public:
     int runMessageLoop() override;
     void postQuit(int code) override { quitCode = code; }
     void postTask(std::function<void()> task) override { tasks.push_back(std::move(task)); }
+
+    // The paths of the latest file watch and its callback, which a test
+    // calls to say that files changed.
+    std::vector<std::string> watchedPaths;
+    std::function<void()> filesChanged;
+    std::unique_ptr<FileWatch> watchFiles(std::function<void()> changed) override;
     bool controlKeyDown() override { return control; }
     bool shiftKeyDown() override { return shift; }
     // Runs the tasks posted so far (deferred releases of closed windows).

@@ -246,6 +246,7 @@ TEST(KvxMenuTest, EveryItemWithItsTextAndNumber)
         "Extras > Statistics ... = 760",
         "Extras > Distribution ... = 761",
         "Extras > Plot Info ... = 762",
+        "Extras > Follow Data Files = 764",
         "Extras > Break = 763",
         "Help > About ... = 772",
     };

@@ -1,4 +1,5 @@
 #include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_file_watch.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -191,6 +192,14 @@ void QtDesktop::postQuit(int code)
 void QtDesktop::postTask(std::function<void()> task)
 {
     QMetaObject::invokeMethod(qApp, std::move(task), Qt::QueuedConnection);
+}
+
+std::unique_ptr<FileWatch> QtDesktop::watchFiles(std::function<void()> changed)
+{
+    if (batch_) {
+        return nullptr;  // a batch run ends before any file grows
+    }
+    return std::make_unique<QtFileWatch>(std::move(changed));
 }
 
 bool QtDesktop::controlKeyDown()

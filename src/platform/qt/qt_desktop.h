@@ -29,6 +29,7 @@ public:
     void runPostedTasks();
     void postQuit(int code) override;
     void postTask(std::function<void()> task) override;
+    std::unique_ptr<FileWatch> watchFiles(std::function<void()> changed) override;
     bool controlKeyDown() override;
     bool shiftKeyDown() override;
     std::optional<std::string> readUserValue(std::string_view key,

@@ -1,0 +1,51 @@
+#include "files/data_follower.h"
+
+#include <algorithm>
+
+#include "model/plot.h"
+
+namespace kvx {
+
+DataFollower::DataFollower(std::string path, int32_t first, int16_t mode)
+    : file_(std::move(path)), first_(first < 1 ? 1 : first), last_(first_ - 1)
+{
+    position_.mode = mode;
+    position_.start = first_;
+}
+
+DataFollower::DataFollower(const ReadDataFile& file) : DataFollower(file.path, file.firstGraph, file.readMode)
+{
+    last_ = std::max(last_, file.lastGraph);
+}
+
+DataFollower::Outcome DataFollower::update(Plot& plot)
+{
+    const GrowingFile::Change change = file_.look();
+    switch (change) {
+    case GrowingFile::Change::Gone: return Outcome::Gone;
+    case GrowingFile::Change::None: return Outcome::Unchanged;
+    case GrowingFile::Change::Restarted: {
+        clearGraphs(plot);
+        const int16_t mode = position_.mode;
+        position_ = DataReadPosition{};
+        position_.mode = mode;
+        position_.start = first_;
+        break;
+    }
+    case GrowingFile::Change::Appended: break;
+    }
+    readMoreData(plot, file_.lines(), file_.path(), position_);
+    last_ = std::max(last_, position_.start + position_.count - 1);
+    return change == GrowingFile::Change::Restarted ? Outcome::Restarted : Outcome::Grew;
+}
+
+void DataFollower::clearGraphs(Plot& plot) const
+{
+    // The user may have removed graphs meanwhile.
+    const int32_t last = std::min<int32_t>(last_, plot.numGraphs());
+    for (int32_t i = first_; i <= last; ++i) {
+        plot.graph(i).clearPoints();
+    }
+}
+
+}  // namespace kvx

@@ -1,0 +1,156 @@
+#include "window/data_following.h"
+
+#include <vector>
+
+#include "files/data_follower.h"
+#include "platform/desktop.h"
+#include "render/graph_drawer.h"
+#include "scaling/auto_range.h"
+
+namespace kvx {
+
+namespace {
+
+// The followers of one plot's files and the watch that wakes them.
+class DataFollowing : public FileCompanion {
+public:
+    explicit DataFollowing(Plot& plot) : plot_(plot)
+    {
+        for (const ReadDataFile& file : plot.files().dataFiles) {
+            followers_.emplace_back(file);
+        }
+        // The watch goes before the plot: the plot owns this object.
+        watch_ = Desktop::current().watchFiles([&plot] { updateFollowing(plot); });
+        watchPaths();
+    }
+
+    void update();
+
+private:
+    void watchPaths();
+    // Shows the new points: a new picture when the range follows the data
+    // or graphs were read again, else only what the new points add.
+    void show(const std::vector<int32_t>& before, bool whole);
+    void warnGone(const std::string& path);
+
+    Plot& plot_;
+    std::vector<DataFollower> followers_;
+    std::unique_ptr<FileWatch> watch_;
+    bool updating_ = false;
+};
+
+void DataFollowing::watchPaths()
+{
+    if (!watch_) {
+        return;
+    }
+    std::vector<std::string> paths;
+    for (const DataFollower& f : followers_) {
+        paths.push_back(f.path());
+    }
+    watch_->setPaths(paths);
+}
+
+void DataFollowing::update()
+{
+    // A read under way (a warning box of its own shows) or a paint: the
+    // next notification or the timer comes back.
+    if (updating_ || plot_.isBusy()) {
+        return;
+    }
+    updating_ = true;
+    std::vector<int32_t> before;
+    for (const Graph& g : plot_.graphs()) {
+        before.push_back(g.numPoints());
+    }
+    bool changed = false;
+    bool restarted = false;
+    bool lost = false;
+    for (auto f = followers_.begin(); f != followers_.end();) {
+        const DataFollower::Outcome outcome = f->update(plot_);
+        if (outcome == DataFollower::Outcome::Gone) {
+            warnGone(f->path());
+            f = followers_.erase(f);
+            lost = true;
+            continue;
+        }
+        changed = changed || outcome != DataFollower::Outcome::Unchanged;
+        restarted = restarted || outcome == DataFollower::Outcome::Restarted;
+        ++f;
+    }
+    if (lost) {
+        watchPaths();
+    }
+    if (changed) {
+        show(before, restarted || before.size() != static_cast<std::size_t>(plot_.numGraphs()));
+    }
+    updating_ = false;
+}
+
+void DataFollowing::show(const std::vector<int32_t>& before, bool whole)
+{
+    if (!plot_.view().rangeByUser) {
+        const RangeSet shown = plot_.axes().currentRange();
+        autoRangeXY(plot_);
+        plot_.axes().autoTicks(plot_.aspectRatio() == AXES_EQUAL);
+        whole = whole || !(plot_.axes().currentRange() == shown);
+    }
+    NativeWindow* window = plot_.nativeWindow();
+    if (!window || !plot_.created()) {
+        return;
+    }
+    if (whole) {
+        plot_.redraw();
+        return;
+    }
+    GraphDrawer drawer(window->surface(), plot_);
+    std::size_t i = 0;
+    for (Graph& g : plot_.graphs()) {
+        drawer.drawPointsFrom(g, before[i++]);
+    }
+    window->present();
+}
+
+void DataFollowing::warnGone(const std::string& path)
+{
+    // Not a box: a logger that removes its file must not stop the others.
+    if (NativeWindow* window = plot_.nativeWindow(); window && window->hasStatusLine()) {
+        // The name alone: the part is narrow.
+        window->setStatusText(0, "File gone: " + path.substr(path.rfind('/') + 1));
+    }
+}
+
+DataFollowing* followingOf(Plot& plot)
+{
+    return static_cast<DataFollowing*>(plot.files().companion.get());
+}
+
+}  // namespace
+
+void setFollowing(Plot& plot, bool on)
+{
+    plot.files().follow = on;
+    plot.files().companion.reset();
+    followReadFiles(plot);
+}
+
+void followReadFiles(Plot& plot)
+{
+    if (!plot.files().follow) {
+        plot.files().companion.reset();
+        return;
+    }
+    // Every file is read again from its start into its graphs: what a read
+    // took of a line still being written then waits for its line end.
+    plot.files().companion = std::make_unique<DataFollowing>(plot);
+    updateFollowing(plot);
+}
+
+void updateFollowing(Plot& plot)
+{
+    if (DataFollowing* following = followingOf(plot)) {
+        following->update();
+    }
+}
+
+}  // namespace kvx
