@@ -38,19 +38,19 @@ constexpr double someSubTicks = 25.0;
 // Sub-ticks at whole decades between the labelled ones need this many.
 constexpr double decadeSubTicks = 4.0;
 
-void logTicks(const AxisTickSpec& spec, double uMin, double uMax, AxisTicks& t)
+void logTicks(const TickedAxis& axis, double uMin, double uMax, AxisTicks& t)
 {
     const double decades = uMax - uMin;
-    const double perDecade = spec.pixels / decades;
-    const double step = std::max(1.0, std::round(spec.tick));
-    for (const double u : multiples(uMin, uMax, step, spec.pixels)) {
+    const double perDecade = axis.pixels / decades;
+    const double step = std::max(1.0, std::round(axis.tick));
+    for (const double u : multiples(uMin, uMax, step, axis.pixels)) {
         t.major.push_back(fromAxis(u, true));
     }
     t.powers = decades >= 2.0;
     t.plain = !t.powers;
     if (step > 1.0) {
         if (perDecade >= decadeSubTicks) {
-            for (const double u : multiples(uMin, uMax, 1.0, spec.pixels)) {
+            for (const double u : multiples(uMin, uMax, 1.0, axis.pixels)) {
                 if (std::fmod(u, step) != 0.0) {
                     t.minor.push_back(fromAxis(u, true));
                 }
@@ -66,7 +66,7 @@ void logTicks(const AxisTickSpec& spec, double uMin, double uMax, AxisTicks& t)
         const double decade = fromAxis(d, true);
         for (int m = 2; m <= 9; ++m) {
             const double v = m * decade;
-            if ((all || m == 2 || m == 5) && spec.min <= v && v <= spec.max) {
+            if ((all || m == 2 || m == 5) && axis.min <= v && v <= axis.max) {
                 t.minor.push_back(v);
             }
         }
@@ -75,26 +75,26 @@ void logTicks(const AxisTickSpec& spec, double uMin, double uMax, AxisTicks& t)
 
 }  // namespace
 
-AxisTicks axisTicks(const AxisTickSpec& spec)
+AxisTicks axisTicks(const TickedAxis& axis)
 {
     AxisTicks t;
-    if (!spec.log) {
-        t.major = multiples(spec.min, spec.max, spec.tick, spec.pixels);
-        t.minor = multiples(spec.min, spec.max, spec.subTick, spec.pixels);
-        t.format = labelFormat(spec.min, spec.max, spec.tick, spec.maxDigits);
+    if (!axis.log) {
+        t.major = multiples(axis.min, axis.max, axis.tick, axis.pixels);
+        t.minor = multiples(axis.min, axis.max, axis.subTick, axis.pixels);
+        t.format = labelFormat(axis.min, axis.max, axis.tick, axis.maxDigits);
         return t;
     }
-    const double uMin = toAxis(spec.min, true);
-    const double uMax = toAxis(spec.max, true);
+    const double uMin = toAxis(axis.min, true);
+    const double uMax = toAxis(axis.max, true);
     if (!(uMax - uMin >= 1.0)) {
         // Within a decade, nice steps of the values themselves.
-        const double step = niceStep((spec.max - spec.min) / spec.tickDivisor);
-        t.major = multiples(spec.min, spec.max, step, spec.pixels);
-        t.minor = multiples(spec.min, spec.max, step / spec.subTickDivisor, spec.pixels);
-        t.format = labelFormat(spec.min, spec.max, step, spec.maxDigits);
+        const double step = niceStep((axis.max - axis.min) / axis.tickDivisor);
+        t.major = multiples(axis.min, axis.max, step, axis.pixels);
+        t.minor = multiples(axis.min, axis.max, step / axis.subTickDivisor, axis.pixels);
+        t.format = labelFormat(axis.min, axis.max, step, axis.maxDigits);
         return t;
     }
-    logTicks(spec, uMin, uMax, t);
+    logTicks(axis, uMin, uMax, t);
     return t;
 }
 

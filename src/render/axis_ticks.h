@@ -21,7 +21,7 @@ struct AxisTicks {
     bool plain = false;    // plain numbers ("%g") instead of `format`
 };
 
-struct AxisTickSpec {
+struct TickedAxis {
     double min = 0.0;  // the range, as data values
     double max = 0.0;
     double tick = 0.0;  // the spacings: decades on a logarithmic axis
@@ -33,7 +33,7 @@ struct AxisTickSpec {
     int16_t maxDigits = 6;
 };
 
-AxisTicks axisTicks(const AxisTickSpec& spec);
+AxisTicks axisTicks(const TickedAxis& axis);
 
 // The label of a major tick; with `powers` the exponent goes to `exponent`
 // and the label is the base "10".

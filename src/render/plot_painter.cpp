@@ -74,10 +74,10 @@ void PlotPainter::computeTicks()
     const AxesSystem& axes = plot_.axes();
     const RangeSet& r = axes.currentRange();
     const DeviceRect& rect = view_.plotRect;
-    const AxisTickSpec x{r.xMin, r.xMax, r.xTick, r.xSubTick, axes.xLog(), axisPixels(rect.left, rect.right),
-                   axes.tickDivisor(), axes.subTickDivisor(), s.maxDigits};
-    const AxisTickSpec y{r.yMin, r.yMax, r.yTick, r.ySubTick, axes.yLog(), axisPixels(rect.top, rect.bottom),
-                   axes.tickDivisor(), axes.subTickDivisor(), s.maxDigits};
+    const TickedAxis x{r.xMin, r.xMax, r.xTick, r.xSubTick, axes.xLog(), axisPixels(rect.left, rect.right),
+                       axes.tickDivisor(), axes.subTickDivisor(), s.maxDigits};
+    const TickedAxis y{r.yMin, r.yMax, r.yTick, r.ySubTick, axes.yLog(), axisPixels(rect.top, rect.bottom),
+                       axes.tickDivisor(), axes.subTickDivisor(), s.maxDigits};
     xTicks_ = axisTicks(x);
     yTicks_ = axisTicks(y);
 }

@@ -28,9 +28,9 @@ struct StatusPartsLayout {
 using TextWidth = std::function<int(std::string_view)>;
 
 // Two wide parts for the coordinates and narrower ones for the distance.
-// Parts 2 to 4 show while measuring, part 5 only with equal axes, and one
-// more with a logarithmic y axis, for the ratio of the y values. `left` is
-// the left edge of the client area.
+// Status parts 2 to 4 show while measuring, part 5 only with equal axes,
+// and one more with a logarithmic y axis, for the ratio of the y values.
+// `left` is the left edge of the client area.
 StatusPartsLayout layoutStatusParts(const TextWidth& textWidth, bool measureMode, int16_t aspectRatio,
                                     int left = 0, bool yLog = false);
 // The same, measured on `surface` with the plot's label font already

@@ -20,9 +20,9 @@ std::vector<std::string> labels(const AxisTicks& t)
     return out;
 }
 
-AxisTickSpec logSpec(double min, double max, double tick, int pixels)
+TickedAxis logAxis(double min, double max, double tick, int pixels)
 {
-    AxisTickSpec s;
+    TickedAxis s;
     s.min = min;
     s.max = max;
     s.tick = tick;
@@ -35,21 +35,21 @@ AxisTickSpec logSpec(double min, double max, double tick, int pixels)
 TEST(AxisTicks, LogarithmicAxesTickAtDecadesWithSubTicksWhereThereIsRoom)
 {
     // Six decades on 500 pixels: every decade labelled, 2 to 9 in each.
-    AxisTicks t = axisTicks(logSpec(1e-3, 1e3, 1.0, 500));
+    AxisTicks t = axisTicks(logAxis(1e-3, 1e3, 1.0, 500));
     EXPECT_EQ(labels(t), (std::vector<std::string>{"10^-3", "10^-2", "10^-1", "10^0", "10^1", "10^2", "10^3"}));
     EXPECT_EQ(t.minor.size(), 6u * 8u);
     EXPECT_DOUBLE_EQ(t.minor.front(), 2e-3);
     // On 200 pixels a decade has room for 2 and 5 only.
-    t = axisTicks(logSpec(1e-3, 1e3, 1.0, 200));
+    t = axisTicks(logAxis(1e-3, 1e3, 1.0, 200));
     EXPECT_EQ(t.minor.size(), 6u * 2u);
     // 600 decades: every 100th labelled, sub-ticks at no decade (under 4 pixels each).
-    t = axisTicks(logSpec(1e-300, 1e300, 100.0, 500));
+    t = axisTicks(logAxis(1e-300, 1e300, 100.0, 500));
     EXPECT_EQ(labels(t).front(), "10^-300");
     EXPECT_EQ(labels(t).back(), "10^300");
     EXPECT_EQ(t.major.size(), 7u);
     EXPECT_TRUE(t.minor.empty());
     // 20 decades, every 5th labelled: the other decades are sub-ticks.
-    t = axisTicks(logSpec(1e-10, 1e10, 5.0, 500));
+    t = axisTicks(logAxis(1e-10, 1e10, 5.0, 500));
     EXPECT_EQ(t.major.size(), 5u);
     EXPECT_EQ(t.minor.size(), 16u);
 }
@@ -57,11 +57,11 @@ TEST(AxisTicks, LogarithmicAxesTickAtDecadesWithSubTicksWhereThereIsRoom)
 TEST(AxisTicks, ShortLogarithmicRangesReadAsPlainNumbers)
 {
     // One decade: its ends as plain numbers, 2 to 9 between them.
-    AxisTicks t = axisTicks(logSpec(1.0, 10.0, 1.0, 400));
+    AxisTicks t = axisTicks(logAxis(1.0, 10.0, 1.0, 400));
     EXPECT_EQ(labels(t), (std::vector<std::string>{"1", "10"}));
     EXPECT_EQ(t.minor.size(), 8u);
     // Part of a decade: nice steps of the values, labelled as on a linear axis.
-    t = axisTicks(logSpec(2.0, 5.0, 0.05, 400));
+    t = axisTicks(logAxis(2.0, 5.0, 0.05, 400));
     EXPECT_EQ(labels(t), (std::vector<std::string>{"2.0", "2.5", "3.0", "3.5", "4.0", "4.5", "5.0"}));
     EXPECT_EQ(t.minor.size(), 13u);
 }
