@@ -1,5 +1,7 @@
 #include "app/command_line_tokenizer.h"
 
+#include "platform/utf8_text.h"
+
 namespace kvx {
 
 bool CommandLineTokenizer::next(std::string& token)
@@ -25,8 +27,7 @@ bool CommandLineTokenizer::next(std::string& token)
         end = blank == std::string::npos ? size : blank;
         pos_ = end + 1;
     }
-    const std::size_t length = end - begin;
-    token.assign(text_, begin, length < maxTokenLength ? length : maxTokenLength);
+    token.assign(cutAtCharacter(std::string_view(text_).substr(begin, end - begin), maxTokenLength));
     return true;
 }
 

@@ -109,6 +109,10 @@ int runProgram(std::string_view program, int argc, char** argv, EditionStartUp s
         // box; a script has only the exit code.
         setTerminationExitCode(exitTerminated);
     }
+    if (const std::string problem = batch ? std::string() : QtApplication::displayProblem(); !problem.empty()) {
+        complain(name, problem);
+        return exitFailed;
+    }
     QtApplication application(argc, argv, batch);
     initApplication();
     return batch ? runBatch(options, name) : startUp(options);

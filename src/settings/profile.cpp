@@ -7,6 +7,7 @@
 #include "platform/decimal_text.h"
 #include "platform/regular_file.h"
 #include "platform/replacing_file.h"
+#include "platform/utf8_text.h"
 #include "settings/keywords.h"
 
 namespace kvx {
@@ -178,10 +179,7 @@ std::string Profile::profileString(std::string_view section, std::string_view ke
     if (v.size() >= 2 && (v.front() == '\'' || v.front() == '"') && v.back() == v.front()) {
         v = v.substr(1, v.size() - 2);
     }
-    if (v.size() > maxValueLength) {
-        v = v.substr(0, maxValueLength);
-    }
-    return std::string(v);
+    return std::string(cutAtCharacter(v, maxValueLength));
 }
 
 std::optional<std::string> Profile::presentValue(std::string_view section, std::string_view key)

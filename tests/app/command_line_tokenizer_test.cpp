@@ -65,6 +65,14 @@ TEST(CommandLineTokenizer, TokensHoldAtMost259Characters)
     EXPECT_EQ(tokens(longest + " x"), (Tokens{longest, "x"}));
     EXPECT_EQ(tokens(tooLong + " x"), (Tokens{std::string(259, 'b'), "x"}));
     EXPECT_EQ(tokens("\"" + tooLong + "\""), Tokens{std::string(259, 'b')});
+    // A name is never cut inside a character: 'a' and 129 two-byte letters
+    // hold 259 bytes, the 130th would end at byte 260.
+    std::string umlauts = "a";
+    for (int i = 0; i < 150; ++i) {
+        umlauts += "\xC3\xA4";
+    }
+    EXPECT_EQ(tokens(umlauts + " x"), (Tokens{umlauts.substr(0, 259), "x"}));
+    EXPECT_EQ(tokens("a" + umlauts + " x"), (Tokens{("a" + umlauts).substr(0, 258), "x"}));
 }
 
 }  // namespace

@@ -107,6 +107,23 @@ TEST_F(ProfileTest, LongValuesAreCutTo255Characters)
     std::string text;
     ASSERT_TRUE(in.readText("Plot", "windowTitle", text));
     EXPECT_EQ(text, std::string(255, 't'));
+
+    // Cut before a character that would pass the limit, never inside it:
+    // "t" and 127 two-byte letters fill 255 bytes, the next one is left out.
+    std::string accents = "tt";
+    for (int i = 0; i < 150; ++i) {
+        accents += "\xC3\xA9";
+    }
+    {
+        Profile out(path_, false);
+        out.writeQuotedText("Plot", "windowTitle", accents.substr(1));
+        out.writeQuotedText("Plot", "title", accents);
+    }
+    Profile again(path_, true);
+    ASSERT_TRUE(again.readText("Plot", "windowTitle", text));
+    EXPECT_EQ(text, accents.substr(1, 255));
+    ASSERT_TRUE(again.readText("Plot", "title", text));
+    EXPECT_EQ(text, accents.substr(0, 254));
 }
 
 TEST_F(ProfileTest, ShortsReadTheLeadingIntegerAndKeepSixteenBits)

@@ -3,6 +3,7 @@
 // run. The header is toolkit-free so that program entries can use it.
 
 #include <memory>
+#include <string>
 
 namespace kvx {
 
@@ -18,6 +19,12 @@ public:
     QtApplication& operator=(const QtApplication&) = delete;
 
     QtDesktop& desktop();
+
+    // Empty when a window can be shown, else why not, in the words a user
+    // without a display needs. A display named but not reachable is only
+    // found when the toolkit starts: that start then says the same and
+    // ends the program with 1.
+    static std::string displayProblem();
 
 private:
     struct Impl;
