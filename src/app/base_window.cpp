@@ -111,10 +111,19 @@ void BaseWindow::redraw()
 
 void BaseWindow::bringToFront()
 {
-    if (!hasFocus_ && window_) {
-        window_->bringToFront();
-        focusMovesHere();
+    if (hasFocus_) {
+        return;
     }
+    if (window_) {
+        window_->bringToFront();  // its focus message stamps the session list
+    } else if (plotNumber_ > 0) {
+        // Batch mode: no window takes the focus, but the session keeps the
+        // order in which its windows would have had it.
+        sessionList().focused(plotNumber_);
+    } else {
+        return;
+    }
+    focusMovesHere();
 }
 
 void BaseWindow::focusMovesHere()

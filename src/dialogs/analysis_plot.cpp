@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/errors.h"
 #include "dialogs/dialog_fields.h"
 #include "model/plot.h"
 #include "render/graph_drawer.h"
@@ -43,6 +44,12 @@ Plot& openAnalysisPlot(Plot& source, int16_t graph, std::string_view what)
     plot.setColorPalette(source.colorPalette(), source.numColors());
     plot.setColorScheme(source.colorScheme());
     return plot;
+}
+
+void warnNoFiniteValues(Plot& plot, int16_t graph)
+{
+    reportError(ERR_MESSAGE, "Graph " + std::to_string(graph) + " has no finite values: there is nothing to plot.",
+                true, plot.nativeWindow());
 }
 
 }  // namespace kvx

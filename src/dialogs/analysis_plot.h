@@ -30,5 +30,9 @@ int16_t chosenGraph(const DialogControls& controls);
 // palette (with its number of colours) and colour scheme.
 Plot& openAnalysisPlot(Plot& source, int16_t graph, std::string_view what);
 
+// Says that graph `graph` of `plot` has no finite values, so that "Plot"
+// has nothing to show.
+void warnNoFiniteValues(Plot& plot, int16_t graph);
+
 
 }  // namespace kvx

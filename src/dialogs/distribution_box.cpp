@@ -24,24 +24,39 @@ enum : int {
     RADIO_BINS_WIDTH = 898,
 };
 
-// The bins the fields ask for, or nothing after a warning.
-std::optional<HistogramBins> askedBins(DialogControls& controls, const Extent& extent, NativeWindow* owner)
+// What the fields ask for: a number of bins, or a width (count 0). Nothing
+// after a warning.
+struct BinsAsked {
+    int16_t count = 0;
+    double width = 0.0;
+};
+
+std::optional<BinsAsked> askedBins(DialogControls& controls, NativeWindow* owner)
 {
+    BinsAsked asked;
     if (!controls.checked(RADIO_BINS_WIDTH)) {
-        int16_t count = 0;
-        if (!readDialogShort(controls, FIELD_NUM_BINS, count) || count < 1) {
+        if (!readDialogShort(controls, FIELD_NUM_BINS, asked.count) || asked.count < 1) {
             reportError(ERR_DATA_OUT_OF_RANGE, ": 'Num Bins'", true, owner);
             return std::nullopt;
         }
-        return binsOfCount(extent, count);
+        return asked;
     }
-    double width = 0.0;
-    std::optional<HistogramBins> bins;
-    if (readDialogReal(controls, FIELD_BINS_WIDTH, width) && width > 0.0) {
-        // A width too small for a 16-bit count of bins is refused like one
-        // of 0, instead of drawing a part of the range as the whole.
-        bins = binsOfWidth(extent, width);
+    if (!readDialogReal(controls, FIELD_BINS_WIDTH, asked.width) || !(asked.width > 0.0)) {
+        reportError(ERR_DATA_INVALID, ": 'Bins Width'", true, owner);
+        return std::nullopt;
     }
+    return asked;
+}
+
+// The bins over the graph's values, or nothing after a warning.
+std::optional<HistogramBins> binsOver(const BinsAsked& asked, const Extent& extent, NativeWindow* owner)
+{
+    if (asked.count > 0) {
+        return binsOfCount(extent, asked.count);
+    }
+    // A width too small for a 16-bit count of bins is refused like one of
+    // 0, instead of drawing a part of the range as the whole.
+    std::optional<HistogramBins> bins = binsOfWidth(extent, asked.width);
     if (!bins) {
         reportError(ERR_DATA_INVALID, ": 'Bins Width'", true, owner);
     }
@@ -97,13 +112,18 @@ bool DistributionBox::plotChosen(DialogControls& controls)
         return false;
     }
     const Graph& graph = plot_.graph(source);
+    const std::optional<BinsAsked> asked = askedBins(controls, plot_.nativeWindow());
+    if (!asked) {
+        return false;
+    }
     const Extent extent = graphExtent(graph);
     // Without a finite y value there is nothing to count, and bins from
     // the start values of the extent would lie at +-1e100.
     if (!extent.hasY()) {
+        warnNoFiniteValues(plot_, source);
         return true;
     }
-    const std::optional<HistogramBins> bins = askedBins(controls, extent, plot_.nativeWindow());
+    const std::optional<HistogramBins> bins = binsOver(*asked, extent, plot_.nativeWindow());
     if (!bins) {
         return false;
     }

@@ -184,7 +184,11 @@ void StatisticsBox::plotChosen(DialogControls& controls)
     const std::vector<ReferenceGraph> graphs = chosenGraphs(controls, s);
     // Without finite values on an axis the lines would lie at +-1e100 and
     // show nothing of the graph.
-    if (graphs.empty() || !s.extent.hasX() || !s.extent.hasY()) {
+    if (!s.extent.hasX() || !s.extent.hasY()) {
+        warnNoFiniteValues(plot_, source);
+        return;
+    }
+    if (graphs.empty()) {
         return;
     }
     const bool samePlot = controls.checked(CHECK_SAME_PLOT);

@@ -100,9 +100,6 @@ ExportResult exportPlot(Plot& plot, const std::string& path, int width, int heig
         width = plot.xWinSize();
         height = plot.yWinSize();
     }
-    if (!plot.created()) {
-        plot.takeWindowColours();  // the picture is the one its window would show
-    }
     std::string reason;
     if (!paintFigureFile(plot, OUTPUT_COLORED, format, path, FigureSize{width, height}, &reason)) {
         return failure("cannot write " + path + ": " + reason);

@@ -12,9 +12,6 @@ ExportResult printToPdf(Plot& plot, const std::string& path, int width, int heig
         width = plot.xWinSize();
         height = plot.yWinSize();
     }
-    if (!plot.created()) {
-        plot.takeWindowColours();  // the page shows what its window would show
-    }
     const std::unique_ptr<PrintJob> job = createPdfPrintJob(path, printDocumentName(plot));
     const PrintResult result =
         printPage(plot, *job, OUTPUT_COLORED, plot.settings().printFactor, width, height, [] { return true; });

@@ -97,14 +97,41 @@ ProgramOptions parseProgramOptions(int argc, const char* const* argv)
     return options;
 }
 
+namespace {
+
+// What each program does when it shows its windows.
+std::string windowsText(std::string_view program)
+{
+    if (program == "kurvex-conconi") {
+        return "Shows heart rate against velocity of Conconi test files: asks for\n"
+               "one in a file dialog (Graphs > Data File opens or adds more).\n"
+               "Files named on the command line are not opened.\n";
+    }
+    if (program == "kurvex-samples") {
+        return "Draws two sample oscillations point by point while the windows answer.\n"
+               "Files named on the command line are not opened.\n";
+    }
+    return "  FILES        data (.dat .txt .csv .asc), plot (.plt) or session (.ses) files;\n"
+           "               the first is opened, the others are added\n"
+           "  --follow     keep reading what the data files append while they\n"
+           "               grow (Extras > Follow Data Files)\n";
+}
+
+}  // namespace
+
 std::string usageText(std::string_view program)
 {
+    const bool general = program != "kurvex-conconi" && program != "kurvex-samples";
     std::string text = "Usage: ";
     text += program;
-    text += " [FILES...]\n"
-            "  FILES        data (.dat .txt .csv .asc), plot (.plt) or session (.ses) files;\n"
-            "               the first is opened, the others are added\n"
-            "  --export OUT write the first window to OUT instead of showing it:\n"
+    text += general ? " [OPTIONS] [FILES...]\n" : "\n       " + std::string(program) + " --export OUT [--size WxH] FILES...\n";
+    text += windowsText(program);
+    if (!general) {
+        text += "With --export or --print-to it reads FILES as kurvex does:\n"
+                "  FILES        data (.dat .txt .csv .asc), plot (.plt) or session (.ses)\n"
+                "               files; the first is opened, the others are added\n";
+    }
+    text += "  --export OUT write the first window to OUT instead of showing it:\n"
             "               .png .svg .pdf .emf the picture, .dat its data, .plt its\n"
             "               plot file with OUT's .dat beside it; .ses writes the\n"
             "               session file and every window's plot and data files\n"
@@ -114,8 +141,6 @@ std::string usageText(std::string_view program)
             "               an A4 page of the PDF file OUT.pdf instead\n"
             "  --size WxH   the picture's size in pixels (with --export), the\n"
             "               window's client size (with --print-to)\n"
-            "  --follow     keep reading what the data files append while they\n"
-            "               grow (Extras > Follow Data Files)\n"
             "  --help       this text\n"
             "  --version    the version\n"
             "Exit status with --export or --print-to: 0 written; 1 OUT or a FILE\n"

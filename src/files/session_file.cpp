@@ -10,6 +10,7 @@
 #include "files/plot_file.h"
 #include "files/required_key.h"
 #include "model/plot.h"
+#include "platform/ascii_case.h"
 #include "platform/utf8_text.h"
 #include "settings/profile.h"
 
@@ -78,6 +79,10 @@ std::string safeName(std::string_view title, int16_t plotNumber)
     }
     if (name.empty()) {
         name = std::string(defaultTitle) + std::to_string(plotNumber);
+    }
+    // The one value that reads back as a key that is not there.
+    if (name == Profile::absentMarker) {
+        name += '_';
     }
     return name;
 }
@@ -158,6 +163,10 @@ std::optional<SessionContents> readSessionFile(const std::string& fileName)
     for (int k = 1; k <= count; ++k) {
         std::string plotFile;
         if (in.readText(plotSection(k), plotFileKey, plotFile) && staysInFolder(plotFile)) {
+            // A hand-written name may carry the extension that the reader adds.
+            if (plotFile.size() > 4 && equalNoCase(std::string_view(plotFile).substr(plotFile.size() - 4), ".plt")) {
+                plotFile.resize(plotFile.size() - 4);
+            }
             contents.plotFiles.emplace_back(folder + plotFile);
         } else {
             contents.plotFiles.emplace_back(std::nullopt);

@@ -13,7 +13,9 @@ Plot::Plot(std::string_view title)
     registerInSession();
     settings_ = plotDefaults();
     settings_.numGraphs = 0;
-    setColorScheme(settings_.colorScheme);
+    // Before any file is read into the plot, whether it gets a window or
+    // is drawn in batch mode: a plot file's own number of colours stays.
+    takeWindowColours();
     axes_.setTickCounts(settings_.numTicks, settings_.numSubTicks);
     axes_.setRange(-1000.0, 1000.0, -1000.0, 1000.0, true);
     if (settings_.xLog == SHOW || settings_.yLog == SHOW) {

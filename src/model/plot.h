@@ -73,8 +73,8 @@ public:
     // A read, paint or resize holds the plot (PlotBusy); the window refuses
     // the messages that would change it meanwhile.
     bool isBusy() const { return busyDepth_ > 0; }
-    // Runs `task` after the current message, unless the plot has left the
-    // session by then (its window closed, the session ended).
+    // Runs `task` after the current message, unless the plot's window is
+    // gone by then (closed, the session ended, the object deleted).
     void postTask(std::function<void(Plot&)> task);
 
     // The graph list; graphs are numbered from 1.
@@ -145,9 +145,9 @@ public:
     void setColorScheme(int16_t v);
     // The two mixed palettes have fixed colour counts (16 and 7).
     void setColorPalette(int16_t palette, int16_t numColors);
-    // The colours every new window takes: its scheme's, and its palette
-    // with 16 colours. A picture of a plot without a window takes the same,
-    // so that it equals the window's.
+    // The colours every new plot takes before anything is read into it,
+    // with or without a window: its scheme's, and its palette with 16
+    // colours. A clone takes them again.
     void takeWindowColours();
 
     // The window's view: what its last painting worked out. Pictures,
@@ -192,6 +192,9 @@ private:
     friend class CoalescedRepaint;
     int coalescing_ = 0;
     bool paintPending_ = false;  // a coalesced picture is still to be painted
+    // Posted tasks hold it weakly: a task of a plot that is gone never runs.
+    // A copy gets a token of its own.
+    std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };
 
 }  // namespace kvx

@@ -88,8 +88,10 @@ public:
     virtual bool controlKeyDown() = 0;
     virtual bool shiftKeyDown() = 0;
 
-    // Dispatches one waiting window message, if any, so that windows stay
-    // responsive during long work; returns 0 when nothing was waiting.
+    // Dispatches every window message that is waiting, never waiting for
+    // more, so that windows stay responsive during long work; returns 0 when
+    // nothing was waiting. The toolkit hands its events over in batches, so
+    // "one" step may handle several messages, a resize among them.
     virtual int processOneMessage() = 0;
     // Waits up to `milliseconds` for window messages and dispatches those
     // that come, so that a loop with nothing to do sleeps instead of asking

@@ -68,4 +68,10 @@ std::optional<std::string> readRegularFile(const std::string& path)
     return text;
 }
 
+bool isRegularFile(const std::string& path)
+{
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
 }  // namespace kvx

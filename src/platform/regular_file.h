@@ -16,6 +16,9 @@ namespace kvx {
 // when given, receives why: the system's error text or "not a regular file".
 CFile openRegularFile(const std::string& path, std::string* reason = nullptr);
 
+// Whether `path` names a regular file (symbolic links followed).
+bool isRegularFile(const std::string& path);
+
 // The whole content of the regular file at `path`; nothing when it cannot
 // be opened or reading it fails.
 std::optional<std::string> readRegularFile(const std::string& path);

@@ -50,12 +50,26 @@ int16_t fileKindOf(std::string_view path)
     return FILE_DATA;
 }
 
+std::string withExtension(const std::string& base, std::string_view extension)
+{
+    const std::string lower = base + std::string(extension);
+    std::string upper = base;
+    for (const char c : extension) {
+        upper += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    }
+    return !isRegularFile(lower) && isRegularFile(upper) ? upper : lower;
+}
+
 std::string fileOfKind(const std::string& path, int16_t kind)
 {
-    if (fileKindOf(path) == kind) {
+    const bool ofKind = fileKindOf(path) == kind;
+    if (ofKind && isRegularFile(path)) {
         return path;
     }
-    return basePath(path) + (kind == FILE_SESSION ? "ses" : "plt");
+    // "X.PLT" of "X.plt", a pair written elsewhere in upper case, or a name
+    // without the kind's extension.
+    const std::string found = withExtension(basePath(path), kind == FILE_SESSION ? "ses" : "plt");
+    return ofKind && !isRegularFile(found) ? path : found;
 }
 
 bool openByPath(Plot& plot, const std::string& path, int16_t mode)
@@ -135,7 +149,7 @@ bool readPlotAndData(Plot& plot, const std::string& name, bool open)
     if (!readPlotFile(plot, name, PLOT_PART_ALL, start)) {
         return false;
     }
-    const std::string data = basePath(name) + "dat";
+    const std::string data = withExtension(basePath(name), "dat");
     if (!readData(plot, data, start)) {
         return false;
     }

@@ -38,9 +38,15 @@ std::string basePath(std::string_view path);
 // FILE_DATA for anything else.
 int16_t fileKindOf(std::string_view path);
 
+// `base` (ending in ".") with `extension` in lower case, or in upper case
+// when only that file exists.
+std::string withExtension(const std::string& base, std::string_view extension);
+
 // The plot (FILE_PLOT) or session (FILE_SESSION) file that `path` names:
 // the path itself when it ends in that kind's extension in any letter case
-// (X.PLT), otherwise its base with the extension in lower case.
+// (X.PLT) and exists; otherwise its base with the extension in lower case,
+// or in upper case when only that exists; a path of the kind that is not
+// there when neither is.
 std::string fileOfKind(const std::string& path, int16_t kind);
 
 // Opens `path` as a data, plot or session file (by its extension, "plt" and

@@ -39,7 +39,6 @@ void Plot::createWindow()
     adoptWindow(std::move(window));
     show(ShowState::Normal);
     focusMovesHere();
-    takeWindowColours();
     nativeWindow()->surface().setTextBackgroundOpaque(false);
     setCreated(true);
     setTitle(windowTitle());
@@ -50,8 +49,10 @@ void Plot::createWindow()
 
 void Plot::postTask(std::function<void(Plot&)> task)
 {
-    Desktop::current().postTask([number = plotNumber(), plot = this, task = std::move(task)] {
-        if (sessionList().windowOf(number) == plot) {
+    // The window itself is asked, not the session list: a window beyond
+    // the list's last number has none there.
+    Desktop::current().postTask([alive = std::weak_ptr<const bool>(alive_), plot = this, task = std::move(task)] {
+        if (!alive.expired() && plot->created()) {
             task(*plot);
         }
     });
@@ -70,6 +71,7 @@ Plot& Plot::newPlot()
 Plot& Plot::clonePlot()
 {
     auto plot = std::make_unique<Plot>(*this);
+    plot->takeWindowColours();
     becomeCascadeOrigin();
     plot->cascadePosition();
     Plot& created = static_cast<Plot&>(keepWindow(std::move(plot)));

@@ -13,6 +13,7 @@ mkdir first second plot again
 "$kurvex" --export second/lab.ses first/lab.ses || fail "first/lab.ses: exit status $?"
 diff -r first second >/dev/null || fail "a session re-saved differs from the first save"
 grep -q "numPlots= 2" first/lab.ses || fail "the session lost a window"
+grep -qxF "plotFocus= [1 2]" first/lab.ses || fail "the focus order changed: $(grep plotFocus first/lab.ses)"
 for name in "Damped Oscillation" "Two Stations"; do
   [ -s "first/$name.plt" ] || fail "no plot file for the window $name"
 done
@@ -23,8 +24,20 @@ grep -q "lineType= DASH" "first/Damped Oscillation.plt" || fail "the envelope lo
 [ -s plot/curve.plt ] && [ -s plot/curve.dat ] || fail "a plot export writes curve.plt and curve.dat"
 "$kurvex" --export again/curve.plt plot/curve.plt || fail "curve.plt: exit status $?"
 cmp -s plot/curve.dat again/curve.dat || fail "a plot file read and written again lost data"
+# Extensions in either case: X.PLT finds X.plt, a pair written in upper case
+# finds its data, and a session's plotFile may carry the extension.
+"$kurvex" --export again/upper.dat plot/CURVE.plt 2>/dev/null && fail "CURVE.plt is not curve.plt"
+"$kurvex" --export again/upper.dat plot/curve.PLT || fail "curve.PLT: exit status $?"
+cmp -s plot/curve.dat again/upper.dat || fail "curve.PLT did not read curve.plt's data"
+mkdir upper
+cp plot/curve.plt upper/CURVE.PLT
+cp plot/curve.dat upper/CURVE.DAT
+"$kurvex" --export again/pair.dat upper/CURVE.PLT || fail "CURVE.PLT: exit status $?"
+cmp -s plot/curve.dat again/pair.dat || fail "CURVE.PLT did not find CURVE.DAT"
+printf '[Session]\nnumPlots= 1\n[Plot1]\nplotFile= curve.plt\n' >plot/hand.ses
+"$kurvex" --export again/hand.dat plot/hand.ses || fail "hand.ses: exit status $?"
+cmp -s plot/curve.dat again/hand.dat || fail "a plotFile with its extension left its window empty"
 
-mkdir first second plot again
 "$kurvex" --export first/lab.ses first/lab.ses || fail "re-saving in place: exit status $?"
 cmp -s "first/Damped Oscillation.dat" "$examples/oscillation.dat" || fail "re-saving in place lost data"
 # A folder that is not there: a failure named on standard error, not a crash

@@ -215,9 +215,17 @@ TEST_F(DistributionBoxTest, EqualValuesGiveEmptyBinsAtTheirValueAndAGraphWithout
         EXPECT_FALSE(c.ended());
         EXPECT_EQ(distributionGraphIndex(), 0);
 
-        // No finite y value: nothing to count, and "Plot && Close" closes.
+        // No finite y value: the fields are checked first, then a message
+        // says why nothing is counted, and "Plot && Close" closes.
         c.choose(box, 826, {2});
+        c.type(896, "abc");
+        c.press(box, 893);
+        ASSERT_EQ(desktop_.boxes.size(), 1u);
+        EXPECT_EQ(desktop_.boxes[0].text, "Data invalid or out of expected range: 'Bins Width'\n");
+        c.type(896, "1");
         c.press(box, 892);
+        ASSERT_EQ(desktop_.boxes.size(), 2u);
+        EXPECT_EQ(desktop_.boxes[1].text, "Graph 3 has no finite values: there is nothing to plot.\n");
         EXPECT_TRUE(c.ended());
         EXPECT_EQ(sessionList().count(), windows);
     });

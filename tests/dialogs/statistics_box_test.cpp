@@ -121,6 +121,13 @@ TEST_F(StatisticsBoxTest, ShowsTheChosenGraphOverItsFiniteValuesAndRemembersItAc
     EXPECT_EQ(statisticsGraphIndex(), 2);
     EXPECT_EQ(fieldTexts(c), (std::vector<std::string>{"1e+100", "-1e+100", "0", "0", "-2e+100", "1e+100", "-1e+100",
                                                        "0", "0", "-2e+100", "0"}));
+    // A graph without finite values gives nothing to plot, and says so.
+    const int windows = sessionList().count();
+    c.press(box, 893);
+    EXPECT_EQ(sessionList().count(), windows);
+    ASSERT_EQ(desktop_.boxes.size(), 1u);
+    EXPECT_EQ(desktop_.boxes[0].text, "Graph 2 has no finite values: there is nothing to plot.\n");
+    desktop_.boxes.clear();
     // Values that are not finite stay out of every statistic but count as points.
     c.choose(box, 826, {2});
     EXPECT_EQ(fieldTexts(c), (std::vector<std::string>{"1", "3", "2", "1", "2", "2", "4", "3", "1", "2", "3"}));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace kvx {
@@ -20,6 +21,21 @@ TEST(ProgramOptions, FilesKeepTheirOrderAndOptionsAreRecognised)
     EXPECT_FALSE(o.version);
     EXPECT_EQ(o.files, (std::vector<std::string>{"a.dat", "b c.plt", "-", "--version"}));
     EXPECT_TRUE(o.error.empty());
+}
+
+TEST(ProgramOptions, EachProgramsHelpSaysWhatItDoesWithFiles)
+{
+    const std::string general = usageText("kurvex");
+    EXPECT_NE(general.find("the first is opened, the others are added"), std::string::npos);
+    EXPECT_NE(general.find("--follow"), std::string::npos);
+    // The editions open no file named on the command line, and follow none.
+    for (const char* edition : {"kurvex-conconi", "kurvex-samples"}) {
+        const std::string text = usageText(edition);
+        EXPECT_EQ(text.rfind(std::string("Usage: ") + edition + "\n", 0), 0u) << text;
+        EXPECT_NE(text.find("Files named on the command line are not opened."), std::string::npos) << edition;
+        EXPECT_EQ(text.find("--follow"), std::string::npos) << edition;
+        EXPECT_NE(text.find("--export OUT"), std::string::npos) << edition;
+    }
 }
 
 TEST(ProgramOptions, UnknownOptionsAreAnError)

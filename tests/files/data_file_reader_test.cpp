@@ -540,6 +540,39 @@ TEST_F(DataFileReaderTest, ManyBlocksOfManyLinesReadAsLineByLine)
     EXPECT_EQ(pointsOf(plot.graph(plot.numGraphs()))[3999], (Point{29 + 3999 * 1e-3, 8, 0}));
 }
 
+TEST_F(DataFileReaderTest, ALineAfterABatchGoesOnFromTheBatchsLastValues)
+{
+    // XYXY with two different x columns: a line that the batch cannot take,
+    // whose numbers cannot be converted, keeps the values the batch read
+    // last, as it would after a line read on its own.
+    std::string lf;
+    char numbers[96];
+    for (int i = 0; i < 6000; ++i) {
+        if (i == 3000 || i == 4500) {
+            lf += i == 3000 ? "- 5 - 7\n" : "+ - 9 +\n";
+            continue;
+        }
+        const int n = std::snprintf(numbers, sizeof numbers, "%d %.17g %d %.17g\n", i, std::sin(i * 1e-3),
+                                    100000 + 2 * i, std::cos(i * 1e-3));
+        lf.append(numbers, static_cast<std::size_t>(n));
+    }
+    std::string crlf;
+    for (const char c : lf) {
+        crlf += c == '\n' ? "\r\n" : std::string(1, c);
+    }
+    test::WindowedPlot fromCrLf;
+    fromCrLf.files().readMode = XYXY;
+    test::writeFile(path, crlf);
+    EXPECT_TRUE(readData(fromCrLf, path, 1));
+    EXPECT_TRUE(read(lf, XYXY));
+    ASSERT_EQ(plot.numGraphs(), 2);
+    ASSERT_EQ(fromCrLf.numGraphs(), 2);
+    for (int16_t g = 1; g <= 2; ++g) {
+        ASSERT_EQ(plot.graph(g).numPoints(), 6000) << g;
+        test::expectSamePoints(plot.graph(g), fromCrLf.graph(g));
+    }
+}
+
 TEST_F(DataFileReaderTest, AnUnknownModeReadsAsXyy)
 {
     EXPECT_TRUE(read("1 2 3\n", 0));

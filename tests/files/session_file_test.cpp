@@ -133,19 +133,39 @@ TEST_F(SessionFileTest, TitlesBecomeDistinctNamesInTheSessionsFolder)
     EXPECT_EQ(sessionBaseNames(listed), expected);
 }
 
+TEST_F(SessionFileTest, AWindowTitledLikeAMissingKeyComesBack)
+{
+    // "NoConfig" is what the settings reader gives for a key that is not
+    // there: the window's files get another name.
+    Plot& plot = window("NoConfig");
+    plot.ensureGraphs(1);
+    plot.graph(1).append(1.0, 2.0);
+    ASSERT_TRUE(writeSession(ses));
+    const auto contents = readSessionFile(ses);
+    ASSERT_TRUE(contents);
+    ASSERT_EQ(contents->plotFiles.size(), 1u);
+    ASSERT_TRUE(contents->plotFiles[0]);
+    Plot back("Back");
+    ASSERT_TRUE(readPlotFile(back, *contents->plotFiles[0] + ".plt", PLOT_PART_ALL, 1));
+    ASSERT_TRUE(readData(back, *contents->plotFiles[0] + ".dat", 1));
+    test::expectSamePoints(back.graph(1), plot.graph(1));
+}
+
 TEST_F(SessionFileTest, ReadingTakesOnlyWhatFitsAndStaysInTheFolder)
 {
     test::writeFile(ses, "[Session]\nnumPlots= 500\n"
                          "[Plot1]\nplotFile= 'sub/ok'\n"
                          "[Plot2]\nplotFile= '../outside'\n"
-                         "[Plot3]\nplotFile= '/etc/passwd'\n");
+                         "[Plot3]\nplotFile= '/etc/passwd'\n"
+                         "[Plot4]\nplotFile= 'four.Plt'\n");
     auto contents = readSessionFile(ses);
     ASSERT_TRUE(contents);
     ASSERT_EQ(contents->plotFiles.size(), static_cast<std::size_t>(maxSessionPlots));
     EXPECT_EQ(contents->plotFiles[0], dir.file("sub/ok"));
     EXPECT_EQ(contents->plotFiles[1], std::nullopt);
     EXPECT_EQ(contents->plotFiles[2], std::nullopt);
-    EXPECT_EQ(contents->plotFiles[3], std::nullopt);
+    EXPECT_EQ(contents->plotFiles[3], dir.file("four"));  // the reader adds the extension
+    EXPECT_EQ(contents->plotFiles[4], std::nullopt);
     EXPECT_TRUE(contents->focus.empty());
 
     test::writeFile(ses, "[Session]\nnumPlots= -3\nplotFocus= [1]\n");

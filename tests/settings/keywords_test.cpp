@@ -38,6 +38,35 @@ TEST(Keywords, EveryValueHasOneKeywordThatLeadsBack)
     }
 }
 
+// Each keyword is the name of its value in the code: a pair of names swapped
+// in the table shows as two wrong pairs, whichever way it is read.
+#define KVX_PAIR(name) {name, #name}
+TEST(Keywords, EachValueAndItsNameConvertBothWays)
+{
+    const std::pair<int16_t, const char*> pairs[] = {
+        KVX_PAIR(HIDE), KVX_PAIR(SHOW), KVX_PAIR(SHOW_BEGIN_END), KVX_PAIR(SHOW_HALF), KVX_PAIR(SHOW_XAXIS),
+        KVX_PAIR(SHOW_YAXIS), KVX_PAIR(SHOW_UPRIGHT), KVX_PAIR(SHOW_DOWNRIGHT), KVX_PAIR(SHOW_UPLEFT),
+        KVX_PAIR(SHOW_DOWNLEFT), KVX_PAIR(SHOW_OUTRIGHT), KVX_PAIR(AXES_EQUAL), KVX_PAIR(AXES_SCALED),
+        KVX_PAIR(ZOOM_XY), KVX_PAIR(ZOOM_X), KVX_PAIR(ZOOM_Y), KVX_PAIR(ZOOM_XARY), KVX_PAIR(ZOOM_YARX),
+        KVX_PAIR(ZOOM_XKR), KVX_PAIR(XYY), KVX_PAIR(XYXY), KVX_PAIR(XYAXYA), KVX_PAIR(XYAYA), KVX_PAIR(YY),
+        KVX_PAIR(SOLID), KVX_PAIR(DASH), KVX_PAIR(DOT), KVX_PAIR(DASHDOT), KVX_PAIR(LINES), KVX_PAIR(STAIRS),
+        KVX_PAIR(BARS), KVX_PAIR(STEMS), KVX_PAIR(NOMARKER), KVX_PAIR(TRIANGLE), KVX_PAIR(SQUARE),
+        KVX_PAIR(DIAMOND), KVX_PAIR(CIRCLE), KVX_PAIR(STAR), KVX_PAIR(CROSS), KVX_PAIR(PLUS),
+        KVX_PAIR(TRIANGLE_DOWN), KVX_PAIR(TRIANGLE_RIGHT), KVX_PAIR(TRIANGLE_LEFT), KVX_PAIR(POINT),
+        KVX_PAIR(MIXED_COLORS_II), KVX_PAIR(MIXED_COLORS_I), KVX_PAIR(GRAY_SCALE), KVX_PAIR(RED_SCALE),
+        KVX_PAIR(GREEN_SCALE), KVX_PAIR(BLUE_SCALE), KVX_PAIR(HEAT_SCALE), KVX_PAIR(BLACK_ONLY),
+        KVX_PAIR(LIGHT), KVX_PAIR(DARK), KVX_PAIR(PAPER), KVX_PAIR(SCOPE), KVX_PAIR(FANCY),
+    };
+    EXPECT_EQ(std::size(pairs), keywordCount());
+    for (const auto& [value, name] : pairs) {
+        std::string keyword;
+        EXPECT_TRUE(valueToKeyword(value, keyword) && keyword == name) << value << " gave " << keyword;
+        int16_t back = 0;
+        EXPECT_TRUE(keywordToValue(name, back) && back == value) << name << " gave " << back;
+    }
+}
+#undef KVX_PAIR
+
 TEST(Keywords, NeighbouringNamesAndValuesAreNotConfused)
 {
     std::string keyword;

@@ -7,6 +7,7 @@
 #include "app/session_list.h"
 #include "app/window_keeper.h"
 #include "model/plot.h"
+#include "model/plot_busy.h"
 #include "platform/window_messages.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
@@ -355,6 +356,34 @@ TEST_F(PlotWindowTest, QueuedWheelStepsAndKeysPaintOnceAndEndWhereSingleStepsEnd
     send(burst, MSG_CLOSE);
     desktop_.runTasks();
     EXPECT_FALSE(burst.created());
+}
+
+TEST_F(PlotWindowTest, AWindowBeyondTheSessionListRepaintsAndClosesLikeTheOthers)
+{
+    while (sessionList().count() < SessionList::maxWindows) {
+        makeWindow();
+    }
+    Plot& extra = makeWindow();
+    ASSERT_EQ(extra.plotNumber(), -1);
+    extra.addGraph();
+    extra.graph(1).append(0, 2);
+    extra.graph(1).append(10, 4);
+    send(extra, MSG_PAINT);
+    const auto range = extra.axes().currentRange();
+    const int presents = native(extra).presents;
+    key(extra, VK_LEFT);
+    desktop_.runTasks();
+    EXPECT_FALSE(extra.axes().currentRange() == range);
+    EXPECT_EQ(native(extra).presents, presents + 1);
+
+    // A close asked for while busy closes once the work is done.
+    {
+        PlotBusy busy(extra);
+        send(extra, MSG_CLOSE);
+        EXPECT_TRUE(extra.created());
+    }
+    desktop_.runTasks();
+    EXPECT_FALSE(extra.created());
 }
 
 TEST_F(PlotWindowTest, DoubleClickFitsAndRightClickZoomsOut)

@@ -81,7 +81,7 @@ EmfSurface::EmfSurface(int width, int height, TextMeasurer& measurer, std::strin
 
 void EmfSurface::writeHeader(std::string_view title)
 {
-    std::u16string description = u"Kvx - ";
+    std::u16string description;
     for (char32_t c : decodeUtf8(title)) {
         if (c > 0xFFFF) {
             c -= 0x10000;

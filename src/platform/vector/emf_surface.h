@@ -24,7 +24,7 @@ inline constexpr int emfUnitsPerPixel = 16;
 
 class EmfSurface final : public VectorSurface {
 public:
-    // The description is "Kvx - " and the title.
+    // The header's description is the title as given.
     EmfSurface(int width, int height, TextMeasurer& measurer, std::string_view title = {});
 
     // Ends the drawing and returns the file's bytes; later calls return them again.

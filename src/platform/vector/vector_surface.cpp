@@ -314,6 +314,12 @@ void VectorSurface::strokeOutline(const std::vector<PathFigure>& figures)
             points.pop_back();
         }
         if (points.size() < 2) {
+            // A figure shrunk to one pixel: a square-capped pen still
+            // covers it, as the raster surface does.
+            if (pen_.geometric && points.size() == 1) {
+                const int w = std::max(pen_.width, 1);
+                fillBox(points[0].x - (w - 1) / 2, points[0].y - (w - 1) / 2, w, w, pen_.color);
+            }
             continue;
         }
         VectorFigure v;

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -16,6 +18,8 @@
 #include "settings/default_records.h"
 #include "settings/keywords.h"
 #include "support/temp_dir.h"
+#include "window/file_commands.h"
+#include "window/file_dialogs.h"
 
 namespace kvx {
 namespace {
@@ -71,6 +75,75 @@ TEST(BatchPicture, EqualsTheWindowsPicture)
     QApplication::processEvents();
     Desktop::install(nullptr);
     defaultRecords() = DefaultRecords{};
+}
+
+// A plot file's own number of colours holds in the window and in batch
+// mode alike: both take the window's colours before the file is read.
+TEST(BatchPicture, APlotFilesColoursAreTheWindowsColours)
+{
+    QtDesktop desktop(false);
+    Desktop::install(&desktop);
+    defaultRecords() = DefaultRecords{};
+    {
+        test::TempDir dir;
+        const std::string plt = dir.file("gray.plt");
+        {
+            Plot source("Gray");
+            fill(source);
+            source.setColorPalette(GRAY_SCALE, 7);
+            std::string failed;
+            std::string reason;
+            ASSERT_TRUE(writeByPath(source, plt, FILE_PLOT, failed, reason)) << reason;
+        }
+        Plot shown("Kurvex");
+        shown.createWindow();
+        ASSERT_TRUE(openByPath(shown, plt, FILE_OPEN));
+        QWidget* canvas = canvasOf(shown);
+        ASSERT_NE(canvas, nullptr);
+        QApplication::processEvents();
+        shown.redraw();
+        const QImage window = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+        Plot batch("Kurvex");
+        ASSERT_TRUE(openByPath(batch, plt, FILE_OPEN));
+        EXPECT_EQ(batch.numColors(), 7);
+        const std::string png = dir.file("gray.png");
+        ASSERT_TRUE(exportPlot(batch, png, window.width(), window.height()).ok);
+        EXPECT_TRUE(QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32) == window);
+    }
+    QApplication::processEvents();
+    Desktop::install(nullptr);
+    defaultRecords() = DefaultRecords{};
+}
+
+// The description in a metafile's header says "Kvx - " once, before the
+// window's title.
+TEST(BatchPicture, MetafileDescribesThePlotOnce)
+{
+    QtDesktop desktop(true);
+    Desktop::install(&desktop);
+    {
+        Plot plot("Tides");
+        fill(plot);
+        test::TempDir dir;
+        const std::string path = dir.file("tides.emf");
+        ASSERT_TRUE(exportPlot(plot, path, 320, 200).ok);
+        const std::string bytes = test::readFile(path);
+        ASSERT_GT(bytes.size(), 108u);
+        const auto u32At = [&bytes](std::size_t at) {
+            uint32_t v = 0;
+            std::memcpy(&v, bytes.data() + at, 4);
+            return v;
+        };
+        const uint32_t units = u32At(60);
+        const uint32_t offset = u32At(64);
+        ASSERT_LE(offset + 2u * units, bytes.size());
+        std::u16string description(units, u'\0');
+        std::memcpy(description.data(), bytes.data() + offset, 2u * units);
+        const std::string expected = "Kvx - " + plot.windowTitle();
+        EXPECT_EQ(description, std::u16string(expected.begin(), expected.end()) + u'\0' + u'\0');
+    }
+    Desktop::install(nullptr);
 }
 
 }  // namespace

@@ -141,7 +141,7 @@ TEST(EmfFile, PaintedPlotIsAWellFormedMetafile)
 
     test::TempDir dir;
     const std::string path = dir.file("plot.emf");
-    EmfFile file(path, 640, 520, std::make_unique<FakeMeasurer>(), plot.caption());
+    EmfFile file(path, 640, 520, std::make_unique<FakeMeasurer>(), "Kvx - " + plot.caption());
     PlotView view;
     view.width = 640;
     view.height = 520;

@@ -9,6 +9,9 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <regex>
+#include <set>
 #include <map>
 #include <sstream>
 #include <string>
@@ -16,6 +19,10 @@
 #include <vector>
 
 #include "platform/qt/qt_image_surface.h"
+#include "platform/vector/emf_records.h"
+#include "platform/vector/emf_surface.h"
+#include "platform/vector/svg_surface.h"
+#include "support/fake_text_measurer.h"
 #include "render/markers.h"
 #include "settings/keywords.h"
 
@@ -196,6 +203,63 @@ TEST_P(MarkerPixelsTest, SizesOneToTenCoverExactlyTheirGeometry)
                                        << picture(expected) << "drawn:\n"
                                        << picture(drawn);
     }
+}
+
+// Markers of size 1, one beside the other, are the same pixels on the
+// raster and in both vector files.
+TEST(MarkerPixels, SizeOneIsTheSamePixelInEveryOutput)
+{
+    const int16_t types[] = {TRIANGLE, SQUARE, DIAMOND, CIRCLE, STAR, CROSS, PLUS,
+                             TRIANGLE_DOWN, TRIANGLE_RIGHT, TRIANGLE_LEFT, POINT};
+    const auto drawAll = [&types](Surface& surface) {
+        surface.selectPen(Pen{PenStyle::Solid, 1, penColor, true});
+        const Brush brush{false, brushColor};
+        surface.selectBrush(brush);
+        int x = 5;
+        for (const int16_t type : types) {
+            drawMarkerShape(surface, type, x, 7, 1, brush);
+            x += 6;
+        }
+    };
+    QtImageSurface raster(80, 16);
+    drawAll(raster);
+    std::set<Point> onRaster;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 80; ++x) {
+            if (raster.image().pixel(x, y) != qRgb(255, 255, 255)) {
+                onRaster.insert({x, y});
+            }
+        }
+    }
+    EXPECT_EQ(onRaster.size(), 9u);  // circle and point of size 1 are empty
+
+    test::FakeMeasurer measurer;
+    SvgSurface svg(80, 16, measurer);
+    drawAll(svg);
+    const std::string doc = svg.finish();
+    std::set<Point> inSvg;
+    const std::regex pixel(R"re(<rect x="(-?\d+)" y="(-?\d+)" width="1" height="1")re");
+    for (auto m = std::sregex_iterator(doc.begin(), doc.end(), pixel); m != std::sregex_iterator(); ++m) {
+        inSvg.insert({std::stoi((*m)[1]), std::stoi((*m)[2])});
+    }
+    EXPECT_EQ(inSvg, onRaster) << doc;
+
+    EmfSurface emf(80, 16, measurer);
+    drawAll(emf);
+    const std::string bytes = emf.finish();
+    std::set<Point> inEmf;
+    const auto at = [&bytes](std::size_t offset) {
+        int32_t v = 0;
+        std::memcpy(&v, bytes.data() + offset, 4);
+        return v;
+    };
+    for (std::size_t offset = 0; offset + 8 <= bytes.size() && at(offset + 4) > 0;
+         offset += static_cast<std::size_t>(at(offset + 4))) {
+        if (static_cast<uint32_t>(at(offset)) == emr::setPixelV) {
+            inEmf.insert({at(offset + 8) / emfUnitsPerPixel, at(offset + 12) / emfUnitsPerPixel});
+        }
+    }
+    EXPECT_EQ(inEmf, onRaster);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTypes, MarkerPixelsTest,
