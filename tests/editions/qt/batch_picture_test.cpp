@@ -47,6 +47,23 @@ QWidget* canvasOf(const Plot& plot)
     return nullptr;
 }
 
+// The picture that batch mode exports of `batch` is, pixel for pixel, what
+// the window of `shown` shows at the same size.
+void expectBatchPictureIsTheWindows(Plot& shown, Plot& batch)
+{
+    QWidget* canvas = canvasOf(shown);
+    ASSERT_NE(canvas, nullptr);
+    QApplication::processEvents();
+    shown.redraw();
+    const QImage window = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    test::TempDir dir;
+    const std::string path = dir.file("batch.png");
+    ASSERT_TRUE(exportPlot(batch, path, window.width(), window.height()).ok);
+    const QImage picture = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(picture.size(), window.size());
+    EXPECT_TRUE(picture == window);
+}
+
 TEST(BatchPicture, EqualsTheWindowsPicture)
 {
     QtDesktop desktop(false);
@@ -57,20 +74,9 @@ TEST(BatchPicture, EqualsTheWindowsPicture)
         Plot shown("Kurvex");
         fill(shown);
         shown.createWindow();
-        QWidget* canvas = canvasOf(shown);
-        ASSERT_NE(canvas, nullptr);
-        QApplication::processEvents();
-        shown.redraw();
-        const QImage window = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
-
         Plot batch("Kurvex");
         fill(batch);
-        test::TempDir dir;
-        const std::string path = dir.file("batch.png");
-        ASSERT_TRUE(exportPlot(batch, path, window.width(), window.height()).ok);
-        const QImage picture = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(picture.size(), window.size());
-        EXPECT_TRUE(picture == window);
+        expectBatchPictureIsTheWindows(shown, batch);
     }
     QApplication::processEvents();
     Desktop::install(nullptr);
@@ -98,18 +104,10 @@ TEST(BatchPicture, APlotFilesColoursAreTheWindowsColours)
         Plot shown("Kurvex");
         shown.createWindow();
         ASSERT_TRUE(openByPath(shown, plt, FILE_OPEN));
-        QWidget* canvas = canvasOf(shown);
-        ASSERT_NE(canvas, nullptr);
-        QApplication::processEvents();
-        shown.redraw();
-        const QImage window = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
-
         Plot batch("Kurvex");
         ASSERT_TRUE(openByPath(batch, plt, FILE_OPEN));
         EXPECT_EQ(batch.numColors(), 7);
-        const std::string png = dir.file("gray.png");
-        ASSERT_TRUE(exportPlot(batch, png, window.width(), window.height()).ok);
-        EXPECT_TRUE(QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32) == window);
+        expectBatchPictureIsTheWindows(shown, batch);
     }
     QApplication::processEvents();
     Desktop::install(nullptr);
