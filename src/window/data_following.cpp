@@ -11,6 +11,23 @@ namespace kvx {
 
 namespace {
 
+// The status note of an outcome that ends the following of a file; null
+// for the others.
+const char* endOfFollowing(DataFollower::Outcome outcome)
+{
+    switch (outcome) {
+    case DataFollower::Outcome::LineTooLong: return "Line too long, no longer followed: ";
+    case DataFollower::Outcome::OutOfMemory: return "Out of memory, no longer followed: ";
+    default: return nullptr;
+    }
+}
+
+// A file's name without its folder: the status part is narrow.
+std::string nameOf(const std::string& path)
+{
+    return path.substr(path.rfind('/') + 1);
+}
+
 // The followers of one plot's files and the watch that wakes them.
 class DataFollowing : public FileCompanion {
 public:
@@ -31,7 +48,8 @@ private:
     // Shows the new points: a new picture when the range follows the data
     // or graphs were read again, else only what the new points add.
     void show(const std::vector<int32_t>& before, bool whole);
-    void warnGone(const std::string& path);
+    // Says in the status line what became of a followed file.
+    void note(const std::string& text);
 
     Plot& plot_;
     std::vector<DataFollower> followers_;
@@ -65,24 +83,42 @@ void DataFollowing::update()
     }
     bool changed = false;
     bool restarted = false;
-    bool lost = false;
+    bool dropped = false;
+    bool more = false;
+    std::string news;
     for (auto f = followers_.begin(); f != followers_.end();) {
+        const bool wasGone = f->gone();
         const DataFollower::Outcome outcome = f->update(plot_);
-        if (outcome == DataFollower::Outcome::Gone) {
-            warnGone(f->path());
+        if (const char* end = endOfFollowing(outcome)) {
+            news = end + nameOf(f->path());
             f = followers_.erase(f);
-            lost = true;
+            dropped = true;
             continue;
         }
-        changed = changed || outcome != DataFollower::Outcome::Unchanged;
+        if (outcome == DataFollower::Outcome::Gone) {
+            // Kept and watched: a logger that rotates its file brings it back.
+            if (!wasGone) {
+                news = "File gone: " + nameOf(f->path());
+            }
+        } else if (wasGone) {
+            news = "File back: " + nameOf(f->path());
+        }
+        changed = changed || (outcome != DataFollower::Outcome::Unchanged && outcome != DataFollower::Outcome::Gone);
         restarted = restarted || outcome == DataFollower::Outcome::Restarted;
+        more = more || f->morePending();
         ++f;
     }
-    if (lost) {
+    if (dropped) {
         watchPaths();
+    }
+    if (more && watch_) {
+        watch_->lookAgainSoon();
     }
     if (changed) {
         show(before, restarted || before.size() != static_cast<std::size_t>(plot_.numGraphs()));
+    }
+    if (!news.empty()) {
+        note(news);  // after the picture, which writes the status line too
     }
     updating_ = false;
 }
@@ -111,12 +147,11 @@ void DataFollowing::show(const std::vector<int32_t>& before, bool whole)
     window->present();
 }
 
-void DataFollowing::warnGone(const std::string& path)
+void DataFollowing::note(const std::string& text)
 {
     // Not a box: a logger that removes its file must not stop the others.
     if (NativeWindow* window = plot_.nativeWindow(); window && window->hasStatusLine()) {
-        // The name alone: the part is narrow.
-        window->setStatusText(0, "File gone: " + path.substr(path.rfind('/') + 1));
+        window->setStatusText(0, text);
     }
 }
 
