@@ -1,5 +1,7 @@
 #include "window/data_following.h"
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "files/data_follower.h"
@@ -11,21 +13,24 @@ namespace kvx {
 
 namespace {
 
-// The status note of an outcome that ends the following of a file; null
-// for the others.
-const char* endOfFollowing(DataFollower::Outcome outcome)
+using Outcome = DataFollower::Outcome;
+
+// Whether the outcome ends the following of its file.
+bool endsFollowing(Outcome outcome)
 {
-    switch (outcome) {
-    case DataFollower::Outcome::LineTooLong: return "Line too long, no longer followed: ";
-    case DataFollower::Outcome::OutOfMemory: return "Out of memory, no longer followed: ";
-    default: return nullptr;
-    }
+    return outcome == Outcome::LineTooLong || outcome == Outcome::OutOfMemory;
 }
 
-// A file's name without its folder: the status part is narrow.
-std::string nameOf(const std::string& path)
+// What the status line says of an update of a followed file, if anything.
+std::string newsOf(Outcome outcome, bool wasGone, const std::string& path)
 {
-    return path.substr(path.rfind('/') + 1);
+    const std::string name = path.substr(path.rfind('/') + 1);  // the part is narrow
+    switch (outcome) {
+    case Outcome::LineTooLong: return "Line too long, no longer followed: " + name;
+    case Outcome::OutOfMemory: return "Out of memory, no longer followed: " + name;
+    case Outcome::Gone: return wasGone ? "" : "File gone: " + name;
+    default: return wasGone ? "File back: " + name : "";
+    }
 }
 
 // The followers of one plot's files and the watch that wakes them.
@@ -44,7 +49,17 @@ public:
     void update();
 
 private:
+    // What the looks of one update found.
+    struct Looks {
+        bool changed = false;
+        bool restarted = false;
+        bool more = false;  // a file holds more than was read
+        std::string news;   // for the status line
+    };
+
     void watchPaths();
+    // Looks at each file once.
+    void lookOnce(Looks& looks);
     // Shows the new points: a new picture when the range follows the data
     // or graphs were read again, else only what the new points add.
     void show(const std::vector<int32_t>& before, bool whole);
@@ -81,46 +96,47 @@ void DataFollowing::update()
     for (const Graph& g : plot_.graphs()) {
         before.push_back(g.numPoints());
     }
-    bool changed = false;
-    bool restarted = false;
+    Looks looks;
+    // Without a watch (a batch run) nothing comes back for the rest.
+    do {
+        lookOnce(looks);
+    } while (looks.more && !watch_);
+    if (looks.more) {
+        watch_->lookAgainSoon();
+    }
+    if (looks.changed) {
+        show(before, looks.restarted || before.size() != static_cast<std::size_t>(plot_.numGraphs()));
+    }
+    if (!looks.news.empty()) {
+        note(looks.news);  // after the picture, which writes the status line too
+    }
+    updating_ = false;
+}
+
+void DataFollowing::lookOnce(Looks& looks)
+{
+    looks.more = false;
     bool dropped = false;
-    bool more = false;
-    std::string news;
     for (auto f = followers_.begin(); f != followers_.end();) {
         const bool wasGone = f->gone();
-        const DataFollower::Outcome outcome = f->update(plot_);
-        if (const char* end = endOfFollowing(outcome)) {
-            news = end + nameOf(f->path());
+        const Outcome outcome = f->update(plot_);
+        if (std::string said = newsOf(outcome, wasGone, f->path()); !said.empty()) {
+            looks.news = std::move(said);
+        }
+        if (endsFollowing(outcome)) {
             f = followers_.erase(f);
             dropped = true;
             continue;
         }
-        if (outcome == DataFollower::Outcome::Gone) {
-            // Kept and watched: a logger that rotates its file brings it back.
-            if (!wasGone) {
-                news = "File gone: " + nameOf(f->path());
-            }
-        } else if (wasGone) {
-            news = "File back: " + nameOf(f->path());
-        }
-        changed = changed || (outcome != DataFollower::Outcome::Unchanged && outcome != DataFollower::Outcome::Gone);
-        restarted = restarted || outcome == DataFollower::Outcome::Restarted;
-        more = more || f->morePending();
+        // A file that is gone stays watched: a logger that rotates its file brings it back.
+        looks.changed = looks.changed || outcome == Outcome::Grew || outcome == Outcome::Restarted;
+        looks.restarted = looks.restarted || outcome == Outcome::Restarted;
+        looks.more = looks.more || f->morePending();
         ++f;
     }
     if (dropped) {
         watchPaths();
     }
-    if (more && watch_) {
-        watch_->lookAgainSoon();
-    }
-    if (changed) {
-        show(before, restarted || before.size() != static_cast<std::size_t>(plot_.numGraphs()));
-    }
-    if (!news.empty()) {
-        note(news);  // after the picture, which writes the status line too
-    }
-    updating_ = false;
 }
 
 void DataFollowing::show(const std::vector<int32_t>& before, bool whole)
