@@ -24,10 +24,12 @@ bool endsFollowing(Outcome outcome)
 // What the status line says of an update of a followed file, if anything.
 std::string newsOf(Outcome outcome, bool wasGone, const std::string& path)
 {
-    const std::string name = path.substr(path.rfind('/') + 1);  // the part is narrow
+    // The part is narrow: the name without its folder, and first where the
+    // note is long.
+    const std::string name = path.substr(path.rfind('/') + 1);
     switch (outcome) {
-    case Outcome::LineTooLong: return "Line too long, no longer followed: " + name;
-    case Outcome::OutOfMemory: return "Out of memory, no longer followed: " + name;
+    case Outcome::LineTooLong: return name + ": line too long, not followed";
+    case Outcome::OutOfMemory: return name + ": no memory, not followed";
     case Outcome::Gone: return wasGone ? "" : "File gone: " + name;
     default: return wasGone ? "File back: " + name : "";
     }

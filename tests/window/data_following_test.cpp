@@ -168,7 +168,7 @@ TEST_F(DataFollowingTest, AFileIsFollowedThroughDialogsRotationAndAnEndlessLine)
         desktop.lookAgainAsked = false;
         desktop.filesChanged();
     }
-    EXPECT_EQ(native().statusTexts[0], "Line too long, no longer followed: log.dat");
+    EXPECT_EQ(native().statusTexts[0], "log.dat: line too long, not followed");
     EXPECT_TRUE(desktop.watchedPaths.empty());
     EXPECT_EQ(plot->graph(1).numPoints(), 2);
     EXPECT_TRUE(writer.finish());
