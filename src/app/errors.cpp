@@ -12,6 +12,7 @@ namespace kvx {
 namespace {
 
 int terminationExitCode = 0;
+thread_local bool allocationsRecoverable = false;
 
 constexpr std::pair<unsigned, std::string_view> errorTable[] = {
     {1, "Can't open file "},
@@ -92,7 +93,27 @@ void reportFatalError(unsigned code, std::string_view extra, NativeWindow* owner
 
 void reportOutOfMemory()
 {
+    if (allocationsRecoverable) {
+        throw std::bad_alloc();
+    }
     reportFatalError(ERR_OUT_OF_MEMORY, {});
+}
+
+RecoverableAllocations::RecoverableAllocations(bool on) : outer_(on && !allocationsRecoverable)
+{
+    allocationsRecoverable = allocationsRecoverable || on;
+}
+
+bool RecoverableAllocations::active()
+{
+    return allocationsRecoverable;
+}
+
+RecoverableAllocations::~RecoverableAllocations()
+{
+    if (outer_) {
+        allocationsRecoverable = false;
+    }
 }
 
 void installOutOfMemoryHandler()

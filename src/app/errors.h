@@ -45,8 +45,27 @@ BoxResult reportError(unsigned code, std::string_view extra, bool warning,
 [[noreturn]] void reportFatalError(unsigned code, std::string_view extra,
                                    NativeWindow* owner = nullptr);
 
-// Error 20: every failed allocation ends here.
+// Error 20: every failed allocation ends here, unless a RecoverableAllocations
+// of this thread lives: then it throws std::bad_alloc.
 [[noreturn]] void reportOutOfMemory();
+
+// While one lives, a failed allocation of this thread throws std::bad_alloc
+// instead of ending the program: for work that can give up on its own, as
+// following a file that grows does.
+class RecoverableAllocations {
+public:
+    // `on` false leaves the thread as it is: for a thread that does part of
+    // another one's work, as that one does.
+    explicit RecoverableAllocations(bool on = true);
+    ~RecoverableAllocations();
+    // Whether a failed allocation of this thread throws now.
+    static bool active();
+    RecoverableAllocations(const RecoverableAllocations&) = delete;
+    RecoverableAllocations& operator=(const RecoverableAllocations&) = delete;
+
+private:
+    bool outer_;
+};
 
 // Makes every failed allocation of the program error 20.
 void installOutOfMemoryHandler();

@@ -1,13 +1,15 @@
 #include "files/data_follower.h"
 
 #include <algorithm>
+#include <new>
 
+#include "app/errors.h"
 #include "model/plot.h"
 
 namespace kvx {
 
-DataFollower::DataFollower(std::string path, int32_t first, int16_t mode)
-    : file_(std::move(path)), first_(first < 1 ? 1 : first), last_(first_ - 1)
+DataFollower::DataFollower(const std::string& path, int32_t first, int16_t mode)
+    : file_(path), first_(first < 1 ? 1 : first), last_(first_ - 1)
 {
     position_.mode = mode;
     position_.start = first_;
@@ -20,9 +22,23 @@ DataFollower::DataFollower(const ReadDataFile& file) : DataFollower(file.path, f
 
 DataFollower::Outcome DataFollower::update(Plot& plot)
 {
+    try {
+        const RecoverableAllocations recoverable;
+        const Outcome outcome = read(plot);
+        gone_ = outcome == Outcome::Gone;
+        return outcome;
+    } catch (const std::bad_alloc&) {
+        // The graphs keep the points they took: each grows whole or not at all.
+        return Outcome::OutOfMemory;
+    }
+}
+
+DataFollower::Outcome DataFollower::read(Plot& plot)
+{
     const GrowingFile::Change change = file_.look();
     switch (change) {
     case GrowingFile::Change::Gone: return Outcome::Gone;
+    case GrowingFile::Change::LineTooLong: return Outcome::LineTooLong;
     case GrowingFile::Change::None: return Outcome::Unchanged;
     case GrowingFile::Change::Restarted: {
         clearGraphs(plot);

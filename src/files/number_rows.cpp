@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <system_error>
 
+#include "app/errors.h"
 #include "files/line_reader.h"
 #include "files/number_scanner.h"
 
@@ -114,12 +116,13 @@ void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& row
 
 RowsInTwo::~RowsInTwo()
 {
-    back();
+    join();
 }
 
 const NumberRows& RowsInTwo::front(std::string_view text, std::size_t perLine)
 {
-    back();
+    join();
+    backFailed_ = false;
     front_.clear();
     back_.clear();
     const std::size_t head = afterLineAt(text, std::min(headBytes, text.size()));
@@ -137,8 +140,13 @@ const NumberRows& RowsInTwo::front(std::string_view text, std::size_t perLine)
     backDone_.store(false, std::memory_order_relaxed);
     cancel_.store(false, std::memory_order_relaxed);
     try {
-        helper_ = std::thread([this, backText, perLine] {
-            parseNumberRows(backText, perLine, back_, &cancel_);
+        helper_ = std::thread([this, backText, perLine, recoverable = RecoverableAllocations::active()] {
+            const RecoverableAllocations asTheCaller(recoverable);
+            try {
+                parseNumberRows(backText, perLine, back_, &cancel_);
+            } catch (const std::bad_alloc&) {
+                backFailed_ = true;  // the caller learns it from back()
+            }
             backDone_.store(true, std::memory_order_relaxed);
         });
     } catch (const std::system_error&) {
@@ -154,6 +162,16 @@ const NumberRows& RowsInTwo::front(std::string_view text, std::size_t perLine)
 
 const NumberRows& RowsInTwo::back()
 {
+    join();
+    if (backFailed_) {
+        backFailed_ = false;
+        throw std::bad_alloc();
+    }
+    return back_;
+}
+
+void RowsInTwo::join()
+{
     if (helper_.joinable()) {
         // Whichever thread finished first gets more of the next text. How
         // fast each part goes depends on the machine, its load and what the
@@ -165,7 +183,6 @@ const NumberRows& RowsInTwo::back()
         }
         helper_.join();
     }
-    return back_;
 }
 
 }  // namespace kvx

@@ -54,9 +54,13 @@ public:
     // Starts on the back part and parses the front part.
     const NumberRows& front(std::string_view text, std::size_t perLine);
     // Waits for the back part. It only counts when the front did not stop.
+    // Throws std::bad_alloc when the back part found no memory and failed
+    // allocations of the calling thread throw.
     const NumberRows& back();
 
 private:
+    void join();
+
     // Each thread appends to its rows' vector for every number: on cache
     // lines of their own, the two do not take the lines from each other.
     static constexpr std::size_t cacheLine = 64;
@@ -65,6 +69,7 @@ private:
     alignas(cacheLine) NumberRows back_;
     alignas(cacheLine) std::atomic<bool> backDone_{false};
     std::atomic<bool> cancel_{false};  // the back part will not be used
+    bool backFailed_ = false;          // the back part found no memory; read after the join
     std::thread helper_;
 };
 

@@ -18,6 +18,9 @@ public:
     virtual ~FileWatch() = default;
     // Watches these paths from now on, instead of the ones before.
     virtual void setPaths(const std::vector<std::string>& paths) = 0;
+    // Says "look again" once more as soon as the events waiting now were
+    // handled: the last look left part of a file for later.
+    virtual void lookAgainSoon() = 0;
 };
 
 }  // namespace kvx

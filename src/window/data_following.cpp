@@ -1,5 +1,7 @@
 #include "window/data_following.h"
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "files/data_follower.h"
@@ -10,6 +12,28 @@
 namespace kvx {
 
 namespace {
+
+using Outcome = DataFollower::Outcome;
+
+// Whether the outcome ends the following of its file.
+bool endsFollowing(Outcome outcome)
+{
+    return outcome == Outcome::LineTooLong || outcome == Outcome::OutOfMemory;
+}
+
+// What the status line says of an update of a followed file, if anything.
+std::string newsOf(Outcome outcome, bool wasGone, const std::string& path)
+{
+    // The part is narrow: the name without its folder, and first where the
+    // note is long.
+    const std::string name = path.substr(path.rfind('/') + 1);
+    switch (outcome) {
+    case Outcome::LineTooLong: return name + ": line too long, not followed";
+    case Outcome::OutOfMemory: return name + ": no memory, not followed";
+    case Outcome::Gone: return wasGone ? "" : "File gone: " + name;
+    default: return wasGone ? "File back: " + name : "";
+    }
+}
 
 // The followers of one plot's files and the watch that wakes them.
 class DataFollowing : public FileCompanion {
@@ -27,11 +51,22 @@ public:
     void update();
 
 private:
+    // What the looks of one update found.
+    struct Looks {
+        bool changed = false;
+        bool restarted = false;
+        bool more = false;  // a file holds more than was read
+        std::string news;   // for the status line
+    };
+
     void watchPaths();
+    // Looks at each file once.
+    void lookOnce(Looks& looks);
     // Shows the new points: a new picture when the range follows the data
     // or graphs were read again, else only what the new points add.
     void show(const std::vector<int32_t>& before, bool whole);
-    void warnGone(const std::string& path);
+    // Says in the status line what became of a followed file.
+    void note(const std::string& text);
 
     Plot& plot_;
     std::vector<DataFollower> followers_;
@@ -63,28 +98,47 @@ void DataFollowing::update()
     for (const Graph& g : plot_.graphs()) {
         before.push_back(g.numPoints());
     }
-    bool changed = false;
-    bool restarted = false;
-    bool lost = false;
-    for (auto f = followers_.begin(); f != followers_.end();) {
-        const DataFollower::Outcome outcome = f->update(plot_);
-        if (outcome == DataFollower::Outcome::Gone) {
-            warnGone(f->path());
-            f = followers_.erase(f);
-            lost = true;
-            continue;
-        }
-        changed = changed || outcome != DataFollower::Outcome::Unchanged;
-        restarted = restarted || outcome == DataFollower::Outcome::Restarted;
-        ++f;
+    Looks looks;
+    // Without a watch (a batch run) nothing comes back for the rest.
+    do {
+        lookOnce(looks);
+    } while (looks.more && !watch_);
+    if (looks.more) {
+        watch_->lookAgainSoon();
     }
-    if (lost) {
-        watchPaths();
+    if (looks.changed) {
+        show(before, looks.restarted || before.size() != static_cast<std::size_t>(plot_.numGraphs()));
     }
-    if (changed) {
-        show(before, restarted || before.size() != static_cast<std::size_t>(plot_.numGraphs()));
+    if (!looks.news.empty()) {
+        note(looks.news);  // after the picture, which writes the status line too
     }
     updating_ = false;
+}
+
+void DataFollowing::lookOnce(Looks& looks)
+{
+    looks.more = false;
+    bool dropped = false;
+    for (auto f = followers_.begin(); f != followers_.end();) {
+        const bool wasGone = f->gone();
+        const Outcome outcome = f->update(plot_);
+        if (std::string said = newsOf(outcome, wasGone, f->path()); !said.empty()) {
+            looks.news = std::move(said);
+        }
+        if (endsFollowing(outcome)) {
+            f = followers_.erase(f);
+            dropped = true;
+            continue;
+        }
+        // A file that is gone stays watched: a logger that rotates its file brings it back.
+        looks.changed = looks.changed || outcome == Outcome::Grew || outcome == Outcome::Restarted;
+        looks.restarted = looks.restarted || outcome == Outcome::Restarted;
+        looks.more = looks.more || f->morePending();
+        ++f;
+    }
+    if (dropped) {
+        watchPaths();
+    }
 }
 
 void DataFollowing::show(const std::vector<int32_t>& before, bool whole)
@@ -111,12 +165,11 @@ void DataFollowing::show(const std::vector<int32_t>& before, bool whole)
     window->present();
 }
 
-void DataFollowing::warnGone(const std::string& path)
+void DataFollowing::note(const std::string& text)
 {
     // Not a box: a logger that removes its file must not stop the others.
     if (NativeWindow* window = plot_.nativeWindow(); window && window->hasStatusLine()) {
-        // The name alone: the part is narrow.
-        window->setStatusText(0, "File gone: " + path.substr(path.rfind('/') + 1));
+        window->setStatusText(0, text);
     }
 }
 

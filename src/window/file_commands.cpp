@@ -4,6 +4,7 @@
 #include "files/plot_file.h"
 #include "files/data_file_reader.h"
 #include "model/plot_busy.h"
+#include "platform/absolute_path.h"
 #include "platform/regular_file.h"
 #include "scaling/auto_range.h"
 #include "window/data_following.h"
@@ -111,10 +112,12 @@ void clearForReading(Plot& plot, bool open)
     }
 }
 
-// Remembers which graphs the file just read filled, for following it.
+// Remembers which graphs the file just read filled, for following it: by
+// its absolute name, as a file dialog changes the working directory.
 void noteDataFile(Plot& plot, const std::string& path, int32_t start)
 {
-    plot.files().dataFiles.push_back(ReadDataFile{path, start, plot.numGraphs(), plot.files().readMode});
+    plot.files().dataFiles.push_back(
+        ReadDataFile{absolutePath(path), start, plot.numGraphs(), plot.files().readMode});
 }
 
 // Reads the open data file into the plot, after its graphs (open: instead

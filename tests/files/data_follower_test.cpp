@@ -2,17 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <string>
+#include <vector>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "app/errors.h"
 #include "files/data_file_test_support.h"
 #include "settings/keywords.h"
+#include "support/sanitizers.h"
 #include "support/temp_dir.h"
+#include "support/writer_process.h"
 
 namespace kvx {
 namespace {
@@ -132,8 +140,9 @@ TEST_F(DataFollowerTest, TruncationAndReplacementReadAgainAndRemovalIsReported)
     EXPECT_TRUE(desktop.boxes.empty());
 }
 
-// Another process appends lines in pieces of any size while the follower
-// reads; at the end the plot holds the points of the whole file.
+// Another process appends lines in pieces of any size, each piece when the
+// test says so and while the follower reads; at the end the plot holds the
+// points of the whole file.
 TEST_F(DataFollowerTest, KeepsUpWithAWriterProcess)
 {
     std::string text;
@@ -146,33 +155,143 @@ TEST_F(DataFollowerTest, KeepsUpWithAWriterProcess)
     test::writeFile(path, "");
     DataFollower follower(path, 1, XYY);
     follower.update(followed);
-    const pid_t writer = ::fork();
-    ASSERT_GE(writer, 0);
-    if (writer == 0) {
-        std::FILE* out = std::fopen(path.c_str(), "ab");
-        std::mt19937 random(11);
-        for (std::size_t at = 0; at < text.size();) {
-            const std::size_t piece = std::uniform_int_distribution<std::size_t>(1, 3000)(random);
-            const std::size_t n = std::min(piece, text.size() - at);
-            std::fwrite(text.data() + at, 1, n, out);
-            std::fflush(out);
-            at += n;
-        }
-        std::fclose(out);
-        ::_exit(0);
+    std::vector<std::function<void()>> pieces;
+    std::mt19937 random(11);
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t n = std::min(std::uniform_int_distribution<std::size_t>(1, 3000)(random), text.size() - at);
+        pieces.push_back([this, piece = text.substr(at, n)] { append(piece); });
+        at += n;
     }
-    int status = 0;
-    int reads = 0;
-    while (::waitpid(writer, &status, WNOHANG) == 0) {
-        follower.update(followed);
-        ++reads;
+    test::WriterProcess writer(pieces);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        writer.startStep();
+        follower.update(followed);  // while the piece is being written
+        writer.awaitStep();
     }
-    follower.update(followed);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_GT(reads, 0);
+    ASSERT_TRUE(writer.finish());
+    while (follower.update(followed) != Outcome::Unchanged || follower.morePending()) {
+    }
     expectSameAsWholeRead(text, XYY);
     EXPECT_EQ(followed.numGraphs(), 8);
     EXPECT_TRUE(desktop.boxes.empty());
+}
+
+// The bytes this process read from files so far.
+std::uint64_t bytesRead()
+{
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    std::uint64_t value = 0;
+    while (io >> key >> value) {
+        if (key == "rchar:") {
+            return value;
+        }
+    }
+    ADD_FAILURE() << "no rchar in /proc/self/io";
+    return 0;
+}
+
+// A file read in pieces of bounded size; a line still being written is read
+// once however often the follower looks, and given up when it grows past the
+// bound: the points read stay.
+TEST_F(DataFollowerTest, ReadsEachByteOnceInBoundedPiecesAndGivesUpOnAnEndlessLine)
+{
+    constexpr std::size_t megabyte = std::size_t{1} << 20;
+    std::string lines;
+    for (int i = 0; lines.size() < 10 * megabyte; ++i) {
+        lines += std::to_string(i % 1000) + " 1\n";
+    }
+    const auto total = static_cast<int32_t>(std::count(lines.begin(), lines.end(), '\n'));
+    std::vector<std::function<void()>> steps{[&] { append(lines); }};
+    for (int i = 0; i < 15; ++i) {
+        steps.push_back([this] { append(std::string(megabyte, ' ')); });  // one line, still without its end
+    }
+    steps.push_back([this] { append("5 6\n"); });
+    steps.push_back([this] {
+        if (::truncate(path.c_str(), 1 << 30) != 0) {  // sparse: zeros, no line end
+            ::_exit(2);
+        }
+    });
+    test::writeFile(path, "");
+    DataFollower follower(path, 1, XYY);
+    test::WriterProcess writer(steps);
+
+    writer.step();
+    EXPECT_EQ(follower.update(followed), Outcome::Restarted);
+    EXPECT_LT(followed.graph(1).numPoints(), total);  // a piece, not the whole
+    EXPECT_TRUE(follower.morePending());
+    while (follower.morePending()) {
+        EXPECT_EQ(follower.update(followed), Outcome::Grew);
+    }
+    EXPECT_EQ(followed.graph(1).numPoints(), total);
+
+    const std::uint64_t before = bytesRead();
+    for (int i = 0; i < 15; ++i) {
+        writer.step();
+        for (int look = 0; look < 10; ++look) {
+            EXPECT_EQ(follower.update(followed), Outcome::Unchanged);
+        }
+    }
+    EXPECT_LT(bytesRead() - before, 16 * megabyte);  // 15 MB, each byte once
+    writer.step();
+    EXPECT_EQ(follower.update(followed), Outcome::Grew);
+    EXPECT_EQ(test::pointsOf(followed.graph(1)).back(), (test::Point{5, 6, 0}));
+
+    writer.step();
+    Outcome outcome = Outcome::Unchanged;
+    for (int look = 0; look < 100 && outcome == Outcome::Unchanged; ++look) {
+        outcome = follower.update(followed);
+    }
+    EXPECT_EQ(outcome, Outcome::LineTooLong);
+    EXPECT_EQ(followed.graph(1).numPoints(), total + 1);
+    EXPECT_TRUE(writer.finish());
+    EXPECT_TRUE(desktop.boxes.empty());
+}
+
+// The address space this process takes now.
+std::size_t addressSpaceInUse()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmSize:", 0) == 0) {
+            return std::stoul(line.substr(7)) * 1024;  // in kB
+        }
+    }
+    return 0;
+}
+
+// With the program's handler of failed allocations, a follower that finds no
+// memory for its points gives up on its file; the program goes on.
+TEST_F(DataFollowerTest, NoMemoryEndsTheFollowingNotTheProgram)
+{
+    if (test::addressSanitizer) {
+        GTEST_SKIP() << "the sanitizer's shadow memory needs more address space than the limit leaves";
+    }
+    // 40 MB of lines, 18 million points in 7 graphs.
+    std::string lines;
+    while (lines.size() < (std::size_t{40} << 20)) {
+        lines += "1 2 3 4 5 6 7 8\n";
+    }
+    test::writeFile(path, lines);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        installOutOfMemoryHandler();
+        // Room for the lines the follower reads, not for their points.
+        rlimit limit{};
+        ::getrlimit(RLIMIT_AS, &limit);
+        limit.rlim_cur = addressSpaceInUse() + (std::size_t{100} << 20);
+        ::setrlimit(RLIMIT_AS, &limit);
+        DataFollower follower(path, 1, XYY);
+        Outcome outcome = follower.update(followed);
+        while (outcome == Outcome::Grew || outcome == Outcome::Restarted) {
+            outcome = follower.update(followed);
+        }
+        ::_exit(outcome == Outcome::OutOfMemory && followed.graph(1).numPoints() > 0 ? 42 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 42) << "status " << status;
 }
 
 }  // namespace

@@ -75,6 +75,7 @@ public:
         desktop_.filesChanged = nullptr;
     }
     void setPaths(const std::vector<std::string>& paths) override { desktop_.watchedPaths = paths; }
+    void lookAgainSoon() override { desktop_.lookAgainAsked = true; }
 
 private:
     RecordingDesktop& desktop_;

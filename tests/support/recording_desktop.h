@@ -125,9 +125,10 @@ public:
     void postTask(std::function<void()> task) override { tasks.push_back(std::move(task)); }
 
     // The paths of the latest file watch and its callback, which a test
-    // calls to say that files changed.
+    // calls to say that files changed; whether it was asked to look again.
     std::vector<std::string> watchedPaths;
     std::function<void()> filesChanged;
+    bool lookAgainAsked = false;
     std::unique_ptr<FileWatch> watchFiles(std::function<void()> changed) override;
     bool controlKeyDown() override { return control; }
     bool shiftKeyDown() override { return shift; }

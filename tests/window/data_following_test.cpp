@@ -7,15 +7,21 @@
 #include <memory>
 #include <string>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "app/commands.h"
 #include "app/run_state.h"
 #include "app/window_keeper.h"
+#include "files/growing_file.h"
 #include "files/plot_file.h"
 #include "platform/window_messages.h"
 #include "settings/default_records.h"
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
 #include "support/temp_dir.h"
+#include "support/writer_process.h"
 #include "window/file_commands.h"
 
 namespace kvx {
@@ -89,14 +95,84 @@ TEST_F(DataFollowingTest, TheMenuItemFollowsAFileThatGrowsUntilItIsGone)
 
     ASSERT_EQ(std::remove(path.c_str()), 0);
     desktop.filesChanged();
-    EXPECT_TRUE(desktop.watchedPaths.empty());
-    EXPECT_NE(native().statusTexts[0].find("log.dat"), std::string::npos);
+    EXPECT_EQ(native().statusTexts[0], "File gone: log.dat");
     EXPECT_TRUE(desktop.boxes.empty());
     EXPECT_EQ(plot->graph(1).numPoints(), 6);  // what was read stays
 
     command(CMD_FOLLOW_DATA_FILES);
     EXPECT_FALSE(native().checks[CMD_FOLLOW_DATA_FILES]);
     EXPECT_FALSE(desktop.filesChanged);
+}
+
+// The working directory as it was, again at the end.
+class KeptWorkingDirectory {
+public:
+    KeptWorkingDirectory() : fd_(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+    ~KeptWorkingDirectory()
+    {
+        EXPECT_EQ(::fchdir(fd_), 0);
+        ::close(fd_);
+    }
+
+private:
+    int fd_;
+};
+
+// A file opened by a relative name is followed after the working directory
+// changed, as with a file dialog; a writer removes it, puts a folder in its
+// place, writes it anew and then a line that never ends: the status line
+// says each change, the file is read again when it is back and the plot
+// keeps its points when following ends.
+TEST_F(DataFollowingTest, AFileIsFollowedThroughDialogsRotationAndAnEndlessLine)
+{
+    const KeptWorkingDirectory kept;
+    test::writeFile(path, "0 0\n");
+    ASSERT_EQ(::chdir(dir.path().c_str()), 0);
+    ASSERT_TRUE(openByPath(*plot, "log.dat", FILE_OPEN));
+    ASSERT_EQ(::chdir("/"), 0);
+    command(CMD_FOLLOW_DATA_FILES);
+    test::WriterProcess writer({
+        [this] { append("1 1\n"); },
+        [this] { std::remove(path.c_str()); },
+        [this] { ::mkdir(path.c_str(), 0700); },
+        [this] { ::rmdir(path.c_str()); test::writeFile(path, "7 7\n8 8\n"); },
+        [this] { append(std::string(GrowingFile::longestLine + 1, ' ')); },
+    });
+    writer.step();
+    desktop.filesChanged();
+    EXPECT_EQ(plot->graph(1).numPoints(), 2);
+    EXPECT_EQ(native().statusTexts[0].find("File"), std::string::npos);
+
+    writer.step();
+    desktop.filesChanged();
+    EXPECT_EQ(native().statusTexts[0], "File gone: log.dat");
+    writer.step();
+    desktop.filesChanged();
+    EXPECT_EQ(desktop.watchedPaths, std::vector<std::string>{path});  // still watched
+    EXPECT_EQ(plot->graph(1).numPoints(), 2);
+    native().statusTexts[0].clear();
+    desktop.filesChanged();
+    EXPECT_EQ(native().statusTexts[0], "");  // said once
+
+    writer.step();
+    desktop.filesChanged();
+    EXPECT_EQ(native().statusTexts[0], "File back: log.dat");
+    EXPECT_EQ(plot->graph(1).xData()[0], 7.0);
+    EXPECT_EQ(plot->graph(1).numPoints(), 2);
+
+    // The watch is asked back for what one look leaves.
+    writer.step();
+    desktop.lookAgainAsked = false;
+    desktop.filesChanged();
+    for (int look = 0; look < 100 && desktop.lookAgainAsked; ++look) {
+        desktop.lookAgainAsked = false;
+        desktop.filesChanged();
+    }
+    EXPECT_EQ(native().statusTexts[0], "log.dat: line too long, not followed");
+    EXPECT_TRUE(desktop.watchedPaths.empty());
+    EXPECT_EQ(plot->graph(1).numPoints(), 2);
+    EXPECT_TRUE(writer.finish());
+    EXPECT_TRUE(desktop.boxes.empty());
 }
 
 // The plot file says "follow" only while following is on; opening such a

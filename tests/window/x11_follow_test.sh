@@ -2,8 +2,10 @@
 # "--follow" on a real X server (Xvfb, the xcb platform): a script appends
 # lines to the data file while the window follows it, a wheel zoom during
 # the writing is answered and holds the range, and the plot saved afterwards
-# holds every line the script wrote. Then the file is removed: the status line says so and
-# the window stays. Pictures of each step in WORK_DIR.
+# holds every line the script wrote. The save dialog changes the working
+# directory. Then the file is removed (the status line says so and the window
+# stays) and written anew: it is followed again. Pictures of each step in
+# WORK_DIR.
 # Usage: x11_follow_test.sh KURVEX WORK_DIR
 set -u
 kurvex=$1
@@ -47,31 +49,48 @@ kill -0 "$pid" 2>/dev/null || fail "the program ended during the zoom"
 wait "$writer"
 sleep 1
 import -window root written.png
-# Plot > File > Save ...
-xdotool mousemove $((X + 81)) $((Y + 8)) click 1
-sleep 0.5
-xdotool key Down Right Down Down Return
-wait_window up "Save Plot" || fail "no dialog \"Save Plot\""
-sleep 0.5
-xdotool key ctrl+a type "$work/saved.plt"
-xdotool key Return
-n=0
-until [ -s saved.dat ] && [ -s saved.plt ]; do
-    n=$((n + 1))
-    [ $n -lt 60 ] || fail "no plot file was written"
+# save_plot NAME: Plot > File > Save ... as out/NAME.plt, in another folder,
+# which becomes the working directory; waits for the plot and data files.
+save_plot() {
+    xdotool mousemove $((X + 81)) $((Y + 8)) click 1
     sleep 0.5
-done
-sleep 0.5
+    xdotool key Down Right Down Down Return
+    wait_window up "Save Plot" || fail "no dialog \"Save Plot\""
+    sleep 0.5
+    xdotool key ctrl+a type "$work/out/$1.plt"
+    xdotool key Return
+    n=0
+    until [ -s "out/$1.dat" ] && [ -s "out/$1.plt" ]; do
+        n=$((n + 1))
+        [ $n -lt 120 ] || fail "no plot file $1 was written"
+        sleep 0.5
+    done
+    sleep 0.5
+}
+mkdir out
+save_plot saved
+cp out/saved.plt out/saved.dat .
 grep -q "^follow= SHOW" saved.plt || fail "the saved plot file does not say that it follows"
 points=$(grep -c '^ *[-0-9]' saved.dat)
 [ "$points" -eq $((lines + 1)) ] || fail "the saved plot holds $points lines, not $((lines + 1))"
 # The zoom held the range while the rest of the lines came: x stays short of the last line's.
 xmax=$(sed -n 's/^xMax= *//p' saved.plt)
 awk -v m="$xmax" -v n="$lines" 'BEGIN { exit !(m < n) }' || fail "the range followed the data after the zoom (xMax $xmax)"
+# The logger rotates its file: gone for a while, then written anew. The
+# program follows it by its whole name although the dialog changed the
+# working directory, and reads it again from its start.
 rm grow.dat
 sleep 1
 import -window root gone.png
 kill -0 "$pid" 2>/dev/null || fail "the program ended when the file went"
+printf '1 5 5\n2 6 6\n3 7 7\n' >grow.dat
+n=0
+until save_plot back && [ "$(grep -c '^ *[-0-9]' out/back.dat)" -eq 3 ]; do
+    n=$((n + 1))
+    [ $n -lt 10 ] || fail "the file written anew was not followed: out/back.dat holds $(grep -c '^ *[-0-9]' out/back.dat) lines, not 3"
+    rm -f out/back.dat out/back.plt
+done
+import -window root back.png
 kill "$pid"
 wait "$pid" 2>/dev/null
-echo "followed $points lines; the zoom during the writing held the range (xMax $xmax)"
+echo "followed $points lines; the zoom during the writing held the range (xMax $xmax); the file written anew was followed"

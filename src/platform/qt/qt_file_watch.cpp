@@ -22,6 +22,14 @@ QtFileWatch::QtFileWatch(std::function<void()> changed) : changed_(std::move(cha
     });
     fallback_.setInterval(fallbackMilliseconds);
     QObject::connect(&fallback_, &QTimer::timeout, [this] { fire(); });
+    again_.setSingleShot(true);
+    again_.setInterval(0);
+    QObject::connect(&again_, &QTimer::timeout, [this] { fire(); });
+}
+
+void QtFileWatch::lookAgainSoon()
+{
+    again_.start();
 }
 
 void QtFileWatch::setPaths(const std::vector<std::string>& paths)

@@ -19,6 +19,7 @@ public:
     explicit QtFileWatch(std::function<void()> changed);
 
     void setPaths(const std::vector<std::string>& paths) override;
+    void lookAgainSoon() override;
 
 private:
     // Watches the paths the watcher lost, as when a file was replaced.
@@ -30,6 +31,7 @@ private:
     QFileSystemWatcher watcher_;
     QTimer burst_;     // gathers the notifications of one burst of writes
     QTimer fallback_;  // looks again now and then
+    QTimer again_;     // looks again once the waiting events were handled
 };
 
 }  // namespace kvx
