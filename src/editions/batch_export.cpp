@@ -25,6 +25,15 @@ std::string lowerExtension(const std::string& path)
     return extension;
 }
 
+std::string joined(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : ", ") + name;
+    }
+    return text;
+}
+
 ExportResult failure(std::string message)
 {
     return ExportResult{false, std::move(message)};
@@ -33,7 +42,7 @@ ExportResult failure(std::string message)
 // The data file; the plot file with its data beside it; or the session file
 // with every window's plot and data files in its folder. Plot and session
 // files take their own extension in lower case, as "Save" names them.
-ExportResult exportFiles(Plot& plot, const std::string& path, const std::string& extension)
+ExportResult exportFiles(Plot& plot, const std::string& path, const std::string& extension, bool overwrite)
 {
     if (!plot.created() && !plot.positionSet()) {
         // Where its window would have opened, not at the screen's corner.
@@ -43,7 +52,16 @@ ExportResult exportFiles(Plot& plot, const std::string& path, const std::string&
     const int16_t kind = extension == "dat" ? FILE_DATA : extension == "plt" ? FILE_PLOT : FILE_SESSION;
     std::string failed;
     std::string reason;
-    if (!writeByPath(plot, path, kind, failed, reason)) {
+    std::vector<std::string> others;
+    const auto mayReplace = [&](const std::vector<std::string>& files) {
+        others = files;
+        return overwrite;
+    };
+    if (!writeByPath(plot, path, kind, failed, reason, mayReplace)) {
+        if (!others.empty() && !overwrite) {
+            return failure("cannot write " + failed + ": it would replace " + joined(others) +
+                           ", which it does not name (--overwrite replaces them)");
+        }
         return failure("cannot write " + failed + ": " + reason);
     }
     return {true, {}};
@@ -86,14 +104,14 @@ std::string exportPathProblem(const std::string& path)
     return "cannot write " + path + ": the extension must be .png, .svg, .pdf, .emf, .dat, .plt or .ses";
 }
 
-ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height)
+ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height, bool overwrite)
 {
     if (std::string problem = exportPathProblem(path); !problem.empty()) {
         return failure(std::move(problem));
     }
     const std::string extension = lowerExtension(path);
     if (extension == "dat" || extension == "plt" || extension == "ses") {
-        return exportFiles(plot, path, extension);
+        return exportFiles(plot, path, extension, overwrite);
     }
     const PictureFormat format = pictureFormatOf(path).value_or(PictureFormat::Png);
     if (width <= 0 || height <= 0) {

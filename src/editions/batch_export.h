@@ -34,6 +34,8 @@ std::string exportPathProblem(const std::string& path);
 // plot and data files beside it. A plot without a
 // window is drawn as its window would show it. A file of that name
 // from before stays as it was unless the new one was written completely.
-ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height);
+// A session that would replace plot or data files that the session file
+// at `path` does not name is not written, unless `overwrite`.
+ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height, bool overwrite = false);
 
 }  // namespace kvx

@@ -58,7 +58,7 @@ int runBatch(const ProgramOptions& options, const std::string& name)
     }
     const ExportResult result =
         options.printPath.empty()
-            ? exportPlot(handle.plot(), options.exportPath, options.width, options.height)
+            ? exportPlot(handle.plot(), options.exportPath, options.width, options.height, options.overwrite)
             : printToPdf(handle.plot(), options.printPath, options.width, options.height);
     if (!result.ok) {
         complain(name, result.error);

@@ -62,6 +62,8 @@ ProgramOptions parseProgramOptions(int argc, const char* const* argv)
             options.version = true;
         } else if (arg == "--follow") {
             options.follow = true;
+        } else if (arg == "--overwrite") {
+            options.overwrite = true;
         } else if (arg == "--export" || arg == "--print-to" || arg == "--size") {
             if (i + 1 >= argc) {
                 if (options.error.empty()) options.error = std::string(arg) + " needs a value";
@@ -136,6 +138,9 @@ std::string usageText(std::string_view program)
             "               plot file with OUT's .dat beside it; .ses writes the\n"
             "               session file and every window's plot and data files\n"
             "               into OUT's folder\n"
+            "  --overwrite  let --export OUT.ses replace plot and data files in OUT's\n"
+            "               folder that the session file OUT.ses does not name\n"
+            "               (without it such a session is not written)\n"
             "  --print-to OUT.pdf\n"
             "               print the first window as on the default printer, onto\n"
             "               an A4 page of the PDF file OUT.pdf instead\n"

@@ -11,6 +11,7 @@ struct ProgramOptions {
     bool help = false;
     bool version = false;
     bool follow = false;     // follow the data files the command line opens
+    bool overwrite = false;  // a session export may replace files of other sessions
     std::string exportPath;  // batch mode: write the first window here
     std::string printPath;   // batch mode: print the first window into this PDF file
     int width = 0;           // --size WxH; 0: the window's default size

@@ -208,27 +208,38 @@ char* formatDataReal(char* out, double value)
     return std::to_chars(p, out + dataRealSize, value, std::chars_format::scientific, 16).ptr;
 }
 
+bool writeData(Plot& plot, ReplacingFile& file)
+{
+    if (file.failed()) {
+        return false;
+    }
+    if (plot.numGraphs() == 0) {
+        return true;
+    }
+    const DataLayout layout = chooseLayout(plot);
+    DataOutput out(file);
+    if (layout.table) {
+        writeTable(plot, layout, out);
+    } else {
+        writeBlocks(plot, layout, out);
+    }
+    if (!out.finish()) {
+        return false;
+    }
+    plot.files().readMode = layout.mode;
+    return true;
+}
+
 bool writeData(Plot& plot, const std::string& fileName, std::string* reason)
 {
     ReplacingFile file(fileName);
-    bool ok = !file.failed();
-    DataLayout layout;
-    if (ok && plot.numGraphs() > 0) {
-        layout = chooseLayout(plot);
-        DataOutput out(file);
-        if (layout.table) {
-            writeTable(plot, layout, out);
-        } else {
-            writeBlocks(plot, layout, out);
+    const int16_t mode = plot.files().readMode;
+    const bool ok = writeData(plot, file) && file.commit();
+    if (!ok) {
+        plot.files().readMode = mode;
+        if (reason) {
+            *reason = file.error();
         }
-        ok = out.finish();
-    }
-    ok = file.commit() && ok;
-    if (!ok && reason) {
-        *reason = file.error();
-    }
-    if (ok && plot.numGraphs() > 0) {
-        plot.files().readMode = layout.mode;
     }
     return ok;
 }

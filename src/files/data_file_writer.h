@@ -10,12 +10,17 @@
 namespace kvx {
 
 class Plot;
+class ReplacingFile;
 
 // Writes the file anew. True when it was written completely; then the
 // plot's file state holds the mode written. A plot without graphs leaves an
 // empty file and keeps its mode. On failure the previous file stays as it
 // was, and `reason`, when given, receives the system's error text.
 bool writeData(Plot& plot, const std::string& fileName, std::string* reason = nullptr);
+// The same into `file`, one of a group of files replaced together: true when
+// everything went into it; the plot's file state holds the mode written
+// then, for the plot file that follows.
+bool writeData(Plot& plot, ReplacingFile& file);
 
 // The plot's graph numbers in the order in which a data file written now
 // holds their points. Graphs of unequal lengths are stored one block each,

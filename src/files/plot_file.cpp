@@ -9,6 +9,9 @@
 #include "files/required_key.h"
 #include "model/plot.h"
 #include "model/plot_busy.h"
+#include "platform/folder_lock.h"
+#include "platform/replacing_file_group.h"
+#include "platform/save_target.h"
 #include "settings/keywords.h"
 #include "settings/profile.h"
 #include "settings/setting_bounds.h"
@@ -249,18 +252,51 @@ void PlotFileReader::readGraphs(int32_t first, int32_t last)
 
 }  // namespace
 
-bool writePlotFile(Plot& plot, const std::string& fileName, std::string* reason)
+bool writePlotFile(Plot& plot, ReplacingFile& file)
 {
-    Profile out(fileName, false);
+    if (file.failed()) {
+        return false;
+    }
+    Profile out(file.target(), false);
     out.startFrom(skeleton(plot.numGraphs()));
     writeWindow(out, plot);
     writeAxes(out, plot);
     writeGraphs(out, plot);
-    if (!out.flush(reason)) {
-        out.discard();
-        return false;
+    return out.writeTo(file);
+}
+
+bool writePlotFile(Plot& plot, const std::string& fileName, std::string* reason)
+{
+    ReplacingFile file(fileName);
+    if (writePlotFile(plot, file) && file.commit()) {
+        return true;
     }
-    return true;
+    if (reason) {
+        *reason = file.error();
+    }
+    return false;
+}
+
+bool writePlotWithData(Plot& plot, const std::string& plotFile, const std::string& dataFile,
+                       std::string* failedPath, std::string* reason)
+{
+    const FolderLock lock(folderOfPath(plotFile), FolderLock::savePatience);
+    ReplacingFileGroup group;
+    // The plot file names its data's read mode: it replaces the old one last.
+    ReplacingFile& plt = group.add(plotFile);
+    ReplacingFile& dat = group.add(dataFile);
+    if (lock.obtained() && writeData(plot, dat) && writePlotFile(plot, plt) && group.commit()) {
+        return true;
+    }
+    // Named as they are written: the data first.
+    const ReplacingFile* failure = dat.failed() ? &dat : group.failure();
+    if (failedPath) {
+        *failedPath = failure ? failure->target() : plotFile;
+    }
+    if (reason) {
+        *reason = failure ? failure->error() : lock.problem();
+    }
+    return false;
 }
 
 bool readPlotFile(Plot& plot, const std::string& fileName, int partMask, int32_t start)

@@ -11,6 +11,7 @@
 namespace kvx {
 
 class Plot;
+class ReplacingFile;
 
 // The parts of a plot file that readPlotFile takes.
 constexpr int PLOT_PART_GRAPHS = 1;  // [Graphs] and [Graph<n>]
@@ -24,6 +25,17 @@ constexpr int PLOT_PART_ALL = 7;
 // was written completely; otherwise the previous file stays untouched and
 // `reason`, when given, receives the system's error text.
 bool writePlotFile(Plot& plot, const std::string& fileName, std::string* reason = nullptr);
+// The same into `file`, one of a group of files replaced together: true
+// when it all went in.
+bool writePlotFile(Plot& plot, ReplacingFile& file);
+
+// "Save Plot": the plot file and its data file (the plot's data written
+// first), replaced together while no other save writes into the folder:
+// true when both were written completely. Otherwise neither file has
+// changed, and `failedPath` and `reason` (when given) name the file that
+// failed and why (the system's error text).
+bool writePlotWithData(Plot& plot, const std::string& plotFile, const std::string& dataFile,
+                       std::string* failedPath = nullptr, std::string* reason = nullptr);
 
 // False when the file cannot be opened (no message). Otherwise applies the
 // parts of `partMask`; graphs from `start` (1-based) receive [Graph1] and

@@ -11,6 +11,9 @@
 #include "files/required_key.h"
 #include "model/plot.h"
 #include "platform/ascii_case.h"
+#include "platform/folder_lock.h"
+#include "platform/replacing_file_group.h"
+#include "platform/save_target.h"
 #include "platform/utf8_text.h"
 #include "settings/profile.h"
 
@@ -30,13 +33,6 @@ constexpr std::size_t maxBaseNameLength = 200;
 std::string plotSection(int position)
 {
     return "Plot" + std::to_string(position);
-}
-
-// The session file's folder with its final "/"; empty for a bare name.
-std::string folderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 // A plotFile names a file in the session's folder or below it; a path that
@@ -145,19 +141,24 @@ std::vector<int> parseFocusList(std::string_view text)
     return focus;
 }
 
-std::optional<SessionContents> readSessionFile(const std::string& fileName)
+namespace {
+
+// The windows a session file names, without their focus; a file without
+// numPlots gives nothing, with a warning when `warn`.
+std::optional<SessionContents> readPlotFiles(Profile& in, const std::string& fileName, bool warn)
 {
-    Profile in(fileName, true);
     if (!in.readable()) {
         return std::nullopt;
     }
     int16_t numPlots = 0;
     if (!in.readShort(sessionSection, numPlotsKey, numPlots)) {
-        reportError(ERR_MESSAGE, requiredKeyMissing(sessionSection, numPlotsKey, fileName), true);
+        if (warn) {
+            reportError(ERR_MESSAGE, requiredKeyMissing(sessionSection, numPlotsKey, fileName), true);
+        }
         return std::nullopt;
     }
     SessionContents contents;
-    const std::string folder = folderOf(fileName);
+    const std::string folder = folderOfPath(fileName);
     contents.requested = std::max<int>(numPlots, 0);
     const int count = std::min<int>(contents.requested, maxSessionPlots);
     for (int k = 1; k <= count; ++k) {
@@ -172,9 +173,20 @@ std::optional<SessionContents> readSessionFile(const std::string& fileName)
             contents.plotFiles.emplace_back(std::nullopt);
         }
     }
-    std::string focus = "[]";
-    in.readText(sessionSection, plotFocusKey, focus);
-    contents.focus = parseFocusList(focus);
+    return contents;
+}
+
+}  // namespace
+
+std::optional<SessionContents> readSessionFile(const std::string& fileName)
+{
+    Profile in(fileName, true);
+    std::optional<SessionContents> contents = readPlotFiles(in, fileName, true);
+    if (contents) {
+        std::string focus = "[]";
+        in.readText(sessionSection, plotFocusKey, focus);
+        contents->focus = parseFocusList(focus);
+    }
     return contents;
 }
 
@@ -197,34 +209,104 @@ std::vector<std::string> sessionBaseNames(const std::vector<const Plot*>& plots)
     return names;
 }
 
-bool writeSession(const std::string& fileName, std::string* failedPath, std::string* reason)
+namespace {
+
+// The plot and data files of every window, in the session's folder, in the
+// order of the windows: data file, then plot file.
+std::vector<std::string> sessionTargets(const std::string& folder, const std::vector<std::string>& names)
 {
-    const std::vector<Plot*> plots = sessionPlots();
-    const std::vector<std::string> names =
-        sessionBaseNames(std::vector<const Plot*>(plots.begin(), plots.end()));
-    const std::string folder = folderOf(fileName);
-    std::string why;
-    for (std::size_t k = 0; k < plots.size(); ++k) {
-        const std::string base = folder + names[k];
-        if (!writeData(*plots[k], base + ".dat", &why)) {
-            return failed(base + ".dat", why, failedPath, reason);
-        }
-        if (!writePlotFile(*plots[k], base + ".plt", &why)) {
-            return failed(base + ".plt", why, failedPath, reason);
+    std::vector<std::string> targets;
+    for (const std::string& name : names) {
+        targets.push_back(folder + name + ".dat");
+        targets.push_back(folder + name + ".plt");
+    }
+    return targets;
+}
+
+// The targets that exist although the session file being replaced does not
+// name them: files of another session, or of none.
+std::vector<std::string> filesOfOthers(const std::string& fileName, const std::vector<std::string>& targets)
+{
+    std::set<std::string> named;
+    Profile in(fileName, true);
+    if (const std::optional<SessionContents> old = readPlotFiles(in, fileName, false)) {
+        for (const std::optional<std::string>& base : old->plotFiles) {
+            if (base) {
+                named.insert(*base + ".dat");
+                named.insert(*base + ".plt");
+            }
         }
     }
-    Profile out(fileName, false);
-    out.startFrom(sessionSkeleton(static_cast<int>(plots.size())));
-    out.writeShort(sessionSection, numPlotsKey, static_cast<int16_t>(plots.size()));
-    for (std::size_t k = 0; k < plots.size(); ++k) {
+    std::vector<std::string> others;
+    for (const std::string& target : targets) {
+        if (named.count(target) == 0 && somethingAt(target)) {
+            others.push_back(target);
+        }
+    }
+    return others;
+}
+
+void writeSessionText(ReplacingFile& file, const std::vector<std::string>& names)
+{
+    Profile out(file.target(), false);
+    out.startFrom(sessionSkeleton(static_cast<int>(names.size())));
+    out.writeShort(sessionSection, numPlotsKey, static_cast<int16_t>(names.size()));
+    for (std::size_t k = 0; k < names.size(); ++k) {
         out.writeQuotedText(plotSection(static_cast<int>(k + 1)), plotFileKey, names[k]);
     }
     out.writeText(sessionSection, plotFocusKey, sessionList().focusOrder());
-    if (!out.flush(&why)) {
-        out.discard();
-        return failed(fileName, why, failedPath, reason);
+    out.writeTo(file);
+    file.finishWriting();
+}
+
+// Every file of the session, replaced together: the session file, which
+// names the others, is written first and put in place last.
+bool writeSessionFiles(const std::string& fileName, const std::vector<Plot*>& plots,
+                       const std::vector<std::string>& names, const std::vector<std::string>& targets,
+                       std::string* failedPath, std::string* reason)
+{
+    ReplacingFileGroup group;
+    writeSessionText(group.add(fileName), names);
+    for (std::size_t k = 0; k < plots.size() && !group.failed(); ++k) {
+        ReplacingFile& data = group.add(targets[2 * k]);
+        writeData(*plots[k], data);
+        data.finishWriting();
+        ReplacingFile& plot = group.add(targets[2 * k + 1]);
+        writePlotFile(*plots[k], plot);
+        plot.finishWriting();
     }
-    return true;
+    if (group.commit()) {
+        return true;
+    }
+    return failed(group.failure()->target(), group.failure()->error(), failedPath, reason);
+}
+
+}  // namespace
+
+bool writeSession(const std::string& fileName, std::string* failedPath, std::string* reason,
+                  const ReplaceQuestion& mayReplace)
+{
+    const std::string folder = folderOfPath(fileName);
+    const FolderLock lock(folder, FolderLock::savePatience);
+    if (!lock.obtained()) {
+        return failed(fileName, lock.problem(), failedPath, reason);
+    }
+    const std::vector<Plot*> plots = sessionPlots();
+    const std::vector<std::string> names =
+        sessionBaseNames(std::vector<const Plot*>(plots.begin(), plots.end()));
+    const std::vector<std::string> targets = sessionTargets(folder, names);
+    // The names come from the windows' titles, which plot files set: they
+    // lead nowhere but into the folder the user chose.
+    for (const std::string& target : targets) {
+        if (const std::string problem = madeUpTargetProblem(target, folder); !problem.empty()) {
+            return failed(target, problem, failedPath, reason);
+        }
+    }
+    const std::vector<std::string> others = filesOfOthers(fileName, targets);
+    if (!others.empty() && !(mayReplace && mayReplace(others))) {
+        return failed(fileName, "it would replace files that the session does not name", failedPath, reason);
+    }
+    return writeSessionFiles(fileName, plots, names, targets, failedPath, reason);
 }
 
 }  // namespace kvx

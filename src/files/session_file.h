@@ -4,6 +4,7 @@
 // the order in which the windows last had the focus.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,13 +50,21 @@ std::vector<int> parseFocusList(std::string_view text);
 // window has already taken gets "-2", "-3", ... appended.
 std::vector<std::string> sessionBaseNames(const std::vector<const Plot*>& plots);
 
-// Saves every window of the session list: for window k its data file, then
-// its plot file (base name + ".dat", ".plt" in the session file's folder),
-// then the session file itself. True when everything was written; on the
-// first failure `failedPath` and `reason` (when given) name the file and the
-// system's error text, and the session file is not written (the previous
-// one stays).
+// Asked before a save replaces plot or data files that the session file
+// being replaced does not name (every existing one when there is no session
+// file yet), with their paths: true lets the save replace them.
+using ReplaceQuestion = std::function<bool(const std::vector<std::string>& files)>;
+
+// Saves every window of the session list: each window's data and plot file
+// (base name + ".dat", ".plt" in the session file's folder) and the session
+// file itself, all replaced together once every one is complete, while no
+// other save writes into the folder (another one is waited for a few
+// seconds). True when everything was written. Otherwise no file has changed,
+// and `failedPath` and `reason` (when given) name the file and why: the
+// system's error text; a name from a title that is a link out of the folder,
+// one that leads nowhere, or something other than a regular file; another
+// save under way; or files of others that `mayReplace` (none: no) refused.
 bool writeSession(const std::string& fileName, std::string* failedPath = nullptr,
-                  std::string* reason = nullptr);
+                  std::string* reason = nullptr, const ReplaceQuestion& mayReplace = {});
 
 }  // namespace kvx

@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/save_target.h"
+
 namespace kvx {
 
 namespace {
@@ -18,13 +20,6 @@ namespace {
 constexpr std::size_t bufferCapacity = std::size_t{1} << 16;
 // As many links as the system itself follows before giving up with ELOOP.
 constexpr int maxLinks = 40;
-
-// The folder part of a path with its final "/"; empty for a bare name.
-std::string folderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 std::string randomSuffix()
 {
@@ -50,7 +45,7 @@ std::string randomSuffix()
 // nothing that the file's own flush has not already secured.
 void syncFolder(const std::string& path)
 {
-    const std::string folder = folderOf(path);
+    const std::string folder = folderOfPath(path);
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
@@ -122,7 +117,7 @@ std::string ReplacingFile::followLinks()
             return {};
         }
         link.resize(static_cast<std::size_t>(length));
-        path = link.front() == '/' ? link : folderOf(path) + link;
+        path = link.front() == '/' ? link : folderOfPath(path) + link;
     }
 }
 
@@ -135,7 +130,7 @@ void ReplacingFile::createTemporary(const std::string& destination)
         fail(errno);
         return;
     }
-    const std::string folder = folderOf(destination);
+    const std::string folder = folderOfPath(destination);
     // Short enough for the system's limit on a name (255 bytes).
     const std::string name = destination.substr(folder.size(), 200);
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
@@ -164,7 +159,7 @@ void ReplacingFile::createTemporary(const std::string& destination)
 
 bool ReplacingFile::write(const void* data, std::size_t size)
 {
-    if (failed() || finished_) {
+    if (failed() || finished_ || written_) {
         return false;
     }
     const char* bytes = static_cast<const char*>(data);
@@ -204,20 +199,36 @@ bool ReplacingFile::writeAll(const char* data, std::size_t size)
     return true;
 }
 
+bool ReplacingFile::finishWriting()
+{
+    if (finished_) {
+        return committed_;
+    }
+    if (!written_) {
+        written_ = true;
+        if (!failed()) {
+            flushBuffer();
+        }
+        // Devices and FIFOs written straight have nothing to put on a disk.
+        if (!failed() && !temporary_.empty() && ::fsync(fd_) != 0) {
+            fail(errno);
+        }
+        closeFile();
+        std::vector<char>().swap(buffer_);
+    }
+    if (failed()) {
+        finished_ = true;
+        discard();
+    }
+    return !failed();
+}
+
 bool ReplacingFile::commit()
 {
     if (finished_) {
         return committed_;
     }
-    if (!failed()) {
-        flushBuffer();
-    }
-    // Devices and FIFOs written straight have nothing to put on a disk.
-    if (!failed() && !temporary_.empty() && ::fsync(fd_) != 0) {
-        fail(errno);
-    }
-    closeFile();
-    if (!failed() && !temporary_.empty()) {
+    if (finishWriting() && !temporary_.empty()) {
         if (::rename(temporary_.c_str(), destination_.c_str()) != 0) {
             fail(errno);
         } else {

@@ -38,6 +38,11 @@ public:
     bool write(const void* data, std::size_t size);
     bool write(std::string_view bytes) { return write(bytes.data(), bytes.size()); }
 
+    // Puts everything written on the disk without touching the target yet,
+    // so that several files can be completed before any is replaced; false
+    // when anything failed (the temporary file is then gone). Writes end
+    // here; commit() then only puts the file in place.
+    bool finishWriting();
     // Puts everything written on the disk and in place of the target. False
     // when anything failed since the start; the target is then as it was.
     // Later calls give the same answer.
@@ -67,6 +72,7 @@ private:
     int fd_ = -1;
     std::vector<char> buffer_;
     std::string error_;
+    bool written_ = false;  // finishWriting() has run
     bool finished_ = false;
     bool committed_ = false;
 };

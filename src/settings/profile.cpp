@@ -278,11 +278,19 @@ bool Profile::flush(std::string* reason)
         return true;
     }
     ReplacingFile file(path_);
-    file.write(document_->text());
-    if (!file.commit()) {
+    if (!writeTo(file) || !file.commit()) {
         if (reason) {
             *reason = file.error();
         }
+        dirty_ = true;
+        return false;
+    }
+    return true;
+}
+
+bool Profile::writeTo(ReplacingFile& file)
+{
+    if (!file.write(document().text())) {
         return false;
     }
     dirty_ = false;

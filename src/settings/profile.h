@@ -20,6 +20,8 @@
 
 namespace kvx {
 
+class ReplacingFile;
+
 class Profile {
 public:
     static constexpr std::string_view absentMarker = "NoConfig";
@@ -63,6 +65,10 @@ public:
     // could not be written, in which case the entries stay pending and
     // `reason`, when given, receives the system's error text.
     bool flush(std::string* reason = nullptr);
+    // Hands the whole file with the pending entries to `file` (one of a
+    // group that is replaced together) instead of writing it; false when
+    // `file` has failed. Nothing more reaches the file at path().
+    bool writeTo(ReplacingFile& file);
     // Drops the pending entries: nothing more reaches the file, also not
     // when the accessor ends.
     void discard();

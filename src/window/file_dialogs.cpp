@@ -108,7 +108,8 @@ bool saveWithDialog(Plot& plot, int16_t code)
     return path && saveByPath(plot, *path, code);
 }
 
-bool writeByPath(Plot& plot, const std::string& path, int16_t code, std::string& failedPath, std::string& reason)
+bool writeByPath(Plot& plot, const std::string& path, int16_t code, std::string& failedPath, std::string& reason,
+                 const ReplaceQuestion& mayReplace)
 {
     const std::string base = basePath(path);
     if (code & FILE_DATA) {
@@ -117,25 +118,50 @@ bool writeByPath(Plot& plot, const std::string& path, int16_t code, std::string&
     }
     if (code & FILE_PLOT) {
         // The plot file records the read mode that its data were written in:
-        // without its data it is not written.
-        failedPath = base + "dat";
-        if (!writeData(plot, failedPath, &reason)) {
-            return false;
-        }
-        failedPath = base + "plt";
-        return writePlotFile(plot, failedPath, &reason);
+        // the two are written together or not at all.
+        return writePlotWithData(plot, base + "plt", base + "dat", &failedPath, &reason);
     }
     if (code & FILE_SESSION) {
-        return writeSession(base + "ses", &failedPath, &reason);
+        return writeSession(base + "ses", &failedPath, &reason, mayReplace);
     }
     return true;
 }
+
+namespace {
+
+// Asks once whether a session save may replace `files`, which the session
+// does not name.
+bool askToReplace(Plot& plot, const std::string& session, const std::vector<std::string>& files)
+{
+    constexpr std::size_t listed = 12;
+    MessageBoxRequest box;
+    box.text = "These files are not part of the session\n" + session + " :\n";
+    for (std::size_t i = 0; i < files.size() && i < listed; ++i) {
+        box.text += "\n" + files[i];
+    }
+    if (files.size() > listed) {
+        box.text += "\n... and " + std::to_string(files.size() - listed) + " more";
+    }
+    box.text += "\n\nReally want to replace them ?";
+    box.caption = "Kurvex";
+    box.icon = BoxIcon::Question;
+    box.buttons = BoxButtons::YesNo;
+    box.owner = plot.nativeWindow();
+    return Desktop::current().showMessageBox(box) == BoxResult::Yes;
+}
+
+}  // namespace
 
 bool saveByPath(Plot& plot, const std::string& path, int16_t code)
 {
     std::string failed;
     std::string reason;
-    return writeByPath(plot, path, code, failed, reason) || writeFailed(plot, failed, reason);
+    bool declined = false;
+    const ReplaceQuestion ask = [&](const std::vector<std::string>& files) {
+        declined = !askToReplace(plot, basePath(path) + "ses", files);
+        return !declined;
+    };
+    return writeByPath(plot, path, code, failed, reason, ask) || (!declined && writeFailed(plot, failed, reason));
 }
 
 namespace {

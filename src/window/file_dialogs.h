@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/session_file.h"
 #include "model/plot.h"
 #include "platform/file_dialog.h"
 
@@ -22,13 +23,17 @@ bool openWithDialog(Plot& plot, int16_t code);
 // handed over.
 bool saveWithDialog(Plot& plot, int16_t code);
 // Writes the data, the plot (with its data) or the session under `path`:
-// data keep a typed extension, plots and sessions take their own. False,
-// after a warning that names the file and the reason, when a file could not
-// be written; the previous file then stays as it was.
+// data keep a typed extension, plots and sessions take their own. A session
+// that would replace plot or data files it does not name asks first, listing
+// them; "No" writes nothing. False, after a warning that names the file and
+// the reason, when a file could not be written (every previous file then
+// stays as it was), and without one when the user said "No".
 bool saveByPath(Plot& plot, const std::string& path, int16_t code);
 // The writing of saveByPath without the warning: false with the file that
-// could not be written and the system's reason.
-bool writeByPath(Plot& plot, const std::string& path, int16_t code, std::string& failedPath, std::string& reason);
+// could not be written and the reason. A session save asks `mayReplace`
+// before it replaces files that the session does not name (none: it does not).
+bool writeByPath(Plot& plot, const std::string& path, int16_t code, std::string& failedPath, std::string& reason,
+                 const ReplaceQuestion& mayReplace = {});
 // The save dialog for a file of one kind of the system's own ("Save
 // Figure"): the chosen path, or nothing when cancelled. With `propose` the
 // dialog starts with the plot's title in the working directory. `more`

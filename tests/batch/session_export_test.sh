@@ -3,7 +3,7 @@
 # gives the same files both times, with the examples' data in them; a plot
 # file exported from a data file opens again as the same plot; and a
 # session re-saved in its own folder keeps its data. A session that cannot
-# be written ends with status 1.
+# be written, or would take the files of another, ends with status 1.
 # Arguments: the kurvex program, a scratch folder, the examples folder.
 . "$(dirname "$0")/common.sh"
 examples=$3
@@ -40,6 +40,20 @@ cmp -s plot/curve.dat again/hand.dat || fail "a plotFile with its extension left
 
 "$kurvex" --export first/lab.ses first/lab.ses || fail "re-saving in place: exit status $?"
 cmp -s "first/Damped Oscillation.dat" "$examples/oscillation.dat" || fail "re-saving in place lost data"
+# A session saved into the folder of another would take its Kurvex1.dat:
+# refused in one line that names the files, unless --overwrite.
+mkdir mix
+"$kurvex" --export mix/a.ses "$examples/damped_oscillation.dat" || fail "a.ses: exit status $?"
+cp mix/Kurvex1.dat a.dat
+"$kurvex" --export mix/b.ses "$examples/oscillation.dat" 2>err.txt
+status=$?
+[ $status -eq 1 ] || fail "b.ses over a.ses's files: exit status $status, expected 1"
+[ "$(wc -l <err.txt)" -eq 1 ] && grep -q "mix/Kurvex1.dat, mix/Kurvex1.plt.*--overwrite" err.txt ||
+  { fail "no one-line message naming the files and --overwrite:"; cat err.txt; }
+[ -e mix/b.ses ] && fail "b.ses was written over a.ses's files"
+cmp -s mix/Kurvex1.dat a.dat || fail "a.ses lost its data to b.ses"
+"$kurvex" --overwrite --export mix/b.ses "$examples/oscillation.dat" || fail "--overwrite: exit status $?"
+cmp -s mix/Kurvex1.dat "$examples/oscillation.dat" || fail "--overwrite did not replace Kurvex1.dat"
 # A folder that is not there: a failure named on standard error, not a crash
 # of the session's windows on the way out.
 "$kurvex" --export nodir/lab.ses "$examples/lab.ses" 2>/dev/null

@@ -2,9 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "app/session_list.h"
 #include "files/data_file_reader.h"
@@ -16,6 +23,24 @@
 
 namespace kvx {
 namespace {
+
+std::set<std::string> namesIn(const std::string& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+std::vector<std::string> contentsOf(const std::vector<std::string>& files)
+{
+    std::vector<std::string> contents;
+    for (const std::string& file : files) {
+        contents.push_back(test::readFile(file));
+    }
+    return contents;
+}
 
 class SessionFileTest : public testing::Test {
 protected:
@@ -109,6 +134,185 @@ TEST_F(SessionFileTest, AFailedWindowLeavesThePreviousSession)
     EXPECT_EQ(reason, "File too large");
     EXPECT_EQ(test::readFile(ses), session);
     EXPECT_EQ(test::readFile(dir.file("Large.plt")), plot);
+}
+
+// Windows "One", "Two", "Three" whose files, in the order the session
+// writes them (session file; each window's data file, then its plot file),
+// each exceed every file written before them. `y` is added to every point,
+// and window `focused` has the focus.
+class ThreeWindowSession : public SessionFileTest {
+protected:
+    void makeWindows(double y, int focused)
+    {
+        plots.clear();
+        const int points[] = {3, 60, 260};
+        const int labelled[] = {0, 12, 60};  // graphs without points, only in the plot file
+        for (int w = 0; w < 3; ++w) {
+            Plot& p = window(names[w]);
+            p.setLables(y > 1.5 ? "t" : "s", "value", "");
+            p.ensureGraphs(static_cast<int16_t>(1 + labelled[w]));
+            for (int i = 0; i < points[w]; ++i) {
+                p.graph(1).append(i, i + y);
+            }
+            for (int g = 2; g <= p.numGraphs(); ++g) {
+                p.graph(g).setLable(std::string(Graph::maxLableLength, 'a'));
+            }
+        }
+        sessionList().focused(plots[focused]->plotNumber());
+    }
+    std::vector<std::string> filesIn(const std::string& folder, const std::string& session) const
+    {
+        std::vector<std::string> files{folder + "/" + session};
+        for (const char* name : names) {
+            files.push_back(folder + "/" + name + ".dat");
+            files.push_back(folder + "/" + name + ".plt");
+        }
+        return files;
+    }
+
+    const char* const names[3] = {"One", "Two", "Three"};
+};
+
+TEST_F(ThreeWindowSession, AWriteErrorAtAnyFileLeavesEveryOldFile)
+{
+    makeWindows(1.0, 0);
+    ASSERT_TRUE(writeSession(ses));
+    const std::vector<std::string> files = filesIn(dir.path(), "Lab.ses");
+    const std::vector<std::string> old = contentsOf(files);
+    const std::set<std::string> oldNames = namesIn(dir.path());
+
+    // Every file of the next save differs from the old one.
+    makeWindows(2.0, 1);
+    const test::TempDir probe;
+    ASSERT_TRUE(writeSession(probe.file("Lab.ses")));
+    const std::vector<std::string> next = contentsOf(filesIn(probe.path(), "Lab.ses"));
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        ASSERT_NE(next[k], old[k]) << files[k];
+        ASSERT_TRUE(k == 0 || next[k].size() > next[k - 1].size()) << files[k] << " is not the largest yet";
+    }
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        std::string failedPath;
+        std::string reason;
+        {
+            // Writing fails in file k, after every file before it is complete.
+            const test::FileSizeLimit limit(next[k].size() - 1);
+            EXPECT_FALSE(writeSession(ses, &failedPath, &reason));
+        }
+        EXPECT_EQ(failedPath, files[k]);
+        EXPECT_EQ(reason, "File too large");
+        EXPECT_EQ(contentsOf(files), old) << "failed in " << files[k];
+        EXPECT_EQ(namesIn(dir.path()), oldNames) << "failed in " << files[k];
+    }
+    ASSERT_TRUE(writeSession(ses));
+    EXPECT_EQ(contentsOf(files), next);
+}
+
+TEST_F(SessionFileTest, TitlesDoNotLeadThroughLinksOutOfTheFolder)
+{
+    const test::TempDir outside;
+    const std::string victim = outside.file("victim");
+    test::writeFile(victim, "kept");
+    window("Kurvex");
+    Plot& evil = window("Evil");
+    evil.ensureGraphs(1);
+    evil.graph(1).append(1.0, 2.0);
+    ASSERT_EQ(symlink(victim.c_str(), dir.file("Evil.dat").c_str()), 0);
+    std::string failedPath;
+    std::string reason;
+    EXPECT_FALSE(writeSession(ses, &failedPath, &reason, [](const auto&) { return true; }));
+    EXPECT_EQ(failedPath, dir.file("Evil.dat"));
+    EXPECT_EQ(reason, "a symbolic link that leads out of the folder");
+    EXPECT_EQ(test::readFile(victim), "kept");
+    EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"Evil.dat"});
+
+    ASSERT_EQ(unlink(dir.file("Evil.dat").c_str()), 0);
+    ASSERT_EQ(symlink(outside.file("new").c_str(), dir.file("Evil.plt").c_str()), 0);
+    EXPECT_FALSE(writeSession(ses, &failedPath, &reason, [](const auto&) { return true; }));
+    EXPECT_EQ(failedPath, dir.file("Evil.plt"));
+    EXPECT_EQ(reason, "a symbolic link that leads nowhere");
+    EXPECT_EQ(namesIn(outside.path()), std::set<std::string>{"victim"});
+    EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"Evil.plt"});
+
+    // The session file's own name, which the user typed, may be a link.
+    ASSERT_EQ(unlink(dir.file("Evil.plt").c_str()), 0);
+    ASSERT_EQ(symlink(victim.c_str(), ses.c_str()), 0);
+    EXPECT_TRUE(writeSession(ses));
+    EXPECT_EQ(test::readFile(victim).rfind("[Session]", 0), 0u);
+    EXPECT_TRUE(std::filesystem::is_symlink(ses));
+}
+
+TEST_F(SessionFileTest, FilesThatTheReplacedSessionDoesNotNameAreReplacedOnlyWhenAllowed)
+{
+    Plot& plot = window("Kurvex");
+    plot.ensureGraphs(1);
+    plot.graph(1).append(1.0, 2.0);
+    ASSERT_TRUE(writeSession(dir.file("a.ses")));
+    const std::vector<std::string> files = {dir.file(numbered(plot) + ".dat"), dir.file(numbered(plot) + ".plt")};
+    const std::vector<std::string> saved = contentsOf(files);
+    plot.graph(1).append(3.0, 4.0);
+
+    std::vector<std::vector<std::string>> asked;
+    const auto answer = [&asked](bool yes) {
+        return [&asked, yes](const std::vector<std::string>& others) {
+            asked.push_back(others);
+            return yes;
+        };
+    };
+    std::string reason;
+    EXPECT_FALSE(writeSession(dir.file("b.ses"), nullptr, &reason));
+    EXPECT_EQ(reason, "it would replace files that the session does not name");
+    EXPECT_FALSE(writeSession(dir.file("b.ses"), nullptr, nullptr, answer(false)));
+    EXPECT_EQ(asked, std::vector<std::vector<std::string>>{files});
+    EXPECT_EQ(contentsOf(files), saved);
+    EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"a.ses", numbered(plot) + ".dat", numbered(plot) + ".plt"}));
+
+    // The session that names them replaces them without a question.
+    EXPECT_TRUE(writeSession(dir.file("a.ses"), nullptr, nullptr, answer(false)));
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_NE(contentsOf(files), saved);
+    EXPECT_TRUE(writeSession(dir.file("b.ses"), nullptr, nullptr, answer(true)));
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_TRUE(test::fileExists(dir.file("b.ses")));
+}
+
+TEST_F(SessionFileTest, ASaveWaitsForAnotherProcessSavingIntoTheFolder)
+{
+    window("Kurvex");
+    ASSERT_TRUE(writeSession(ses));
+    const std::string session = test::readFile(ses);
+    window("Second");
+    int toChild[2];
+    int fromChild[2];
+    ASSERT_EQ(pipe(toChild), 0);
+    ASSERT_EQ(pipe(fromChild), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Holds the folder's lock as a saving process does, until told.
+        const int folder = open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+        char done = flock(folder, LOCK_EX) == 0 ? 'y' : 'n';
+        [[maybe_unused]] ssize_t n = write(fromChild[1], &done, 1);
+        n = read(toChild[0], &done, 1);
+        _exit(0);
+    }
+    char locked = 0;
+    ASSERT_EQ(read(fromChild[0], &locked, 1), 1);
+    ASSERT_EQ(locked, 'y');
+    std::string failedPath;
+    std::string reason;
+    EXPECT_FALSE(writeSession(ses, &failedPath, &reason));
+    EXPECT_EQ(failedPath, ses);
+    EXPECT_EQ(reason, "another save into this folder is still under way");
+    EXPECT_EQ(test::readFile(ses), session);
+
+    ASSERT_EQ(write(toChild[1], "x", 1), 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    for (const int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) {
+        close(fd);
+    }
+    EXPECT_TRUE(writeSession(ses));
+    EXPECT_NE(test::readFile(ses), session);
 }
 
 TEST_F(SessionFileTest, TitlesBecomeDistinctNamesInTheSessionsFolder)

@@ -13,6 +13,7 @@
 #include "model/plot.h"
 #include "platform/window_messages.h"
 #include "settings/default_records.h"
+#include "support/file_size_limit.h"
 #include "support/recording_desktop.h"
 #include "support/temp_dir.h"
 #include "window/command_dispatcher.h"
@@ -118,6 +119,58 @@ TEST_F(FileDialogsTest, SavingNamesTheFilesByKindAndReportsWhatCannotBeWritten)
     ASSERT_EQ(desktop_.boxes.size(), 1u);
     EXPECT_NE(desktop_.boxes[0].text.find("Failure in file"), std::string::npos);
     EXPECT_NE(desktop_.boxes[0].text.find(dir_.file("no/such/folder/x.dat")), std::string::npos);
+}
+
+TEST_F(FileDialogsTest, APlotIsSavedWithItsDataOrNotAtAll)
+{
+    Plot& p = makeWindow("Curves");
+    addCurve(p, 1);
+    ASSERT_TRUE(saveByPath(p, dir_.file("c.plt"), FILE_SAVE + FILE_PLOT));
+    const std::string oldData = test::readFile(dir_.file("c.dat"));
+    const std::string oldPlot = test::readFile(dir_.file("c.plt"));
+    addCurve(p, 2);
+    ASSERT_TRUE(saveByPath(p, dir_.file("probe.plt"), FILE_SAVE + FILE_PLOT));
+    const std::size_t dataSize = test::readFile(dir_.file("probe.dat")).size();
+    ASSERT_LT(dataSize, test::readFile(dir_.file("probe.plt")).size());
+    {
+        // The new data fit, the plot file does not.
+        const test::FileSizeLimit limit(dataSize);
+        EXPECT_FALSE(saveByPath(p, dir_.file("c.plt"), FILE_SAVE + FILE_PLOT));
+    }
+    ASSERT_EQ(desktop_.boxes.size(), 1u);
+    EXPECT_EQ(desktop_.boxes[0].text, "Failure in file \n" + dir_.file("c.plt") + " !\nFile too large\n");
+    EXPECT_EQ(test::readFile(dir_.file("c.dat")), oldData);
+    EXPECT_EQ(test::readFile(dir_.file("c.plt")), oldPlot);
+}
+
+TEST_F(FileDialogsTest, ASessionOverFilesItDoesNotNameAsksOnceAndNoWritesNothing)
+{
+    Plot& p = makeWindow("Kurvex");
+    addCurve(p, 1);
+    ASSERT_TRUE(saveByPath(p, dir_.file("a.ses"), FILE_SAVE + FILE_SESSION));
+    const std::string base = dir_.file("Kurvex" + std::to_string(p.plotNumber()));
+    const std::string data = test::readFile(base + ".dat");
+    addCurve(p, 2);
+
+    desktop_.fileAnswers = {dir_.file("b.ses")};
+    desktop_.answers = {BoxResult::No};
+    sendCommand(p, CMD_SESSION_FILE_SAVE);
+    ASSERT_EQ(desktop_.boxes.size(), 1u);
+    const MessageBoxRequest& box = desktop_.boxes[0];
+    EXPECT_EQ(box.text, "These files are not part of the session\n" + dir_.file("b.ses") + " :\n\n" + base +
+                            ".dat\n" + base + ".plt\n\nReally want to replace them ?");
+    EXPECT_EQ(box.buttons, BoxButtons::YesNo);
+    EXPECT_EQ(box.icon, BoxIcon::Question);
+    EXPECT_EQ(box.owner, p.nativeWindow());
+    EXPECT_FALSE(test::fileExists(dir_.file("b.ses")));
+    EXPECT_EQ(test::readFile(base + ".dat"), data);
+
+    desktop_.fileAnswers = {dir_.file("b.ses")};
+    desktop_.answers = {BoxResult::Yes};
+    sendCommand(p, CMD_SESSION_FILE_SAVE);
+    EXPECT_EQ(desktop_.boxes.size(), 2u);
+    EXPECT_TRUE(test::fileExists(dir_.file("b.ses")));
+    EXPECT_NE(test::readFile(base + ".dat"), data);
 }
 
 TEST_F(FileDialogsTest, APlotOpensInItsWindowOrInANewOneAndAMistypedNameCostsNothing)

@@ -2,7 +2,8 @@
 # Session > File > Save in a session of two windows, then Session > File >
 # Open in a fresh kurvex, on a real X server (Xvfb, the xcb platform), with
 # the toolkit's file dialogs driven by keys: the saved files name both
-# windows, and the open brings both back with the focus on the window that
+# windows, a second session into that folder asks before it replaces their
+# files, and the open brings both back with the focus on the window that
 # had it last. (Without a window manager, stacking does not follow focus.)
 # Usage: x11_session_test.sh KURVEX DATA_FILE_1 DATA_FILE_2 WORK_DIR
 set -u
@@ -46,6 +47,13 @@ session_file_item 2 "Save Session" "$work/saved/lab.ses"
 wait_for test -s saved/lab.ses || fail "no session file was written"
 sleep 0.5
 import -window root saving.png
+# A second session into the same folder would replace the first one's
+# files: one question, whose "Yes" (Return) saves it.
+session_file_item 2 "Save Session" "$work/saved/copy.ses"
+wait_window up "Kurvex" || fail "no question before replacing the files of lab.ses"
+import -window root question.png
+xdotool key Return
+wait_for test -s saved/copy.ses || fail "copy.ses was not written after Yes"
 kill "$pid"
 wait "$pid" 2>/dev/null
 grep -q "numPlots= 2" saved/lab.ses || fail "the session file does not hold two windows"
