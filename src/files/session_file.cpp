@@ -157,11 +157,15 @@ std::optional<SessionContents> readSessionFile(const std::string& fileName)
     const int count = std::min<int>(contents.requested, maxSessionPlots);
     for (int k = 1; k <= count; ++k) {
         std::string plotFile;
-        if (in.readText(plotSection(k), plotFileKey, plotFile) && staysInFolder(plotFile)) {
+        const bool named = in.readText(plotSection(k), plotFileKey, plotFile) && !plotFile.empty();
+        if (named && staysInFolder(plotFile)) {
             contents.plotFiles.emplace_back(folder + plotFile);
-        } else {
-            contents.plotFiles.emplace_back(std::nullopt);
+            continue;
         }
+        if (named) {
+            contents.outsideFolder.push_back(plotFile);
+        }
+        contents.plotFiles.emplace_back(std::nullopt);
     }
     std::string focus = "[]";
     in.readText(sessionSection, plotFocusKey, focus);

@@ -146,6 +146,7 @@ TEST_F(SessionFileTest, ReadingTakesOnlyWhatFitsAndStaysInTheFolder)
     EXPECT_EQ(contents->plotFiles[1], std::nullopt);
     EXPECT_EQ(contents->plotFiles[2], std::nullopt);
     EXPECT_EQ(contents->plotFiles[3], std::nullopt);
+    EXPECT_EQ(contents->outsideFolder, (std::vector<std::string>{"../outside", "/etc/passwd"}));
     EXPECT_TRUE(contents->focus.empty());
 
     test::writeFile(ses, "[Session]\nnumPlots= -3\nplotFocus= [1]\n");
