@@ -2,11 +2,13 @@
 
 #include <cctype>
 
+#include "app/session_list.h"
 #include "platform/regular_file.h"
 #include "render/figure_output.h"
 #include "render/output_dress.h"
 #include "window/file_commands.h"
 #include "window/file_dialogs.h"
+#include "window/user_messages.h"
 
 namespace kvx {
 
@@ -69,22 +71,36 @@ ExportResult exportFiles(Plot& plot, const std::string& path, const std::string&
 
 }  // namespace
 
-std::vector<std::string> openCommandLineFiles(Plot& plot, const std::vector<std::string>& files)
+CommandLineReading openCommandLineFiles(Plot& plot, const std::vector<std::string>& files)
 {
-    std::vector<std::string> failed;
+    CommandLineReading reading;
+    int leftOut = 0;
     bool first = true;
     for (const std::string& file : files) {
-        if (!openByPath(plot, file, first ? FILE_OPEN : FILE_ADD)) {
-            failed.push_back(file);
+        // Added, a plot or session file comes in a window of its own.
+        const bool needsWindow = !first && fileKindOf(file) != FILE_DATA;
+        if (needsWindow && sessionList().count() >= SessionList::maxWindows) {
+            ++leftOut;
+        } else if (!openByPath(plot, file, first ? FILE_OPEN : FILE_ADD, &reading.shortfall)) {
+            reading.unopened.push_back(file);
         }
         first = false;
     }
-    return failed;
+    if (leftOut > 0) {
+        const int opened = sessionList().count();
+        warnUser(plot, "The command line asks for " + std::to_string(opened + leftOut) + " windows; the " +
+                           std::to_string(opened) + " that fit are opened.");
+        reading.shortfall.windowsLeftOut += leftOut;
+    }
+    return reading;
 }
 
 std::string batchInputProblem(const std::string& file)
 {
     const int16_t kind = fileKindOf(file);
+    if (kind == FILE_PLOT) {
+        return plotFileProblem(fileOfKind(file, kind));
+    }
     const std::string name = kind == FILE_DATA ? file : fileOfKind(file, kind);
     std::string reason;
     if (!openRegularFile(name, &reason)) {

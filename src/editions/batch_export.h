@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/plot.h"
+#include "window/read_shortfall.h"
 
 namespace kvx {
 
@@ -15,13 +16,19 @@ struct ExportResult {
     std::string error;  // one line, when not ok
 };
 
-// Opens `files` into `plot` (the first opened, the rest added); returns
-// those that could not be opened.
-std::vector<std::string> openCommandLineFiles(Plot& plot, const std::vector<std::string>& files);
+struct CommandLineReading {
+    std::vector<std::string> unopened;  // the files that could not be opened
+    ReadShortfall shortfall;            // what the others left out
+};
+
+// Opens `files` into `plot` (the first opened, the rest added). A plot or
+// session file that would need a window when the session holds no more is
+// left out, with one warning for all of them.
+CommandLineReading openCommandLineFiles(Plot& plot, const std::vector<std::string>& files);
 
 // Why batch mode cannot open `file` ("cannot open NAME: reason"): it (for a
-// plot or session file, its .plt or .ses) cannot be opened as a regular
-// file. Empty when it can be opened.
+// plot or session file, its .plt or .ses; for a plot file, also its data
+// file) cannot be opened as a regular file. Empty when it can be opened.
 std::string batchInputProblem(const std::string& file);
 
 // Why batch mode cannot write to `path` (an extension it does not know);

@@ -31,10 +31,10 @@ void complain(const std::string& name, const std::string& message)
     std::fprintf(stderr, "%s: %s\n", name.c_str(), message.c_str());
 }
 
-int runBatch(const ProgramOptions& options, const std::string& name)
+// Every input is checked before any is read, so that OUT is written only
+// from all of them.
+bool inputsOpen(const ProgramOptions& options, const std::string& name)
 {
-    // Every input is checked before any is read, so that OUT is written
-    // only from all of them.
     bool inputsOk = true;
     for (const std::string& file : options.files) {
         if (const std::string problem = batchInputProblem(file); !problem.empty()) {
@@ -42,19 +42,29 @@ int runBatch(const ProgramOptions& options, const std::string& name)
             inputsOk = false;
         }
     }
-    if (!inputsOk) {
+    return inputsOk;
+}
+
+int runBatch(const ProgramOptions& options, const std::string& name)
+{
+    if (!inputsOpen(options, name)) {
         return exitFailed;
     }
     const OpenedWindows opened;
     PlotHandle handle("Kurvex");
+    const CommandLineReading reading = openCommandLineFiles(handle.plot(), options.files);
     // A file that went away since the check.
-    const std::vector<std::string> unopened = openCommandLineFiles(handle.plot(), options.files);
-    for (const std::string& file : unopened) {
+    for (const std::string& file : reading.unopened) {
         const std::string problem = batchInputProblem(file);
         complain(name, problem.empty() ? "cannot open " + file : problem);
     }
-    if (!unopened.empty()) {
+    if (!reading.unopened.empty()) {
         return exitFailed;
+    }
+    // What a session or the command line left out is named, and OUT is
+    // written from the rest; the exit code tells that it is not all.
+    for (const std::string& problem : reading.shortfall.unreadPlots) {
+        complain(name, problem);
     }
     const ExportResult result =
         options.printPath.empty()
@@ -64,7 +74,7 @@ int runBatch(const ProgramOptions& options, const std::string& name)
         complain(name, result.error);
         return exitFailed;
     }
-    return 0;
+    return reading.shortfall.empty() ? 0 : exitFailed;
 }
 
 }  // namespace

@@ -163,15 +163,19 @@ std::optional<SessionContents> readPlotFiles(Profile& in, const std::string& fil
     const int count = std::min<int>(contents.requested, maxSessionPlots);
     for (int k = 1; k <= count; ++k) {
         std::string plotFile;
-        if (in.readText(plotSection(k), plotFileKey, plotFile) && staysInFolder(plotFile)) {
+        const bool named = in.readText(plotSection(k), plotFileKey, plotFile) && !plotFile.empty();
+        if (named && staysInFolder(plotFile)) {
             // A hand-written name may carry the extension that the reader adds.
             if (plotFile.size() > 4 && equalNoCase(std::string_view(plotFile).substr(plotFile.size() - 4), ".plt")) {
                 plotFile.resize(plotFile.size() - 4);
             }
             contents.plotFiles.emplace_back(folder + plotFile);
-        } else {
-            contents.plotFiles.emplace_back(std::nullopt);
+            continue;
         }
+        if (named) {
+            contents.outsideFolder.push_back(plotFile);
+        }
+        contents.plotFiles.emplace_back(std::nullopt);
     }
     return contents;
 }

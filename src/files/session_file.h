@@ -28,6 +28,7 @@ constexpr int16_t maxSessionPlots = SessionList::maxWindows;
 struct SessionContents {
     std::vector<std::optional<std::string>> plotFiles;  // size numPlots, at most maxSessionPlots
     std::vector<int> focus;
+    std::vector<std::string> outsideFolder;  // the plotFile texts refused for leaving the folder
     int requested = 0;  // the number of windows the file asks for (numPlots, at least 0)
 };
 

@@ -73,9 +73,20 @@ std::string fileOfKind(const std::string& path, int16_t kind)
     return ofKind && !isRegularFile(found) ? path : found;
 }
 
-bool openByPath(Plot& plot, const std::string& path, int16_t mode)
+std::string plotFileProblem(const std::string& name)
 {
-    return openFile(plot, path, static_cast<int16_t>(mode + fileKindOf(path)));
+    std::string reason;
+    for (const std::string& file : {name, basePath(name) + "dat"}) {
+        if (!openRegularFile(file, &reason)) {
+            return "cannot open " + file + ": " + reason;
+        }
+    }
+    return {};
+}
+
+bool openByPath(Plot& plot, const std::string& path, int16_t mode, ReadShortfall* shortfall)
+{
+    return openFile(plot, path, static_cast<int16_t>(mode + fileKindOf(path)), false, shortfall);
 }
 
 namespace {
@@ -190,7 +201,7 @@ bool openPlotFile(Plot& plot, const std::string& path)
     return read;
 }
 
-bool openSessionFile(Plot& plot, const std::string& path, bool fromAddSession)
+bool openSessionFile(Plot& plot, const std::string& path, bool fromAddSession, ReadShortfall* shortfall)
 {
     const std::string name = fileOfKind(path, FILE_SESSION);
     if (!openRegularFile(name)) {
@@ -203,15 +214,16 @@ bool openSessionFile(Plot& plot, const std::string& path, bool fromAddSession)
     if (!fromAddSession) {
         plot.closeOthers();
     }
-    return readSession(plot, name);
+    return readSession(plot, name, shortfall);
 }
 
 // "Add Plot" and "Add Session": the file opens in a window of its own.
-bool openInNewWindow(Plot& plot, const std::string& path, int16_t kind)
+bool openInNewWindow(Plot& plot, const std::string& path, int16_t kind, ReadShortfall* shortfall)
 {
     Plot& fresh = plot.newPlot();
     fresh.show();
-    const bool read = openFile(fresh, path, static_cast<int16_t>(FILE_OPEN + kind), kind == FILE_SESSION);
+    const bool read =
+        openFile(fresh, path, static_cast<int16_t>(FILE_OPEN + kind), kind == FILE_SESSION, shortfall);
     fresh.show();
     if (kind == FILE_PLOT) {
         fresh.redraw();
@@ -222,7 +234,7 @@ bool openInNewWindow(Plot& plot, const std::string& path, int16_t kind)
 
 }  // namespace
 
-bool openFile(Plot& plot, const std::string& path, int16_t code, bool fromAddSession)
+bool openFile(Plot& plot, const std::string& path, int16_t code, bool fromAddSession, ReadShortfall* shortfall)
 {
     const bool open = (code & FILE_OPEN) != 0;
     const bool add = (code & FILE_ADD) != 0;
@@ -237,9 +249,10 @@ bool openFile(Plot& plot, const std::string& path, int16_t code, bool fromAddSes
     if (code & FILE_DATA) {
         read = openDataFile(plot, path, open);
     } else if (code & FILE_PLOT) {
-        read = open ? openPlotFile(plot, path) : openInNewWindow(plot, path, FILE_PLOT);
+        read = open ? openPlotFile(plot, path) : openInNewWindow(plot, path, FILE_PLOT, shortfall);
     } else if (code & FILE_SESSION) {
-        read = open ? openSessionFile(plot, path, fromAddSession) : openInNewWindow(plot, path, FILE_SESSION);
+        read = open ? openSessionFile(plot, path, fromAddSession, shortfall)
+                    : openInNewWindow(plot, path, FILE_SESSION, shortfall);
     }
     if (plot.created()) {
         refreshMenu(plot);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "model/plot.h"
+#include "window/read_shortfall.h"
 
 namespace kvx {
 
@@ -49,12 +50,18 @@ std::string withExtension(const std::string& base, std::string_view extension);
 // there when neither is.
 std::string fileOfKind(const std::string& path, int16_t kind);
 
+// Why the plot file `name` cannot be read: "cannot open NAME: reason" for
+// it or, when it opens, for its data file beside it; empty when both open.
+std::string plotFileProblem(const std::string& name);
+
 // Opens `path` as a data, plot or session file (by its extension, "plt" and
-// "ses" in any case) with `mode` FILE_OPEN or FILE_ADD.
-bool openByPath(Plot& plot, const std::string& path, int16_t mode);
+// "ses" in any case) with `mode` FILE_OPEN or FILE_ADD. What a session
+// leaves out goes to `shortfall` when given (see readSession).
+bool openByPath(Plot& plot, const std::string& path, int16_t mode, ReadShortfall* shortfall = nullptr);
 
 // The open dispatcher: `code` is a kind bit plus FILE_OPEN or FILE_ADD.
 // False when a reader failed.
-bool openFile(Plot& plot, const std::string& path, int16_t code, bool fromAddSession = false);
+bool openFile(Plot& plot, const std::string& path, int16_t code, bool fromAddSession = false,
+              ReadShortfall* shortfall = nullptr);
 
 }  // namespace kvx

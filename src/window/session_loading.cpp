@@ -50,7 +50,8 @@ private:
     std::vector<Entry> plots_;
 };
 
-void loadWindow(const SessionWindows& windows, const SessionContents& contents, int position)
+void loadWindow(const SessionWindows& windows, const SessionContents& contents, int position,
+                ReadShortfall& shortfall)
 {
     Plot* plot = windows.at(position);
     if (!plot) {
@@ -59,35 +60,45 @@ void loadWindow(const SessionWindows& windows, const SessionContents& contents, 
     const std::optional<std::string>& base = contents.plotFiles[static_cast<std::size_t>(position - 1)];
     if (base) {
         // With its extension, so that a dot in the name is not taken for one.
-        openFile(*plot, *base + ".plt", FILE_OPEN + FILE_PLOT);
+        const std::string name = *base + ".plt";
+        if (!openFile(*plot, name, FILE_OPEN + FILE_PLOT)) {
+            const std::string problem = plotFileProblem(name);
+            shortfall.unreadPlots.push_back(problem.empty() ? "cannot read " + name : problem);
+        }
         plot->bringToFront();
     }
 }
 
 }  // namespace
 
-bool readSession(Plot& plot, const std::string& fileName)
+bool readSession(Plot& plot, const std::string& fileName, ReadShortfall* shortfall)
 {
     const std::optional<SessionContents> contents = readSessionFile(fileName);
     if (!contents) {
         return false;
+    }
+    ReadShortfall unused;
+    ReadShortfall& left = shortfall ? *shortfall : unused;
+    for (const std::string& outside : contents->outsideFolder) {
+        left.unreadPlots.push_back("cannot open " + outside + ".plt: outside the folder of " + fileName);
     }
     const int wanted = contents->requested;
     const SessionWindows windows(plot, static_cast<int>(contents->plotFiles.size()));
     if (windows.count() < wanted) {
         warnUser(plot, "The session asks for " + std::to_string(wanted) + " windows; the " +
                            std::to_string(windows.count()) + " that fit beside the open ones are opened.");
+        left.windowsLeftOut += wanted - windows.count();
     }
     const std::vector<int>& focus = contents->focus;
     // Windows that never had the focus first, in order; then the focus list
     // from its end, so that the window focused last is loaded last.
     for (int k = 1; k <= windows.count(); ++k) {
         if (std::find(focus.begin(), focus.end(), k) == focus.end()) {
-            loadWindow(windows, *contents, k);
+            loadWindow(windows, *contents, k, left);
         }
     }
     for (auto k = focus.rbegin(); k != focus.rend(); ++k) {
-        loadWindow(windows, *contents, *k);
+        loadWindow(windows, *contents, *k, left);
     }
     return true;
 }

@@ -6,10 +6,14 @@
 #include <string>
 
 #include "model/plot.h"
+#include "window/read_shortfall.h"
 
 namespace kvx {
 
 // False when the file cannot be opened or names no number of windows.
-bool readSession(Plot& plot, const std::string& fileName);
+// The windows it asks for beyond those that fit are warned about; they and
+// the plot files that cannot be read (outside the session's folder, not
+// there, without their data file) go to `shortfall` when given.
+bool readSession(Plot& plot, const std::string& fileName, ReadShortfall* shortfall = nullptr);
 
 }  // namespace kvx

@@ -370,6 +370,7 @@ TEST_F(SessionFileTest, ReadingTakesOnlyWhatFitsAndStaysInTheFolder)
     EXPECT_EQ(contents->plotFiles[2], std::nullopt);
     EXPECT_EQ(contents->plotFiles[3], dir.file("four"));  // the reader adds the extension
     EXPECT_EQ(contents->plotFiles[4], std::nullopt);
+    EXPECT_EQ(contents->outsideFolder, (std::vector<std::string>{"../outside", "/etc/passwd"}));
     EXPECT_TRUE(contents->focus.empty());
 
     test::writeFile(ses, "[Session]\nnumPlots= -3\nplotFocus= [1]\n");
