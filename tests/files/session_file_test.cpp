@@ -24,14 +24,7 @@
 namespace kvx {
 namespace {
 
-std::set<std::string> namesIn(const std::string& folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
+using test::namesIn;
 
 std::vector<std::string> contentsOf(const std::vector<std::string>& files)
 {

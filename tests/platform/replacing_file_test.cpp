@@ -15,15 +15,6 @@
 namespace kvx {
 namespace {
 
-std::set<std::string> namesIn(const std::string& folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 mode_t modeOf(const std::string& path)
 {
     struct stat status {};
@@ -32,6 +23,7 @@ mode_t modeOf(const std::string& path)
 }
 
 using test::FileSizeLimit;
+using test::namesIn;
 
 // Many writes of odd sizes, some larger than any buffer; what commit()
 // puts in place must be all of them.

@@ -34,4 +34,13 @@ bool fileExists(const std::string& path)
     return std::filesystem::exists(path);
 }
 
+std::set<std::string> namesIn(const std::string& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
 }  // namespace kvx::test

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder for one test, removed with everything in it afterwards.
 
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,7 @@ public:
 void writeFile(const std::string& path, std::string_view text);
 std::string readFile(const std::string& path);
 bool fileExists(const std::string& path);
+// The names of everything in `folder`.
+std::set<std::string> namesIn(const std::string& folder);
 
 }  // namespace kvx::test
