@@ -14,12 +14,9 @@ start() { start_kurvex "$data"; }
 # Opens a menu of the menu bar ("Session" at 35, "Plot" at 81 pixels) and
 # picks an item counted from its end.
 menu() {
-    xdotool mousemove $((X + $1)) $((Y + 8)) click 1
-    sleep 0.5
-    n=0
-    while [ $n -lt "$2" ]; do xdotool key Up; n=$((n + 1)); done
+    open_menu "$1"
+    xdotool key --repeat "$2" Up
     xdotool key Return
-    sleep 0.5
 }
 
 start
@@ -28,12 +25,9 @@ expect_exit_0 "Plot > Close"
 
 start
 menu 81 3  # Plot > New
-if [ -z "$(xdotool search --name "#2: Kurvex")" ]; then
-    echo "Plot > New opened no second window" >&2
-    kill "$pid"
-    exit 1
-fi
+wait_window up "#2: Kurvex" || fail "Plot > New opened no second window"
 menu 35 1  # Session > Exit Session, then Yes in the question box
+wait_dialog "Kurvex"
 xdotool key Return
 expect_exit_0 "Exit Session"
 

@@ -14,14 +14,16 @@ enter_work_dir "$work"
 # The menu title at x offset $1, the keys that reach the item, the caption
 # of its dialog; a picture of the dialog goes to $3.png.
 open_dialog() {
-    xdotool mousemove $((X + $1)) $((Y + 8)) click 1
-    sleep 0.5
+    open_menu "$1"
     keys=$2
+    case $keys in
+        *Right*) # shellcheck disable=SC2086
+                 open_submenu ${keys%%Right*} Right; keys=${keys#*Right} ;;
+    esac
     # shellcheck disable=SC2086
     xdotool key $keys
-    wait_window up "$3" || fail "the menu item did not open \"$3\""
-    sleep 0.5
-    import -window "$(window_of "$3")" "$4.png"
+    wait_dialog "$3"
+    settled_shot "$(window_of "$3")" "$4.png"
 }
 
 close_dialog() {

@@ -17,20 +17,20 @@ start_kurvex "$data"
 # Opens Graphs > Points Draw-Rate with its last item, "Diverse", active and
 # takes a picture of the screen: the keys pass Data File, Edit ..., Show,
 # Line Width, Marker Size and Lines Draw-Rate.
+# The submenu opens with its first item active; Up makes the last one
+# active, which changes the picture.
 open_diverse() {
-    xdotool mousemove $((X + 128)) $((Y + 8)) click 1
-    sleep 0.5
-    xdotool key Down Down Down Down Down Down Down Right
-    sleep 0.5
+    open_menu 128
+    open_submenu Down Down Down Down Down Down Down Right
+    settled_shot root "first_$1"
     xdotool key Up
-    sleep 0.5
-    import -window root "$1"
+    wait_until differs_from root "first_$1" || fail "Up did not move in the submenu"
+    settled_shot root "$1"
 }
 
-import -window root closed.png
+settled_shot root closed.png
 open_diverse before.png
-xdotool key Return  # the click
-sleep 0.5
+menu_key Return  # the click
 kill -0 "$pid" 2>/dev/null || fail "kurvex ended on the click"
 open_diverse after.png
 xdotool key Escape Escape

@@ -14,37 +14,31 @@ awk 'BEGIN { for (i = 0; i <= 300; i++) { x = 10 ^ (-2 + i / 50); printf "%.8g %
 
 # The item of the Plot menu $1 places down (separators are passed over).
 plot_menu_item() {
-    xdotool mousemove $((X + 81)) $((Y + 8)) click 1
-    sleep 0.5
+    open_menu 81
     xdotool key --repeat "$1" Down
-    xdotool key Return
+    menu_key Return
 }
 
 start_kurvex falling.dat
+settled_shot "$id" linear.png
 plot_menu_item 9
-sleep 1
-import -window root log_x.png
+wait_until differs_from "$id" linear.png || fail "\"Log X\" changed nothing in the window"
+settled_shot root log_x.png
 plot_menu_item 10
-wait_window up "Warning" || { import -window root no_warning.png; fail "\"Log Y\" on negative values gave no warning"; }
+wait_window up "Warning" || fail "\"Log Y\" on negative values gave no warning"
 import -window root warning.png
 xdotool key Return
 wait_window gone "Warning" || fail "the warning did not close"
 
 # Plot > File > Save ...
-xdotool mousemove $((X + 81)) $((Y + 8)) click 1
-sleep 0.5
-xdotool key Down Right Down Down Return
-wait_window up "Save Plot" || fail "no dialog \"Save Plot\""
-sleep 0.5
+open_menu 81
+open_submenu Down Right
+xdotool key Down Down Return
+wait_dialog "Save Plot"
 xdotool key ctrl+a type "$work/log.plt"
 xdotool key Return
-n=0
-until [ -s log.plt ]; do
-    n=$((n + 1))
-    [ $n -lt 60 ] || fail "no plot file was written"
-    sleep 0.5
-done
-sleep 0.5
+saved() { [ -s log.dat ] && grep -q "^\[Graph1\]" log.plt 2>/dev/null && window_gone "Save Plot"; }
+wait_until saved || fail "no plot file was written"
 kill "$pid"
 wait "$pid" 2>/dev/null
 grep -q "^xLog= SHOW" log.plt || fail "the plot file does not name the logarithmic x axis"

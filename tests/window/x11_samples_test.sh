@@ -26,10 +26,7 @@ fail() {
 start_held() {
     "$program" 2> report &
     pid=$!
-    give_up=$(($(date +%s) + 20))
-    while [ -z "$(window_of "#2: Sine Function 2")" ]; do
-        [ "$(date +%s)" -lt $give_up ] || fail "window 2 did not appear"
-    done
+    wait_until window_up "#2: Sine Function 2" || fail "window 2 did not appear"
     kill -STOP "$pid"
     w1=$(window_of "#1: Sine Function 1")
     w2=$(window_of "#2: Sine Function 2")
@@ -37,42 +34,46 @@ start_held() {
     eval "$(xdotool getwindowgeometry --shell "$w1")"
 }
 
-shot() { timeout 10 import -window "$@"; }
+shot() { timeout 60 import -window "$@"; }
 
 # The tick labels left of window 1's plot, which only a new range changes.
 labels() { convert "$1" -crop 80x250+0+40 +repage "$2"; }
 differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" != 0 ]; }
 
-# Held early enough, the program still has points to draw when it goes on;
-# a start held too late is tried again.
+# Lets the held program run a moment and holds it again; true once it has
+# answered the wheel step (window 1's tick labels changed).
+zoom_answered() {
+    kill -CONT "$pid"
+    sleep 0.05
+    kill -STOP "$pid"
+    shot "$w1" zoom_after.png
+    labels zoom_after.png labels_after.png
+    differ labels_before.png labels_after.png
+}
+
+# Held early enough, the program still has points to draw when it has
+# answered the wheel step (it reports its passes only at the end); a start
+# held too late is tried again.
 attempt=0
 while :; do
     attempt=$((attempt + 1))
     start_held
     shot "$w1" zoom_before.png
-    shot "$w2" grow_before.png
+    labels zoom_before.png labels_before.png
     xdotool mousemove $((X + 450)) $((Y + 150)) click 5  # waits for the held program
+    wait_until zoom_answered || fail "the wheel step during the computation changed no range"
+    shot "$w2" grow_before.png
+    computing=$(grep -c "passes: " report)
     kill -CONT "$pid"
-    sleep 0.05
-    kill -STOP "$pid"
-    shot "$w1" zoom_after.png
-    shot "$w2" grow_after.png
-    kill -CONT "$pid"
-    differ grow_before.png grow_after.png && break
+    [ "$computing" -eq 0 ] && break
     kill "$pid"
     wait "$pid" 2>/dev/null
-    [ $attempt -lt 5 ] || fail "the computation was always over before the program was held"
+    [ $attempt -lt 5 ] || fail "the computation was always over before the program answered the wheel"
 done
-labels zoom_before.png labels_before.png
-labels zoom_after.png labels_after.png
-differ labels_before.png labels_after.png || fail "the wheel step during the computation changed no range"
-n=0
-while ! grep -q "passes: 20000" report; do
-    n=$((n + 1))
-    [ $n -lt 100 ] || fail "the computation did not end with all passes: $(cat report)"
-    sleep 0.1
-done
-sleep 0.5
+computation_over() { grep -q "passes: 20000" report; }
+wait_until computation_over || fail "the computation did not end with all passes: $(cat report)"
+settled_shot "$w2" grow_after.png
+differ grow_before.png grow_after.png || fail "the points did not go on growing after the wheel step"
 shot root after_computation.png
 "$close_window" "$w1"
 "$close_window" "$w2"

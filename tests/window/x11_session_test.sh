@@ -15,37 +15,25 @@ work=$4
 enter_work_dir "$work"
 mkdir saved
 
-# Waits up to 30 s for the command to succeed.
-wait_for() {
-    n=0
-    until "$@"; do
-        n=$((n + 1))
-        [ $n -lt 60 ] || return 1
-        sleep 0.5
-    done
-}
-
 # Session > File > the item `downs` below "Open ...", then, once the dialog
 # titled $2 is up, the file name $3 typed over its proposal.
 session_file_item() {
-    xdotool mousemove $((X + 25)) $((Y + 8)) click 1
-    sleep 0.5
-    xdotool key Down Right
+    open_menu 25
+    open_submenu Down Right
     [ "$1" -gt 0 ] && xdotool key --repeat "$1" Down
     xdotool key Return
-    wait_window up "$2" || { import -window root nodialog.png; fail "no dialog $2"; }
-    sleep 0.5
+    wait_dialog "$2"
     xdotool key ctrl+a type "$3"
     xdotool key Return
 }
+# The session file is complete once its last window's section is there.
+session_saved() { grep -q '^\[Plot2\]' saved/lab.ses 2>/dev/null && window_gone "Save Session"; }
 
 "$kurvex" --export one.plt "$data1" && "$kurvex" --export two.plt "$data2" || fail "batch export of plot files failed"
 start_kurvex one.plt two.plt
 wait_window up "#2: Kurvex" || fail "the second window did not open"
-sleep 0.5
 session_file_item 2 "Save Session" "$work/saved/lab.ses"
-wait_for test -s saved/lab.ses || fail "no session file was written"
-sleep 0.5
+wait_until session_saved || fail "no session file was written"
 import -window root saving.png
 # A second session into the same folder would replace the first one's
 # files: one question, whose "Yes" (Return) saves it.
@@ -65,9 +53,9 @@ cmp -s saved/Kurvex1.dat one.dat && cmp -s saved/Kurvex2.dat two.dat || fail "th
 start_kurvex
 session_file_item 0 "Open Session" "$work/saved/lab.ses"
 wait_window up "#2: Kurvex" || fail "the second window did not come back"
-sleep 1
-import -window root opened.png
-front=$(xdotool getwindowfocus getwindowname)
+# Both windows drawn, the session is loaded.
+settled_shot root opened.png
+focused=$(sed -n 's/^plotFocus= \[\([0-9]*\).*/#\1: Kurvex/p' saved/lab.ses)
+has_focus "$focused" || fail "the focus is on $(xdotool getwindowfocus getwindowname), not on $focused"
 kill "$pid"
-[ "$front" = "$(sed -n 's/^plotFocus= \[\([0-9]*\).*/#\1: Kurvex/p' saved/lab.ses)" ] || fail "the focus is on $front"
 echo "the session came back"
