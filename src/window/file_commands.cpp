@@ -76,7 +76,8 @@ std::string fileOfKind(const std::string& path, int16_t kind)
 std::string plotFileProblem(const std::string& name)
 {
     std::string reason;
-    for (const std::string& file : {name, basePath(name) + "dat"}) {
+    const std::string plot = fileOfKind(name, FILE_PLOT);
+    for (const std::string& file : {plot, withExtension(basePath(plot), "dat")}) {
         if (!openRegularFile(file, &reason)) {
             return "cannot open " + file + ": " + reason;
         }

@@ -41,7 +41,7 @@ session_file_item 2 "Save Session" "$work/saved/copy.ses"
 wait_window up "Kurvex" || fail "no question before replacing the files of lab.ses"
 import -window root question.png
 xdotool key Return
-wait_for test -s saved/copy.ses || fail "copy.ses was not written after Yes"
+wait_until test -s saved/copy.ses || fail "copy.ses was not written after Yes"
 kill "$pid"
 wait "$pid" 2>/dev/null
 grep -q "numPlots= 2" saved/lab.ses || fail "the session file does not hold two windows"
