@@ -92,7 +92,10 @@ first_window() {
     id=$(xdotool search --onlyvisible --name "^#1: Kurvex" 2>/dev/null | head -1)
     [ -n "$id" ]
 }
+display_answers() { xdotool getdisplaygeometry >/dev/null 2>&1; }
 start_kurvex() {
+    # The server of xvfb-run may still be settling when the script starts.
+    wait_until display_answers || { echo "the X server at $DISPLAY does not answer" >&2; exit 1; }
     "$kurvex" "$@" &
     pid=$!
     if ! wait_until first_window || ! wait_until painted; then
