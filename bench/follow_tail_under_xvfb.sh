@@ -13,7 +13,7 @@ if [ -z "${KURVEX_BENCH_INSIDE:-}" ]; then
         set -- "$@" "$(readlink -f "$program")"
         shift
     done
-    KURVEX_BENCH_INSIDE=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" sh "$0" "$@"
+    KURVEX_BENCH_INSIDE=1 exec sh "$(dirname "$0")/../tests/support/with_xvfb.sh" --screen 1280x1024x24 sh "$0" "$@"
 fi
 
 work=$(mktemp -d)

@@ -8,7 +8,7 @@ set -u
 program=$(readlink -f "$1")
 
 if [ -z "${KURVEX_BENCH_INSIDE:-}" ]; then
-    KURVEX_BENCH_INSIDE=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" sh "$0" "$program"
+    KURVEX_BENCH_INSIDE=1 exec sh "$(dirname "$0")/../tests/support/with_xvfb.sh" --screen 1280x1024x24 sh "$0" "$program"
 fi
 
 work=$(mktemp -d)

@@ -10,7 +10,7 @@ program=$(readlink -f "$1")
 runs=${2:-3}
 
 if [ -z "${KURVEX_BENCH_INSIDE:-}" ]; then
-    KURVEX_BENCH_INSIDE=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" sh "$0" "$program" "$runs"
+    KURVEX_BENCH_INSIDE=1 exec sh "$(dirname "$0")/../tests/support/with_xvfb.sh" --screen 1280x1024x24 sh "$0" "$program" "$runs"
 fi
 
 work=$(mktemp -d)

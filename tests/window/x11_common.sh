@@ -94,7 +94,7 @@ first_window() {
 }
 display_answers() { xdotool getdisplaygeometry >/dev/null 2>&1; }
 start_kurvex() {
-    # The server of xvfb-run may still be settling when the script starts.
+    # A check that the display takes clients before the program needs it.
     wait_until display_answers || { echo "the X server at $DISPLAY does not answer" >&2; exit 1; }
     "$kurvex" "$@" &
     pid=$!
