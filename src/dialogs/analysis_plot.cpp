@@ -4,7 +4,7 @@
 
 #include "app/errors.h"
 #include "dialogs/dialog_fields.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "render/graph_drawer.h"
 #include "settings/keywords.h"
 

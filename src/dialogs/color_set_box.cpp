@@ -9,7 +9,7 @@
 #include "dialogs/dialog_fields.h"
 #include "dialogs/palette_swatch.h"
 #include "dialogs/plot_dialog.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "settings/keywords.h"
 
 namespace kvx {

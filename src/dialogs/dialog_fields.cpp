@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "model/graph_clipboard.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/decimal_text.h"
 
 namespace kvx {

@@ -8,7 +8,7 @@
 #include "dialogs/dialog_fields.h"
 #include "dialogs/histogram.h"
 #include "dialogs/plot_dialog.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "render/graph_drawer.h"
 #include "platform/window_messages.h"
 #include "scaling/graph_extent.h"

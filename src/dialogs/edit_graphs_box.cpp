@@ -6,7 +6,7 @@
 
 #include "dialogs/dialog_fields.h"
 #include "dialogs/plot_dialog.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "render/drawing_objects.h"
 #include "render/markers.h"
 #include "render/palette.h"

@@ -6,7 +6,7 @@
 #include "dialogs/dialog_fields.h"
 #include "dialogs/plot_dialog.h"
 #include "model/graph_clipboard.h"
-#include "model/plot.h"
+#include "window/plot.h"
 
 namespace kvx {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "dialogs/plot_dialog.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/utf8_text.h"
 
 namespace kvx {

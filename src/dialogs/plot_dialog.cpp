@@ -1,7 +1,7 @@
 #include "dialogs/plot_dialog.h"
 
 #include "dialogs/dialog_templates.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "model/plot_busy.h"
 #include "platform/desktop.h"
 

@@ -9,7 +9,7 @@
 #include "dialogs/plot_dialog.h"
 #include "dialogs/tick_count_check.h"
 #include "model/axis_scale.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "scaling/auto_range.h"
 #include "scaling/log_axes.h"
 #include "scaling/ticks_for_range.h"

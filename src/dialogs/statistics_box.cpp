@@ -9,7 +9,7 @@
 #include "dialogs/analysis_plot.h"
 #include "dialogs/graph_statistics.h"
 #include "dialogs/plot_dialog.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "render/graph_drawer.h"
 #include "platform/window_messages.h"
 #include "settings/keywords.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/plot.h"
+#include "window/plot.h"
 
 namespace kvx {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "window/read_shortfall.h"
 
 namespace kvx {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "editions/batch_export.h"
-#include "model/plot.h"
+#include "window/plot.h"
 
 namespace kvx {
 

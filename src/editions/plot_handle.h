@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/plot.h"
+#include "window/plot.h"
 
 namespace kvx {
 

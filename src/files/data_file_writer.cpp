@@ -6,7 +6,7 @@
 #include <memory>
 #include <string_view>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/replacing_file.h"
 #include "settings/keywords.h"
 

@@ -4,7 +4,7 @@
 #include <new>
 
 #include "app/errors.h"
-#include "model/plot.h"
+#include "window/plot.h"
 
 namespace kvx {
 

@@ -1,6 +1,6 @@
 #include "files/graph_keys.h"
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "settings/keywords.h"
 #include "settings/profile.h"
 

@@ -9,7 +9,7 @@
 #include "files/number_scanner.h"
 #include "files/plot_file.h"
 #include "files/required_key.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/ascii_case.h"
 #include "platform/folder_lock.h"
 #include "platform/replacing_file_group.h"

@@ -1,19 +1,19 @@
 #pragma once
 // Holds a plot busy for a whole read, paint or resize. While any guard is
 // alive, painting and resizing stay out (the settings' busy flag) and the
-// window refuses the messages that would change the plot; a close asked for
-// meanwhile is carried out after the current message, once the last guard
-// is gone.
+// window refuses the messages that would change the plot; the plot hears
+// when the last guard is gone (a window then carries out a close asked for
+// meanwhile).
 
 #include <cstdint>
 
 namespace kvx {
 
-class Plot;
+class PlotModel;
 
 class PlotBusy {
 public:
-    explicit PlotBusy(Plot& plot);
+    explicit PlotBusy(PlotModel& plot);
     ~PlotBusy();
     PlotBusy(const PlotBusy&) = delete;
     PlotBusy& operator=(const PlotBusy&) = delete;
@@ -22,18 +22,18 @@ public:
     // the plot stays closed to changes.
     class PaintAllowed {
     public:
-        explicit PaintAllowed(Plot& plot);
+        explicit PaintAllowed(PlotModel& plot);
         ~PaintAllowed();
         PaintAllowed(const PaintAllowed&) = delete;
         PaintAllowed& operator=(const PaintAllowed&) = delete;
 
     private:
-        Plot& plot_;
+        PlotModel& plot_;
         uint8_t saved_;
     };
 
 private:
-    Plot& plot_;
+    PlotModel& plot_;
     uint8_t saved_;
 };
 

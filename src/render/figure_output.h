@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/picture_file.h"
 
 namespace kvx {

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/surface.h"
 #include "render/drawing_objects.h"
 #include "scaling/device_transform.h"

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "settings/plot_settings.h"
 
 namespace kvx {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/surface.h"
 
 namespace kvx {

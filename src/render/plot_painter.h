@@ -3,7 +3,7 @@
 // ticks with their labels and power-of-ten factor, titles, the graphs
 // clipped to the plot rectangle, and the legend.
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/surface.h"
 #include "render/drawing_objects.h"
 #include "render/axis_ticks.h"

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/print_job.h"
 
 namespace kvx {

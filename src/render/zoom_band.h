@@ -3,7 +3,7 @@
 // plot window. Both invert the pixels under them, so drawing the same band
 // or line a second time erases it; they are never part of the picture.
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/surface.h"
 #include "scaling/device_transform.h"
 

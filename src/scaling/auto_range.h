@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "model/plot.h"
+#include "window/plot.h"
 
 namespace kvx {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/surface.h"
 #include "scaling/device_transform.h"
 

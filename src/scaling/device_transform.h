@@ -9,7 +9,6 @@
 #include <cstdint>
 
 #include "model/axis_scale.h"
-#include "model/plot.h"
 #include "model/plot_view.h"
 
 namespace kvx {
@@ -83,15 +82,5 @@ struct DeviceTransform {
         return {fromAxis((X - xOffset) / xScale, xLog), fromAxis((yOffset - Y) / yScale, yLog)};
     }
 };
-
-// The transform of the plot's window as last laid out.
-inline DoublePoint worldToDevice(const Plot& plot, double x, double y)
-{
-    return DeviceTransform::of(plot.view()).worldToDevice(x, y);
-}
-inline DoublePoint deviceToWorld(const Plot& plot, double X, double Y)
-{
-    return DeviceTransform::of(plot.view()).deviceToWorld(X, Y);
-}
 
 }  // namespace kvx

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "model/plot.h"
+#include "window/plot.h"
 
 namespace kvx {
 

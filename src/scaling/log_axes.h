@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/plot.h"
+#include "window/plot.h"
 
 namespace kvx {
 

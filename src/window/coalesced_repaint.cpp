@@ -1,6 +1,6 @@
 #include "window/coalesced_repaint.h"
 
-#include "model/plot.h"
+#include "window/plot.h"
 
 namespace kvx {
 

@@ -3,7 +3,7 @@
 // files it read append, draws the new points at once and keeps them in sight
 // unless the user chose a range of his own.
 
-#include "model/plot.h"
+#include "window/plot.h"
 
 namespace kvx {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "window/read_shortfall.h"
 
 namespace kvx {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "files/session_file.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/file_dialog.h"
 
 namespace kvx {

@@ -5,7 +5,7 @@
 // greyed. Runs at window creation, after every open or add, and at the start
 // of every paint.
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/native_window.h"
 
 namespace kvx {

@@ -4,7 +4,7 @@
 #include "app/run_state.h"
 #include "app/session_list.h"
 #include "app/window_keeper.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "model/plot_busy.h"
 #include "platform/desktop.h"
 #include "platform/window_messages.h"
@@ -116,7 +116,7 @@ intptr_t Plot::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam
         // shows that the plot takes no input until the read is done.
         return 0;
     }
-    if (settings_.userInterface == HIDE && isMouse(message)) {
+    if (settings().userInterface == HIDE && isMouse(message)) {
         return 0;  // without the user interface only keys and menus steer the plot
     }
     std::optional<CoalescedRepaint> burst;
@@ -148,12 +148,12 @@ intptr_t Plot::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam
     case MSG_LEFT_DOWN: WindowGestures(*this).leftDown(pointOf(lParam)); return 0;
     case MSG_LEFT_UP: WindowGestures(*this).leftUp(pointOf(lParam)); return 0;
     case MSG_LEFT_DOUBLE_CLICK:
-        if (!settings_.measureMode) {
+        if (!settings().measureMode) {
             sendCommand(*this, CMD_AUTO_RANGE_XY);
         }
         return 0;
     case MSG_RIGHT_DOWN:
-        if (!settings_.measureMode) {
+        if (!settings().measureMode) {
             WindowGestures(*this).end();
             sendCommand(*this, CMD_MOVE_OUT);
         }
@@ -169,7 +169,7 @@ void Plot::onDestroy()
     // The plot's resources go with its window; the object itself lives until
     // its last message is done.
     Desktop& desktop = Desktop::current();
-    files_.companion.reset();  // no file is followed into graphs that are gone
+    files().companion.reset();  // no file is followed into graphs that are gone
     removeAllGraphs();
     setCreated(false);
     if (auto native = takeNativeWindow()) {
@@ -192,7 +192,7 @@ void Plot::onDestroy()
 void Plot::onMoveOrSize(bool moved)
 {
     NativeWindow* window = nativeWindow();
-    if (!created() || settings_.busy || !window) {
+    if (!created() || settings().busy || !window) {
         return;
     }
     const WindowRect r = window->windowRect();
@@ -215,7 +215,7 @@ void Plot::onMoveOrSize(bool moved)
 void Plot::onPaint()
 {
     NativeWindow* window = nativeWindow();
-    if (settings_.busy || !window) {
+    if (settings().busy || !window) {
         return;
     }
     WindowGestures(*this).end();  // nothing inverted outlives the picture it was drawn on
@@ -247,7 +247,7 @@ void Plot::deferPaint(NativeWindow& window)
 
 void Plot::onKeyDown(uintptr_t key)
 {
-    if (settings_.measureMode) {
+    if (settings().measureMode) {
         return;
     }
     Desktop& desktop = Desktop::current();
@@ -261,7 +261,7 @@ void Plot::onKeyDown(uintptr_t key)
 void Plot::onWheel(uintptr_t wParam, intptr_t lParam)
 {
     NativeWindow* window = nativeWindow();
-    if (settings_.measureMode || !window) {
+    if (settings().measureMode || !window) {
         return;
     }
     WindowGestures(*this).end();  // a band dragged under the old scale

@@ -5,7 +5,7 @@
 #include "app/session_list.h"
 #include "app/window_keeper.h"
 #include "app/errors.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/desktop.h"
 #include "platform/window_messages.h"
 #include "settings/keywords.h"
@@ -19,15 +19,15 @@ void Plot::createWindow()
     if (created()) {
         return;
     }
-    axes_.autoTicksIfUnset();
-    axes_.keepAsLast();
-    axes_.keepAsOriginal();
-    axes_.store();
+    axes().autoTicksIfUnset();
+    axes().keepAsLast();
+    axes().keepAsOriginal();
+    axes().store();
     if (!positionSet()) {
         cascadePosition();
         becomeCascadeOrigin();
     }
-    const bool apparatus = settings_.userInterface == SHOW;
+    const bool apparatus = settings().userInterface == SHOW;
     WindowOptions options;
     options.statusLine = apparatus;
     options.menu = apparatus ? &kvxMenu().menus : nullptr;

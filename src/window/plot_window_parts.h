@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "model/plot.h"
+#include "window/plot.h"
 
 namespace kvx {
 

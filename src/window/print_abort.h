@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/print_job.h"
 
 namespace kvx {

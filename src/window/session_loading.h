@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "window/read_shortfall.h"
 
 namespace kvx {

@@ -5,7 +5,7 @@
 // pixels, drawn once more to vanish. The state lives in the window's
 // pointer state, so a gesture object is made for each message.
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "scaling/device_transform.h"
 
 namespace kvx {

@@ -1,4 +1,4 @@
-#include "model/plot.h"
+#include "model/plot_model.h"
 
 #include "app/errors.h"
 #include "model/color_scheme.h"
@@ -8,9 +8,8 @@
 
 namespace kvx {
 
-Plot::Plot(std::string_view title)
+PlotModel::PlotModel()
 {
-    registerInSession();
     settings_ = plotDefaults();
     settings_.numGraphs = 0;
     // Before any file is read into the plot, whether it gets a window or
@@ -25,38 +24,31 @@ Plot::Plot(std::string_view title)
         axes_.setRangeAndKinds(xLog ? 1e-3 : -1000.0, xLog ? 1e3 : 1000.0, yLog ? 1e-3 : -1000.0,
                                yLog ? 1e3 : 1000.0, xLog, yLog, false);
     }
-    setSize(settings_.xWinSize, settings_.yWinSize);
-    setTitle(title);
 }
 
-Plot::Plot(const Plot& source) : BaseWindow()
+PlotModel::PlotModel(const PlotModel& source)
+    : axes_(source.axes_),
+      settings_(source.settings_),
+      xLable_(source.xLable_),
+      yLable_(source.yLable_),
+      axesTitle_(source.axesTitle_)
 {
-    settings_ = source.settings_;
     settings_.numGraphs = 0;
     settings_.busy = 0;
     ensureGraphs(source.numGraphs());
-    setSize(source.xWinSize(), source.yWinSize());
-    xLable_ = source.xLable_;
-    yLable_ = source.yLable_;
-    axesTitle_ = source.axesTitle_;
-    setTitle(source.windowTitle());
-    axes_ = source.axes_;
-    view_ = source.view_;
-    view_.graphStates.clear();
     for (int i = 1; i <= source.numGraphs(); ++i) {
         graph(i).copyFrom(source.graph(i));
     }
-    registerInSession();
 }
 
-Plot::~Plot() = default;
+PlotModel::~PlotModel() = default;
 
-std::unique_ptr<Graph> Plot::newGraph(int16_t number)
+std::unique_ptr<Graph> PlotModel::newGraph(int16_t number)
 {
     return std::make_unique<Graph>(number);
 }
 
-int16_t Plot::addGraph()
+int16_t PlotModel::addGraph()
 {
     if (settings_.numGraphs >= maxGraphs) {
         reportFatalError(ERR_MESSAGE, "Too many graphs");
@@ -68,21 +60,21 @@ int16_t Plot::addGraph()
     return n;
 }
 
-void Plot::ensureGraphs(int16_t n)
+void PlotModel::ensureGraphs(int16_t n)
 {
     while (settings_.numGraphs < n) {
         addGraph();
     }
 }
 
-int16_t Plot::addGraphCopy(const Graph& source)
+int16_t PlotModel::addGraphCopy(const Graph& source)
 {
     const int16_t n = addGraph();
     graph(n).copyFrom(source);
     return n;
 }
 
-int16_t Plot::insertEmptyGraph(int16_t i)
+int16_t PlotModel::insertEmptyGraph(int16_t i)
 {
     const int16_t n = addGraph();
     if (i >= n) {
@@ -96,7 +88,7 @@ int16_t Plot::insertEmptyGraph(int16_t i)
     return i;
 }
 
-void Plot::removeGraph(int16_t i)
+void PlotModel::removeGraph(int16_t i)
 {
     if (i < 1 || i > settings_.numGraphs) {
         return;
@@ -105,14 +97,14 @@ void Plot::removeGraph(int16_t i)
     --settings_.numGraphs;
 }
 
-void Plot::removeAllGraphs()
+void PlotModel::removeAllGraphs()
 {
     graphs_.clear();
     settings_.numGraphs = 0;
 }
 
 template <typename Apply>
-void Plot::forGraphs(int16_t index, Apply apply)
+void PlotModel::forGraphs(int16_t index, Apply apply)
 {
     if (index > 0) {
         apply(graph(index));
@@ -123,83 +115,83 @@ void Plot::forGraphs(int16_t index, Apply apply)
     }
 }
 
-void Plot::setLable(std::string_view text, int16_t index)
+void PlotModel::setLable(std::string_view text, int16_t index)
 {
     forGraphs(index, [&](Graph& g) { g.setLable(text); });
 }
 
-void Plot::setType(int16_t v, int16_t index)
+void PlotModel::setType(int16_t v, int16_t index)
 {
     forGraphs(index, [v](Graph& g) { g.setType(v); });
 }
 
-void Plot::setColorNum(int16_t v, int16_t index)
+void PlotModel::setColorNum(int16_t v, int16_t index)
 {
     forGraphs(index, [v](Graph& g) { g.setPen(g.lineType(), g.lineWidth(), v); });
 }
 
-void Plot::setLineWidth(int16_t v, int16_t index)
+void PlotModel::setLineWidth(int16_t v, int16_t index)
 {
     v = bounds::lineWidth.clamp(v);
     forGraphs(index, [v](Graph& g) { g.setPen(g.lineType(), v, g.colorNum()); });
 }
 
-void Plot::setLineType(int16_t v, int16_t index)
+void PlotModel::setLineType(int16_t v, int16_t index)
 {
     forGraphs(index, [v](Graph& g) { g.setPen(v, g.lineWidth(), g.colorNum()); });
 }
 
-void Plot::setMarkerType(int16_t v, int16_t index)
+void PlotModel::setMarkerType(int16_t v, int16_t index)
 {
     forGraphs(index, [v](Graph& g) { g.setMarkerType(v); });
 }
 
-void Plot::setPointsSize(int16_t v, int16_t index)
+void PlotModel::setPointsSize(int16_t v, int16_t index)
 {
     v = bounds::dotOrMarkerSize.clamp(v);
     forGraphs(index, [v](Graph& g) { g.setPointsSize(v); });
 }
 
-void Plot::setMarkerSize(int16_t v, int16_t index)
+void PlotModel::setMarkerSize(int16_t v, int16_t index)
 {
     v = bounds::dotOrMarkerSize.clamp(v);
     forGraphs(index, [v](Graph& g) { g.setMarkerSize(v); });
 }
 
-void Plot::setShowLines(int16_t v, int16_t index)
+void PlotModel::setShowLines(int16_t v, int16_t index)
 {
     forGraphs(index, [v](Graph& g) { g.setShowLines(v); });
 }
 
-void Plot::setShowPoints(int16_t v, int16_t index)
+void PlotModel::setShowPoints(int16_t v, int16_t index)
 {
     forGraphs(index, [v](Graph& g) { g.setShowPoints(v); });
 }
 
-void Plot::setShowMarker(int16_t v, int16_t index)
+void PlotModel::setShowMarker(int16_t v, int16_t index)
 {
     forGraphs(index, [v](Graph& g) { g.setShowMarker(v); });
 }
 
-void Plot::setLinesDrawRate(int16_t v, int16_t index)
+void PlotModel::setLinesDrawRate(int16_t v, int16_t index)
 {
     v = bounds::drawRate.clamp(v);
     forGraphs(index, [v](Graph& g) { g.setLinesDrawRate(v); });
 }
 
-void Plot::setPointsDrawRate(int16_t v, int16_t index)
+void PlotModel::setPointsDrawRate(int16_t v, int16_t index)
 {
     v = bounds::drawRate.clamp(v);
     forGraphs(index, [v](Graph& g) { g.setPointsDrawRate(v); });
 }
 
-void Plot::setMarkerDrawRate(int16_t v, int16_t index)
+void PlotModel::setMarkerDrawRate(int16_t v, int16_t index)
 {
     v = bounds::drawRate.clamp(v);
     forGraphs(index, [v](Graph& g) { g.setMarkerDrawRate(v); });
 }
 
-CommonValue Plot::commonValue(GraphAttribute attribute) const
+CommonValue PlotModel::commonValue(GraphAttribute attribute) const
 {
     auto valueOf = [attribute](const Graph& g) -> int16_t {
         switch (attribute) {
@@ -238,14 +230,14 @@ CommonValue Plot::commonValue(GraphAttribute attribute) const
     return {first, true};
 }
 
-void Plot::setLables(std::string_view xLable, std::string_view yLable, std::string_view axesTitle)
+void PlotModel::setLables(std::string_view xLable, std::string_view yLable, std::string_view axesTitle)
 {
     xLable_.assign(xLable);
     yLable_.assign(yLable);
     axesTitle_.assign(axesTitle);
 }
 
-void Plot::setShowCoorSystem(int16_t v)
+void PlotModel::setShowCoorSystem(int16_t v)
 {
     settings_.showCoorSystem = v;
     settings_.activeIndents = (v == SHOW || v == SHOW_HALF) ? settings_.indents : settings_.plainIndents;
@@ -254,7 +246,7 @@ void Plot::setShowCoorSystem(int16_t v)
     }
 }
 
-void Plot::setAspectRatio(int16_t v)
+void PlotModel::setAspectRatio(int16_t v)
 {
     settings_.aspectRatio = v;
     if (settings_.showCoorSystem == HIDE) {
@@ -262,7 +254,7 @@ void Plot::setAspectRatio(int16_t v)
     }
 }
 
-void Plot::setColorScheme(int16_t v)
+void PlotModel::setColorScheme(int16_t v)
 {
     settings_.colorScheme = v;
     const SchemeColors colors = schemeColors(v);
@@ -272,13 +264,13 @@ void Plot::setColorScheme(int16_t v)
     settings_.plotColor = colors.plot;
 }
 
-void Plot::takeWindowColours()
+void PlotModel::takeWindowColours()
 {
     setColorScheme(settings_.colorScheme);
     setColorPalette(settings_.colorPalette, 16);
 }
 
-void Plot::setColorPalette(int16_t palette, int16_t numColors)
+void PlotModel::setColorPalette(int16_t palette, int16_t numColors)
 {
     settings_.colorPalette = palette;
     if (palette == MIXED_COLORS_II) {

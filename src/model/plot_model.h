@@ -1,27 +1,22 @@
 #pragma once
-// The object behind each plot window: its axes system, its graphs and the
-// settings block it copied from the plot defaults. The model part lives in
-// model/, the window life and message handling in window/.
+// The data of one plot: its axes system, its graphs, the settings block it
+// copied from the plot defaults, its lables and the files it came from. It
+// knows no window: the plot window (window/plot.h) owns one and shows it,
+// and batch mode draws it without a window.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/base_window.h"
 #include "model/axes_system.h"
 #include "model/graph.h"
 #include "model/graph_range.h"
 #include "model/plot_file_handler.h"
-#include "model/plot_view.h"
-#include "model/pointer_state.h"
 #include "settings/plot_settings.h"
 
 namespace kvx {
-
-struct DroppedFiles;
 
 // The graph attributes behind the menu check marks.
 enum class GraphAttribute {
@@ -42,43 +37,25 @@ struct CommonValue {
     bool common;
 };
 
-class Plot : public BaseWindow {
+class PlotModel {
 public:
     static constexpr int16_t maxGraphs = 32767;
 
-    // A new plot: listed in the session, settings from the plot defaults,
-    // window size from them, range -1000 to 1000 on both axes.
-    explicit Plot(std::string_view title);
-    // A clone: the source's settings, size, labels, title, axes and copies
-    // of all its graphs, listed under a new number.
-    explicit Plot(const Plot& source);
-    ~Plot() override;
+    // A new plot: settings from the plot defaults, range -1000 to 1000 on
+    // both axes (a thousandth to a thousand on a logarithmic one).
+    PlotModel();
+    // A copy: the source's settings, lables, axes and copies of all its
+    // graphs.
+    PlotModel(const PlotModel& source);
+    PlotModel& operator=(const PlotModel&) = delete;
+    virtual ~PlotModel();
 
-    intptr_t handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
-
-    // The window's life. createWindow makes and shows the platform window
-    // (nothing when it exists); the program ends at once when none can be
-    // made.
-    void createWindow();
-    // "New" and "Clone": a new window one cascade step beyond this one.
-    Plot& newPlot();
-    Plot& clonePlot();
-    // Closes every other window of the session.
-    void closeOthers();
-    // "Exit Session", asking first when more than one window is open.
-    void exitSession();
-    // Destroys the platform window without a question: now, or after the
-    // current message once the plot is no longer busy.
-    void destroyWindow();
-    // A read, paint or resize holds the plot (PlotBusy); the window refuses
-    // the messages that would change it meanwhile.
+    // A read, paint or resize holds the plot (PlotBusy); whoever shows the
+    // plot refuses the changes meanwhile.
     bool isBusy() const { return busyDepth_ > 0; }
-    // Runs `task` after the current message, unless the plot's window is
-    // gone by then (closed, the session ended, the object deleted).
-    void postTask(std::function<void(Plot&)> task);
 
     // The graph list; graphs are numbered from 1.
-    virtual int16_t addGraph();
+    int16_t addGraph();
     void ensureGraphs(int16_t n);
     int16_t addGraphCopy(const Graph& source);
     int16_t insertEmptyGraph(int16_t i);
@@ -150,12 +127,6 @@ public:
     // colours. A clone takes them again.
     void takeWindowColours();
 
-    // The window's view: what its last painting worked out. Pictures,
-    // pages and the clipboard are painted with views of their own.
-    PlotView& view() { return view_; }
-    const PlotView& view() const { return view_; }
-    // The window's pointer and the gesture under way in it.
-    PointerState& pointer() { return pointer_; }
     PlotFileHandler& files() { return files_; }
     const PlotFileHandler& files() const { return files_; }
     AxesSystem& axes() { return axes_; }
@@ -163,16 +134,11 @@ public:
     PlotSettings& settings() { return settings_; }
     const PlotSettings& settings() const { return settings_; }
 
-private:
-    // One handler per window message (window/plot_messages.cpp).
-    void onDestroy();
-    void onMoveOrSize(bool moved);
-    void onPaint();
-    void onKeyDown(uintptr_t key);
-    void onWheel(uintptr_t wParam, intptr_t lParam);
-    void onFilesDropped(const DroppedFiles* drop);
-    void deferPaint(NativeWindow& window);
+protected:
+    // The last guard holding the plot busy is gone.
+    virtual void busyEnded() {}
 
+private:
     template <typename Apply>
     void forGraphs(int16_t index, Apply apply);
     std::unique_ptr<Graph> newGraph(int16_t number);
@@ -184,17 +150,8 @@ private:
     std::string xLable_;
     std::string yLable_;
     std::string axesTitle_;
-    PlotView view_;
-    PointerState pointer_;
     friend class PlotBusy;
     int busyDepth_ = 0;
-    bool closePending_ = false;  // a close arrived while the plot was busy
-    friend class CoalescedRepaint;
-    int coalescing_ = 0;
-    bool paintPending_ = false;  // a coalesced picture is still to be painted
-    // Posted tasks hold it weakly: a task of a plot that is gone never runs.
-    // A copy gets a token of its own.
-    std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };
 
 }  // namespace kvx
