@@ -18,7 +18,7 @@
 #include "bench_support.h"
 #include "files/data_file_reader.h"
 #include "files/data_file_writer.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "settings/keywords.h"
 
 namespace {

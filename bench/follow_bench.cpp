@@ -19,7 +19,7 @@
 #include <unistd.h>
 
 #include "files/data_follower.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "settings/keywords.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <memory>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/qt/qt_application.h"
 #include "platform/qt/qt_picture_files.h"
 #include "render/plot_painter.h"

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "scaling/auto_range.h"
 #include "scaling/clip_segment.h"
 #include "scaling/device_transform.h"

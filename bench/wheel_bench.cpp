@@ -18,7 +18,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/desktop.h"
 #include "platform/qt/qt_application.h"
 #include "platform/window_messages.h"

@@ -34,7 +34,7 @@ struct Bounds {
 
 // The extent over all graphs that have points, in the coordinates of axes
 // of the given kinds; empty axes when none has.
-Extent dataExtent(const Plot& plot, bool xLog, bool yLog, bool& anyPoints)
+Extent dataExtent(const PlotModel& plot, bool xLog, bool yLog, bool& anyPoints)
 {
     Extent all;
     anyPoints = false;
@@ -117,7 +117,7 @@ void boundsOnAxis(double lo, double hi, double excess, bool log, double& min, do
 enum class Axis { X, Y };
 
 // autoRangeX (axis X: x range from the y band) and autoRangeY (axis Y).
-bool autoRangeAlong(Plot& plot, Axis axis)
+bool autoRangeAlong(PlotModel& plot, Axis axis)
 {
     if (plot.numGraphs() == 0) {
         return false;
@@ -190,7 +190,7 @@ bool autoRangeAlong(Plot& plot, Axis axis)
 
 }  // namespace
 
-bool autoRangeXY(Plot& plot)
+bool autoRangeXY(PlotModel& plot)
 {
     bool anyPoints = false;
     const Extent e = dataExtent(plot, plot.axes().xLog(), plot.axes().yLog(), anyPoints);
@@ -213,7 +213,7 @@ bool autoRangeXY(Plot& plot)
     return plot.axes().setRange(xMin, xMax, yMin, yMax, true);
 }
 
-std::optional<std::pair<double, double>> autoAxisBounds(const Plot& plot, bool xAxis, bool log)
+std::optional<std::pair<double, double>> autoAxisBounds(const PlotModel& plot, bool xAxis, bool log)
 {
     bool anyPoints = false;
     const Extent e = dataExtent(plot, xAxis && log, !xAxis && log, anyPoints);
@@ -226,12 +226,12 @@ std::optional<std::pair<double, double>> autoAxisBounds(const Plot& plot, bool x
     return bounds;
 }
 
-bool autoRangeX(Plot& plot)
+bool autoRangeX(PlotModel& plot)
 {
     return autoRangeAlong(plot, Axis::X);
 }
 
-bool autoRangeY(Plot& plot)
+bool autoRangeY(PlotModel& plot)
 {
     return autoRangeAlong(plot, Axis::Y);
 }

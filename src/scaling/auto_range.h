@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "window/plot.h"
+#include "model/plot_model.h"
 
 namespace kvx {
 
@@ -15,22 +15,22 @@ namespace kvx {
 // range. The old bounds are remembered as "Last". True when the range was
 // set: a plot without points, or a range that setRange refuses, changes
 // nothing.
-bool autoRangeXY(Plot& plot);
+bool autoRangeXY(PlotModel& plot);
 
 // The x range around the points whose y lies in the current y range. With
 // fewer than two such points the pieces of the graphs' segments inside the
 // band decide. With none of either the range stays. The old bounds are
 // remembered unless the zoom mode is ZOOM_YARX, whose zoom remembers them
 // itself before it calls this.
-bool autoRangeX(Plot& plot);
+bool autoRangeX(PlotModel& plot);
 
 // The bounds that autoRangeXY gives the x axis (or the y axis) of the plot
 // when that axis is logarithmic or linear as `log` says; nothing when no
 // value has a place on such an axis.
-std::optional<std::pair<double, double>> autoAxisBounds(const Plot& plot, bool xAxis, bool log);
+std::optional<std::pair<double, double>> autoAxisBounds(const PlotModel& plot, bool xAxis, bool log);
 
 // The mirror image of autoRangeX: the y range from the current x band;
 // nothing is remembered under ZOOM_XARY.
-bool autoRangeY(Plot& plot);
+bool autoRangeY(PlotModel& plot);
 
 }  // namespace kvx

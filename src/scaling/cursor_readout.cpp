@@ -57,24 +57,27 @@ StatusPartsLayout layoutStatusParts(const TextWidth& textWidth, bool measureMode
     return layout;
 }
 
-StatusPartsLayout layoutStatusParts(Surface& surface, const Plot& plot, int left)
+StatusPartsLayout layoutStatusParts(Surface& surface, const PlotModel& plot, int left)
 {
     return layoutStatusParts([&surface](std::string_view text) { return surface.textExtent(text).width; },
                              plot.settings().measureMode != 0, plot.aspectRatio(), left, plot.axes().yLog());
 }
 
-std::array<std::string, 2> cursorPositionTexts(const Plot& plot, int16_t x, int16_t y)
+std::array<std::string, 2> cursorPositionTexts(const PlotView& view, int16_t x, int16_t y)
 {
-    const DoublePoint w = deviceToWorld(plot, x, y);
-    const DoublePoint next = deviceToWorld(plot, x + 1, y + 1);
+    const DeviceTransform t = DeviceTransform::of(view);
+    const DoublePoint w = t.deviceToWorld(x, y);
+    const DoublePoint next = t.deviceToWorld(x + 1, y + 1);
     return {" X:  " + formatGeneral(w.x, pixelPrecision(w.x, next.x)),
             " Y:  " + formatGeneral(w.y, pixelPrecision(w.y, next.y))};
 }
 
-std::vector<std::string> distanceTexts(const Plot& plot, DevicePoint anchor, DevicePoint current)
+std::vector<std::string> distanceTexts(const PlotModel& plot, const PlotView& view, DevicePoint anchor,
+                                       DevicePoint current)
 {
-    const DoublePoint a = deviceToWorld(plot, anchor.x, anchor.y);
-    const DoublePoint c = deviceToWorld(plot, current.x, current.y);
+    const DeviceTransform t = DeviceTransform::of(view);
+    const DoublePoint a = t.deviceToWorld(anchor.x, anchor.y);
+    const DoublePoint c = t.deviceToWorld(current.x, current.y);
     const double dx = c.x - a.x;
     const double dy = c.y - a.y;
     std::vector<std::string> texts{"d X:  " + formatGeneral(dx), "d Y:  " + formatGeneral(dy)};

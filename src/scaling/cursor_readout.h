@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "window/plot.h"
+#include "model/plot_model.h"
 #include "platform/surface.h"
 #include "scaling/device_transform.h"
 
@@ -35,14 +35,14 @@ StatusPartsLayout layoutStatusParts(const TextWidth& textWidth, bool measureMode
                                     int left = 0, bool yLog = false);
 // The same, measured on `surface` with the plot's label font already
 // selected, for the plot's measureMode, aspectRatio and y axis.
-StatusPartsLayout layoutStatusParts(Surface& surface, const Plot& plot, int left = 0);
+StatusPartsLayout layoutStatusParts(Surface& surface, const PlotModel& plot, int left = 0);
 
 // Parts 0 and 1 for the client point (x, y), " X:  ..." and " Y:  ...".
-std::array<std::string, 2> cursorPositionTexts(const Plot& plot, int16_t x, int16_t y);
+std::array<std::string, 2> cursorPositionTexts(const PlotView& view, int16_t x, int16_t y);
 
 // Parts 2, 3 and 4 for the distance from `anchor` to `current`, and part 5
 // under AXES_EQUAL; then, with a logarithmic y axis, " y2/y1:  " and the
 // ratio of the current y value to the anchor's.
-std::vector<std::string> distanceTexts(const Plot& plot, DevicePoint anchor, DevicePoint current);
+std::vector<std::string> distanceTexts(const PlotModel& plot, const PlotView& view, DevicePoint anchor, DevicePoint current);
 
 }  // namespace kvx

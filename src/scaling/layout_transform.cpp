@@ -19,16 +19,7 @@ int16_t px(int v)
 
 }  // namespace
 
-void layoutTransform(Plot& plot, int16_t legendRightReserve)
-{
-    PlotView& view = plot.view();
-    view.width = plot.clientWidth();
-    view.height = plot.clientHeight();
-    view.legend.rightReserve = legendRightReserve;
-    layoutTransform(plot, view);
-}
-
-void layoutTransform(const Plot& plot, PlotView& view)
+void layoutTransform(const PlotModel& plot, PlotView& view)
 {
     const RangeSet& r = plot.axes().currentRange();
     const Indents& in = plot.settings().activeIndents;

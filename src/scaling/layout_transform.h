@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-#include "window/plot.h"
+#include "model/plot_model.h"
+#include "model/plot_view.h"
 
 namespace kvx {
 
@@ -14,9 +15,6 @@ namespace kvx {
 // narrowed on the right by the legend's rightReserve (the legend outside
 // right). Under AXES_EQUAL the rectangle shrinks toward its top-left corner
 // so that one world unit has the same length on both axes.
-void layoutTransform(const Plot& plot, PlotView& view);
-
-// The same for the plot's window at its client size.
-void layoutTransform(Plot& plot, int16_t legendRightReserve = 0);
+void layoutTransform(const PlotModel& plot, PlotView& view);
 
 }  // namespace kvx

@@ -4,7 +4,7 @@
 
 namespace kvx {
 
-bool setAxisLog(Plot& plot, bool xAxis, bool log)
+bool setAxisLog(PlotModel& plot, bool xAxis, bool log)
 {
     AxesSystem& axes = plot.axes();
     if ((xAxis ? axes.xLog() : axes.yLog()) == log) {

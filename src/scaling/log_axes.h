@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "window/plot.h"
+#include "model/plot_model.h"
 
 namespace kvx {
 
@@ -11,7 +11,7 @@ namespace kvx {
 // the automatic range of that axis in its new kind and new ticks; the range
 // before it becomes "Last". False, with nothing changed, when no value of
 // the graphs has a place on a logarithmic axis (none is positive).
-bool setAxisLog(Plot& plot, bool xAxis, bool log);
+bool setAxisLog(PlotModel& plot, bool xAxis, bool log);
 
 // The warning when an axis cannot become logarithmic.
 std::string noPositiveValues(bool xAxis);

@@ -8,7 +8,7 @@
 namespace kvx {
 namespace {
 
-bool equalTicks(const Plot& plot)
+bool equalTicks(const PlotModel& plot)
 {
     return plot.aspectRatio() == AXES_EQUAL;
 }
@@ -16,7 +16,7 @@ bool equalTicks(const Plot& plot)
 // Runs a zoom that does not remember "Last" and follows it with the ticks
 // of the new range; true when anything of the current range changed.
 template <typename Zoom>
-bool zoomWithTicks(Plot& plot, Zoom zoom)
+bool zoomWithTicks(PlotModel& plot, Zoom zoom)
 {
     const RangeSet before = plot.axes().currentRange();
     zoom(plot.axes());
@@ -26,7 +26,7 @@ bool zoomWithTicks(Plot& plot, Zoom zoom)
 
 }  // namespace
 
-double keptRatioY(const Plot& plot, double xa, double xb, double ya, double yb)
+double keptRatioY(const PlotModel& plot, double xa, double xb, double ya, double yb)
 {
     // The ratio is one of axis coordinates: decades on a logarithmic axis.
     const AxesSystem& axes = plot.axes();
@@ -35,7 +35,7 @@ double keptRatioY(const Plot& plot, double xa, double xb, double ya, double yb)
     return fromAxis(yb > ya ? v + h : v - h, axes.yLog());
 }
 
-bool zoomToBand(Plot& plot, double xa, double xb, double ya, double yb)
+bool zoomToBand(PlotModel& plot, double xa, double xb, double ya, double yb)
 {
     AxesSystem& axes = plot.axes();
     const RangeSet& r = axes.currentRange();
@@ -67,13 +67,14 @@ bool zoomToBand(Plot& plot, double xa, double xb, double ya, double yb)
     }
 }
 
-bool zoomToDeviceBand(Plot& plot, DevicePoint anchor, DevicePoint current)
+bool zoomToDeviceBand(PlotModel& plot, const PlotView& view, DevicePoint anchor, DevicePoint current)
 {
     if (current == anchor) {
         return false;
     }
-    const DoublePoint a = deviceToWorld(plot, anchor.x, anchor.y);
-    const DoublePoint b = deviceToWorld(plot, current.x, current.y);
+    const DeviceTransform t = DeviceTransform::of(view);
+    const DoublePoint a = t.deviceToWorld(anchor.x, anchor.y);
+    const DoublePoint b = t.deviceToWorld(current.x, current.y);
     // New ticks after a refused band would overwrite the ticks of "Last".
     if (!zoomToBand(plot, a.x, b.x, a.y, b.y)) {
         return false;
@@ -82,30 +83,30 @@ bool zoomToDeviceBand(Plot& plot, DevicePoint anchor, DevicePoint current)
     return true;
 }
 
-bool zoomIn(Plot& plot)
+bool zoomIn(PlotModel& plot)
 {
     const double f = 1.0 / plot.settings().zoomFactor;
     return zoomWithTicks(plot, [f](AxesSystem& axes) { axes.zoomAboutCentre(f); });
 }
 
-bool zoomOut(Plot& plot)
+bool zoomOut(PlotModel& plot)
 {
     const double f = plot.settings().zoomFactor;
     return zoomWithTicks(plot, [f](AxesSystem& axes) { axes.zoomAboutCentre(f); });
 }
 
-bool zoomByWheel(Plot& plot, int16_t delta, bool aboutPointer, DevicePoint pointer)
+bool zoomByWheel(PlotModel& plot, const PlotView& view, int16_t delta, bool aboutPointer, DevicePoint pointer)
 {
     const double zoomFactor = plot.settings().zoomFactor;
     const double f = delta < 0 ? zoomFactor : 1.0 / zoomFactor;
     if (!aboutPointer) {
         return zoomWithTicks(plot, [f](AxesSystem& axes) { axes.zoomAboutCentre(f); });
     }
-    const DoublePoint centre = deviceToWorld(plot, pointer.x, pointer.y);
+    const DoublePoint centre = DeviceTransform::of(view).deviceToWorld(pointer.x, pointer.y);
     return zoomWithTicks(plot, [f, centre](AxesSystem& axes) { axes.zoomAbout(f, centre.x, centre.y); });
 }
 
-void toggleAxesEqual(Plot& plot)
+void toggleAxesEqual(PlotModel& plot)
 {
     const bool equal = plot.aspectRatio() != AXES_EQUAL;
     plot.setAspectRatio(equal ? AXES_EQUAL : AXES_SCALED);

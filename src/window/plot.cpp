@@ -20,6 +20,15 @@ Plot::Plot(const Plot& source) : BaseWindow(), PlotModel(source)
 
 Plot::~Plot() = default;
 
+void layoutTransform(Plot& plot, int16_t legendRightReserve)
+{
+    PlotView& view = plot.view();
+    view.width = plot.clientWidth();
+    view.height = plot.clientHeight();
+    view.legend.rightReserve = legendRightReserve;
+    layoutTransform(plot, view);
+}
+
 void Plot::busyEnded()
 {
     if (!closePending_) {

@@ -13,6 +13,7 @@
 #include "model/plot_view.h"
 #include "model/pointer_state.h"
 #include "scaling/device_transform.h"
+#include "scaling/layout_transform.h"
 
 namespace kvx {
 
@@ -78,6 +79,10 @@ private:
     // A copy gets a token of its own.
     std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };
+
+// Lays out the window's view at its client size (layoutTransform), the
+// legend outside right taking `legendRightReserve` pixels.
+void layoutTransform(Plot& plot, int16_t legendRightReserve = 0);
 
 // The transform of the plot's window as last laid out.
 inline DoublePoint worldToDevice(const Plot& plot, double x, double y)

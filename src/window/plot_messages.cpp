@@ -273,7 +273,7 @@ void Plot::onWheel(uintptr_t wParam, intptr_t lParam)
     const WindowRect client = window->clientRect();
     const DevicePoint at{static_cast<int16_t>(pointer.startX - client.x),
                          static_cast<int16_t>(pointer.startY - client.y)};
-    zoomByWheel(*this, delta, Desktop::current().controlKeyDown(), at);
+    zoomByWheel(*this, view_, delta, Desktop::current().controlKeyDown(), at);
     view_.rangeByUser = true;
     redraw();
 }

@@ -26,7 +26,7 @@ void showCursorPosition(Plot& plot, int16_t x, int16_t y)
     if (!window || !window->hasStatusLine()) {
         return;
     }
-    const auto texts = cursorPositionTexts(plot, x, y);
+    const auto texts = cursorPositionTexts(plot.view(), x, y);
     window->setStatusText(0, texts[0]);
     window->setStatusText(1, texts[1]);
 }
@@ -37,7 +37,7 @@ void showDistance(Plot& plot, int16_t anchorX, int16_t anchorY, int16_t x, int16
     if (!window || !window->hasStatusLine()) {
         return;
     }
-    const auto texts = distanceTexts(plot, DevicePoint{anchorX, anchorY}, DevicePoint{x, y});
+    const auto texts = distanceTexts(plot, plot.view(), DevicePoint{anchorX, anchorY}, DevicePoint{x, y});
     for (std::size_t i = 0; i < texts.size(); ++i) {
         window->setStatusText(static_cast<int>(i) + 2, texts[i]);
     }

@@ -111,7 +111,7 @@ void WindowGestures::leftUp(DevicePoint p)
     if (p == start) {
         return;
     }
-    zoomToDeviceBand(plot_, start, p);
+    zoomToDeviceBand(plot_, plot_.view(), start, p);
     plot_.view().rangeByUser = true;
     plot_.redraw();
 }

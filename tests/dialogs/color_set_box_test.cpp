@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dialogs/dialog_templates.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 #include "support/recording_dialog_controls.h"

@@ -17,7 +17,7 @@
 #include "app/run_state.h"
 #include "app/session_list.h"
 #include "app/window_keeper.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"

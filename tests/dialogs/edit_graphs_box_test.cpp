@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "dialogs/dialog_templates.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
 #include "support/recording_dialog_controls.h"

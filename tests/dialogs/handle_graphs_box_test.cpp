@@ -7,7 +7,7 @@
 
 #include "dialogs/dialog_templates.h"
 #include "model/graph_clipboard.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "settings/default_records.h"
 #include "support/recording_desktop.h"
 #include "support/recording_dialog_controls.h"

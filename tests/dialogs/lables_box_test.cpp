@@ -7,7 +7,7 @@
 #include <string>
 
 #include "dialogs/dialog_templates.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "support/recording_desktop.h"
 #include "support/recording_dialog_controls.h"
 

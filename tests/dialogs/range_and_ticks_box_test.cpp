@@ -9,7 +9,7 @@
 #include <string>
 
 #include "dialogs/dialog_templates.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"

@@ -15,7 +15,7 @@
 #include "app/session_list.h"
 #include "app/window_keeper.h"
 #include "dialogs/dialog_templates.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"

@@ -13,7 +13,7 @@
 #include "editions/application.h"
 #include "editions/program_options.h"
 #include "editions/samples_edition.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/window_messages.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"

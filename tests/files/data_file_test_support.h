@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
 

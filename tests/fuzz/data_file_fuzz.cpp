@@ -13,7 +13,7 @@
 #include "files/data_file_reader.h"
 #include "files/data_file_writer.h"
 #include "fuzz_support.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "scaling/auto_range.h"
 #include "settings/keywords.h"
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <unistd.h>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/console_desktop.h"
 #include "platform/qt/qt_application.h"
 #include "platform/qt/qt_picture_files.h"

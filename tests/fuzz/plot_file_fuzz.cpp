@@ -22,7 +22,7 @@
 #include "files/plot_file.h"
 #include "files/session_file.h"
 #include "fuzz_support.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "settings/keywords.h"
 #include "settings/profile.h"
 #include "settings/setting_bounds.h"

@@ -1,4 +1,4 @@
-#include "model/plot.h"
+#include "window/plot.h"
 
 #include <gtest/gtest.h>
 

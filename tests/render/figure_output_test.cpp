@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/session_list.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "render/figure_output.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"

@@ -17,7 +17,7 @@ constexpr double inf = std::numeric_limits<double>::infinity();
 
 using Points = std::initializer_list<std::pair<double, double>>;
 
-int16_t addGraph(Plot& p, Points points, int16_t type = LINES)
+int16_t addGraph(PlotModel& p, Points points, int16_t type = LINES)
 {
     const int16_t n = p.addGraph();
     p.setType(type, n);
@@ -25,7 +25,7 @@ int16_t addGraph(Plot& p, Points points, int16_t type = LINES)
     return n;
 }
 
-void expectRange(const Plot& p, double xMin, double xMax, double yMin, double yMax)
+void expectRange(const PlotModel& p, double xMin, double xMax, double yMin, double yMax)
 {
     const RangeSet& r = p.axes().currentRange();
     EXPECT_DOUBLE_EQ(r.xMin, xMin);
@@ -36,7 +36,7 @@ void expectRange(const Plot& p, double xMin, double xMax, double yMin, double yM
 
 TEST(AutoRangeXY, WidensTheDataByHalfTheExcessOnEachSide)
 {
-    Plot p("p");
+    PlotModel p;
     addGraph(p, {{0, 2}, {10, 3}, {4, 4}});
     EXPECT_TRUE(autoRangeXY(p));
     expectRange(p, -0.25, 10.25, 1.95, 4.05);
@@ -50,12 +50,12 @@ TEST(AutoRangeXY, WidensTheDataByHalfTheExcessOnEachSide)
 
 TEST(AutoRangeXY, ConstantValuesGetAWindowAroundThem)
 {
-    Plot p("p");
+    PlotModel p;
     addGraph(p, {{0, 3}, {10, 3}});
     autoRangeXY(p);
     expectRange(p, -0.25, 10.25, 1.97, 4.03);
 
-    Plot q("q");
+    PlotModel q;
     addGraph(q, {{-200, 7}});  // one point: both axes constant
     autoRangeXY(q);
     // Below -100 the two ends cross over; setRange puts them in order.
@@ -64,7 +64,7 @@ TEST(AutoRangeXY, ConstantValuesGetAWindowAroundThem)
 
 TEST(AutoRangeXY, ConstantMinusHundredIsAnEmptyRangeAndChangesNothing)
 {
-    Plot p("p");
+    PlotModel p;
     p.axes().setRange(-1, 1, -2, 2, false);
     addGraph(p, {{0, -100}, {10, -100}});
     EXPECT_FALSE(autoRangeXY(p));
@@ -75,7 +75,7 @@ TEST(AutoRangeXY, ConstantMinusHundredIsAnEmptyRangeAndChangesNothing)
 
 // The range that auto ranging gives can be laid out and ticked: a finite
 // width that setRange accepts, with finite ticks.
-void expectUsableRange(const Plot& p)
+void expectUsableRange(const PlotModel& p)
 {
     const RangeSet& r = p.axes().currentRange();
     EXPECT_TRUE(AxesSystem::acceptsBounds(r.xMin, r.xMax)) << r.xMin << " " << r.xMax;
@@ -84,14 +84,14 @@ void expectUsableRange(const Plot& p)
 
 TEST(AutoRangeXY, ValuesTooCloseForARangeGetAWindowAroundThem)
 {
-    Plot p("p");
+    PlotModel p;
     addGraph(p, {{0, 0}, {1, 1e-307}});  // a denormal spread
     EXPECT_TRUE(autoRangeXY(p));
     expectUsableRange(p);
     EXPECT_DOUBLE_EQ(p.axes().currentRange().yMin, -1.0);
     EXPECT_DOUBLE_EQ(p.axes().currentRange().yMax, 1.0);
 
-    Plot q("q");
+    PlotModel q;
     addGraph(q, {{0, 5}, {1, 5 + 1e-14}});  // below the relative resolution
     EXPECT_TRUE(autoRangeXY(q));
     expectUsableRange(q);
@@ -101,7 +101,7 @@ TEST(AutoRangeXY, ValuesTooCloseForARangeGetAWindowAroundThem)
 
 TEST(AutoRangeXY, ValuesNearTheLargestDoubleGiveAFiniteRange)
 {
-    Plot p("p");
+    PlotModel p;
     addGraph(p, {{-1e308, 1e308}, {1e308, 1.78e308}});  // x spans more than a double
     EXPECT_TRUE(autoRangeXY(p));
     expectUsableRange(p);
@@ -111,7 +111,7 @@ TEST(AutoRangeXY, ValuesNearTheLargestDoubleGiveAFiniteRange)
     EXPECT_DOUBLE_EQ(r.xMin, -r.xMax);
     EXPECT_DOUBLE_EQ(r.yMax, std::numeric_limits<double>::max());  // the excess would overflow
 
-    Plot q("q");
+    PlotModel q;
     addGraph(q, {{0, 1.7e308}, {1, 1.7e308}});  // a constant value times 1.01
     EXPECT_TRUE(autoRangeXY(q));
     expectUsableRange(q);
@@ -119,7 +119,7 @@ TEST(AutoRangeXY, ValuesNearTheLargestDoubleGiveAFiniteRange)
 
 TEST(AutoRangeXY, BarsReachDownToZero)
 {
-    Plot p("p");
+    PlotModel p;
     addGraph(p, {{0, 2}, {1, 5}}, BARS);
     autoRangeXY(p);
     EXPECT_DOUBLE_EQ(p.axes().currentRange().yMin, -5 * 0.025);
@@ -128,7 +128,7 @@ TEST(AutoRangeXY, BarsReachDownToZero)
 
 TEST(AutoRangeXY, WithoutPointsNothingChanges)
 {
-    Plot p("p");
+    PlotModel p;
     EXPECT_FALSE(autoRangeXY(p));
     addGraph(p, {});
     addGraph(p, {}, BARS);
@@ -138,14 +138,14 @@ TEST(AutoRangeXY, WithoutPointsNothingChanges)
 
 TEST(AutoRangeXY, ValuesThatAreNotFiniteAreIgnored)
 {
-    Plot p("p");
+    PlotModel p;
     p.settings().autoRangeExcess = 0;
     addGraph(p, {{nan, 3.5}, {1, 2}, {inf, -inf}, {3, nan}, {2, 4}});
     EXPECT_TRUE(autoRangeXY(p));
     expectRange(p, 1, 3, 2, 4);
 
     // An axis without any finite value keeps its range.
-    Plot q("q");
+    PlotModel q;
     q.settings().autoRangeExcess = 0;
     addGraph(q, {{0, nan}, {5, inf}});
     EXPECT_TRUE(autoRangeXY(q));
@@ -154,7 +154,7 @@ TEST(AutoRangeXY, ValuesThatAreNotFiniteAreIgnored)
 
 TEST(AutoRangeX, TakesThePointsInsideTheYBand)
 {
-    Plot p("p");
+    PlotModel p;
     p.axes().setRange(-100, 100, 4, 6, false);
     addGraph(p, {{1, 4}, {3, 6}, {100, 100}, {-50, 3.99}});  // band ends count
     EXPECT_TRUE(autoRangeX(p));
@@ -164,14 +164,14 @@ TEST(AutoRangeX, TakesThePointsInsideTheYBand)
 
 TEST(AutoRangeX, FewerThanTwoPointsUseTheCrossingSegments)
 {
-    Plot p("p");
+    PlotModel p;
     p.settings().autoRangeExcess = 0;
     p.axes().setRange(-100, 100, 4, 6, false);
     addGraph(p, {{0, 0}, {10, 10}});  // no point in the band
     EXPECT_TRUE(autoRangeX(p));
     expectRange(p, 4, 6, 4, 6);
 
-    Plot q("q");
+    PlotModel q;
     q.axes().setRange(-100, 100, 4, 6, false);
     addGraph(q, {{0, 0}, {5, 5}, {10, 10}});  // one point in the band
     autoRangeX(q);
@@ -180,7 +180,7 @@ TEST(AutoRangeX, FewerThanTwoPointsUseTheCrossingSegments)
 
 TEST(AutoRangeX, NothingInsideTheBandLeavesTheRange)
 {
-    Plot p("p");
+    PlotModel p;
     p.axes().setRange(-100, 100, 4, 6, false);
     addGraph(p, {{0, 0}, {1, 1}, {2, 2}}, BARS);
     addGraph(p, {{0, 7}, {0, 8}});
@@ -188,14 +188,14 @@ TEST(AutoRangeX, NothingInsideTheBandLeavesTheRange)
     expectRange(p, -100, 100, 4, 6);
     EXPECT_EQ(p.axes().lastRange().xMin, -1000);  // nothing remembered
 
-    Plot q("q");
+    PlotModel q;
     EXPECT_FALSE(autoRangeX(q));
     EXPECT_FALSE(autoRangeY(q));
 }
 
 TEST(AutoRangeX, ConstantXGetsAWindowAroundIt)
 {
-    Plot p("p");
+    PlotModel p;
     p.axes().setRange(-100, 100, 4, 6, false);
     addGraph(p, {{3, 4.5}, {3, 5.5}});
     autoRangeX(p);
@@ -204,14 +204,14 @@ TEST(AutoRangeX, ConstantXGetsAWindowAroundIt)
 
 TEST(AutoRangeX, ValuesThatAreNotFiniteAreIgnored)
 {
-    Plot p("p");
+    PlotModel p;
     p.settings().autoRangeExcess = 0;
     p.axes().setRange(-100, 100, 4, 6, false);
     addGraph(p, {{nan, 5}, {1, 5}, {inf, 5}, {2, 5}, {7, nan}});
     EXPECT_TRUE(autoRangeX(p));
     expectRange(p, 1, 2, 4, 6);
 
-    Plot q("q");
+    PlotModel q;
     q.axes().setRange(-100, 100, 4, 6, false);
     addGraph(q, {{0, 0}, {nan, nan}, {10, 10}, {inf, 5}});
     EXPECT_FALSE(autoRangeX(q));
@@ -220,13 +220,13 @@ TEST(AutoRangeX, ValuesThatAreNotFiniteAreIgnored)
 
 TEST(AutoRangeY, TakesThePointsInsideTheXBand)
 {
-    Plot p("p");
+    PlotModel p;
     p.axes().setRange(4, 6, -100, 100, false);
     addGraph(p, {{4.5, 1}, {5.5, 3}, {7, 50}});
     EXPECT_TRUE(autoRangeY(p));
     expectRange(p, 4, 6, 0.95, 3.05);
 
-    Plot q("q");
+    PlotModel q;
     q.settings().autoRangeExcess = 0;
     q.axes().setRange(4, 6, -100, 100, false);
     addGraph(q, {{0, 2}, {10, 4}}, BARS);  // crosses the band only
@@ -236,7 +236,7 @@ TEST(AutoRangeY, TakesThePointsInsideTheXBand)
 
 TEST(AutoRange, BandZoomModesRememberTheRangeThemselves)
 {
-    Plot p("p");
+    PlotModel p;
     addGraph(p, {{0, 0}, {1, 1}, {2, 2}});
     p.axes().setRange(-10, 10, -10, 10, false);
     p.setZoomMode(ZOOM_YARX);

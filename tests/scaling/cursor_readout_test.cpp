@@ -8,6 +8,7 @@
 #include "scaling/layout_transform.h"
 #include "settings/keywords.h"
 #include "support/recording_surface.h"
+#include "window/plot.h"
 
 namespace kvx {
 namespace {
@@ -78,13 +79,13 @@ TEST_F(CursorReadoutTest, ShowsTheDigitsThatOnePixelResolves)
     // Pixels of 0.002 near 0.83 and 0.5: a relative step of about 0.003,
     // so four significant digits.
     show(1.0 / 3, 4.0 / 3, 0, 1);
-    EXPECT_EQ(cursorPositionTexts(plot, 250, 250), (std::array<std::string, 2>{" X:  0.8333", " Y:  0.5"}));
+    EXPECT_EQ(cursorPositionTexts(plot.view(), 250, 250), (std::array<std::string, 2>{" X:  0.8333", " Y:  0.5"}));
 
     // Near a million the same pixel needs ten digits where "%g" gives six.
     show(1e6, 1e6 + 1, 0, 1);
-    EXPECT_EQ(cursorPositionTexts(plot, 250, 100)[0], " X:  1000000.5");
+    EXPECT_EQ(cursorPositionTexts(plot.view(), 250, 100)[0], " X:  1000000.5");
     // At world 0 the step is taken relative to the next pixel: two digits.
-    EXPECT_EQ(cursorPositionTexts(plot, 0, 500)[1], " Y:  0");
+    EXPECT_EQ(cursorPositionTexts(plot.view(), 0, 500)[1], " Y:  0");
 }
 
 TEST_F(CursorReadoutTest, PrecisionIsAtMostSixteenAndDefaultsForHugeSteps)
@@ -92,27 +93,27 @@ TEST_F(CursorReadoutTest, PrecisionIsAtMostSixteenAndDefaultsForHugeSteps)
     // A step of 2e-16 relative would ask for 17 digits, which would show
     // the 10000000000000.002 of the pixel as it is stored.
     show(1e13, 1e13 + 1, 0, 1);
-    EXPECT_EQ(cursorPositionTexts(plot, 1, 0)[0], " X:  10000000000000");
-    EXPECT_EQ(cursorPositionTexts(plot, 125, 0)[0], " X:  10000000000000.25");
+    EXPECT_EQ(cursorPositionTexts(plot.view(), 1, 0)[0], " X:  10000000000000");
+    EXPECT_EQ(cursorPositionTexts(plot.view(), 125, 0)[0], " X:  10000000000000.25");
     // A value far smaller than one pixel: printf's default of six digits.
     show(-1 + 1e-9, 1 + 1e-9, 0, 1);
-    const std::string x = cursorPositionTexts(plot, 250, 0)[0];
+    const std::string x = cursorPositionTexts(plot.view(), 250, 0)[0];
     EXPECT_EQ(x.substr(0, 7), " X:  1e");
     EXPECT_LE(x.size(), std::string(" X:  1.00001e-09").size());
 }
 
 TEST_F(CursorReadoutTest, PointerLeftOfTheWindowGivesSmallerWorldX)
 {
-    EXPECT_EQ(cursorPositionTexts(plot, -50, 250)[0], " X:  -0.1");
-    EXPECT_EQ(distanceTexts(plot, {100, 250}, {-50, 250}), (Texts{"d X:  -0.3", "d Y:  0", " m:  -0"}));
+    EXPECT_EQ(cursorPositionTexts(plot.view(), -50, 250)[0], " X:  -0.1");
+    EXPECT_EQ(distanceTexts(plot, plot.view(), {100, 250}, {-50, 250}), (Texts{"d X:  -0.3", "d Y:  0", " m:  -0"}));
 }
 
 TEST_F(CursorReadoutTest, SlopeOfVerticalMovesIsInfiniteOrUndefined)
 {
-    EXPECT_EQ(distanceTexts(plot, {100, 250}, {100, 200}), (Texts{"d X:  0", "d Y:  0.1", " m:  Infinity"}));
-    EXPECT_EQ(distanceTexts(plot, {100, 250}, {100, 300})[2], " m:  -Infinity");
-    EXPECT_EQ(distanceTexts(plot, {100, 250}, {100, 250})[2], " m:  Undefined");
-    EXPECT_EQ(distanceTexts(plot, {100, 250}, {200, 200}), (Texts{"d X:  0.2", "d Y:  0.1", " m:  0.5"}));
+    EXPECT_EQ(distanceTexts(plot, plot.view(), {100, 250}, {100, 200}), (Texts{"d X:  0", "d Y:  0.1", " m:  Infinity"}));
+    EXPECT_EQ(distanceTexts(plot, plot.view(), {100, 250}, {100, 300})[2], " m:  -Infinity");
+    EXPECT_EQ(distanceTexts(plot, plot.view(), {100, 250}, {100, 250})[2], " m:  Undefined");
+    EXPECT_EQ(distanceTexts(plot, plot.view(), {100, 250}, {200, 200}), (Texts{"d X:  0.2", "d Y:  0.1", " m:  0.5"}));
 }
 
 TEST_F(CursorReadoutTest, EqualAxesShowLengthAndAngle)
@@ -120,11 +121,11 @@ TEST_F(CursorReadoutTest, EqualAxesShowLengthAndAngle)
     plot.setAspectRatio(AXES_EQUAL);
     show(0, 50, 0, 50);  // ten pixels per unit
     // (10, 400) is world (1, 10); three units right and four up is (40, 360).
-    EXPECT_EQ(distanceTexts(plot, {10, 400}, {40, 360}),
+    EXPECT_EQ(distanceTexts(plot, plot.view(), {10, 400}, {40, 360}),
               (Texts{"d X:  3", "d Y:  4", " r:  5", " phi:  53.1301"}));
-    EXPECT_EQ(distanceTexts(plot, {40, 360}, {10, 400})[3], " phi:  -126.87");
-    EXPECT_EQ(distanceTexts(plot, {40, 360}, {20, 360})[3], " phi:  180");
-    EXPECT_EQ(distanceTexts(plot, {40, 360}, {40, 360}), (Texts{"d X:  0", "d Y:  0", " r:  0", " phi:  Undefined"}));
+    EXPECT_EQ(distanceTexts(plot, plot.view(), {40, 360}, {10, 400})[3], " phi:  -126.87");
+    EXPECT_EQ(distanceTexts(plot, plot.view(), {40, 360}, {20, 360})[3], " phi:  180");
+    EXPECT_EQ(distanceTexts(plot, plot.view(), {40, 360}, {40, 360}), (Texts{"d X:  0", "d Y:  0", " r:  0", " phi:  Undefined"}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "scaling/device_transform.h"
 #include "settings/keywords.h"
+#include "window/plot.h"
 
 namespace kvx {
 namespace {

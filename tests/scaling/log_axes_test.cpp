@@ -11,6 +11,7 @@
 #include "scaling/device_transform.h"
 #include "scaling/layout_transform.h"
 #include "scaling/zoom.h"
+#include "window/plot.h"
 
 namespace kvx {
 namespace {
@@ -140,7 +141,7 @@ TEST(LogAxes, ZoomsMovesAndBandsWorkInDecades)
     layoutTransform(p);
     const DoublePoint a = worldToDevice(p, 10.0, 1000.0);
     const DoublePoint b = worldToDevice(p, 100.0, 10.0);
-    ASSERT_TRUE(zoomToDeviceBand(p, DevicePoint{static_cast<int16_t>(a.x), static_cast<int16_t>(a.y)},
+    ASSERT_TRUE(zoomToDeviceBand(p, p.view(), DevicePoint{static_cast<int16_t>(a.x), static_cast<int16_t>(a.y)},
                                  DevicePoint{static_cast<int16_t>(b.x), static_cast<int16_t>(b.y)}));
     const RangeSet& r = axes.currentRange();
     EXPECT_NEAR(std::log10(r.xMin), 1.0, 0.01);
@@ -161,13 +162,13 @@ TEST(LogAxes, MeasuringShowsTheRatioAndTheReadoutOnePixelsDigits)
     layoutTransform(p);
     const DoublePoint a = worldToDevice(p, 2.0, 10.0);
     const DoublePoint b = worldToDevice(p, 4.0, 1e4);
-    const auto texts = distanceTexts(p, DevicePoint{static_cast<int16_t>(a.x), static_cast<int16_t>(a.y)},
+    const auto texts = distanceTexts(p, p.view(), DevicePoint{static_cast<int16_t>(a.x), static_cast<int16_t>(a.y)},
                                      DevicePoint{static_cast<int16_t>(b.x), static_cast<int16_t>(b.y)});
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[3].substr(0, 9), " y2/y1:  ");
     EXPECT_NEAR(std::stod(texts[3].substr(9)), 1000.0, 1000.0 * 0.05);
     // Six decades on about 400 pixels: a pixel is about 3.5 %, three digits.
-    const auto position = cursorPositionTexts(p, static_cast<int16_t>(a.x), static_cast<int16_t>(a.y));
+    const auto position = cursorPositionTexts(p.view(), static_cast<int16_t>(a.x), static_cast<int16_t>(a.y));
     EXPECT_EQ(position[1], " Y:  " + formatGeneral(deviceToWorld(p, a.x, a.y).y, 3));
 }
 

@@ -4,6 +4,7 @@
 
 #include "scaling/layout_transform.h"
 #include "settings/keywords.h"
+#include "window/plot.h"
 
 namespace kvx {
 namespace {
@@ -127,7 +128,7 @@ TEST_F(ZoomTest, RefusedOrUnknownZoomsChangeNothing)
 
 TEST_F(ZoomTest, DeviceBandZoomsToItsWorldPointsWithNewTicks)
 {
-    EXPECT_TRUE(zoomToDeviceBand(plot, {10, 60}, {30, 20}));
+    EXPECT_TRUE(zoomToDeviceBand(plot, plot.view(), {10, 60}, {30, 20}));
     expectRange(10, 30, 40, 80);
     EXPECT_DOUBLE_EQ(range().xTick, 5);  // 20 / 6 rounded to a nice step
     EXPECT_DOUBLE_EQ(range().yTick, 10);  // 40 / 6 = 6.67 rounds up
@@ -138,14 +139,14 @@ TEST_F(ZoomTest, DeviceBandZoomsToItsWorldPointsWithNewTicks)
     plot.setAspectRatio(AXES_EQUAL);
     plot.setZoomMode(ZOOM_XY);
     layoutTransform(plot);
-    EXPECT_TRUE(zoomToDeviceBand(plot, {0, 100}, {10, 0}));
+    EXPECT_TRUE(zoomToDeviceBand(plot, plot.view(), {0, 100}, {10, 0}));
     EXPECT_DOUBLE_EQ(range().xTick, 20);  // the larger tick on both axes
     EXPECT_DOUBLE_EQ(range().yTick, 20);
 }
 
 TEST_F(ZoomTest, DeviceBandReleasedInPlaceOrTooNarrowChangesNothing)
 {
-    EXPECT_FALSE(zoomToDeviceBand(plot, {40, 40}, {40, 40}));
+    EXPECT_FALSE(zoomToDeviceBand(plot, plot.view(), {40, 40}, {40, 40}));
     EXPECT_EQ(range().xMax, 100);
 
     // One pixel is 1e-9 of a range at 1e6: below the relative width limit.
@@ -154,7 +155,7 @@ TEST_F(ZoomTest, DeviceBandReleasedInPlaceOrTooNarrowChangesNothing)
     layoutTransform(plot);
     const RangeSet before = range();
     const RangeSet lastBefore = last();
-    EXPECT_FALSE(zoomToDeviceBand(plot, {10, 10}, {11, 11}));
+    EXPECT_FALSE(zoomToDeviceBand(plot, plot.view(), {10, 10}, {11, 11}));
     EXPECT_EQ(range(), before);
     EXPECT_EQ(last(), lastBefore);
 }
@@ -189,13 +190,13 @@ TEST_F(ZoomTest, InAndOutGiveEqualTicksUnderAxesEqual)
 TEST_F(ZoomTest, WheelZoomsAboutTheCentreOrThePointUnderThePointer)
 {
     plot.settings().zoomFactor = 2;
-    EXPECT_TRUE(zoomByWheel(plot, -120, false, {0, 0}));  // toward the user: out
+    EXPECT_TRUE(zoomByWheel(plot, plot.view(), -120, false, {0, 0}));  // toward the user: out
     expectRange(-50, 150, -50, 150);
-    EXPECT_TRUE(zoomByWheel(plot, 120, false, {0, 0}));
+    EXPECT_TRUE(zoomByWheel(plot, plot.view(), 120, false, {0, 0}));
     expectRange(0, 100, 0, 100);
 
     // The pointer at (20, 70) is the world point (20, 30).
-    EXPECT_TRUE(zoomByWheel(plot, 120, true, {20, 70}));
+    EXPECT_TRUE(zoomByWheel(plot, plot.view(), 120, true, {20, 70}));
     expectRange(-5, 45, 5, 55);
     EXPECT_DOUBLE_EQ(range().xTick, 10);
     EXPECT_DOUBLE_EQ(last().xMax, 100);  // not remembered

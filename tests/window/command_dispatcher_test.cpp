@@ -12,7 +12,7 @@
 #include "app/session_list.h"
 #include "app/window_keeper.h"
 #include "model/graph_clipboard.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/window_messages.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"

@@ -10,7 +10,7 @@
 #include "app/run_state.h"
 #include "app/session_list.h"
 #include "app/window_keeper.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/window_messages.h"
 #include "settings/default_records.h"
 #include "support/file_size_limit.h"

@@ -6,7 +6,7 @@
 #include "app/run_state.h"
 #include "app/session_list.h"
 #include "app/window_keeper.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "model/plot_busy.h"
 #include "platform/window_messages.h"
 #include "settings/default_records.h"

@@ -10,7 +10,7 @@
 #include "app/session_list.h"
 #include "app/window_keeper.h"
 #include "model/color_scheme.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/window_messages.h"
 #include "render/output_dress.h"
 #include "settings/default_records.h"

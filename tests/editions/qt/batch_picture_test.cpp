@@ -13,7 +13,7 @@
 #include <string>
 
 #include "editions/batch_export.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/qt/qt_desktop.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"

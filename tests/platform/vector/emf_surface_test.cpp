@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/session_list.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "render/plot_painter.h"
 #include "settings/keywords.h"
 #include "platform/vector/emf_file.h"

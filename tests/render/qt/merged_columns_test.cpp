@@ -12,7 +12,7 @@
 #include <tuple>
 #include <vector>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/qt/qt_image_surface.h"
 #include "render/plot_painter.h"
 #include "scaling/auto_range.h"

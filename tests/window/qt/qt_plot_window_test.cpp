@@ -21,7 +21,7 @@
 #include <memory>
 
 #include "app/session_list.h"
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/qt/qt_desktop.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"

@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "model/plot.h"
+#include "window/plot.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_print_job.h"
 #include "render/output_dress.h"
