@@ -111,6 +111,7 @@ TEST_F(PlotWindowTest, NewAndCloneOpenOneCascadeStepBeyondTheirWindow)
     Plot& p = makeWindow("Data");
     p.ensureGraphs(3);
     p.setPosition(300, 200);
+    p.setSize(700, 400);
     Plot& fresh = p.newPlot();
     EXPECT_EQ(native(fresh).rect.x, 320);
     EXPECT_EQ(native(fresh).rect.y, 220);
@@ -119,6 +120,8 @@ TEST_F(PlotWindowTest, NewAndCloneOpenOneCascadeStepBeyondTheirWindow)
 
     Plot& clone = p.clonePlot();
     EXPECT_EQ(native(clone).rect.x, 320);
+    EXPECT_EQ(native(clone).rect.width, 700);
+    EXPECT_EQ(sessionList().windowOf(clone.plotNumber()), &clone);
     EXPECT_EQ(clone.numGraphs(), 3);
     EXPECT_EQ(native(clone).caption, "#" + std::to_string(clone.plotNumber()) + ": Data");
     EXPECT_EQ(sessionList().count(), 3);

@@ -1,4 +1,4 @@
-#include "window/plot.h"
+#include "model/plot_model.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/session_list.h"
 #include "model/graph_clipboard.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
@@ -14,15 +13,15 @@
 namespace kvx {
 namespace {
 
-class PlotTest : public testing::Test {
+class PlotModelTest : public testing::Test {
 protected:
-    ~PlotTest() override
+    ~PlotModelTest() override
     {
         defaultRecords() = DefaultRecords{};
         GraphClipboard::instance().clear();
     }
 
-    static std::vector<std::string> lables(const Plot& p)
+    static std::vector<std::string> lables(const PlotModel& p)
     {
         std::vector<std::string> out;
         for (const Graph& g : p.graphs()) out.push_back(g.lable());
@@ -36,18 +35,14 @@ protected:
 
 using Lables = std::vector<std::string>;
 
-TEST_F(PlotTest, NewPlotCopiesThePlotDefaults)
+TEST_F(PlotModelTest, NewPlotCopiesThePlotDefaults)
 {
     plotDefaults().colorScheme = PAPER;
     plotDefaults().xWinSize = 800;
     plotDefaults().numTicks = 4;
-    Plot p("Kurvex");
-    EXPECT_EQ(p.windowTitle(), "Kurvex");
-    EXPECT_EQ(p.caption(), "#" + std::to_string(p.plotNumber()) + ": Kurvex");
-    EXPECT_EQ(sessionList().windowOf(p.plotNumber()), &p);
+    PlotModel p;
     EXPECT_EQ(p.colorScheme(), PAPER);
-    EXPECT_EQ(p.xWinSize(), 800);
-    EXPECT_EQ(p.yWinSize(), 520);
+    EXPECT_EQ(p.settings().xWinSize, 800);
     EXPECT_EQ(p.numGraphs(), 0);
     EXPECT_EQ(p.axes().numTicks(), 4);
     EXPECT_FALSE(p.axes().xTicksSet());
@@ -59,9 +54,9 @@ TEST_F(PlotTest, NewPlotCopiesThePlotDefaults)
     EXPECT_EQ(p.colorScheme(), PAPER);
 }
 
-TEST_F(PlotTest, AddedGraphsAreNumberedAndLabelled)
+TEST_F(PlotModelTest, AddedGraphsAreNumberedAndLabelled)
 {
-    Plot p("p");
+    PlotModel p;
     EXPECT_EQ(p.addGraph(), 1);
     p.ensureGraphs(3);
     p.ensureGraphs(2);
@@ -75,9 +70,9 @@ TEST_F(PlotTest, AddedGraphsAreNumberedAndLabelled)
     EXPECT_EQ(p.graph(1).lable(), "Graph 1");
 }
 
-TEST_F(PlotTest, InsertAndRemoveRenumber)
+TEST_F(PlotModelTest, InsertAndRemoveRenumber)
 {
-    Plot p("p");
+    PlotModel p;
     p.ensureGraphs(3);
     p.setLable("A", 1);
     p.setLable("B", 2);
@@ -105,9 +100,9 @@ TEST_F(PlotTest, InsertAndRemoveRenumber)
     EXPECT_EQ(p.graph(1).numPoints(), 70);
 }
 
-TEST_F(PlotTest, PerGraphSettersAddressOneOrAll)
+TEST_F(PlotModelTest, PerGraphSettersAddressOneOrAll)
 {
-    Plot p("p");
+    PlotModel p;
     p.ensureGraphs(3);
     p.setLineWidth(3, 2);
     EXPECT_EQ(p.graph(1).lineWidth(), 1);
@@ -127,9 +122,9 @@ TEST_F(PlotTest, PerGraphSettersAddressOneOrAll)
     EXPECT_EQ(p.graph(2).lineWidth(), 3);
 }
 
-TEST_F(PlotTest, WidthsSizesAndRatesStayWithinTheirSettingBounds)
+TEST_F(PlotModelTest, WidthsSizesAndRatesStayWithinTheirSettingBounds)
 {
-    Plot p("p");
+    PlotModel p;
     p.ensureGraphs(2);
     p.setLineWidth(32767, 0);
     p.setPointsSize(32767, 1);
@@ -146,10 +141,10 @@ TEST_F(PlotTest, WidthsSizesAndRatesStayWithinTheirSettingBounds)
     EXPECT_EQ(p.graph(1).markerSize(), 30);
 }
 
-TEST_F(PlotTest, CommonValues)
+TEST_F(PlotModelTest, CommonValues)
 {
     graphDefaults().lineWidth = 4;
-    Plot p("p");
+    PlotModel p;
     EXPECT_EQ(p.commonValue(GraphAttribute::LineWidth).value, 4);
     EXPECT_TRUE(p.commonValue(GraphAttribute::LineWidth).common);
     graphDefaults().lineWidth = 1;
@@ -166,9 +161,9 @@ TEST_F(PlotTest, CommonValues)
     EXPECT_TRUE(p.commonValue(GraphAttribute::MarkerDrawRate).common);
 }
 
-TEST_F(PlotTest, SettersWithSideEffects)
+TEST_F(PlotModelTest, SettersWithSideEffects)
 {
-    Plot p("p");
+    PlotModel p;
     p.setZoomMode(ZOOM_X);
     p.setShowCoorSystem(HIDE);
     EXPECT_EQ(p.settings().activeIndents, (Indents{0, 20, 0, 1}));
@@ -193,26 +188,21 @@ TEST_F(PlotTest, SettersWithSideEffects)
     EXPECT_EQ(p.numColors(), 12);
 }
 
-TEST_F(PlotTest, CloneGetsANewNumberAndIndependentGraphs)
+TEST_F(PlotModelTest, ACopyHasIndependentGraphs)
 {
-    Plot source("Data");
+    PlotModel source;
     source.ensureGraphs(3);
     fill(source.graph(2), 60, 10);
     source.setLables("t [s]", "U [V]", "Run");
     source.setColorScheme(FANCY);
     source.axes().setRange(0, 5, 0, 6, false);
-    source.setSize(700, 400);
 
-    Plot clone(source);
-    EXPECT_GT(clone.plotNumber(), source.plotNumber());
-    EXPECT_EQ(clone.windowTitle(), "Data");
+    PlotModel clone(source);
     EXPECT_EQ(clone.numGraphs(), 3);
     EXPECT_EQ(clone.graph(2).numPoints(), 60);
     EXPECT_EQ(clone.xLable(), "t [s]");
     EXPECT_EQ(clone.colorScheme(), FANCY);
     EXPECT_EQ(clone.axes().currentRange(), source.axes().currentRange());
-    EXPECT_EQ(clone.xWinSize(), 700);
-    EXPECT_FALSE(clone.positionSet());
 
     clone.graph(2).append(99, 99);
     clone.setLable("mine", 1);
@@ -222,10 +212,10 @@ TEST_F(PlotTest, CloneGetsANewNumberAndIndependentGraphs)
     EXPECT_EQ(source.numGraphs(), 3);
 }
 
-TEST_F(PlotTest, ClipboardHoldsDeepCopies)
+TEST_F(PlotModelTest, ClipboardHoldsDeepCopies)
 {
     GraphClipboard& clip = GraphClipboard::instance();
-    Plot a("a");
+    PlotModel a;
     a.ensureGraphs(3);
     a.setLable("P", 1);
     a.setColorNum(6, 1);
@@ -240,7 +230,7 @@ TEST_F(PlotTest, ClipboardHoldsDeepCopies)
     EXPECT_EQ(clip.graph(1).numPoints(), 10);
     EXPECT_EQ(clip.graph(1).lable(), "P");
 
-    Plot b("b");
+    PlotModel b;
     b.addGraph();
     for (const Graph& g : clip.graphs()) b.addGraphCopy(g);  // Paste All
     EXPECT_EQ(b.numGraphs(), 7);
@@ -258,13 +248,13 @@ TEST_F(PlotTest, ClipboardHoldsDeepCopies)
     EXPECT_EQ(clip.count(), 0);
 }
 
-TEST(PlotDeathTest, The32768thGraphEndsTheProgram)
+TEST(PlotModelDeathTest, The32768thGraphEndsTheProgram)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            Plot p("many");
-            p.ensureGraphs(Plot::maxGraphs);
+            PlotModel p;
+            p.ensureGraphs(PlotModel::maxGraphs);
             std::fprintf(stderr, "reached %d\n", p.numGraphs());
             p.addGraph();
         },
