@@ -11,8 +11,8 @@
 #include "platform/qt/qt_vector_surface.h"
 #include "platform/qt/replacing_file_device.h"
 #include "platform/replacing_file.h"
-#include "platform/vector/emf_file.h"
-#include "platform/vector/svg_file.h"
+#include "picture/emf_file.h"
+#include "picture/svg_file.h"
 
 namespace kvx {
 

@@ -4,7 +4,7 @@
 // vector_surface.h; the device must be in pixels of the picture.
 
 #include "platform/qt/qt_text_measurer.h"
-#include "platform/vector/vector_surface.h"
+#include "picture/vector_surface.h"
 
 class QPainter;
 

@@ -13,7 +13,7 @@
 
 #include "platform/qt/qt_image_surface.h"
 #include "platform/qt/qt_text_measurer.h"
-#include "platform/vector/svg_surface.h"
+#include "picture/svg_surface.h"
 #include "support/temp_dir.h"
 #include "support/test_picture.h"
 

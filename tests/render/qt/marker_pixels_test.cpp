@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "platform/qt/qt_image_surface.h"
-#include "platform/vector/emf_records.h"
-#include "platform/vector/emf_surface.h"
-#include "platform/vector/svg_surface.h"
+#include "picture/emf_records.h"
+#include "picture/emf_surface.h"
+#include "picture/svg_surface.h"
 #include "support/fake_text_measurer.h"
 #include "render/markers.h"
 #include "settings/keywords.h"

@@ -1,4 +1,4 @@
-#include "platform/vector/svg_surface.h"
+#include "picture/svg_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/vector/svg_file.h"
+#include "picture/svg_file.h"
 #include "support/fake_text_measurer.h"
 #include "support/temp_dir.h"
 #include "support/test_picture.h"

@@ -1,4 +1,4 @@
-#include "platform/vector/xml_text.h"
+#include "picture/xml_text.h"
 
 #include "platform/utf8_text.h"
 

@@ -1,4 +1,4 @@
-#include "platform/vector/vector_file.h"
+#include "picture/vector_file.h"
 
 #include "platform/replacing_file.h"
 

@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/vector/emf_objects.h"
-#include "platform/vector/emf_records.h"
-#include "platform/vector/vector_surface.h"
+#include "picture/emf_objects.h"
+#include "picture/emf_records.h"
+#include "picture/vector_surface.h"
 
 namespace kvx {
 

@@ -1,4 +1,4 @@
-#include "platform/vector/emf_surface.h"
+#include "picture/emf_surface.h"
 
 #include <algorithm>
 #include <cmath>

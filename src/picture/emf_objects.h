@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/vector/emf_records.h"
+#include "picture/emf_records.h"
 
 namespace kvx {
 

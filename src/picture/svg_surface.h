@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/vector/vector_surface.h"
+#include "picture/vector_surface.h"
 
 namespace kvx {
 

@@ -1,8 +1,8 @@
 #pragma once
 // An SVG picture file: the SVG writer's surface, written to its path on finish().
 
-#include "platform/vector/svg_surface.h"
-#include "platform/vector/vector_file.h"
+#include "picture/svg_surface.h"
+#include "picture/vector_file.h"
 
 namespace kvx {
 

@@ -1,4 +1,4 @@
-#include "platform/vector/emf_objects.h"
+#include "picture/emf_objects.h"
 
 namespace kvx {
 

@@ -1,4 +1,4 @@
-#include "platform/vector/emf_surface.h"
+#include "picture/emf_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 #include "window/plot.h"
 #include "render/plot_painter.h"
 #include "settings/keywords.h"
-#include "platform/vector/emf_file.h"
+#include "picture/emf_file.h"
 #include "support/fake_text_measurer.h"
 #include "support/temp_dir.h"
 #include "support/test_picture.h"

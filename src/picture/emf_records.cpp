@@ -1,4 +1,4 @@
-#include "platform/vector/emf_records.h"
+#include "picture/emf_records.h"
 
 #include <bit>
 

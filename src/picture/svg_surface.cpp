@@ -1,10 +1,10 @@
-#include "platform/vector/svg_surface.h"
+#include "picture/svg_surface.h"
 
 #include <charconv>
 #include <cmath>
 
 #include "platform/font_face.h"
-#include "platform/vector/xml_text.h"
+#include "picture/xml_text.h"
 
 namespace kvx {
 

@@ -1,4 +1,4 @@
-#include "platform/vector/vector_surface.h"
+#include "picture/vector_surface.h"
 
 #include <algorithm>
 #include <cmath>
