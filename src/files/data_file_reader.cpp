@@ -11,7 +11,7 @@
 #include "files/number_rows.h"
 #include "files/number_scanner.h"
 #include "app/run_state.h"
-#include "window/plot.h"
+#include "files/framed_plot.h"
 #include "model/plot_busy.h"
 #include "platform/desktop.h"
 #include "platform/regular_file.h"
@@ -30,8 +30,8 @@ constexpr std::size_t largestBatch = LineReader::chunkSize;
 // One read of one file into one plot.
 class DataReader {
 public:
-    DataReader(Plot& plot, LineReader& lines, const std::string& fileName, int16_t mode)
-        : plot_(plot), lines_(lines), fileName_(fileName), mode_(mode)
+    DataReader(FramedPlot plot, LineReader& lines, const std::string& fileName, int16_t mode)
+        : plot_(plot.model), frame_(plot.frame), lines_(lines), fileName_(fileName), mode_(mode)
     {
         if (mode_ < XYY || mode_ > YY) {
             // No other layout exists; an unknown mode reads as the default.
@@ -77,7 +77,8 @@ private:
     void warn(unsigned code, const std::string& extra);
     std::string named() const { return "\n" + fileName_ + " !"; }
 
-    Plot& plot_;
+    PlotModel& plot_;
+    const BaseWindow& frame_;  // the window the warnings belong to
     LineReader& lines_;
     const std::string& fileName_;
     int16_t mode_;
@@ -200,7 +201,7 @@ bool DataReader::beginBlock(std::string_view line, DataReadPosition& position)
     }
     const std::size_t count = graphsPerBlock(n);
     // Counted in 64 bits: a single line may hold millions of columns.
-    if (static_cast<int64_t>(position.start) + static_cast<int64_t>(count) - 1 > Plot::maxGraphs) {
+    if (static_cast<int64_t>(position.start) + static_cast<int64_t>(count) - 1 > PlotModel::maxGraphs) {
         warn(ERR_MESSAGE, "Too many graphs for one plot in" + named());
         return false;
     }
@@ -449,12 +450,12 @@ void DataReader::conversionFailed()
 void DataReader::warn(unsigned code, const std::string& extra)
 {
     const PlotBusy::PaintAllowed repaint(plot_);  // behind the box
-    reportError(code, extra, true, plot_.nativeWindow());
+    reportError(code, extra, true, frame_.nativeWindow());
 }
 
 }  // namespace
 
-bool readData(Plot& plot, const std::string& fileName, int32_t start)
+bool readData(FramedPlot plot, const std::string& fileName, int32_t start)
 {
     // Only a regular file: a FIFO would wait for a writer, a device such as
     // /dev/zero never ends, and a folder has no lines to give.
@@ -466,19 +467,19 @@ bool readData(Plot& plot, const std::string& fileName, int32_t start)
     return true;
 }
 
-void readData(Plot& plot, std::FILE* file, const std::string& fileName, int32_t start)
+void readData(FramedPlot plot, std::FILE* file, const std::string& fileName, int32_t start)
 {
     LineReader lines(file);
-    DataReader(plot, lines, fileName, plot.files().readMode).read(start);
+    DataReader(plot, lines, fileName, plot.model.files().readMode).read(start);
 }
 
-void readDataText(Plot& plot, std::string_view text, const std::string& fileName, int32_t start)
+void readDataText(FramedPlot plot, std::string_view text, const std::string& fileName, int32_t start)
 {
     LineReader lines(text);
-    DataReader(plot, lines, fileName, plot.files().readMode).read(start);
+    DataReader(plot, lines, fileName, plot.model.files().readMode).read(start);
 }
 
-void readMoreData(Plot& plot, std::string_view lines, const std::string& fileName,
+void readMoreData(FramedPlot plot, std::string_view lines, const std::string& fileName,
                   DataReadPosition& position)
 {
     if (lines.empty()) {

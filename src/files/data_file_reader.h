@@ -9,20 +9,21 @@
 #include <string>
 #include <string_view>
 
+#include "files/framed_plot.h"
+
 namespace kvx {
 
-class Plot;
 
 // Reads `fileName` into graphs numbered from `start` (the caller passes the
 // plot's graph count + 1). False only when the file cannot be opened; the
 // plot is held busy for the read.
-bool readData(Plot& plot, const std::string& fileName, int32_t start);
+bool readData(FramedPlot plot, const std::string& fileName, int32_t start);
 
 // The same for a file the caller opened and closes.
-void readData(Plot& plot, std::FILE* file, const std::string& fileName, int32_t start);
+void readData(FramedPlot plot, std::FILE* file, const std::string& fileName, int32_t start);
 
 // The same for a file's text already in memory; warnings name `fileName`.
-void readDataText(Plot& plot, std::string_view text, const std::string& fileName, int32_t start);
+void readDataText(FramedPlot plot, std::string_view text, const std::string& fileName, int32_t start);
 
 // Where the read of a file that grows stands between two reads: the block
 // under way, so that the lines appended later continue its graphs.
@@ -44,7 +45,7 @@ struct DataReadPosition {
 // Reads the complete lines `lines` that a file appended since the last read
 // into the graphs `position` stands at, and moves it on. A "NEW" line at the
 // end waits for the block's first line to decide its graphs.
-void readMoreData(Plot& plot, std::string_view lines, const std::string& fileName,
+void readMoreData(FramedPlot plot, std::string_view lines, const std::string& fileName,
                   DataReadPosition& position);
 
 }  // namespace kvx

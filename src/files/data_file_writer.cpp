@@ -6,7 +6,7 @@
 #include <memory>
 #include <string_view>
 
-#include "window/plot.h"
+#include "model/plot_model.h"
 #include "platform/replacing_file.h"
 #include "settings/keywords.h"
 
@@ -29,7 +29,7 @@ bool needsAttributes(const Graph& g)
     return !g.onlyConnected() || (g.numPoints() > 0 && g.attData()[0] == ATT_ISOLATED);
 }
 
-bool equalLengths(const Plot& plot)
+bool equalLengths(const PlotModel& plot)
 {
     for (const Graph& g : plot.graphs()) {
         if (g.numPoints() != plot.graph(1).numPoints()) {
@@ -39,7 +39,7 @@ bool equalLengths(const Plot& plot)
     return true;
 }
 
-DataLayout chooseLayout(const Plot& plot)
+DataLayout chooseLayout(const PlotModel& plot)
 {
     DataLayout layout;
     const Graph& first = plot.graph(1);
@@ -136,7 +136,7 @@ private:
     bool ok_ = true;
 };
 
-void writeTable(const Plot& plot, const DataLayout& layout, DataOutput& out)
+void writeTable(const PlotModel& plot, const DataLayout& layout, DataOutput& out)
 {
     const int32_t n = plot.graph(1).numPoints();
     for (int32_t i = 0; i < n; ++i) {
@@ -156,7 +156,7 @@ void writeTable(const Plot& plot, const DataLayout& layout, DataOutput& out)
     }
 }
 
-void writeBlocks(const Plot& plot, const DataLayout& layout, DataOutput& out)
+void writeBlocks(const PlotModel& plot, const DataLayout& layout, DataOutput& out)
 {
     bool firstBlock = true;
     for (const Graph& g : plot.graphs()) {
@@ -182,7 +182,7 @@ void writeBlocks(const Plot& plot, const DataLayout& layout, DataOutput& out)
 
 }  // namespace
 
-std::vector<int16_t> storedGraphOrder(const Plot& plot)
+std::vector<int16_t> storedGraphOrder(const PlotModel& plot)
 {
     std::vector<int16_t> order;
     const bool blocks = plot.numGraphs() > 0 && !equalLengths(plot);
@@ -208,7 +208,7 @@ char* formatDataReal(char* out, double value)
     return std::to_chars(p, out + dataRealSize, value, std::chars_format::scientific, 16).ptr;
 }
 
-bool writeData(Plot& plot, ReplacingFile& file)
+bool writeData(PlotModel& plot, ReplacingFile& file)
 {
     if (file.failed()) {
         return false;
@@ -230,7 +230,7 @@ bool writeData(Plot& plot, ReplacingFile& file)
     return true;
 }
 
-bool writeData(Plot& plot, const std::string& fileName, std::string* reason)
+bool writeData(PlotModel& plot, const std::string& fileName, std::string* reason)
 {
     ReplacingFile file(fileName);
     const int16_t mode = plot.files().readMode;

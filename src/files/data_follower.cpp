@@ -4,7 +4,7 @@
 #include <new>
 
 #include "app/errors.h"
-#include "window/plot.h"
+#include "model/plot_model.h"
 
 namespace kvx {
 
@@ -20,7 +20,7 @@ DataFollower::DataFollower(const ReadDataFile& file) : DataFollower(file.path, f
     last_ = std::max(last_, file.lastGraph);
 }
 
-DataFollower::Outcome DataFollower::update(Plot& plot)
+DataFollower::Outcome DataFollower::update(FramedPlot plot)
 {
     try {
         const RecoverableAllocations recoverable;
@@ -33,7 +33,7 @@ DataFollower::Outcome DataFollower::update(Plot& plot)
     }
 }
 
-DataFollower::Outcome DataFollower::read(Plot& plot)
+DataFollower::Outcome DataFollower::read(FramedPlot plot)
 {
     const GrowingFile::Change change = file_.look();
     switch (change) {
@@ -41,7 +41,7 @@ DataFollower::Outcome DataFollower::read(Plot& plot)
     case GrowingFile::Change::LineTooLong: return Outcome::LineTooLong;
     case GrowingFile::Change::None: return Outcome::Unchanged;
     case GrowingFile::Change::Restarted: {
-        clearGraphs(plot);
+        clearGraphs(plot.model);
         const int16_t mode = position_.mode;
         position_ = DataReadPosition{};
         position_.mode = mode;
@@ -55,7 +55,7 @@ DataFollower::Outcome DataFollower::read(Plot& plot)
     return change == GrowingFile::Change::Restarted ? Outcome::Restarted : Outcome::Grew;
 }
 
-void DataFollower::clearGraphs(Plot& plot) const
+void DataFollower::clearGraphs(PlotModel& plot) const
 {
     // The user may have removed graphs meanwhile.
     const int32_t last = std::min<int32_t>(last_, plot.numGraphs());

@@ -12,7 +12,7 @@
 
 namespace kvx {
 
-class Plot;
+class PlotModel;
 
 class DataFollower {
 public:
@@ -34,7 +34,7 @@ public:
     // a time. The first update reads the file again from its start, from its
     // first graph on, and so does the first one after the file was gone.
     // A failed allocation gives up on the file; it never ends the program.
-    Outcome update(Plot& plot);
+    Outcome update(FramedPlot plot);
 
     // The last update found the file gone.
     bool gone() const { return gone_; }
@@ -45,8 +45,8 @@ public:
     int32_t firstGraph() const { return first_; }
 
 private:
-    Outcome read(Plot& plot);
-    void clearGraphs(Plot& plot) const;
+    Outcome read(FramedPlot plot);
+    void clearGraphs(PlotModel& plot) const;
 
     GrowingFile file_;
     int32_t first_;

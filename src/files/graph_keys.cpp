@@ -1,6 +1,6 @@
 #include "files/graph_keys.h"
 
-#include "window/plot.h"
+#include "model/plot_model.h"
 #include "settings/keywords.h"
 #include "settings/profile.h"
 
@@ -14,30 +14,30 @@ struct StyleKey {
     std::string_view name;
     Form form;
     int16_t (Graph::*get)() const;
-    void (Plot::*set)(int16_t value, int16_t index);
+    void (PlotModel::*set)(int16_t value, int16_t index);
 };
 
 constexpr std::array<StyleKey, GraphKeys::styleCount> styleKeys{{
-    {"type", Form::Keyword, &Graph::type, &Plot::setType},
-    {"lineType", Form::Keyword, &Graph::lineType, &Plot::setLineType},
-    {"colorNum", Form::Integer, &Graph::colorNum, &Plot::setColorNum},
-    {"markerType", Form::Keyword, &Graph::markerType, &Plot::setMarkerType},
-    {"lineWidth", Form::Integer, &Graph::lineWidth, &Plot::setLineWidth},
-    {"pointsSize", Form::Integer, &Graph::pointsSize, &Plot::setPointsSize},
-    {"markerSize", Form::Integer, &Graph::markerSize, &Plot::setMarkerSize},
-    {"showLines", Form::Keyword, &Graph::showLines, &Plot::setShowLines},
-    {"showPoints", Form::Keyword, &Graph::showPoints, &Plot::setShowPoints},
-    {"showMarker", Form::Keyword, &Graph::showMarker, &Plot::setShowMarker},
-    {"linesDrawRate", Form::Integer, &Graph::linesDrawRate, &Plot::setLinesDrawRate},
-    {"pointsDrawRate", Form::Integer, &Graph::pointsDrawRate, &Plot::setPointsDrawRate},
-    {"markerDrawRate", Form::Integer, &Graph::markerDrawRate, &Plot::setMarkerDrawRate},
+    {"type", Form::Keyword, &Graph::type, &PlotModel::setType},
+    {"lineType", Form::Keyword, &Graph::lineType, &PlotModel::setLineType},
+    {"colorNum", Form::Integer, &Graph::colorNum, &PlotModel::setColorNum},
+    {"markerType", Form::Keyword, &Graph::markerType, &PlotModel::setMarkerType},
+    {"lineWidth", Form::Integer, &Graph::lineWidth, &PlotModel::setLineWidth},
+    {"pointsSize", Form::Integer, &Graph::pointsSize, &PlotModel::setPointsSize},
+    {"markerSize", Form::Integer, &Graph::markerSize, &PlotModel::setMarkerSize},
+    {"showLines", Form::Keyword, &Graph::showLines, &PlotModel::setShowLines},
+    {"showPoints", Form::Keyword, &Graph::showPoints, &PlotModel::setShowPoints},
+    {"showMarker", Form::Keyword, &Graph::showMarker, &PlotModel::setShowMarker},
+    {"linesDrawRate", Form::Integer, &Graph::linesDrawRate, &PlotModel::setLinesDrawRate},
+    {"pointsDrawRate", Form::Integer, &Graph::pointsDrawRate, &PlotModel::setPointsDrawRate},
+    {"markerDrawRate", Form::Integer, &Graph::markerDrawRate, &PlotModel::setMarkerDrawRate},
 }};
 
 constexpr std::string_view lableKey = "lable";
 
 }  // namespace
 
-void GraphKeys::applyTo(Plot& plot, int16_t index) const
+void GraphKeys::applyTo(PlotModel& plot, int16_t index) const
 {
     if (lable) {
         plot.setLable(*lable, index);

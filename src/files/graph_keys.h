@@ -12,7 +12,7 @@
 namespace kvx {
 
 class Graph;
-class Plot;
+class PlotModel;
 class Profile;
 
 // The graph keys found in one section; what is absent stays unset.
@@ -24,7 +24,7 @@ struct GraphKeys {
 
     // Sets the present values on graph `index` of the plot through its
     // setters, which hold the numbers within their bounds.
-    void applyTo(Plot& plot, int16_t index) const;
+    void applyTo(PlotModel& plot, int16_t index) const;
 };
 
 // The keys of `section`; a keyword that the keyword table does not know

@@ -7,7 +7,7 @@
 #include "files/data_file_writer.h"
 #include "files/graph_keys.h"
 #include "files/required_key.h"
-#include "window/plot.h"
+#include "files/framed_plot.h"
 #include "model/plot_busy.h"
 #include "platform/folder_lock.h"
 #include "platform/replacing_file_group.h"
@@ -41,13 +41,13 @@ std::string skeleton(int numGraphs)
     return text;
 }
 
-void writeWindow(Profile& out, const Plot& plot)
+void writeWindow(Profile& out, const BaseWindow& frame)
 {
-    out.writeQuotedText(plotSection, "windowTitle", plot.windowTitle());
-    out.writeLong(plotSection, "xWinPos", plot.xWinPos());
-    out.writeLong(plotSection, "yWinPos", plot.yWinPos());
-    out.writeLong(plotSection, "xWinSize", plot.xWinSize());
-    out.writeLong(plotSection, "yWinSize", plot.yWinSize());
+    out.writeQuotedText(plotSection, "windowTitle", frame.windowTitle());
+    out.writeLong(plotSection, "xWinPos", frame.xWinPos());
+    out.writeLong(plotSection, "yWinPos", frame.yWinPos());
+    out.writeLong(plotSection, "xWinSize", frame.xWinSize());
+    out.writeLong(plotSection, "yWinSize", frame.yWinSize());
 }
 
 // The bounds of one axis. 16 digits may move each by a unit in the last
@@ -65,7 +65,7 @@ void writeBounds(Profile& out, std::string_view minKey, std::string_view maxKey,
     out.writeText(axesSection, maxKey, formatExactReal(max));
 }
 
-void writeAxes(Profile& out, const Plot& plot)
+void writeAxes(Profile& out, const PlotModel& plot)
 {
     out.writeQuotedText(axesSection, "axesTitle", plot.axesTitle());
     out.writeQuotedText(axesSection, "xLable", plot.xLable());
@@ -94,7 +94,7 @@ void writeAxes(Profile& out, const Plot& plot)
     out.writeShort(axesSection, numGraphsKey, plot.numGraphs());
 }
 
-void writeGraphs(Profile& out, const Plot& plot)
+void writeGraphs(Profile& out, const PlotModel& plot)
 {
     out.writeKeyword(graphsSection, "readMode", plot.files().readMode);
     if (plot.files().follow) {
@@ -111,7 +111,7 @@ void writeGraphs(Profile& out, const Plot& plot)
 // One read of a plot file into a plot.
 class PlotFileReader {
 public:
-    PlotFileReader(Plot& plot, Profile& in) : plot_(plot), in_(in) {}
+    PlotFileReader(FramedPlot plot, Profile& in) : plot_(plot.model), frame_(plot.frame), in_(in) {}
 
     void readWindow();
     void readAxes();
@@ -126,7 +126,8 @@ private:
     void readSwitches();
     void readPalette();
 
-    Plot& plot_;
+    PlotModel& plot_;
+    BaseWindow& frame_;
     Profile& in_;
 };
 
@@ -134,12 +135,12 @@ void PlotFileReader::readWindow()
 {
     std::string title;
     if (in_.readText(plotSection, "windowTitle", title) && !title.empty()) {
-        plot_.setTitle(title);
+        frame_.setTitle(title);
     }
     int16_t x = 0;
     int16_t y = 0;
     if (in_.readShort(plotSection, "xWinPos", x) && in_.readShort(plotSection, "yWinPos", y)) {
-        plot_.setPosition(bounds::windowPosition.clamp(x), bounds::windowPosition.clamp(y));
+        frame_.setPosition(bounds::windowPosition.clamp(x), bounds::windowPosition.clamp(y));
     }
     int16_t width = 0;
     int16_t height = 0;
@@ -147,7 +148,7 @@ void PlotFileReader::readWindow()
         // The resize repaints the window; a size no screen holds would only
         // cost memory.
         const PlotBusy::PaintAllowed repaint(plot_);
-        plot_.setSize(bounds::windowSize.clamp(width), bounds::windowSize.clamp(height));
+        frame_.setSize(bounds::windowSize.clamp(width), bounds::windowSize.clamp(height));
     }
 }
 
@@ -227,7 +228,7 @@ std::optional<int16_t> PlotFileReader::numGraphs(int32_t first)
         return std::nullopt;
     }
     // A count that would pass the graph limit stops at it.
-    const int32_t room = Plot::maxGraphs - (first - 1);
+    const int32_t room = PlotModel::maxGraphs - (first - 1);
     return static_cast<int16_t>(std::clamp<int32_t>(n, 0, room));
 }
 
@@ -252,20 +253,20 @@ void PlotFileReader::readGraphs(int32_t first, int32_t last)
 
 }  // namespace
 
-bool writePlotFile(Plot& plot, ReplacingFile& file)
+bool writePlotFile(FramedPlot plot, ReplacingFile& file)
 {
     if (file.failed()) {
         return false;
     }
     Profile out(file.target(), false);
-    out.startFrom(skeleton(plot.numGraphs()));
-    writeWindow(out, plot);
-    writeAxes(out, plot);
-    writeGraphs(out, plot);
+    out.startFrom(skeleton(plot.model.numGraphs()));
+    writeWindow(out, plot.frame);
+    writeAxes(out, plot.model);
+    writeGraphs(out, plot.model);
     return out.writeTo(file);
 }
 
-bool writePlotFile(Plot& plot, const std::string& fileName, std::string* reason)
+bool writePlotFile(FramedPlot plot, const std::string& fileName, std::string* reason)
 {
     ReplacingFile file(fileName);
     if (writePlotFile(plot, file) && file.commit()) {
@@ -277,7 +278,7 @@ bool writePlotFile(Plot& plot, const std::string& fileName, std::string* reason)
     return false;
 }
 
-bool writePlotWithData(Plot& plot, const std::string& plotFile, const std::string& dataFile,
+bool writePlotWithData(FramedPlot plot, const std::string& plotFile, const std::string& dataFile,
                        std::string* failedPath, std::string* reason)
 {
     const FolderLock lock(folderOfPath(plotFile), FolderLock::savePatience);
@@ -285,7 +286,7 @@ bool writePlotWithData(Plot& plot, const std::string& plotFile, const std::strin
     // The plot file names its data's read mode: it replaces the old one last.
     ReplacingFile& plt = group.add(plotFile);
     ReplacingFile& dat = group.add(dataFile);
-    if (lock.obtained() && writeData(plot, dat) && writePlotFile(plot, plt) && group.commit()) {
+    if (lock.obtained() && writeData(plot.model, dat) && writePlotFile(plot, plt) && group.commit()) {
         return true;
     }
     // Named as they are written: the data first.
@@ -299,7 +300,7 @@ bool writePlotWithData(Plot& plot, const std::string& plotFile, const std::strin
     return false;
 }
 
-bool readPlotFile(Plot& plot, const std::string& fileName, int partMask, int32_t start)
+bool readPlotFile(FramedPlot plot, const std::string& fileName, int partMask, int32_t start)
 {
     Profile in(fileName, true);
     if (!in.readable()) {
@@ -309,21 +310,21 @@ bool readPlotFile(Plot& plot, const std::string& fileName, int partMask, int32_t
     if (partMask & PLOT_PART_WINDOW) {
         reader.readWindow();
     }
-    const int32_t first = std::clamp<int32_t>(start, 1, Plot::maxGraphs + 1);
+    const int32_t first = std::clamp<int32_t>(start, 1, PlotModel::maxGraphs + 1);
     const std::optional<int16_t> numGraphs = reader.numGraphs(first);
     if (partMask & PLOT_PART_AXES) {
         reader.readAxes();
         if (!numGraphs) {
-            const PlotBusy::PaintAllowed repaint(plot);  // behind the box
+            const PlotBusy::PaintAllowed repaint(plot.model);  // behind the box
             reportError(ERR_MESSAGE, requiredKeyMissing(axesSection, numGraphsKey, fileName), true,
-                        plot.nativeWindow());
+                        plot.frame.nativeWindow());
             return true;
         }
-        plot.ensureGraphs(static_cast<int16_t>(first + *numGraphs - 1));
+        plot.model.ensureGraphs(static_cast<int16_t>(first + *numGraphs - 1));
     }
     if ((partMask & PLOT_PART_GRAPHS) && numGraphs) {
         // Without the axes part only the graphs that exist take the styles.
-        const int32_t last = std::min<int32_t>(first + *numGraphs - 1, plot.numGraphs());
+        const int32_t last = std::min<int32_t>(first + *numGraphs - 1, plot.model.numGraphs());
         reader.readGraphs(first, last);
     }
     return true;

@@ -8,9 +8,10 @@
 #include <cstdint>
 #include <string>
 
+#include "files/framed_plot.h"
+
 namespace kvx {
 
-class Plot;
 class ReplacingFile;
 
 // The parts of a plot file that readPlotFile takes.
@@ -24,17 +25,17 @@ constexpr int PLOT_PART_ALL = 7;
 // file is composed in memory and replaces the old one at once: true when it
 // was written completely; otherwise the previous file stays untouched and
 // `reason`, when given, receives the system's error text.
-bool writePlotFile(Plot& plot, const std::string& fileName, std::string* reason = nullptr);
+bool writePlotFile(FramedPlot plot, const std::string& fileName, std::string* reason = nullptr);
 // The same into `file`, one of a group of files replaced together: true
 // when it all went in.
-bool writePlotFile(Plot& plot, ReplacingFile& file);
+bool writePlotFile(FramedPlot plot, ReplacingFile& file);
 
 // "Save Plot": the plot file and its data file (the plot's data written
 // first), replaced together while no other save writes into the folder:
 // true when both were written completely. Otherwise neither file has
 // changed, and `failedPath` and `reason` (when given) name the file that
 // failed and why (the system's error text).
-bool writePlotWithData(Plot& plot, const std::string& plotFile, const std::string& dataFile,
+bool writePlotWithData(FramedPlot plot, const std::string& plotFile, const std::string& dataFile,
                        std::string* failedPath = nullptr, std::string* reason = nullptr);
 
 // False when the file cannot be opened (no message). Otherwise applies the
@@ -42,6 +43,6 @@ bool writePlotWithData(Plot& plot, const std::string& plotFile, const std::strin
 // the following sections. A file without numGraphs gets a warning, and its
 // graph sections are not read; the result is still true, so that the data
 // file is read with the read mode the caller set.
-bool readPlotFile(Plot& plot, const std::string& fileName, int partMask, int32_t start);
+bool readPlotFile(FramedPlot plot, const std::string& fileName, int partMask, int32_t start);
 
 }  // namespace kvx

@@ -9,7 +9,8 @@
 #include "files/number_scanner.h"
 #include "files/plot_file.h"
 #include "files/required_key.h"
-#include "window/plot.h"
+#include "app/session_list.h"
+#include "files/framed_plot.h"
 #include "platform/ascii_case.h"
 #include "platform/folder_lock.h"
 #include "platform/replacing_file_group.h"
@@ -92,13 +93,14 @@ std::string sessionSkeleton(int numPlots)
     return text;
 }
 
-std::vector<Plot*> sessionPlots()
+std::vector<FramedPlot> sessionPlots()
 {
     const SessionList& list = sessionList();
-    std::vector<Plot*> plots;
+    std::vector<FramedPlot> plots;
     for (int i = 0; i < list.count(); ++i) {
-        // Every window of the session list is a plot.
-        plots.push_back(static_cast<Plot*>(list.windowOf(list.numberAt(i))));
+        // Every window of the session list shows a plot.
+        BaseWindow& window = *list.windowOf(list.numberAt(i));
+        plots.emplace_back(dynamic_cast<PlotModel&>(window), window);
     }
     return plots;
 }
@@ -194,11 +196,11 @@ std::optional<SessionContents> readSessionFile(const std::string& fileName)
     return contents;
 }
 
-std::vector<std::string> sessionBaseNames(const std::vector<const Plot*>& plots)
+std::vector<std::string> sessionBaseNames(const std::vector<const BaseWindow*>& plots)
 {
     std::vector<std::string> names;
     std::set<std::string> taken;
-    for (const Plot* plot : plots) {
+    for (const BaseWindow* plot : plots) {
         const std::string& title = plot->windowTitle();
         const std::string name = title == defaultTitle
                                      ? std::string(defaultTitle) + std::to_string(plot->plotNumber())
@@ -265,7 +267,7 @@ void writeSessionText(ReplacingFile& file, const std::vector<std::string>& names
 
 // Every file of the session, replaced together: the session file, which
 // names the others, is written first and put in place last.
-bool writeSessionFiles(const std::string& fileName, const std::vector<Plot*>& plots,
+bool writeSessionFiles(const std::string& fileName, const std::vector<FramedPlot>& plots,
                        const std::vector<std::string>& names, const std::vector<std::string>& targets,
                        std::string* failedPath, std::string* reason)
 {
@@ -273,10 +275,10 @@ bool writeSessionFiles(const std::string& fileName, const std::vector<Plot*>& pl
     writeSessionText(group.add(fileName), names);
     for (std::size_t k = 0; k < plots.size() && !group.failed(); ++k) {
         ReplacingFile& data = group.add(targets[2 * k]);
-        writeData(*plots[k], data);
+        writeData(plots[k].model, data);
         data.finishWriting();
         ReplacingFile& plot = group.add(targets[2 * k + 1]);
-        writePlotFile(*plots[k], plot);
+        writePlotFile(plots[k], plot);
         plot.finishWriting();
     }
     if (group.commit()) {
@@ -295,9 +297,12 @@ bool writeSession(const std::string& fileName, std::string* failedPath, std::str
     if (!lock.obtained()) {
         return failed(fileName, lock.problem(), failedPath, reason);
     }
-    const std::vector<Plot*> plots = sessionPlots();
-    const std::vector<std::string> names =
-        sessionBaseNames(std::vector<const Plot*>(plots.begin(), plots.end()));
+    const std::vector<FramedPlot> plots = sessionPlots();
+    std::vector<const BaseWindow*> frames;
+    for (const FramedPlot& plot : plots) {
+        frames.push_back(&plot.frame);
+    }
+    const std::vector<std::string> names = sessionBaseNames(frames);
     const std::vector<std::string> targets = sessionTargets(folder, names);
     // The names come from the windows' titles, which plot files set: they
     // lead nowhere but into the folder the user chose.

@@ -14,7 +14,7 @@
 
 namespace kvx {
 
-class Plot;
+class BaseWindow;
 
 // The most windows a session file opens: as many as the session list holds.
 // A file that names more opens the first ones.
@@ -49,7 +49,7 @@ std::vector<int> parseFocusList(std::string_view text);
 // dispatcher reads back as given: no "/", control character or "."; an
 // empty name becomes "Kurvex<plotNumber>", and a name that an earlier
 // window has already taken gets "-2", "-3", ... appended.
-std::vector<std::string> sessionBaseNames(const std::vector<const Plot*>& plots);
+std::vector<std::string> sessionBaseNames(const std::vector<const BaseWindow*>& plots);
 
 // Asked before a save replaces plot or data files that the session file
 // being replaced does not name (every existing one when there is no session

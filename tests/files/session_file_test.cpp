@@ -48,7 +48,7 @@ protected:
         plots.push_back(std::make_unique<Plot>(title));
         return *plots.back();
     }
-    static std::string numbered(const Plot& plot)
+    static std::string numbered(const BaseWindow& plot)
     {
         return "Kurvex" + std::to_string(plot.plotNumber());
     }
@@ -314,7 +314,7 @@ TEST_F(SessionFileTest, TitlesBecomeDistinctNamesInTheSessionsFolder)
     const std::vector<std::string> titles = {
         "Data", "Data", "data", "a/b", "../up", ".hidden", "v1.2", "tab\there", "", longTitle + "\xC3\xA9 and more",
     };
-    std::vector<const Plot*> listed;
+    std::vector<const BaseWindow*> listed;
     for (const std::string& title : titles) {
         listed.push_back(&window(title));
     }

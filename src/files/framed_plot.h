@@ -1,0 +1,31 @@
+#pragma once
+// A plot together with the window frame that its files keep with it (the
+// title, position and size of a plot file, the number in a session) and
+// that the messages of a read belong to. The files know a plot window only
+// as these two parts: any object that is both converts, as a plot window is.
+
+#include <type_traits>
+
+#include "app/base_window.h"
+#include "model/plot_model.h"
+
+namespace kvx {
+
+template <typename Model, typename Frame>
+struct FramedPlotOf {
+    template <typename Window>
+        requires std::is_base_of_v<PlotModel, std::remove_cv_t<Window>> &&
+                 std::is_base_of_v<BaseWindow, std::remove_cv_t<Window>>
+    FramedPlotOf(Window& window) : model(window), frame(window)  // NOLINT(google-explicit-constructor)
+    {
+    }
+    FramedPlotOf(Model& model, Frame& frame) : model(model), frame(frame) {}
+
+    Model& model;
+    Frame& frame;
+};
+
+using FramedPlot = FramedPlotOf<PlotModel, BaseWindow>;
+using ConstFramedPlot = FramedPlotOf<const PlotModel, const BaseWindow>;
+
+}  // namespace kvx
