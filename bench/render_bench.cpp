@@ -8,11 +8,12 @@
 #include <cmath>
 #include <memory>
 
-#include "window/plot.h"
 #include "platform/qt/qt_application.h"
 #include "platform/qt/qt_picture_files.h"
 #include "render/plot_painter.h"
 #include "scaling/auto_range.h"
+#include "window/plot.h"
+#include "window/window_drawing.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ void paint(benchmark::State& state, kvx::Plot& plot, bool merge)
 {
     auto picture = kvx::createPictureFile(kvx::PictureFormat::Png, "/dev/null", 640, 520);
     for (auto _ : state) {
-        kvx::PlotPainter painter(picture->surface(), plot);
+        kvx::PlotPainter painter(picture->surface(), plot, kvx::clientView(plot));
         painter.setMergeColumns(merge);
         painter.paintPlot();
     }

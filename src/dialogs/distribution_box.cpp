@@ -8,11 +8,12 @@
 #include "dialogs/dialog_fields.h"
 #include "dialogs/histogram.h"
 #include "dialogs/plot_dialog.h"
-#include "window/plot.h"
-#include "render/graph_drawer.h"
 #include "platform/window_messages.h"
+#include "render/graph_drawer.h"
 #include "scaling/graph_extent.h"
 #include "settings/keywords.h"
+#include "window/plot.h"
+#include "window/window_drawing.h"
 
 namespace kvx {
 namespace {

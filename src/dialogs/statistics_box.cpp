@@ -9,10 +9,11 @@
 #include "dialogs/analysis_plot.h"
 #include "dialogs/graph_statistics.h"
 #include "dialogs/plot_dialog.h"
-#include "window/plot.h"
-#include "render/graph_drawer.h"
 #include "platform/window_messages.h"
+#include "render/graph_drawer.h"
 #include "settings/keywords.h"
+#include "window/plot.h"
+#include "window/window_drawing.h"
 
 namespace kvx {
 namespace {

@@ -5,6 +5,7 @@
 #include "window/file_commands.h"
 #include "window/file_dialogs.h"
 #include "window/menu_state.h"
+#include "window/window_drawing.h"
 
 namespace kvx {
 

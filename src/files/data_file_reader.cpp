@@ -11,7 +11,7 @@
 #include "files/number_rows.h"
 #include "files/number_scanner.h"
 #include "app/run_state.h"
-#include "files/framed_plot.h"
+#include "model/framed_plot.h"
 #include "model/plot_busy.h"
 #include "platform/desktop.h"
 #include "platform/regular_file.h"

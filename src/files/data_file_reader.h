@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/framed_plot.h"
+#include "model/framed_plot.h"
 
 namespace kvx {
 

@@ -7,7 +7,7 @@
 #include "files/data_file_writer.h"
 #include "files/graph_keys.h"
 #include "files/required_key.h"
-#include "files/framed_plot.h"
+#include "model/framed_plot.h"
 #include "model/plot_busy.h"
 #include "platform/folder_lock.h"
 #include "platform/replacing_file_group.h"

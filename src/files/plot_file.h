@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "files/framed_plot.h"
+#include "model/framed_plot.h"
 
 namespace kvx {
 

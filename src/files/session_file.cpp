@@ -10,7 +10,7 @@
 #include "files/plot_file.h"
 #include "files/required_key.h"
 #include "app/session_list.h"
-#include "files/framed_plot.h"
+#include "model/framed_plot.h"
 #include "platform/ascii_case.h"
 #include "platform/folder_lock.h"
 #include "platform/replacing_file_group.h"

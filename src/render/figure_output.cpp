@@ -43,16 +43,16 @@ FigureSize figureSize(int clientWidth, int clientHeight, int size)
     return {static_cast<int>(static_cast<long long>(clientWidth) * size / clientHeight), size};
 }
 
-std::string figureDescription(const Plot& plot)
+std::string figureDescription(const BaseWindow& frame)
 {
-    return "Kvx - " + plot.windowTitle();
+    return "Kvx - " + frame.windowTitle();
 }
 
-bool paintFigureFile(Plot& plot, int16_t mode, PictureFormat format, const std::string& path, FigureSize pixels,
+bool paintFigureFile(FramedPlot plot, int16_t mode, PictureFormat format, const std::string& path, FigureSize pixels,
                      std::string* reason)
 {
     auto picture = Desktop::current().createPictureFile(format, path, pixels.width, pixels.height,
-                                                        figureDescription(plot));
+                                                        figureDescription(plot.frame));
     if (!picture) {
         if (reason) {
             *reason = "this desktop cannot draw the picture";
@@ -60,8 +60,8 @@ bool paintFigureFile(Plot& plot, int16_t mode, PictureFormat format, const std::
         return false;
     }
     {
-        const OutputDress dress(plot, mode);
-        paintOutput(picture->surface(), plot, pixels.width, pixels.height);
+        const OutputDress dress(plot.model, mode);
+        paintOutput(picture->surface(), plot.model, pixels.width, pixels.height);
     }
     if (!picture->finish()) {
         if (reason) {
@@ -72,14 +72,14 @@ bool paintFigureFile(Plot& plot, int16_t mode, PictureFormat format, const std::
     return true;
 }
 
-bool saveFigure(Plot& plot, int16_t mode, int size, const std::string& path, PictureFormat format,
+bool saveFigure(FramedPlot plot, int16_t mode, int size, const std::string& path, PictureFormat format,
                 std::string* reason)
 {
-    const FigureSize pixels = figureSize(plot.clientWidth(), plot.clientHeight(), size);
+    const FigureSize pixels = figureSize(plot.frame.clientWidth(), plot.frame.clientHeight(), size);
     return paintFigureFile(plot, mode, format, path, pixels, reason);
 }
 
-bool copyFigure(Plot& plot, int16_t mode, int size)
+bool copyFigure(FramedPlot plot, int16_t mode, int size)
 {
     struct Kind {
         PictureFormat format;

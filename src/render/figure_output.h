@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "window/plot.h"
+#include "model/framed_plot.h"
 #include "platform/picture_file.h"
 
 namespace kvx {
@@ -30,20 +30,20 @@ struct FigureSize {
 FigureSize figureSize(int clientWidth, int clientHeight, int size);
 
 // What a figure file says it shows: "Kvx - " and the window title.
-std::string figureDescription(const Plot& plot);
+std::string figureDescription(const BaseWindow& frame);
 
 // Paints the plot in `mode` (OUTPUT_COLORED, OUTPUT_BLACK_WHITE) into a new
 // picture file of the format and pixel size. False when it could not be
 // written, with the reason; a file of that name from before then stays.
-bool paintFigureFile(Plot& plot, int16_t mode, PictureFormat format, const std::string& path, FigureSize pixels,
+bool paintFigureFile(FramedPlot plot, int16_t mode, PictureFormat format, const std::string& path, FigureSize pixels,
                      std::string* reason = nullptr);
 
 // "Save Figure": the picture at the window's size (`size` 0) or enlarged.
-bool saveFigure(Plot& plot, int16_t mode, int size, const std::string& path, PictureFormat format,
+bool saveFigure(FramedPlot plot, int16_t mode, int size, const std::string& path, PictureFormat format,
                 std::string* reason = nullptr);
 
 // "Copy (to Clipboard)": the clipboard gets the figure as EMF, SVG and PNG,
 // each format the desktop can make. False when it got none.
-bool copyFigure(Plot& plot, int16_t mode, int size);
+bool copyFigure(FramedPlot plot, int16_t mode, int size);
 
 }  // namespace kvx

@@ -68,7 +68,7 @@ struct ColumnSearch {
 
 }  // namespace
 
-GraphDrawer::GraphDrawer(Surface& surface, const Plot& plot, PlotView& view)
+GraphDrawer::GraphDrawer(Surface& surface, const PlotModel& plot, PlotView& view)
     : surface_(surface),
       plot_(plot),
       view_(view),
@@ -558,26 +558,6 @@ void GraphDrawer::drawAppendedPoint(Graph& graph, int32_t i)
     st.prevX = p.x;
     st.prevY = p.y;
     st.prevVisible = v;
-}
-
-void appendAndDrawPoint(Plot& plot, Surface* surface, double x, double y, int16_t index)
-{
-    Graph& graph = plot.graph(index);
-    graph.append(x, y);
-    if (!surface) {
-        return;
-    }
-    GraphDrawer(*surface, plot).drawLastPoint(graph);
-    // On the window the new piece is shown at once, not at the next paint.
-    if (NativeWindow* window = plot.nativeWindow(); window && surface == &window->surface()) {
-        window->present();
-    }
-}
-
-void appendAndDrawPoint(Plot& plot, double x, double y, int16_t index)
-{
-    NativeWindow* window = plot.nativeWindow();
-    appendAndDrawPoint(plot, window ? &window->surface() : nullptr, x, y, index);
 }
 
 }  // namespace kvx

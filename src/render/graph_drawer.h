@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "window/plot.h"
+#include "model/plot_model.h"
 #include "platform/surface.h"
 #include "render/drawing_objects.h"
 #include "scaling/device_transform.h"
@@ -15,9 +15,7 @@ namespace kvx {
 
 class GraphDrawer {
 public:
-    GraphDrawer(Surface& surface, const Plot& plot, PlotView& view);
-    // With the view of the plot's window.
-    GraphDrawer(Surface& surface, Plot& plot) : GraphDrawer(surface, plot, plot.view()) {}
+    GraphDrawer(Surface& surface, const PlotModel& plot, PlotView& view);
     ~GraphDrawer();
     GraphDrawer(const GraphDrawer&) = delete;
     GraphDrawer& operator=(const GraphDrawer&) = delete;
@@ -77,7 +75,7 @@ private:
     double zeroLine(double worldX) const;
 
     Surface& surface_;
-    const Plot& plot_;
+    const PlotModel& plot_;
     PlotView& view_;
     DeviceTransform transform_;
     DeviceRect rect_;
@@ -98,11 +96,5 @@ private:
         int last = 0;
     } run_;
 };
-
-// Appends (x, y) to graph `index` of the plot and, with a surface, draws at
-// once what the new point adds; on the plot's window it shows at once.
-void appendAndDrawPoint(Plot& plot, Surface* surface, double x, double y, int16_t index);
-// The same on the plot's own window, if it has one.
-void appendAndDrawPoint(Plot& plot, double x, double y, int16_t index);
 
 }  // namespace kvx

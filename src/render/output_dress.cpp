@@ -4,7 +4,7 @@
 
 namespace kvx {
 
-OutputDress::OutputDress(Plot& plot, int16_t mode) : plot_(plot), settings_(plot.settings())
+OutputDress::OutputDress(PlotModel& plot, int16_t mode) : plot_(plot), settings_(plot.settings())
 {
     for (Graph& g : plot_.graphs()) {
         g.saveStyle();

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "window/plot.h"
+#include "model/plot_model.h"
 #include "settings/plot_settings.h"
 
 namespace kvx {
@@ -19,13 +19,13 @@ constexpr int16_t OUTPUT_BLACK_WHITE = 1301;
 
 class OutputDress {
 public:
-    OutputDress(Plot& plot, int16_t mode);
+    OutputDress(PlotModel& plot, int16_t mode);
     ~OutputDress();
     OutputDress(const OutputDress&) = delete;
     OutputDress& operator=(const OutputDress&) = delete;
 
 private:
-    Plot& plot_;
+    PlotModel& plot_;
     PlotSettings settings_;
 };
 

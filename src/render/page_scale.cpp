@@ -42,7 +42,7 @@ PageScale pageScale(int clientWidth, int clientHeight, const DeviceSize& page)
     return s;
 }
 
-void scaleLines(Plot& plot, double scale)
+void scaleLines(PlotModel& plot, double scale)
 {
     PlotSettings& s = plot.settings();
     for (int16_t* value : {&s.frameLineWidth, &s.gridLineWidth, &s.ticksSize, &s.subTicksSize,

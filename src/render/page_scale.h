@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "window/plot.h"
+#include "model/plot_model.h"
 #include "platform/surface.h"
 
 namespace kvx {
@@ -32,6 +32,6 @@ PageScale pageScale(int clientWidth, int clientHeight, const DeviceSize& page);
 // label and title distances, the active indents, the font size, each
 // graph's line width, dot size and marker size, and the legend's distances
 // and sample length. OutputDress puts them back.
-void scaleLines(Plot& plot, double scale);
+void scaleLines(PlotModel& plot, double scale);
 
 }  // namespace kvx

@@ -30,15 +30,9 @@ int16_t factorOf(const AxisTicks& ticks)
 
 }  // namespace
 
-PlotPainter::PlotPainter(Surface& surface, Plot& plot, PlotView& view)
+PlotPainter::PlotPainter(Surface& surface, PlotModel& plot, PlotView& view)
     : surface_(surface), plot_(plot), view_(view)
 {
-}
-
-PlotPainter::PlotPainter(Surface& surface, Plot& plot) : PlotPainter(surface, plot, plot.view())
-{
-    view_.width = plot.clientWidth();
-    view_.height = plot.clientHeight();
 }
 
 void PlotPainter::line(int x0, int y0, int x1, int y1)
@@ -475,7 +469,7 @@ void PlotPainter::drawLegend()
     }
 }
 
-void paintOutput(Surface& surface, Plot& plot, int width, int height)
+void paintOutput(Surface& surface, PlotModel& plot, int width, int height)
 {
     surface.setTextBackgroundOpaque(false);
     PlotView view;

@@ -3,7 +3,7 @@
 // ticks with their labels and power-of-ten factor, titles, the graphs
 // clipped to the plot rectangle, and the legend.
 
-#include "window/plot.h"
+#include "model/plot_model.h"
 #include "platform/surface.h"
 #include "render/drawing_objects.h"
 #include "render/axis_ticks.h"
@@ -15,9 +15,7 @@ class PlotPainter {
 public:
     // Paints for `view`, whose width and height the caller sets to the
     // surface's size: a picture, a page, the clipboard.
-    PlotPainter(Surface& surface, Plot& plot, PlotView& view);
-    // Paints the plot's window at its client size, with the window's view.
-    PlotPainter(Surface& surface, Plot& plot);
+    PlotPainter(Surface& surface, PlotModel& plot, PlotView& view);
 
     // The complete picture. Works out the view (transform, plot rectangle,
     // legend measurements, yTitleShift, where each graph's line ends);
@@ -57,7 +55,7 @@ private:
     void mark(const DoublePoint& axisPoint, int dx, int dy, int length);
 
     Surface& surface_;
-    Plot& plot_;
+    PlotModel& plot_;
     PlotView& view_;
     PlotObjects objects_;
     AxisTicks xTicks_;
@@ -69,6 +67,6 @@ private:
 // clipboard) at width by height pixels, with a view of its own, so that the
 // window's view stays as it is; text without a background box, as in the
 // window.
-void paintOutput(Surface& surface, Plot& plot, int width, int height);
+void paintOutput(Surface& surface, PlotModel& plot, int width, int height);
 
 }  // namespace kvx

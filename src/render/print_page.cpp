@@ -1,5 +1,6 @@
 #include "render/print_page.h"
 
+#include "app/base_window.h"
 #include "model/plot_busy.h"
 #include "render/output_dress.h"
 #include "render/page_scale.h"
@@ -16,7 +17,7 @@ std::string printDocumentName(const BaseWindow& window)
     return name;
 }
 
-PrintResult printPage(Plot& plot, PrintJob& job, int16_t mode, double factor, int clientWidth,
+PrintResult printPage(PlotModel& plot, PrintJob& job, int16_t mode, double factor, int clientWidth,
                       int clientHeight, const std::function<bool()>& keepGoing)
 {
     auto stop = [&job](PrintResult result) {

@@ -8,7 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "window/plot.h"
+#include "app/base_window.h"
+#include "model/plot_model.h"
 #include "platform/print_job.h"
 
 namespace kvx {
@@ -24,7 +25,7 @@ std::string printDocumentName(const BaseWindow& window);
 // scale multiplied by `factor`. `keepGoing` runs between the steps and
 // answers false once the user has cancelled; the job is then aborted. A
 // refused step aborts the job as well. The plot is held busy throughout.
-PrintResult printPage(Plot& plot, PrintJob& job, int16_t mode, double factor, int clientWidth,
+PrintResult printPage(PlotModel& plot, PrintJob& job, int16_t mode, double factor, int clientWidth,
                       int clientHeight, const std::function<bool()>& keepGoing);
 
 }  // namespace kvx

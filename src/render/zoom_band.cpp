@@ -32,16 +32,17 @@ void outline(Surface& surface, int x1, int y1, int x2, int y2)
 
 // The device y of the far edge of a ZOOM_XKR band: the band shows what the
 // release would zoom to.
-int keptRatioDeviceY(const Plot& plot, DevicePoint anchor, DevicePoint current)
+int keptRatioDeviceY(const PlotModel& plot, const PlotView& view, DevicePoint anchor, DevicePoint current)
 {
-    const DoublePoint a = deviceToWorld(plot, anchor.x, anchor.y);
-    const DoublePoint b = deviceToWorld(plot, current.x, current.y);
-    return truncatedPx(worldToDevice(plot, b.x, keptRatioY(plot, a.x, b.x, a.y, b.y)).y);
+    const DeviceTransform t = DeviceTransform::of(view);
+    const DoublePoint a = t.deviceToWorld(anchor.x, anchor.y);
+    const DoublePoint b = t.deviceToWorld(current.x, current.y);
+    return truncatedPx(t.worldToDevice(b.x, keptRatioY(plot, a.x, b.x, a.y, b.y)).y);
 }
 
 }  // namespace
 
-void drawZoomBand(Surface& surface, const Plot& plot, DevicePoint anchor, DevicePoint current)
+void drawZoomBand(Surface& surface, const PlotModel& plot, const PlotView& view, DevicePoint anchor, DevicePoint current)
 {
     const int x1 = anchor.x;
     const int y1 = anchor.y;
@@ -53,7 +54,7 @@ void drawZoomBand(Surface& surface, const Plot& plot, DevicePoint anchor, Device
         outline(surface, x1, y1, x2, y2);
         break;
     case ZOOM_XKR:
-        outline(surface, x1, y1, x2, keptRatioDeviceY(plot, anchor, current));
+        outline(surface, x1, y1, x2, keptRatioDeviceY(plot, view, anchor, current));
         break;
     case ZOOM_X:
     case ZOOM_XARY:

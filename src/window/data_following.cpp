@@ -157,7 +157,7 @@ void DataFollowing::show(const std::vector<int32_t>& before, bool whole)
         plot_.redraw();
         return;
     }
-    GraphDrawer drawer(window->surface(), plot_);
+    GraphDrawer drawer(window->surface(), plot_, plot_.view());
     std::size_t i = 0;
     for (Graph& g : plot_.graphs()) {
         drawer.drawPointsFrom(g, before[i++]);

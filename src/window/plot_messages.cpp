@@ -1,10 +1,10 @@
 #include <optional>
 #include <string>
 
+#include "app/commands.h"
 #include "app/run_state.h"
 #include "app/session_list.h"
 #include "app/window_keeper.h"
-#include "window/plot.h"
 #include "model/plot_busy.h"
 #include "platform/desktop.h"
 #include "platform/window_messages.h"
@@ -13,9 +13,10 @@
 #include "settings/keywords.h"
 #include "window/coalesced_repaint.h"
 #include "window/command_dispatcher.h"
-#include "app/commands.h"
 #include "window/file_commands.h"
+#include "window/plot.h"
 #include "window/plot_window_parts.h"
+#include "window/window_drawing.h"
 #include "window/window_gestures.h"
 
 namespace kvx {
@@ -208,7 +209,7 @@ void Plot::onMoveOrSize(bool moved)
     layoutStatusLine(*this);
     readClientSize();
     refreshMenu(*this);
-    PlotPainter(window->surface(), *this).paintPlot();
+    PlotPainter(window->surface(), *this, clientView(*this)).paintPlot();
     window->present();
 }
 
@@ -226,7 +227,7 @@ void Plot::onPaint()
     paintPending_ = false;
     const PlotBusy busy(*this);
     refreshMenu(*this);
-    PlotPainter(window->surface(), *this).paintPlot();
+    PlotPainter(window->surface(), *this, clientView(*this)).paintPlot();
     window->present();
     const PointerState& pointer = pointer_;
     showCursorPosition(*this, pointer.lastX, pointer.lastY);
@@ -234,7 +235,7 @@ void Plot::onPaint()
 
 void Plot::deferPaint(NativeWindow& window)
 {
-    PlotPainter(window.surface(), *this).layout();
+    PlotPainter(window.surface(), *this, clientView(*this)).layout();
     if (!paintPending_) {
         paintPending_ = true;
         postTask([](Plot& plot) {

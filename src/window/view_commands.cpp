@@ -1,13 +1,14 @@
 #include "window/command_groups.h"
 
-#include "render/plot_painter.h"
+#include "app/commands.h"
 #include "app/errors.h"
+#include "render/plot_painter.h"
 #include "scaling/auto_range.h"
 #include "scaling/log_axes.h"
 #include "scaling/zoom.h"
 #include "settings/keywords.h"
-#include "app/commands.h"
 #include "window/menu_choices.h"
+#include "window/window_drawing.h"
 
 namespace kvx {
 
@@ -20,7 +21,7 @@ void paintFrameAndGrid(Plot& plot)
     if (!plot.created() || !window || plot.settings().busy) {
         return;
     }
-    PlotPainter(window->surface(), plot).paintFrameAndGrid();
+    PlotPainter(window->surface(), plot, clientView(plot)).paintFrameAndGrid();
     window->present();
 }
 

@@ -23,8 +23,8 @@ void WindowGestures::pointerMoved(DevicePoint p)
         const DevicePoint old{pointer.currentX, pointer.currentY};
         // The old band or line is drawn once more to erase it.
         if (pointer.bandActive) {
-            drawZoomBand(surface, plot_, start, old);
-            drawZoomBand(surface, plot_, start, p);
+            drawZoomBand(surface, plot_, plot_.view(), start, old);
+            drawZoomBand(surface, plot_, plot_.view(), start, p);
         } else {
             drawMeasureLine(surface, start, old);
             drawMeasureLine(surface, start, p);
@@ -53,7 +53,7 @@ void WindowGestures::end()
     const DevicePoint start{pointer.startX, pointer.startY};
     const DevicePoint end{pointer.currentX, pointer.currentY};
     if (pointer.bandActive) {
-        drawZoomBand(window->surface(), plot_, start, end);
+        drawZoomBand(window->surface(), plot_, plot_.view(), start, end);
     } else {
         drawMeasureLine(window->surface(), start, end);
     }
@@ -82,7 +82,7 @@ void WindowGestures::leftDown(DevicePoint p)
     if (!Desktop::current().controlKeyDown()) {
         pointer.bandActive = true;
         layoutStatusLine(plot_);
-        drawZoomBand(surface, plot_, p, p);
+        drawZoomBand(surface, plot_, plot_.view(), p, p);
     } else {
         plot_.settings().measureMode = 1;
         layoutStatusLine(plot_);
@@ -104,7 +104,7 @@ void WindowGestures::leftUp(DevicePoint p)
     plot_.settings().measureMode = 0;
     window->captureMouse(false);
     const DevicePoint start{pointer.startX, pointer.startY};
-    drawZoomBand(window->surface(), plot_, start, DevicePoint{pointer.currentX, pointer.currentY});
+    drawZoomBand(window->surface(), plot_, plot_.view(), start, DevicePoint{pointer.currentX, pointer.currentY});
     window->present();
     pointer.currentX = p.x;
     pointer.currentY = p.y;

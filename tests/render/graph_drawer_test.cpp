@@ -11,6 +11,7 @@
 #include "settings/default_records.h"
 #include "settings/keywords.h"
 #include "support/recording_surface.h"
+#include "window/window_drawing.h"
 
 namespace kvx {
 namespace {
@@ -35,7 +36,7 @@ protected:
     Calls draw()
     {
         surface.clear();
-        GraphDrawer drawer(surface, plot);
+        GraphDrawer drawer(surface, plot, plot.view());
         drawer.setMergeColumns(false);
         drawer.drawGraph(graph());
         return surface.calls;
@@ -243,11 +244,11 @@ TEST_F(GraphDrawerTest, SampleOfEachType)
     plot.setShowMarker(SHOW, 1);
     plot.setMarkerType(CIRCLE, 1);
     surface.clear();
-    GraphDrawer(surface, plot).drawSample(graph(), 10, 20, 30, 14);
+    GraphDrawer(surface, plot, plot.view()).drawSample(graph(), 10, 20, 30, 14);
     EXPECT_EQ(geometry(surface.calls), (Calls{"moveTo 10 20", "lineTo 40 20", "ellipse 21 16 30 25"}));
     plot.setType(BARS, 1);
     surface.clear();
-    GraphDrawer(surface, plot).drawSample(graph(), 10, 20, 30, 14);
+    GraphDrawer(surface, plot, plot.view()).drawSample(graph(), 10, 20, 30, 14);
     EXPECT_EQ(geometry(surface.calls), (Calls{"rectangle 10 13 41 28"}));
 }
 
@@ -255,7 +256,7 @@ TEST_F(GraphDrawerTest, IncrementalPointsDrawWhatTheyAdd)
 {
     plot.setShowPoints(SHOW, 1);
     appendAndDrawPoint(plot, &surface, 10, 10, 1);
-    GraphDrawer(surface, plot);  // nothing drawn by construction
+    GraphDrawer(surface, plot, plot.view());  // nothing drawn by construction
     surface.clear();
     appendAndDrawPoint(plot, &surface, 20, 20, 1);
     EXPECT_EQ(geometry(surface.calls), (Calls{"moveTo 10 90", "lineTo 20 80", "ellipse 18 78 23 83",

@@ -10,6 +10,7 @@
 #include "settings/default_records.h"
 #include "settings/keywords.h"
 #include "support/recording_surface.h"
+#include "window/window_drawing.h"
 
 namespace kvx {
 namespace {
@@ -55,7 +56,7 @@ protected:
     void paint()
     {
         surface.clear();
-        PlotPainter(surface, plot).paintPlot();
+        PlotPainter(surface, plot, clientView(plot)).paintPlot();
     }
     Texts texts() const
     {
@@ -111,7 +112,7 @@ TEST_F(PlotPainterTest, FrameLinesOfEachScheme)
     plot.axes().setTicks(20, 20, 20, 20);  // no tick inside: only frame lines
     // The frame's corners: (L, B) = (85, 445), (R, T) = (605, 40).
     auto frame = [this] {
-        PlotPainter(surface, plot).paintFrameAndGrid();
+        PlotPainter(surface, plot, clientView(plot)).paintFrameAndGrid();
         std::vector<std::string> lines;
         for (std::size_t i = 0; i + 1 < surface.calls.size(); ++i) {
             if (surface.calls[i].rfind("moveTo", 0) == 0 && surface.calls[i + 1].rfind("lineTo", 0) == 0) {

@@ -10,6 +10,7 @@
 #include "scaling/zoom.h"
 #include "settings/keywords.h"
 #include "support/recording_surface.h"
+#include "window/plot.h"
 
 namespace kvx {
 namespace {
@@ -31,7 +32,7 @@ protected:
     {
         plot.setZoomMode(mode);
         surface.clear();
-        drawZoomBand(surface, plot, anchor, current);
+        drawZoomBand(surface, plot, plot.view(), anchor, current);
         return surface.calls;
     }
 

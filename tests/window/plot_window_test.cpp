@@ -3,23 +3,24 @@
 #include <memory>
 #include <string>
 
+#include "app/commands.h"
 #include "app/run_state.h"
 #include "app/session_list.h"
 #include "app/window_keeper.h"
-#include "window/plot.h"
 #include "model/plot_busy.h"
 #include "platform/window_messages.h"
+#include "render/graph_drawer.h"
+#include "render/plot_painter.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
 #include "support/recording_surface.h"
-#include "render/graph_drawer.h"
-#include "render/plot_painter.h"
 #include "support/temp_dir.h"
 #include "window/command_dispatcher.h"
-#include "app/commands.h"
 #include "window/file_commands.h"
+#include "window/plot.h"
+#include "window/window_drawing.h"
 
 namespace kvx {
 namespace {

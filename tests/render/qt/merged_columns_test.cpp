@@ -12,12 +12,13 @@
 #include <tuple>
 #include <vector>
 
-#include "window/plot.h"
 #include "platform/qt/qt_image_surface.h"
 #include "render/plot_painter.h"
 #include "scaling/auto_range.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
+#include "window/plot.h"
+#include "window/window_drawing.h"
 
 namespace kvx {
 namespace {
@@ -26,7 +27,7 @@ QImage paint(Plot& plot, bool merge, int width = 640, int height = 520)
 {
     QtImageSurface surface(width, height);
     surface.setTextBackgroundOpaque(false);
-    PlotPainter painter(surface, plot);
+    PlotPainter painter(surface, plot, clientView(plot));
     painter.setMergeColumns(merge);
     painter.paintPlot();
     return surface.image().copy();

@@ -1,8 +1,9 @@
 #pragma once
-// A plot together with the window frame that its files keep with it (the
-// title, position and size of a plot file, the number in a session) and
-// that the messages of a read belong to. The files know a plot window only
-// as these two parts: any object that is both converts, as a plot window is.
+// A plot together with the window frame it is shown in: the title, position
+// and size that its plot file keeps, the number in a session, the client
+// size of a figure, the window that messages belong to. The floors below the
+// plot window know it only as these two parts; any object that is both
+// converts, as a plot window is.
 
 #include <type_traits>
 
