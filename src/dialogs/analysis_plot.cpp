@@ -4,13 +4,13 @@
 
 #include "app/errors.h"
 #include "dialogs/dialog_fields.h"
-#include "window/plot.h"
+#include "dialogs/dialog_plot.h"
 #include "render/graph_drawer.h"
 #include "settings/keywords.h"
 
 namespace kvx {
 
-int16_t showGraphList(DialogControls& controls, const Plot& plot, int16_t number)
+int16_t showGraphList(DialogControls& controls, const PlotModel& plot, int16_t number)
 {
     controls.setEntries(ANALYSIS_GRAPH_LIST, graphListEntries(plot));
     if (plot.numGraphs() == 0) {
@@ -31,25 +31,26 @@ int16_t chosenGraph(const DialogControls& controls)
     return selected.empty() ? int16_t{0} : static_cast<int16_t>(selected.front() + 1);
 }
 
-Plot& openAnalysisPlot(Plot& source, int16_t graph, std::string_view what)
+DialogPlot openAnalysisPlot(DialogPlot source, int16_t graph, std::string_view what)
 {
-    Plot& plot = source.newPlot();
-    std::string title = source.windowTitle();
+    const DialogPlot result = source.window.openNewPlot();
+    std::string title = source.frame.windowTitle();
     title += " - ";
-    title += source.graph(graph).lable();
+    title += source.model.graph(graph).lable();
     title += " - ";
     title += what;
-    plot.setTitle(title);
+    result.frame.setTitle(title);
+    PlotModel& plot = result.model;
     plot.setShowGrid(HIDE);
-    plot.setColorPalette(source.colorPalette(), source.numColors());
-    plot.setColorScheme(source.colorScheme());
-    return plot;
+    plot.setColorPalette(source.model.colorPalette(), source.model.numColors());
+    plot.setColorScheme(source.model.colorScheme());
+    return result;
 }
 
-void warnNoFiniteValues(Plot& plot, int16_t graph)
+void warnNoFiniteValues(const BaseWindow& frame, int16_t graph)
 {
     reportError(ERR_MESSAGE, "Graph " + std::to_string(graph) + " has no finite values: there is nothing to plot.",
-                true, plot.nativeWindow());
+                true, frame.nativeWindow());
 }
 
 }  // namespace kvx

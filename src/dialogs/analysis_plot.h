@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "dialogs/dialog_plot.h"
 #include "platform/dialog_controls.h"
 
 namespace kvx {
 
-class Plot;
 
 // The controls that both dialogs have.
 constexpr int ANALYSIS_GRAPH_LIST = 826;
@@ -21,18 +21,18 @@ constexpr int ANALYSIS_CLOSE = 894;
 // Fills the graph list with the plot's graphs and selects graph `number`
 // when the plot has it; without graphs the two Plot buttons are disabled.
 // Returns the selected graph's number, or 0.
-int16_t showGraphList(DialogControls& controls, const Plot& plot, int16_t number);
+int16_t showGraphList(DialogControls& controls, const PlotModel& plot, int16_t number);
 // The number of the graph selected in the graph list, or 0.
 int16_t chosenGraph(const DialogControls& controls);
 
 // A new plot window for results about graph `graph` of `source`, titled
 // "<source title> - <graph label> - <what>", without grid, in the source's
 // palette (with its number of colours) and colour scheme.
-Plot& openAnalysisPlot(Plot& source, int16_t graph, std::string_view what);
+DialogPlot openAnalysisPlot(DialogPlot source, int16_t graph, std::string_view what);
 
 // Says that graph `graph` of `plot` has no finite values, so that "Plot"
 // has nothing to show.
-void warnNoFiniteValues(Plot& plot, int16_t graph);
+void warnNoFiniteValues(const BaseWindow& frame, int16_t graph);
 
 
 }  // namespace kvx

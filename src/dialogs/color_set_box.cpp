@@ -9,7 +9,7 @@
 #include "dialogs/dialog_fields.h"
 #include "dialogs/palette_swatch.h"
 #include "dialogs/plot_dialog.h"
-#include "window/plot.h"
+#include "dialogs/dialog_plot.h"
 #include "settings/keywords.h"
 
 namespace kvx {
@@ -55,7 +55,7 @@ void ColorSetBox::accept(DialogControls& controls)
     }
     if (numColors <= 0) {
         reportError(ERR_MESSAGE, "Do not use less than 1 and not more than 32767 colors!", true,
-                    plot_.nativeWindow());
+                    owner_.frame.nativeWindow());
         return;
     }
     // A plot whose palette has no radio button (a damaged plot file) keeps it.
@@ -77,7 +77,7 @@ void ColorSetBox::drawEntry(Surface& surface, int id, int index, int width, int 
     }
 }
 
-void showColorSetBox(Plot& plot)
+void showColorSetBox(DialogPlot plot)
 {
     ColorSetBox box(plot);
     runPlotDialog(plot, "ColorSetBox", box);

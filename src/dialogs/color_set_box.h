@@ -3,14 +3,14 @@
 // scale palettes, with a swatch of each palette.
 
 #include "dialogs/accept_cancel_dialog.h"
+#include "dialogs/dialog_plot.h"
 
 namespace kvx {
 
-class Plot;
 
 class ColorSetBox : public AcceptCancelDialog {
 public:
-    explicit ColorSetBox(Plot& plot) : plot_(plot) {}
+    explicit ColorSetBox(DialogPlot plot) : plot_(plot.model), owner_(plot) {}
 
     void opened(DialogControls& controls) override;
     // The swatch pictures beside the radio buttons.
@@ -19,10 +19,11 @@ public:
 private:
     void accept(DialogControls& controls) override;
 
-    Plot& plot_;
+    PlotModel& plot_;
+    DialogPlot owner_;  // the window the box belongs to
 };
 
 // Shows the dialog for `plot`; the plot changes only when it ends with OK.
-void showColorSetBox(Plot& plot);
+void showColorSetBox(DialogPlot plot);
 
 }  // namespace kvx

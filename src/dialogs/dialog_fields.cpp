@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "model/graph_clipboard.h"
-#include "window/plot.h"
+#include "dialogs/dialog_plot.h"
 #include "platform/decimal_text.h"
 
 namespace kvx {
@@ -73,7 +73,7 @@ std::string graphListEntry(int number, std::string_view lable)
     return line;
 }
 
-std::vector<std::string> graphListEntries(const Plot& plot)
+std::vector<std::string> graphListEntries(const PlotModel& plot)
 {
     std::vector<std::string> lines;
     int number = 0;

@@ -6,12 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "model/plot_model.h"
 #include "platform/dialog_controls.h"
 
 namespace kvx {
 
 class GraphClipboard;
-class Plot;
 
 // Reads at most the first 19 characters of field `id` as a decimal number
 // (leading blanks, a sign, a point, an exponent); an empty field reads as 0.
@@ -27,7 +27,7 @@ bool readDialogShort(DialogControls& dialog, int id, int16_t& value);
 // The line of graph `number` in a dialog's graph list: "%d\t%s".
 std::string graphListEntry(int number, std::string_view lable);
 // One line per graph of the plot, or of the graph clipboard.
-std::vector<std::string> graphListEntries(const Plot& plot);
+std::vector<std::string> graphListEntries(const PlotModel& plot);
 std::vector<std::string> graphListEntries(const GraphClipboard& clipboard);
 // The positions 0 to count - 1, for "Select All" of a list.
 std::vector<int> allEntries(int count);

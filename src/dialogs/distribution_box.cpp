@@ -12,8 +12,7 @@
 #include "render/graph_drawer.h"
 #include "scaling/graph_extent.h"
 #include "settings/keywords.h"
-#include "window/plot.h"
-#include "window/window_drawing.h"
+#include "dialogs/dialog_plot.h"
 
 namespace kvx {
 namespace {
@@ -113,7 +112,7 @@ bool DistributionBox::plotChosen(DialogControls& controls)
         return false;
     }
     const Graph& graph = plot_.graph(source);
-    const std::optional<BinsAsked> asked = askedBins(controls, plot_.nativeWindow());
+    const std::optional<BinsAsked> asked = askedBins(controls, owner_.frame.nativeWindow());
     if (!asked) {
         return false;
     }
@@ -121,36 +120,37 @@ bool DistributionBox::plotChosen(DialogControls& controls)
     // Without a finite y value there is nothing to count, and bins from
     // the start values of the extent would lie at +-1e100.
     if (!extent.hasY()) {
-        warnNoFiniteValues(plot_, source);
+        warnNoFiniteValues(owner_.frame, source);
         return true;
     }
-    const std::optional<HistogramBins> bins = binsOver(*asked, extent, plot_.nativeWindow());
+    const std::optional<HistogramBins> bins = binsOver(*asked, extent, owner_.frame.nativeWindow());
     if (!bins) {
         return false;
     }
 
-    Plot& target = openAnalysisPlot(plot_, source, "Distribution");
-    const int16_t bars = target.addGraph();
-    target.setShowLegend(SHOW_OUTRIGHT);
-    target.setLables(plot_.yLable(), "Number of Points", "Distribution");
-    target.setLable(graph.lable(), bars);
-    target.setColorNum(graph.colorNum(), bars);
-    target.setAspectRatio(plot_.aspectRatio());
-    target.setType(BARS, bars);
+    const DialogPlot target = openAnalysisPlot(owner_, source, "Distribution");
+    PlotModel& result = target.model;
+    const int16_t bars = result.addGraph();
+    result.setShowLegend(SHOW_OUTRIGHT);
+    result.setLables(plot_.yLable(), "Number of Points", "Distribution");
+    result.setLable(graph.lable(), bars);
+    result.setColorNum(graph.colorNum(), bars);
+    result.setAspectRatio(plot_.aspectRatio());
+    result.setType(BARS, bars);
     // Each bar stands at its bin's lower edge; the closing point gives the
     // last bar its right edge and, without any bin, stands at yMin with 0.
     const BinCounter counter(graph);
     int32_t count = 0;
     for (int32_t i = 0; i < bins->count; ++i) {
         count = counter.count(bins->lo(i), bins->lo(i + 1));
-        appendAndDrawPoint(target, bins->lo(i), count, bars);
+        target.window.appendAndDrawPoint(bins->lo(i), count, bars);
     }
-    appendAndDrawPoint(target, bins->lo(bins->count), count, bars);
-    target.handleMessage(MSG_COMMAND, CMD_AUTO_RANGE_XY, 0);
+    target.window.appendAndDrawPoint(bins->lo(bins->count), count, bars);
+    target.frame.handleMessage(MSG_COMMAND, CMD_AUTO_RANGE_XY, 0);
     return true;
 }
 
-void showDistributionBox(Plot& plot)
+void showDistributionBox(DialogPlot plot)
 {
     DistributionBox box(plot);
     runPlotDialog(plot, "DistributionBox", box);

@@ -5,18 +5,18 @@
 
 #include <cstdint>
 
+#include "dialogs/dialog_plot.h"
 #include "platform/dialog_handler.h"
 
 namespace kvx {
 
-class Plot;
 
 // The graph of the last "Plot", in whichever plot (1-based; 0: none).
 int16_t& distributionGraphIndex();
 
 class DistributionBox : public DialogHandler {
 public:
-    explicit DistributionBox(Plot& plot) : plot_(plot) {}
+    explicit DistributionBox(DialogPlot plot) : plot_(plot.model), owner_(plot) {}
 
     void opened(DialogControls& controls) override;
     void controlUsed(DialogControls& controls, int id, ControlEvent event) override;
@@ -27,9 +27,10 @@ private:
     // that was refused.
     bool plotChosen(DialogControls& controls);
 
-    Plot& plot_;
+    PlotModel& plot_;
+    DialogPlot owner_;  // the window the box belongs to
 };
 
-void showDistributionBox(Plot& plot);
+void showDistributionBox(DialogPlot plot);
 
 }  // namespace kvx

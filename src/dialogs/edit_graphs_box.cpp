@@ -6,7 +6,7 @@
 
 #include "dialogs/dialog_fields.h"
 #include "dialogs/plot_dialog.h"
-#include "window/plot.h"
+#include "dialogs/dialog_plot.h"
 #include "render/drawing_objects.h"
 #include "render/markers.h"
 #include "render/palette.h"
@@ -54,7 +54,7 @@ std::vector<std::string> keywordEntries(int first, int count)
 
 // The value every selected graph has, or none when two differ.
 template <typename Get>
-auto commonOf(const Plot& plot, const std::vector<int>& entries, Get get)
+auto commonOf(const PlotModel& plot, const std::vector<int>& entries, Get get)
     -> std::optional<decltype(get(plot.graph(1)))>
 {
     std::optional<decltype(get(plot.graph(1)))> common;
@@ -103,7 +103,7 @@ std::optional<int16_t> positiveField(const DialogControls& controls, int id)
 
 }  // namespace
 
-EditGraphsBox::EditGraphsBox(Plot& plot) : plot_(plot) {}
+EditGraphsBox::EditGraphsBox(DialogPlot plot) : plot_(plot.model), owner_(plot) {}
 
 bool EditGraphsBox::isScalePalette() const
 {
@@ -298,7 +298,7 @@ void EditGraphsBox::drawEntry(Surface& surface, int id, int index, int width, in
     }
 }
 
-void showEditGraphsBox(Plot& plot)
+void showEditGraphsBox(DialogPlot plot)
 {
     EditGraphsBox box(plot);
     runPlotDialog(plot, "EditGraphsBox", box);

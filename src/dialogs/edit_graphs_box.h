@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/dialog_plot.h"
 #include "platform/dialog_handler.h"
 
 namespace kvx {
 
-class Plot;
 
 class EditGraphsBox : public DialogHandler {
 public:
-    explicit EditGraphsBox(Plot& plot);
+    explicit EditGraphsBox(DialogPlot plot);
 
     void opened(DialogControls& controls) override;
     void controlUsed(DialogControls& controls, int id, ControlEvent event) override;
@@ -35,7 +35,8 @@ private:
     std::string colorEntryName(int index) const;
     void drawColorEntry(Surface& surface, int index, int width, int height) const;
 
-    Plot& plot_;
+    PlotModel& plot_;
+    DialogPlot owner_;  // the window the box belongs to
     // The palette and its number of colours when the dialog opened: the
     // colour list has one entry per colour.
     int16_t palette_ = 0;
@@ -44,6 +45,6 @@ private:
     std::vector<int> selectedGraphs_;
 };
 
-void showEditGraphsBox(Plot& plot);
+void showEditGraphsBox(DialogPlot plot);
 
 }  // namespace kvx

@@ -6,7 +6,7 @@
 #include "dialogs/dialog_fields.h"
 #include "dialogs/plot_dialog.h"
 #include "model/graph_clipboard.h"
-#include "window/plot.h"
+#include "dialogs/dialog_plot.h"
 
 namespace kvx {
 
@@ -42,7 +42,10 @@ void deleteSelected(DialogControls& controls, int list, int count, RemoveAll rem
 
 }  // namespace
 
-HandleGraphsBox::HandleGraphsBox(Plot& plot, GraphClipboard& clipboard) : plot_(plot), clipboard_(clipboard) {}
+HandleGraphsBox::HandleGraphsBox(DialogPlot plot, GraphClipboard& clipboard)
+    : plot_(plot.model), owner_(plot), clipboard_(clipboard)
+{
+}
 
 void HandleGraphsBox::opened(DialogControls& controls)
 {
@@ -68,7 +71,7 @@ void HandleGraphsBox::deleteClipboardGraphs(DialogControls& controls)
 
 void HandleGraphsBox::warnFull() const
 {
-    reportError(ERR_MESSAGE, "Too many graphs", true, plot_.nativeWindow());
+    reportError(ERR_MESSAGE, "Too many graphs", true, owner_.frame.nativeWindow());
 }
 
 void HandleGraphsBox::copyToClipboard(DialogControls& controls)
@@ -91,7 +94,7 @@ void HandleGraphsBox::copyToPlot(DialogControls& controls)
         if (entry >= clipboard_.count()) {
             break;
         }
-        if (plot_.numGraphs() >= Plot::maxGraphs) {
+        if (plot_.numGraphs() >= PlotModel::maxGraphs) {
             warnFull();
             return;
         }
@@ -120,7 +123,7 @@ void HandleGraphsBox::controlUsed(DialogControls& controls, int id, ControlEvent
     }
 }
 
-void showHandleGraphsBox(Plot& plot)
+void showHandleGraphsBox(DialogPlot plot)
 {
     HandleGraphsBox box(plot, GraphClipboard::instance());
     runPlotDialog(plot, "HandleGraphsBox", box);

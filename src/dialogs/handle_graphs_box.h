@@ -2,16 +2,16 @@
 // "Handle Graphs": the graphs of a plot beside the graph clipboard, with
 // copies moved between them and graphs deleted from either side.
 
+#include "dialogs/dialog_plot.h"
 #include "platform/dialog_handler.h"
 
 namespace kvx {
 
 class GraphClipboard;
-class Plot;
 
 class HandleGraphsBox : public DialogHandler {
 public:
-    HandleGraphsBox(Plot& plot, GraphClipboard& clipboard);
+    HandleGraphsBox(DialogPlot plot, GraphClipboard& clipboard);
 
     void opened(DialogControls& controls) override;
     void controlUsed(DialogControls& controls, int id, ControlEvent event) override;
@@ -24,11 +24,12 @@ private:
     // The warning when a side holds the most graphs it can.
     void warnFull() const;
 
-    Plot& plot_;
+    PlotModel& plot_;
+    DialogPlot owner_;  // the window the box belongs to
     GraphClipboard& clipboard_;
 };
 
 // Shows the dialog for `plot` with the program's graph clipboard.
-void showHandleGraphsBox(Plot& plot);
+void showHandleGraphsBox(DialogPlot plot);
 
 }  // namespace kvx

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "dialogs/plot_dialog.h"
-#include "window/plot.h"
+#include "dialogs/dialog_plot.h"
 #include "platform/utf8_text.h"
 
 namespace kvx {
@@ -30,7 +30,7 @@ void LablesBox::opened(DialogControls& controls)
     controls.setText(xLableField, plot_.xLable());
     controls.setText(yLableField, plot_.yLable());
     controls.setText(axesTitleField, plot_.axesTitle());
-    controls.setText(windowTitleField, plot_.windowTitle());
+    controls.setText(windowTitleField, owner_.frame.windowTitle());
     controls.selectAllText(xLableField);
     controls.setFocus(xLableField);
 }
@@ -38,13 +38,13 @@ void LablesBox::opened(DialogControls& controls)
 void LablesBox::accept(DialogControls& controls)
 {
     // An empty window title keeps the old one: the setter ignores it.
-    plot_.setTitle(fieldText(controls, windowTitleField));
+    owner_.frame.setTitle(fieldText(controls, windowTitleField));
     plot_.setLables(fieldText(controls, xLableField), fieldText(controls, yLableField),
                     fieldText(controls, axesTitleField));
     controls.endDialog(IDOK);
 }
 
-void showLablesBox(Plot& plot)
+void showLablesBox(DialogPlot plot)
 {
     LablesBox box(plot);
     runPlotDialog(plot, "LablesBox", box);

@@ -5,27 +5,28 @@
 #include <cstddef>
 
 #include "dialogs/accept_cancel_dialog.h"
+#include "dialogs/dialog_plot.h"
 
 namespace kvx {
 
-class Plot;
 
 class LablesBox : public AcceptCancelDialog {
 public:
     // The longest text each field keeps, in bytes.
     static constexpr std::size_t maxTextLength = 255;
 
-    explicit LablesBox(Plot& plot) : plot_(plot) {}
+    explicit LablesBox(DialogPlot plot) : plot_(plot.model), owner_(plot) {}
 
     void opened(DialogControls& controls) override;
 
 private:
     void accept(DialogControls& controls) override;
 
-    Plot& plot_;
+    PlotModel& plot_;
+    DialogPlot owner_;  // the window the box belongs to
 };
 
 // Shows the dialog for `plot`; the plot changes only when it ends with OK.
-void showLablesBox(Plot& plot);
+void showLablesBox(DialogPlot plot);
 
 }  // namespace kvx

@@ -1,13 +1,13 @@
 #include "dialogs/plot_dialog.h"
 
 #include "dialogs/dialog_templates.h"
-#include "window/plot.h"
+#include "dialogs/dialog_plot.h"
 #include "model/plot_busy.h"
 #include "platform/desktop.h"
 
 namespace kvx {
 
-int runPlotDialog(Plot& plot, std::string_view name, DialogHandler& handler)
+int runPlotDialog(DialogPlot plot, std::string_view name, DialogHandler& handler)
 {
     const DialogTemplate* dialog = dialogTemplate(name);
     if (!dialog) {
@@ -15,9 +15,9 @@ int runPlotDialog(Plot& plot, std::string_view name, DialogHandler& handler)
     }
     // Another window may end the session while the dialog is open; the
     // guard keeps this plot until the dialog's caller is done with it.
-    const PlotBusy busy(plot);
-    const PlotBusy::PaintAllowed paint(plot);
-    return Desktop::current().runDialog(plot.nativeWindow(), *dialog, handler);
+    const PlotBusy busy(plot.model);
+    const PlotBusy::PaintAllowed paint(plot.model);
+    return Desktop::current().runDialog(plot.frame.nativeWindow(), *dialog, handler);
 }
 
 }  // namespace kvx

@@ -9,7 +9,7 @@
 #include "dialogs/plot_dialog.h"
 #include "dialogs/tick_count_check.h"
 #include "model/axis_scale.h"
-#include "window/plot.h"
+#include "dialogs/dialog_plot.h"
 #include "scaling/auto_range.h"
 #include "scaling/log_axes.h"
 #include "scaling/ticks_for_range.h"
@@ -133,9 +133,9 @@ void RangeAndTicksBox::accept(DialogControls& controls)
         return;
     }
     // The spacings of a logarithmic axis count decades.
-    if (!tickCountCheck(plot_, toAxis(typed.xMin, xLog), toAxis(typed.xMax, xLog), toAxis(typed.yMin, yLog),
+    if (!tickCountCheck(owner_.window.lastView(), toAxis(typed.xMin, xLog), toAxis(typed.xMax, xLog), toAxis(typed.yMin, yLog),
                         toAxis(typed.yMax, yLog), typed.xTick, typed.xSubTick, typed.yTick, typed.ySubTick)) {
-        reportError(ERR_MESSAGE, "Too many Tickmarks!", true, plot_.nativeWindow());
+        reportError(ERR_MESSAGE, "Too many Tickmarks!", true, owner_.frame.nativeWindow());
         return;
     }
     // A range without width is left as it was, and so are the axes' kinds;
@@ -185,7 +185,7 @@ void RangeAndTicksBox::logChecked(DialogControls& controls, bool xAxis)
     if (!bounds) {
         if (log) {
             controls.setChecked(check, false);
-            reportError(ERR_MESSAGE, noPositiveValues(xAxis), true, plot_.nativeWindow());
+            reportError(ERR_MESSAGE, noPositiveValues(xAxis), true, owner_.frame.nativeWindow());
         }
         return;
     }
@@ -198,7 +198,7 @@ void RangeAndTicksBox::logChecked(DialogControls& controls, bool xAxis)
     }
 }
 
-void showRangeAndTicksBox(Plot& plot)
+void showRangeAndTicksBox(DialogPlot plot)
 {
     RangeAndTicksBox box(plot);
     runPlotDialog(plot, "RangeAndTicksBox", box);

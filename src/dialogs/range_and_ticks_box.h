@@ -4,15 +4,15 @@
 // logarithmic ("Log X", "Log Y"; its spacings then count decades).
 
 #include "dialogs/accept_cancel_dialog.h"
+#include "dialogs/dialog_plot.h"
 
 namespace kvx {
 
-class Plot;
 struct RangeSet;
 
 class RangeAndTicksBox : public AcceptCancelDialog {
 public:
-    explicit RangeAndTicksBox(Plot& plot) : plot_(plot) {}
+    explicit RangeAndTicksBox(DialogPlot plot) : plot_(plot.model), owner_(plot) {}
 
     void opened(DialogControls& controls) override;
 
@@ -23,10 +23,11 @@ private:
     void logChecked(DialogControls& controls, bool xAxis);
     void showTicks(DialogControls& controls, const RangeSet& r, bool xLog, bool yLog);
 
-    Plot& plot_;
+    PlotModel& plot_;
+    DialogPlot owner_;  // the window the box belongs to
 };
 
 // Shows the dialog for `plot`; the plot changes only when it ends with OK.
-void showRangeAndTicksBox(Plot& plot);
+void showRangeAndTicksBox(DialogPlot plot);
 
 }  // namespace kvx

@@ -12,8 +12,7 @@
 #include "platform/window_messages.h"
 #include "render/graph_drawer.h"
 #include "settings/keywords.h"
-#include "window/plot.h"
-#include "window/window_drawing.h"
+#include "dialogs/dialog_plot.h"
 
 namespace kvx {
 namespace {
@@ -94,24 +93,24 @@ std::vector<ReferenceGraph> chosenGraphs(const DialogControls& c, const GraphSta
 
 // Inserts the graphs one after the other behind graph `after` of `target`.
 // Each group takes the next colour after `colour`, or `colour` itself.
-void insertGraphs(Plot& target, int16_t after, const std::vector<ReferenceGraph>& graphs, const Extent& e,
+void insertGraphs(DialogPlot target, int16_t after, const std::vector<ReferenceGraph>& graphs, const Extent& e,
                   int16_t colour, bool sameColour)
 {
     int16_t position = after;
     for (const ReferenceGraph& r : graphs) {
-        position = target.insertEmptyGraph(static_cast<int16_t>(position + 1));
-        target.setLable(r.lable, position);
-        target.setColorNum(sameColour ? colour : static_cast<int16_t>(colour + r.group + 1), position);
-        target.setLineType(r.lineType, position);
-        target.setMarkerType(NOMARKER, position);
-        target.setShowPoints(HIDE, position);
+        position = target.model.insertEmptyGraph(static_cast<int16_t>(position + 1));
+        target.model.setLable(r.lable, position);
+        target.model.setColorNum(sameColour ? colour : static_cast<int16_t>(colour + r.group + 1), position);
+        target.model.setLineType(r.lineType, position);
+        target.model.setMarkerType(NOMARKER, position);
+        target.model.setShowPoints(HIDE, position);
         for (std::size_t i = 0; i < r.at.size(); ++i) {
             if (i > 0) {
-                target.startNewLine(position);
+                target.model.startNewLine(position);
             }
             const double a = r.at[i];
-            appendAndDrawPoint(target, r.vertical ? a : e.xMin, r.vertical ? e.yMin : a, position);
-            appendAndDrawPoint(target, r.vertical ? a : e.xMax, r.vertical ? e.yMax : a, position);
+            target.window.appendAndDrawPoint(r.vertical ? a : e.xMin, r.vertical ? e.yMin : a, position);
+            target.window.appendAndDrawPoint(r.vertical ? a : e.xMax, r.vertical ? e.yMax : a, position);
         }
     }
 }
@@ -186,7 +185,7 @@ void StatisticsBox::plotChosen(DialogControls& controls)
     // Without finite values on an axis the lines would lie at +-1e100 and
     // show nothing of the graph.
     if (!s.extent.hasX() || !s.extent.hasY()) {
-        warnNoFiniteValues(plot_, source);
+        warnNoFiniteValues(owner_.frame, source);
         return;
     }
     if (graphs.empty()) {
@@ -195,22 +194,23 @@ void StatisticsBox::plotChosen(DialogControls& controls)
     const bool samePlot = controls.checked(CHECK_SAME_PLOT);
     const int16_t colour = plot_.colorNum(source);
     if (samePlot) {
-        insertGraphs(plot_, source, graphs, s.extent, colour, controls.checked(CHECK_SAME_COLOR));
+        insertGraphs(owner_, source, graphs, s.extent, colour, controls.checked(CHECK_SAME_COLOR));
         // The plot's window refuses commands while this dialog holds it.
-        plot_.redraw();
+        owner_.frame.redraw();
         showGraphList(controls, plot_, source);
         return;
     }
-    Plot& target = openAnalysisPlot(plot_, source, "Statistics");
-    const int16_t copy = target.addGraphCopy(plot_.graph(source));
-    target.setAspectRatio(plot_.aspectRatio());
-    target.setShowLegend(SHOW_OUTRIGHT);
-    target.setLables(plot_.xLable(), plot_.yLable(), plot_.axesTitle());
+    const DialogPlot target = openAnalysisPlot(owner_, source, "Statistics");
+    PlotModel& result = target.model;
+    const int16_t copy = result.addGraphCopy(plot_.graph(source));
+    result.setAspectRatio(plot_.aspectRatio());
+    result.setShowLegend(SHOW_OUTRIGHT);
+    result.setLables(plot_.xLable(), plot_.yLable(), plot_.axesTitle());
     insertGraphs(target, copy, graphs, s.extent, colour, controls.checked(CHECK_SAME_COLOR));
-    target.handleMessage(MSG_COMMAND, CMD_AUTO_RANGE_XY, 0);
+    target.frame.handleMessage(MSG_COMMAND, CMD_AUTO_RANGE_XY, 0);
 }
 
-void showStatisticsBox(Plot& plot)
+void showStatisticsBox(DialogPlot plot)
 {
     StatisticsBox box(plot);
     runPlotDialog(plot, "StatisticsBox", box);

@@ -5,18 +5,18 @@
 
 #include <cstdint>
 
+#include "dialogs/dialog_plot.h"
 #include "platform/dialog_handler.h"
 
 namespace kvx {
 
-class Plot;
 
 // The graph last chosen in the dialog, in whichever plot (1-based; 0: none).
 int16_t& statisticsGraphIndex();
 
 class StatisticsBox : public DialogHandler {
 public:
-    explicit StatisticsBox(Plot& plot) : plot_(plot) {}
+    explicit StatisticsBox(DialogPlot plot) : plot_(plot.model), owner_(plot) {}
 
     void opened(DialogControls& controls) override;
     void controlUsed(DialogControls& controls, int id, ControlEvent event) override;
@@ -25,9 +25,10 @@ private:
     void graphChosen(DialogControls& controls);
     void plotChosen(DialogControls& controls);
 
-    Plot& plot_;
+    PlotModel& plot_;
+    DialogPlot owner_;  // the window the box belongs to
 };
 
-void showStatisticsBox(Plot& plot);
+void showStatisticsBox(DialogPlot plot);
 
 }  // namespace kvx

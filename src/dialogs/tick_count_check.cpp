@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "window/plot.h"
+#include "dialogs/dialog_plot.h"
 
 namespace kvx {
 
@@ -28,10 +28,10 @@ bool fitsAxis(int pixels, double min, double max, double tick, double subTick)
 
 }  // namespace
 
-bool tickCountCheck(const Plot& plot, double xMin, double xMax, double yMin, double yMax,
+bool tickCountCheck(const PlotView& view, double xMin, double xMax, double yMin, double yMax,
                     double xTick, double xSubTick, double yTick, double ySubTick)
 {
-    const DeviceRect& frame = plot.view().plotRect;
+    const DeviceRect& frame = view.plotRect;
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     return fitsAxis(width, xMin, xMax, xTick, xSubTick) && fitsAxis(height, yMin, yMax, yTick, ySubTick);

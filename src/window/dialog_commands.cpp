@@ -13,14 +13,14 @@ namespace kvx {
 namespace {
 
 // Every dialog may have changed what the plot shows: repaint once it closes.
-CommandOutcome showThenRepaint(Plot& plot, void (*show)(Plot&))
+CommandOutcome showThenRepaint(Plot& plot, void (*show)(DialogPlot))
 {
     show(plot);
     return CommandOutcome::Repaint;
 }
 
 // The dialogs that work on graphs refuse a plot without any.
-CommandOutcome showWithGraphs(Plot& plot, void (*show)(Plot&))
+CommandOutcome showWithGraphs(Plot& plot, void (*show)(DialogPlot))
 {
     return graphsAvailable(plot) ? showThenRepaint(plot, show) : CommandOutcome::Done;
 }

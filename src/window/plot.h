@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/base_window.h"
+#include "dialogs/dialog_plot.h"
 #include "model/plot_model.h"
 #include "model/plot_view.h"
 #include "model/pointer_state.h"
@@ -19,7 +20,7 @@ namespace kvx {
 
 struct DroppedFiles;
 
-class Plot : public BaseWindow, public PlotModel {
+class Plot : public BaseWindow, public PlotModel, public DialogWindow {
 public:
     // A new plot: listed in the session, settings from the plot defaults,
     // window size from them, range -1000 to 1000 on both axes.
@@ -55,6 +56,11 @@ public:
     const PlotView& view() const { return view_; }
     // The window's pointer and the gesture under way in it.
     PointerState& pointer() { return pointer_; }
+
+    // What the dialogs ask of the window.
+    const PlotView& lastView() const override { return view_; }
+    DialogPlot openNewPlot() override { return newPlot(); }
+    void appendAndDrawPoint(double x, double y, int16_t index) override;
 
 protected:
     void busyEnded() override;

@@ -32,4 +32,9 @@ void appendAndDrawPoint(Plot& plot, double x, double y, int16_t index)
     appendAndDrawPoint(plot, window ? &window->surface() : nullptr, x, y, index);
 }
 
+void Plot::appendAndDrawPoint(double x, double y, int16_t index)
+{
+    kvx::appendAndDrawPoint(*this, x, y, index);
+}
+
 }  // namespace kvx
