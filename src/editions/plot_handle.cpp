@@ -35,7 +35,7 @@ void PlotHandle::setLables(std::string_view xLable, std::string_view yLable, std
     plot_->setLables(xLable, yLable, axesTitle);
 }
 
-void PlotHandle::setPerGraph(void (Plot::*set)(int16_t, int16_t), int16_t value, int16_t index)
+void PlotHandle::setPerGraph(void (PlotModel::*set)(int16_t, int16_t), int16_t value, int16_t index)
 {
     if (addresses(index)) {
         (plot_.get()->*set)(value, index);
@@ -51,32 +51,32 @@ void PlotHandle::setGraphLable(std::string_view text, int16_t index)
 
 void PlotHandle::setGraphColor(int16_t colorNum, int16_t index)
 {
-    setPerGraph(&Plot::setColorNum, colorNum, index);
+    setPerGraph(&PlotModel::setColorNum, colorNum, index);
 }
 
 void PlotHandle::setGraphMarker(int16_t markerType, int16_t index)
 {
-    setPerGraph(&Plot::setMarkerType, markerType, index);
+    setPerGraph(&PlotModel::setMarkerType, markerType, index);
 }
 
 void PlotHandle::setShowPoints(int16_t mode, int16_t index)
 {
-    setPerGraph(&Plot::setShowPoints, mode, index);
+    setPerGraph(&PlotModel::setShowPoints, mode, index);
 }
 
 void PlotHandle::setShowMarker(int16_t mode, int16_t index)
 {
-    setPerGraph(&Plot::setShowMarker, mode, index);
+    setPerGraph(&PlotModel::setShowMarker, mode, index);
 }
 
 void PlotHandle::setPointsDrawRate(int16_t rate, int16_t index)
 {
-    setPerGraph(&Plot::setPointsDrawRate, rate, index);
+    setPerGraph(&PlotModel::setPointsDrawRate, rate, index);
 }
 
 void PlotHandle::setMarkerDrawRate(int16_t rate, int16_t index)
 {
-    setPerGraph(&Plot::setMarkerDrawRate, rate, index);
+    setPerGraph(&PlotModel::setMarkerDrawRate, rate, index);
 }
 
 void PlotHandle::addPoint(double x, double y, int16_t graph)

@@ -83,7 +83,7 @@ public:
 private:
     // Whether `index` names all graphs (0 or less) or one that exists.
     bool addresses(int16_t index) const { return index <= plot_->numGraphs(); }
-    void setPerGraph(void (Plot::*set)(int16_t, int16_t), int16_t value, int16_t index);
+    void setPerGraph(void (PlotModel::*set)(int16_t, int16_t), int16_t value, int16_t index);
 
     std::unique_ptr<Plot> plot_;
 };

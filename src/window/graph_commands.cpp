@@ -15,19 +15,19 @@ namespace {
 // the chosen value.
 struct StyleMenu {
     const ChoiceGroup* group;
-    void (Plot::*setAll)(int16_t value, int16_t index);
+    void (PlotModel::*setAll)(int16_t value, int16_t index);
 };
 
 constexpr std::array<StyleMenu, 9> styleMenus{{
-    {&pointsGroup, &Plot::setShowPoints},
-    {&markerGroup, &Plot::setShowMarker},
-    {&linesGroup, &Plot::setShowLines},
-    {&lineWidthGroup, &Plot::setLineWidth},
-    {&markerSizeGroup, &Plot::setMarkerSize},
-    {&linesDrawRateGroup, &Plot::setLinesDrawRate},
-    {&pointsDrawRateGroup, &Plot::setPointsDrawRate},
-    {&markerDrawRateGroup, &Plot::setMarkerDrawRate},
-    {&graphTypeGroup, &Plot::setType},
+    {&pointsGroup, &PlotModel::setShowPoints},
+    {&markerGroup, &PlotModel::setShowMarker},
+    {&linesGroup, &PlotModel::setShowLines},
+    {&lineWidthGroup, &PlotModel::setLineWidth},
+    {&markerSizeGroup, &PlotModel::setMarkerSize},
+    {&linesDrawRateGroup, &PlotModel::setLinesDrawRate},
+    {&pointsDrawRateGroup, &PlotModel::setPointsDrawRate},
+    {&markerDrawRateGroup, &PlotModel::setMarkerDrawRate},
+    {&graphTypeGroup, &PlotModel::setType},
 }};
 
 void copyAll(const Plot& plot)

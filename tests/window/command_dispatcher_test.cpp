@@ -86,7 +86,7 @@ TEST_F(CommandDispatcherTest, DisplayChoicesSetThePlotRepaintAndMoveTheCheckMark
 {
     struct Group {
         std::vector<Item> items;
-        int16_t (Plot::*value)() const;
+        int16_t (PlotModel::*value)() const;
     };
     const std::vector<Group> groups{
         {{{251, 100}, {252, 101}, {253, 104}, {254, 105}}, &Plot::showGrid},

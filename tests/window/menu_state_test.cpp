@@ -238,7 +238,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A graph style of two graphs and the item it checks.
 struct GraphCase {
     const char* name;
-    void (Plot::*set)(int16_t, int16_t);
+    void (PlotModel::*set)(int16_t, int16_t);
     const Commands* items;
     int16_t first;
     int16_t second;
