@@ -5,6 +5,7 @@
 #include "dialogs/control_ids.h"
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -23,6 +24,7 @@
 #include "support/temp_dir.h"
 #include "app/commands.h"
 #include "window/file_commands.h"
+#include "window/kvx_menu.h"
 #include "files/data_file_writer.h"
 
 namespace kvx {
@@ -538,6 +540,31 @@ TEST_F(CommandDispatcherTest, EveryOperationWorksAtTheGraphLimit)
     Plot& back = makeWindow();
     ASSERT_TRUE(openByPath(back, dir.file("back.dat"), FILE_OPEN));
     EXPECT_EQ(back.numGraphs(), Plot::maxGraphs);
+}
+
+// The built-in menu against the dispatcher: every item is a command that the
+// window carries out, except the "Diverse" items, which only show that the
+// graphs differ. Each command stands once; "Exit" also ends the session list.
+TEST_F(CommandDispatcherTest, EveryMenuItemIsACommandOfTheWindowAndStandsOnce)
+{
+    std::map<uint16_t, std::vector<std::string>> items;
+    std::vector<const MenuEntry*> popups;
+    for (const MenuEntry& m : kvxMenu().menus) popups.push_back(&m);
+    while (!popups.empty()) {
+        const MenuEntry& popup = *popups.back();
+        popups.pop_back();
+        for (const MenuEntry& e : popup.children) {
+            if (!e.children.empty()) popups.push_back(&e);
+            if (e.children.empty() && !e.separator) items[static_cast<uint16_t>(e.command)].push_back(e.text);
+        }
+    }
+    ASSERT_GT(items.size(), 150u);
+    for (const auto& [command, texts] : items) {
+        const std::size_t expected = command == CMD_EXIT_SESSION ? 2 : 1;
+        EXPECT_EQ(texts.size(), expected) << "command " << command << " on " << texts.size() << " items";
+        EXPECT_EQ(dispatchCommand(makeWindow(1), command), texts.front() != "Diverse")
+            << "command " << command << ", item \"" << texts.front() << '"';
+    }
 }
 
 }  // namespace
