@@ -1,7 +1,8 @@
 #pragma once
 // The command numbers of the menu "Kvx", of the session items and of the
 // keys: every user action reaches a plot window as one of these numbers.
-// The menu text in resources/ carries the same numbers.
+// The menu text in resources/ names its items by these constants; the build
+// puts their numbers in, so each number is written only here.
 
 #include <cstdint>
 

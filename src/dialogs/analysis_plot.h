@@ -6,17 +6,17 @@
 #include <cstdint>
 #include <string_view>
 
+#include "dialogs/control_ids.h"
 #include "dialogs/dialog_plot.h"
 #include "platform/dialog_controls.h"
 
 namespace kvx {
 
-
 // The controls that both dialogs have.
-constexpr int ANALYSIS_GRAPH_LIST = 826;
-constexpr int ANALYSIS_PLOT_CLOSE = 892;
-constexpr int ANALYSIS_PLOT = 893;
-constexpr int ANALYSIS_CLOSE = 894;
+constexpr int ANALYSIS_GRAPH_LIST = IDC_GRAPH_LIST;
+constexpr int ANALYSIS_PLOT_CLOSE = IDC_PLOT_AND_CLOSE;
+constexpr int ANALYSIS_PLOT = IDC_PLOT;
+constexpr int ANALYSIS_CLOSE = IDC_CLOSE;
 
 // Fills the graph list with the plot's graphs and selects graph `number`
 // when the plot has it; without graphs the two Plot buttons are disabled.

@@ -1,5 +1,6 @@
 #include "dialogs/color_set_box.h"
 
+#include "dialogs/control_ids.h"
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -16,9 +17,9 @@ namespace kvx {
 
 namespace {
 
-constexpr int firstRadio = 860;
-constexpr int firstSwatch = 1860;
-constexpr int numColorsField = 868;
+constexpr int firstRadio = IDC_PALETTE_MIXED_COLORS_I;
+constexpr int firstSwatch = IDC_SWATCH_MIXED_COLORS_I;
+constexpr int numColorsField = IDC_NUM_COLORS;
 
 // The palette of radio button firstRadio + i and of swatch firstSwatch + i.
 constexpr std::array<int16_t, 8> palettes{

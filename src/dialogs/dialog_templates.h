@@ -7,7 +7,8 @@
 
 namespace kvx {
 
-// The text of every template file, one after the other.
+// The text of every template file, one after the other, with the control
+// ids in place of their names.
 std::string_view dialogTemplatesText();
 
 // The template named `name` (its resource name, e.g. "LablesBox"); null when

@@ -1,5 +1,6 @@
 #include "dialogs/distribution_box.h"
 
+#include "dialogs/control_ids.h"
 #include <optional>
 
 #include "app/commands.h"
@@ -18,10 +19,10 @@ namespace kvx {
 namespace {
 
 enum : int {
-    FIELD_NUM_BINS = 895,
-    FIELD_BINS_WIDTH = 896,
-    RADIO_NUM_BINS = 897,
-    RADIO_BINS_WIDTH = 898,
+    FIELD_NUM_BINS = IDC_NUM_BINS,
+    FIELD_BINS_WIDTH = IDC_BINS_WIDTH,
+    RADIO_NUM_BINS = IDC_BY_NUM_BINS,
+    RADIO_BINS_WIDTH = IDC_BY_BINS_WIDTH,
 };
 
 // What the fields ask for: a number of bins, or a width (count 0). Nothing

@@ -1,5 +1,6 @@
 #include "dialogs/edit_graphs_box.h"
 
+#include "dialogs/control_ids.h"
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -17,20 +18,20 @@ namespace kvx {
 
 namespace {
 
-constexpr int ID_GRAPH_LIST = 826;
-constexpr int ID_DELETE_UNUSED = 827;
-constexpr int ID_SELECT_ALL = 828;
-constexpr int ID_NUMBER = 840;
-constexpr int ID_LABLE = 841;
-constexpr int ID_TYPE = 842;
-constexpr int ID_COLOR = 843;
-constexpr int ID_WIDTH = 844;
-constexpr int ID_MARKER_TYPE = 845;
-constexpr int ID_MARKER_SIZE = 846;
-constexpr int ID_LINES_RATE = 847;
-constexpr int ID_MARKERS_RATE = 848;
-constexpr int ID_REORDER_COLORS = 849;
-constexpr int ID_ACCEPT = 850;
+constexpr int ID_GRAPH_LIST = IDC_GRAPH_LIST;
+constexpr int ID_DELETE_UNUSED = IDC_DELETE_UNUSED;
+constexpr int ID_SELECT_ALL = IDC_SELECT_ALL;
+constexpr int ID_NUMBER = IDC_GRAPH_NUMBER;
+constexpr int ID_LABLE = IDC_GRAPH_LABLE;
+constexpr int ID_TYPE = IDC_GRAPH_TYPE;
+constexpr int ID_COLOR = IDC_GRAPH_COLOR;
+constexpr int ID_WIDTH = IDC_LINE_WIDTH;
+constexpr int ID_MARKER_TYPE = IDC_MARKER_TYPE;
+constexpr int ID_MARKER_SIZE = IDC_MARKER_SIZE;
+constexpr int ID_LINES_RATE = IDC_LINES_RATE;
+constexpr int ID_MARKERS_RATE = IDC_MARKERS_RATE;
+constexpr int ID_REORDER_COLORS = IDC_REORDER_COLORS;
+constexpr int ID_ACCEPT = IDC_ACCEPT;
 
 constexpr int numTypes = 4;     // LINES to STEMS
 constexpr int numMarkers = 12;  // NOMARKER to POINT

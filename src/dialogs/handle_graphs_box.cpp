@@ -1,5 +1,6 @@
 #include "dialogs/handle_graphs_box.h"
 
+#include "dialogs/control_ids.h"
 #include <vector>
 
 #include "app/errors.h"
@@ -12,14 +13,14 @@ namespace kvx {
 
 namespace {
 
-constexpr int ID_PLOT_LIST = 826;
-constexpr int ID_PLOT_SELECT_ALL = 828;
-constexpr int ID_PLOT_DELETE = 829;
-constexpr int ID_CLIPBOARD_LIST = 830;
-constexpr int ID_CLIPBOARD_SELECT_ALL = 831;
-constexpr int ID_CLIPBOARD_DELETE = 832;
-constexpr int ID_TO_CLIPBOARD = 833;
-constexpr int ID_TO_PLOT = 834;
+constexpr int ID_PLOT_LIST = IDC_GRAPH_LIST;
+constexpr int ID_PLOT_SELECT_ALL = IDC_SELECT_ALL;
+constexpr int ID_PLOT_DELETE = IDC_PLOT_DELETE;
+constexpr int ID_CLIPBOARD_LIST = IDC_CLIPBOARD_LIST;
+constexpr int ID_CLIPBOARD_SELECT_ALL = IDC_CLIPBOARD_SELECT_ALL;
+constexpr int ID_CLIPBOARD_DELETE = IDC_CLIPBOARD_DELETE;
+constexpr int ID_TO_CLIPBOARD = IDC_TO_CLIPBOARD;
+constexpr int ID_TO_PLOT = IDC_TO_PLOT;
 
 // Deletes the selected graphs of one side: all at once when every one is
 // selected, else one by one from the last, so that the numbers of those

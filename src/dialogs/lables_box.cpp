@@ -1,5 +1,6 @@
 #include "dialogs/lables_box.h"
 
+#include "dialogs/control_ids.h"
 #include <string>
 
 #include "dialogs/plot_dialog.h"
@@ -10,10 +11,10 @@ namespace kvx {
 
 namespace {
 
-constexpr int axesTitleField = 822;
-constexpr int xLableField = 823;
-constexpr int yLableField = 824;
-constexpr int windowTitleField = 825;
+constexpr int axesTitleField = IDC_AXES_TITLE;
+constexpr int xLableField = IDC_X_LABLE;
+constexpr int yLableField = IDC_Y_LABLE;
+constexpr int windowTitleField = IDC_WINDOW_TITLE;
 
 // A pasted text may be longer than the field allows; it is cut at a
 // character boundary so that no label ends in half a character.

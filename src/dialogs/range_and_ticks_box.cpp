@@ -1,5 +1,6 @@
 #include "dialogs/range_and_ticks_box.h"
 
+#include "dialogs/control_ids.h"
 #include <array>
 #include <cmath>
 
@@ -19,17 +20,17 @@ namespace kvx {
 
 namespace {
 
-constexpr int xMinField = 812;
-constexpr int xMaxField = 813;
-constexpr int yMinField = 814;
-constexpr int yMaxField = 815;
-constexpr int xTickField = 817;
-constexpr int xSubTickField = 818;
-constexpr int yTickField = 819;
-constexpr int ySubTickField = 820;
-constexpr int autoTicksButton = 821;
-constexpr int xLogCheck = 828;
-constexpr int yLogCheck = 829;
+constexpr int xMinField = IDC_X_MIN;
+constexpr int xMaxField = IDC_X_MAX;
+constexpr int yMinField = IDC_Y_MIN;
+constexpr int yMaxField = IDC_Y_MAX;
+constexpr int xTickField = IDC_X_TICK;
+constexpr int xSubTickField = IDC_X_SUBTICK;
+constexpr int yTickField = IDC_Y_TICK;
+constexpr int ySubTickField = IDC_Y_SUBTICK;
+constexpr int autoTicksButton = IDC_AUTO_TICKS;
+constexpr int xLogCheck = IDC_LOG_X;
+constexpr int yLogCheck = IDC_LOG_Y;
 
 struct Field {
     int id;

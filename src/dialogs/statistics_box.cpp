@@ -1,5 +1,6 @@
 #include "dialogs/statistics_box.h"
 
+#include "dialogs/control_ids.h"
 #include <array>
 #include <string>
 #include <vector>
@@ -18,27 +19,27 @@ namespace kvx {
 namespace {
 
 enum : int {
-    FIELD_X_MIN = 871,
-    FIELD_Y_MIN = 872,
-    FIELD_X_MAX = 873,
-    FIELD_Y_MAX = 874,
-    FIELD_X_MEAN = 875,
-    FIELD_Y_MEAN = 876,
-    FIELD_X_STD = 877,
-    FIELD_Y_STD = 878,
-    FIELD_X_RANGE = 879,
-    FIELD_Y_RANGE = 880,
-    FIELD_NUM_POINTS = 889,
-    CHECK_X_MIN = 881,
-    CHECK_Y_MIN = 882,
-    CHECK_X_MAX = 883,
-    CHECK_Y_MAX = 884,
-    CHECK_X_MEAN = 885,
-    CHECK_Y_MEAN = 886,
-    CHECK_X_STD = 887,
-    CHECK_Y_STD = 888,
-    CHECK_SAME_COLOR = 890,
-    CHECK_SAME_PLOT = 891,
+    FIELD_X_MIN = IDC_FIELD_X_MIN,
+    FIELD_Y_MIN = IDC_FIELD_Y_MIN,
+    FIELD_X_MAX = IDC_FIELD_X_MAX,
+    FIELD_Y_MAX = IDC_FIELD_Y_MAX,
+    FIELD_X_MEAN = IDC_FIELD_X_MEAN,
+    FIELD_Y_MEAN = IDC_FIELD_Y_MEAN,
+    FIELD_X_STD = IDC_FIELD_X_STD,
+    FIELD_Y_STD = IDC_FIELD_Y_STD,
+    FIELD_X_RANGE = IDC_FIELD_X_RANGE,
+    FIELD_Y_RANGE = IDC_FIELD_Y_RANGE,
+    FIELD_NUM_POINTS = IDC_FIELD_NUM_POINTS,
+    CHECK_X_MIN = IDC_CHECK_X_MIN,
+    CHECK_Y_MIN = IDC_CHECK_Y_MIN,
+    CHECK_X_MAX = IDC_CHECK_X_MAX,
+    CHECK_Y_MAX = IDC_CHECK_Y_MAX,
+    CHECK_X_MEAN = IDC_CHECK_X_MEAN,
+    CHECK_Y_MEAN = IDC_CHECK_Y_MEAN,
+    CHECK_X_STD = IDC_CHECK_X_STD,
+    CHECK_Y_STD = IDC_CHECK_Y_STD,
+    CHECK_SAME_COLOR = IDC_SAME_COLOR,
+    CHECK_SAME_PLOT = IDC_SAME_PLOT,
 };
 
 // One statistic graph: lines across the graph's extent, vertical at the

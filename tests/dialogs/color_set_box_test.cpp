@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/control_ids.h"
+
 #include <string>
 #include <vector>
 
@@ -40,27 +42,27 @@ TEST_F(ColorSetBoxTest, OkTakesTheCheckedPaletteWithThe16BitCountAndWarnsBelowOn
     plot_.setColorPalette(RED_SCALE, 5);
     ColorSetBox box(plot_);
     RecordingDialogControls c = open(box);
-    EXPECT_TRUE(c.control(863).checked);
-    EXPECT_FALSE(c.control(860).checked);
-    EXPECT_EQ(c.control(868).text, "5");
+    EXPECT_TRUE(c.control(IDC_PALETTE_RED_SCALE).checked);
+    EXPECT_FALSE(c.control(IDC_PALETTE_MIXED_COLORS_I).checked);
+    EXPECT_EQ(c.control(IDC_NUM_COLORS).text, "5");
 
     for (const char* count : {"40000", "0"}) {
-        c.type(868, count);
+        c.type(IDC_NUM_COLORS, count);
         c.press(box, IDOK);
         EXPECT_FALSE(c.ended()) << count;
     }
     ASSERT_EQ(desktop_.boxes.size(), 2u);
     EXPECT_EQ(desktop_.boxes[0].text, colorsWarning);
     EXPECT_EQ(desktop_.boxes[1].text, colorsWarning);
-    c.type(868, "abc");
+    c.type(IDC_NUM_COLORS, "abc");
     c.press(box, IDOK);
     EXPECT_FALSE(c.ended());
-    EXPECT_TRUE(c.control(868).textSelected);
+    EXPECT_TRUE(c.control(IDC_NUM_COLORS).textSelected);
     EXPECT_EQ(desktop_.boxes.size(), 2u);
     EXPECT_EQ(plot_.numColors(), 5);
 
-    c.press(box, 862);
-    c.type(868, "70000");
+    c.press(box, IDC_PALETTE_GRAY_SCALE);
+    c.type(IDC_NUM_COLORS, "70000");
     c.press(box, IDOK);
     EXPECT_EQ(c.result(), IDOK);
     EXPECT_EQ(plot_.colorPalette(), GRAY_SCALE);
@@ -68,10 +70,10 @@ TEST_F(ColorSetBoxTest, OkTakesTheCheckedPaletteWithThe16BitCountAndWarnsBelowOn
 
     // The mixed palettes have their own counts.
     desktop_.dialogScripts.push_back([](RecordingDialogControls& d, DialogHandler& handler) {
-        EXPECT_TRUE(d.control(862).checked);
-        EXPECT_EQ(d.control(868).text, "4464");
-        d.press(handler, 860);
-        d.type(868, "12");
+        EXPECT_TRUE(d.control(IDC_PALETTE_GRAY_SCALE).checked);
+        EXPECT_EQ(d.control(IDC_NUM_COLORS).text, "4464");
+        d.press(handler, IDC_PALETTE_MIXED_COLORS_I);
+        d.type(IDC_NUM_COLORS, "12");
         d.press(handler, IDOK);
     });
     showColorSetBox(plot_);
@@ -80,8 +82,8 @@ TEST_F(ColorSetBoxTest, OkTakesTheCheckedPaletteWithThe16BitCountAndWarnsBelowOn
     EXPECT_EQ(plot_.numColors(), 7);
 
     desktop_.dialogScripts.push_back([](RecordingDialogControls& d, DialogHandler& handler) {
-        d.press(handler, 866);
-        d.type(868, "3");
+        d.press(handler, IDC_PALETTE_HEAT_SCALE);
+        d.type(IDC_NUM_COLORS, "3");
         d.press(handler, IDCANCEL);
     });
     showColorSetBox(plot_);
@@ -103,7 +105,7 @@ TEST_F(ColorSetBoxTest, SwatchesShowEachPalettesOwnColoursInAFrame)
     };
 
     // Seven stripes over the 94 pixels inside the frame.
-    const test::RecordingSurface mixedI = swatch(1860);
+    const test::RecordingSurface mixedI = swatch(IDC_SWATCH_MIXED_COLORS_I);
     const std::vector<std::string> mixedIFills = mixedI.only("fillRect");
     ASSERT_EQ(mixedIFills.size(), 7u);
     EXPECT_EQ(mixedIFills[0], fill(1, 14, rgb(0, 0, 255)));
@@ -111,24 +113,24 @@ TEST_F(ColorSetBoxTest, SwatchesShowEachPalettesOwnColoursInAFrame)
     EXPECT_EQ(mixedIFills[6], fill(81, 95, rgb(64, 64, 64)));
     EXPECT_EQ(mixedI.only("rectangle"), std::vector<std::string>{"rectangle 0 0 96 14"});
 
-    const std::vector<std::string> mixedII = swatch(1861).only("fillRect");
+    const std::vector<std::string> mixedII = swatch(IDC_SWATCH_MIXED_COLORS_II).only("fillRect");
     ASSERT_EQ(mixedII.size(), 15u);
     EXPECT_EQ(mixedII[0], fill(1, 7, rgb(255, 0, 0)));
     EXPECT_EQ(mixedII[14], fill(88, 95, rgb(208, 208, 208)));
 
     // A red scale of 16 steps runs from black over red (step 8: 510 * 7 / 15)
     // to white.
-    const std::vector<std::string> red = swatch(1863).only("fillRect");
+    const std::vector<std::string> red = swatch(IDC_SWATCH_RED_SCALE).only("fillRect");
     ASSERT_EQ(red.size(), 16u);
     EXPECT_EQ(red[0], fill(1, 6, rgb(0, 0, 0)));
     EXPECT_EQ(red[7], fill(42, 48, rgb(238, 0, 0)));
     EXPECT_EQ(red[15], fill(89, 95, rgb(255, 255, 255)));
 
-    const std::vector<std::string> blue = swatch(1865).only("fillRect");
+    const std::vector<std::string> blue = swatch(IDC_SWATCH_BLUE_SCALE).only("fillRect");
     ASSERT_EQ(blue.size(), 16u);
     EXPECT_EQ(blue[7], fill(42, 48, rgb(0, 0, 238)));
 
-    EXPECT_TRUE(swatch(1868).calls.empty());
+    EXPECT_TRUE(swatch(IDC_SWATCH_BLACK_ONLY + 1).calls.empty());
 }
 
 }  // namespace

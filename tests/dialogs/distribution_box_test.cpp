@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/control_ids.h"
+
 #include <limits>
 #include <memory>
 #include <string>
@@ -91,26 +93,26 @@ protected:
 TEST_F(DistributionBoxTest, CountsEqualBinsOrBinsOfAWidthIntoABarGraphInANewWindow)
 {
     desktop_.dialogScripts.push_back([](RecordingDialogControls& c, DialogHandler& box) {
-        EXPECT_EQ(c.control(826).selection, std::vector<int>{0});
-        EXPECT_TRUE(c.control(897).checked);
-        EXPECT_EQ(c.control(895).text, "30");
-        EXPECT_EQ(c.control(896).text, "1.0");
-        EXPECT_FALSE(c.control(895).readOnly);
-        EXPECT_TRUE(c.control(896).readOnly);
+        EXPECT_EQ(c.control(IDC_GRAPH_LIST).selection, std::vector<int>{0});
+        EXPECT_TRUE(c.control(IDC_BY_NUM_BINS).checked);
+        EXPECT_EQ(c.control(IDC_NUM_BINS).text, "30");
+        EXPECT_EQ(c.control(IDC_BINS_WIDTH).text, "1.0");
+        EXPECT_FALSE(c.control(IDC_NUM_BINS).readOnly);
+        EXPECT_TRUE(c.control(IDC_BINS_WIDTH).readOnly);
 
-        c.type(895, "10");
-        c.press(box, 893);
+        c.type(IDC_NUM_BINS, "10");
+        c.press(box, IDC_PLOT);
         EXPECT_FALSE(c.ended());
         // The value 10 is the upper edge of the last bin and not counted.
         EXPECT_EQ(histogram(), (Points{{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1},
                                        {9, 1}, {10, 1}}));
 
-        c.press(box, 898);
-        EXPECT_TRUE(c.control(895).readOnly);
-        EXPECT_FALSE(c.control(896).readOnly);
-        EXPECT_EQ(c.control(895).text, "10");
-        c.type(896, "0.3");
-        c.press(box, 892);
+        c.press(box, IDC_BY_BINS_WIDTH);
+        EXPECT_TRUE(c.control(IDC_NUM_BINS).readOnly);
+        EXPECT_FALSE(c.control(IDC_BINS_WIDTH).readOnly);
+        EXPECT_EQ(c.control(IDC_NUM_BINS).text, "10");
+        c.type(IDC_BINS_WIDTH, "0.3");
+        c.press(box, IDC_PLOT_AND_CLOSE);
         EXPECT_TRUE(c.ended());
     });
     showDistributionBox(plot_);
@@ -165,26 +167,26 @@ TEST_F(DistributionBoxTest, BinNumbersAre16BitCountsAndUnusableNumbersWarnAndCre
     desktop_.dialogScripts.push_back([&](RecordingDialogControls& c, DialogHandler& box) {
         const std::vector<std::pair<std::string, std::size_t>> taken{{"2.9", 3}, {"70000", 4465}};
         for (const auto& [text, size] : taken) {
-            c.type(895, text);
-            c.press(box, 893);
+            c.type(IDC_NUM_BINS, text);
+            c.press(box, IDC_PLOT);
             EXPECT_EQ(histogram().size(), size) << text;
         }
         const int windows = sessionList().count();
         for (const std::string text : {"0", "-3", "40000", "x"}) {
-            c.type(895, text);
-            c.press(box, 892);
+            c.type(IDC_NUM_BINS, text);
+            c.press(box, IDC_PLOT_AND_CLOSE);
             EXPECT_EQ(warnings(), std::vector<std::string>{numBins}) << text;
         }
-        EXPECT_TRUE(c.control(895).textSelected);
-        c.press(box, 898);
-        c.type(896, "0");
-        c.press(box, 893);
-        c.type(896, "-1");
-        c.press(box, 893);
+        EXPECT_TRUE(c.control(IDC_NUM_BINS).textSelected);
+        c.press(box, IDC_BY_BINS_WIDTH);
+        c.type(IDC_BINS_WIDTH, "0");
+        c.press(box, IDC_PLOT);
+        c.type(IDC_BINS_WIDTH, "-1");
+        c.press(box, IDC_PLOT);
         // 1e300 in bins of 1e-300 needs more bins than a 16-bit count holds.
-        c.choose(box, 826, {1});
-        c.type(896, "1e-300");
-        c.press(box, 892);
+        c.choose(box, IDC_GRAPH_LIST, {1});
+        c.type(IDC_BINS_WIDTH, "1e-300");
+        c.press(box, IDC_PLOT_AND_CLOSE);
         EXPECT_EQ(warnings(), (std::vector<std::string>{binsWidth, binsWidth, binsWidth}));
         EXPECT_EQ(sessionList().count(), windows);
         EXPECT_FALSE(c.ended());
@@ -200,30 +202,30 @@ TEST_F(DistributionBoxTest, EqualValuesGiveEmptyBinsAtTheirValueAndAGraphWithout
     distributionGraphIndex() = 2;
 
     desktop_.dialogScripts.push_back([&](RecordingDialogControls& c, DialogHandler& box) {
-        c.type(895, "3");
-        c.press(box, 893);
+        c.type(IDC_NUM_BINS, "3");
+        c.press(box, IDC_PLOT);
         EXPECT_EQ(histogram(), (Points{{4, 0}, {4, 0}, {4, 0}, {4, 0}}));
         // No bin of any width: a single closing point at the value.
-        c.press(box, 898);
-        c.press(box, 893);
+        c.press(box, IDC_BY_BINS_WIDTH);
+        c.press(box, IDC_PLOT);
         EXPECT_EQ(histogram(), (Points{{4, 0}}));
         const int windows = sessionList().count();
 
         // Nothing chosen: neither button does anything.
-        c.choose(box, 826, {});
-        c.press(box, 892);
+        c.choose(box, IDC_GRAPH_LIST, {});
+        c.press(box, IDC_PLOT_AND_CLOSE);
         EXPECT_FALSE(c.ended());
         EXPECT_EQ(distributionGraphIndex(), 0);
 
         // No finite y value: the fields are checked first, then a message
         // says why nothing is counted, and "Plot && Close" closes.
-        c.choose(box, 826, {2});
-        c.type(896, "abc");
-        c.press(box, 893);
+        c.choose(box, IDC_GRAPH_LIST, {2});
+        c.type(IDC_BINS_WIDTH, "abc");
+        c.press(box, IDC_PLOT);
         ASSERT_EQ(desktop_.boxes.size(), 1u);
         EXPECT_EQ(desktop_.boxes[0].text, "Data invalid or out of expected range: 'Bins Width'\n");
-        c.type(896, "1");
-        c.press(box, 892);
+        c.type(IDC_BINS_WIDTH, "1");
+        c.press(box, IDC_PLOT_AND_CLOSE);
         ASSERT_EQ(desktop_.boxes.size(), 2u);
         EXPECT_EQ(desktop_.boxes[1].text, "Graph 3 has no finite values: there is nothing to plot.\n");
         EXPECT_TRUE(c.ended());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/control_ids.h"
+
 #include <string>
 #include <vector>
 
@@ -18,8 +20,10 @@ namespace {
 using test::RecordingDialogControls;
 using test::RecordingSurface;
 
-constexpr int LIST = 826, DELETE_UNUSED = 827, SELECT_ALL = 828, NUMBER = 840, LABLE = 841, TYPE = 842,
-              COLOR = 843, WIDTH = 844, MARKER = 845, LINES_RATE = 847, REORDER = 849, ACCEPT = 850;
+constexpr int LIST = IDC_GRAPH_LIST, DELETE_UNUSED = IDC_DELETE_UNUSED, SELECT_ALL = IDC_SELECT_ALL,
+              NUMBER = IDC_GRAPH_NUMBER, LABLE = IDC_GRAPH_LABLE, TYPE = IDC_GRAPH_TYPE, COLOR = IDC_GRAPH_COLOR,
+              WIDTH = IDC_LINE_WIDTH, MARKER = IDC_MARKER_TYPE, LINES_RATE = IDC_LINES_RATE,
+              REORDER = IDC_REORDER_COLORS, ACCEPT = IDC_ACCEPT;
 
 class EditGraphsBoxTest : public testing::Test {
 protected:

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/control_ids.h"
+
 #include <string>
 #include <vector>
 
@@ -17,8 +19,9 @@ namespace {
 
 using test::RecordingDialogControls;
 
-constexpr int PLOT_LIST = 826, PLOT_SELECT_ALL = 828, PLOT_DELETE = 829, CLIPBOARD_LIST = 830,
-              CLIPBOARD_SELECT_ALL = 831, CLIPBOARD_DELETE = 832, TO_CLIPBOARD = 833, TO_PLOT = 834;
+constexpr int PLOT_LIST = IDC_GRAPH_LIST, PLOT_SELECT_ALL = IDC_SELECT_ALL, PLOT_DELETE = IDC_PLOT_DELETE,
+              CLIPBOARD_LIST = IDC_CLIPBOARD_LIST, CLIPBOARD_SELECT_ALL = IDC_CLIPBOARD_SELECT_ALL,
+              CLIPBOARD_DELETE = IDC_CLIPBOARD_DELETE, TO_CLIPBOARD = IDC_TO_CLIPBOARD, TO_PLOT = IDC_TO_PLOT;
 
 // The clipboard is the program's one: every test starts and ends with it empty.
 class HandleGraphsBoxTest : public testing::Test {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/control_ids.h"
+
 #include <string>
 
 #include "dialogs/dialog_templates.h"
@@ -31,17 +33,17 @@ TEST(LablesBox, ShowsTheTextsAndOkStoresThemCutAtACharacterKeepingAnEmptyTitle)
     plot.setLables("x [s]", "y [m]", "Run 1");
 
     desktop.dialogScripts.push_back([](RecordingDialogControls& c, DialogHandler& handler) {
-        EXPECT_EQ(c.control(823).text, "x [s]");
-        EXPECT_EQ(c.control(824).text, "y [m]");
-        EXPECT_EQ(c.control(822).text, "Run 1");
-        EXPECT_EQ(c.control(825).text, "Data");
-        EXPECT_TRUE(c.control(823).textSelected);
-        EXPECT_EQ(c.focus(), 823);
-        c.type(824, "");
-        c.type(825, "");
+        EXPECT_EQ(c.control(IDC_X_LABLE).text, "x [s]");
+        EXPECT_EQ(c.control(IDC_Y_LABLE).text, "y [m]");
+        EXPECT_EQ(c.control(IDC_AXES_TITLE).text, "Run 1");
+        EXPECT_EQ(c.control(IDC_WINDOW_TITLE).text, "Data");
+        EXPECT_TRUE(c.control(IDC_X_LABLE).textSelected);
+        EXPECT_EQ(c.focus(), IDC_X_LABLE);
+        c.type(IDC_Y_LABLE, "");
+        c.type(IDC_WINDOW_TITLE, "");
         // 200 two-byte characters: 255 bytes end inside the 128th.
-        c.type(822, repeated("\xC3\xA9", 200));
-        c.type(823, repeated("t", 300));
+        c.type(IDC_AXES_TITLE, repeated("\xC3\xA9", 200));
+        c.type(IDC_X_LABLE, repeated("t", 300));
         c.press(handler, IDOK);
     });
     showLablesBox(plot);
@@ -52,8 +54,8 @@ TEST(LablesBox, ShowsTheTextsAndOkStoresThemCutAtACharacterKeepingAnEmptyTitle)
     EXPECT_EQ(plot.windowTitle(), "Data");
 
     desktop.dialogScripts.push_back([](RecordingDialogControls& c, DialogHandler& handler) {
-        c.type(825, "Other");
-        c.type(823, "z");
+        c.type(IDC_WINDOW_TITLE, "Other");
+        c.type(IDC_X_LABLE, "z");
         c.press(handler, IDCANCEL);
     });
     showLablesBox(plot);
@@ -62,7 +64,7 @@ TEST(LablesBox, ShowsTheTextsAndOkStoresThemCutAtACharacterKeepingAnEmptyTitle)
     EXPECT_EQ(plot.xLable(), repeated("t", 255));
 
     desktop.dialogScripts.push_back([](RecordingDialogControls& c, DialogHandler& handler) {
-        c.type(825, "Other");
+        c.type(IDC_WINDOW_TITLE, "Other");
         c.press(handler, IDOK);
     });
     showLablesBox(plot);

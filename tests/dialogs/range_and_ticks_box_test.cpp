@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/control_ids.h"
+
 #include <array>
 #include <string>
 
@@ -41,7 +43,8 @@ protected:
     // xSubTick, yTick, ySubTick.
     static void typeAll(RecordingDialogControls& c, const std::array<std::string, 8>& texts)
     {
-        const std::array<int, 8> ids{812, 813, 814, 815, 817, 818, 819, 820};
+        const std::array<int, 8> ids{IDC_X_MIN, IDC_X_MAX, IDC_Y_MIN, IDC_Y_MAX, IDC_X_TICK, IDC_X_SUBTICK,
+            IDC_Y_TICK, IDC_Y_SUBTICK};
         for (std::size_t i = 0; i < ids.size(); ++i) {
             c.type(ids[i], texts[i]);
         }
@@ -57,15 +60,15 @@ TEST_F(RangeAndTicksBoxTest, OpensWithTheShownDigitsAndOkTakesThemRememberingThe
     plot_.axes().setRange(0.1234567, 10, -5, 5, false);
     plot_.axes().setTicks(2, 1, 0.5, 0.25);
     desktop_.dialogScripts.push_back([](RecordingDialogControls& c, DialogHandler& handler) {
-        EXPECT_EQ(c.control(812).text, "0.123457");
-        EXPECT_TRUE(c.control(812).textSelected);
-        EXPECT_EQ(c.focus(), 812);
-        EXPECT_EQ(c.control(813).text, "10");
-        EXPECT_EQ(c.control(814).text, "-5");
-        EXPECT_EQ(c.control(817).text, "2");
-        EXPECT_EQ(c.control(818).text, "0.5");
-        EXPECT_EQ(c.control(819).text, "1");
-        EXPECT_EQ(c.control(820).text, "0.25");
+        EXPECT_EQ(c.control(IDC_X_MIN).text, "0.123457");
+        EXPECT_TRUE(c.control(IDC_X_MIN).textSelected);
+        EXPECT_EQ(c.focus(), IDC_X_MIN);
+        EXPECT_EQ(c.control(IDC_X_MAX).text, "10");
+        EXPECT_EQ(c.control(IDC_Y_MIN).text, "-5");
+        EXPECT_EQ(c.control(IDC_X_TICK).text, "2");
+        EXPECT_EQ(c.control(IDC_X_SUBTICK).text, "0.5");
+        EXPECT_EQ(c.control(IDC_Y_TICK).text, "1");
+        EXPECT_EQ(c.control(IDC_Y_SUBTICK).text, "0.25");
         c.press(handler, IDOK);
     });
     showRangeAndTicksBox(plot_);
@@ -90,27 +93,27 @@ TEST_F(RangeAndTicksBoxTest, FaultyFieldsKeepTheDialogOpenWithTheLastInReadingOr
     RangeAndTicksBox box(plot_);
     RecordingDialogControls c = open(box);
 
-    c.type(812, "1,5");
+    c.type(IDC_X_MIN, "1,5");
     c.press(box, IDOK);
     EXPECT_FALSE(c.ended());
-    EXPECT_TRUE(c.control(812).textSelected);
-    EXPECT_EQ(c.focus(), 812);
+    EXPECT_TRUE(c.control(IDC_X_MIN).textSelected);
+    EXPECT_EQ(c.focus(), IDC_X_MIN);
 
     // The y tick is read before the x sub-tick.
-    c.type(812, "0");
-    c.type(818, "abc");
-    c.type(819, "x");
+    c.type(IDC_X_MIN, "0");
+    c.type(IDC_X_SUBTICK, "abc");
+    c.type(IDC_Y_TICK, "x");
     c.press(box, IDOK);
     EXPECT_FALSE(c.ended());
-    EXPECT_TRUE(c.control(818).textSelected);
-    EXPECT_TRUE(c.control(819).textSelected);
-    EXPECT_EQ(c.focus(), 818);
+    EXPECT_TRUE(c.control(IDC_X_SUBTICK).textSelected);
+    EXPECT_TRUE(c.control(IDC_Y_TICK).textSelected);
+    EXPECT_EQ(c.focus(), IDC_X_SUBTICK);
     EXPECT_TRUE(desktop_.boxes.empty());
 
     // An empty tick field reads as 0: infinitely many ticks.
-    c.type(818, "1");
-    c.type(819, "2");
-    c.type(817, "");
+    c.type(IDC_X_SUBTICK, "1");
+    c.type(IDC_Y_TICK, "2");
+    c.type(IDC_X_TICK, "");
     c.press(box, IDOK);
     EXPECT_FALSE(c.ended());
     ASSERT_EQ(desktop_.boxes.size(), 1u);
@@ -118,15 +121,15 @@ TEST_F(RangeAndTicksBoxTest, FaultyFieldsKeepTheDialogOpenWithTheLastInReadingOr
     EXPECT_EQ(desktop_.boxes[0].caption, "Warning");
 
     // Bounds whose distance is beyond a double have no scale.
-    c.type(817, "2");
-    c.type(812, "-1e308");
-    c.type(813, "1e308");
+    c.type(IDC_X_TICK, "2");
+    c.type(IDC_X_MIN, "-1e308");
+    c.type(IDC_X_MAX, "1e308");
     c.press(box, IDOK);
     EXPECT_FALSE(c.ended());
-    EXPECT_TRUE(c.control(812).textSelected);
-    EXPECT_EQ(c.focus(), 812);
-    c.press(box, 821);
-    EXPECT_EQ(c.control(817).text, "2");  // no proposal for it either
+    EXPECT_TRUE(c.control(IDC_X_MIN).textSelected);
+    EXPECT_EQ(c.focus(), IDC_X_MIN);
+    c.press(box, IDC_AUTO_TICKS);
+    EXPECT_EQ(c.control(IDC_X_TICK).text, "2");  // no proposal for it either
     EXPECT_EQ(desktop_.boxes.size(), 1u);
     EXPECT_EQ(plot_.axes().currentRange(), before);
 
@@ -188,20 +191,20 @@ TEST_F(RangeAndTicksBoxTest, AutoTicksFillTheFieldsForTheTypedRangeOnly)
     RangeAndTicksBox box(plot_);
     RecordingDialogControls c = open(box);
     // 10 / 6 rounds to 2, 100 / 6 to 20; the sub-ticks are halves.
-    c.type(812, "10");
-    c.type(813, "0");
-    c.type(815, "100");
-    c.press(box, 821);
-    EXPECT_EQ(c.control(817).text, "2");
-    EXPECT_EQ(c.control(818).text, "1");
-    EXPECT_EQ(c.control(819).text, "20");
-    EXPECT_EQ(c.control(820).text, "10");
+    c.type(IDC_X_MIN, "10");
+    c.type(IDC_X_MAX, "0");
+    c.type(IDC_Y_MAX, "100");
+    c.press(box, IDC_AUTO_TICKS);
+    EXPECT_EQ(c.control(IDC_X_TICK).text, "2");
+    EXPECT_EQ(c.control(IDC_X_SUBTICK).text, "1");
+    EXPECT_EQ(c.control(IDC_Y_TICK).text, "20");
+    EXPECT_EQ(c.control(IDC_Y_SUBTICK).text, "10");
     // A range field that is no number proposes nothing.
-    c.type(814, "y");
-    c.type(817, "7");
-    c.press(box, 821);
-    EXPECT_EQ(c.control(817).text, "7");
-    EXPECT_EQ(c.focus(), 814);
+    c.type(IDC_Y_MIN, "y");
+    c.type(IDC_X_TICK, "7");
+    c.press(box, IDC_AUTO_TICKS);
+    EXPECT_EQ(c.control(IDC_X_TICK).text, "7");
+    EXPECT_EQ(c.focus(), IDC_Y_MIN);
     c.press(box, IDCANCEL);
     EXPECT_TRUE(c.ended());
     EXPECT_EQ(plot_.axes().currentRange(), before);
@@ -210,11 +213,11 @@ TEST_F(RangeAndTicksBoxTest, AutoTicksFillTheFieldsForTheTypedRangeOnly)
     plot_.setAspectRatio(AXES_EQUAL);
     RangeAndTicksBox equal(plot_);
     RecordingDialogControls e = open(equal);
-    e.type(815, "100");  // x still 0 to 10
-    e.press(equal, 821);
-    EXPECT_EQ(e.control(817).text, "20");
-    EXPECT_EQ(e.control(818).text, "10");
-    EXPECT_EQ(e.control(819).text, "20");
+    e.type(IDC_Y_MAX, "100");  // x still 0 to 10
+    e.press(equal, IDC_AUTO_TICKS);
+    EXPECT_EQ(e.control(IDC_X_TICK).text, "20");
+    EXPECT_EQ(e.control(IDC_X_SUBTICK).text, "10");
+    EXPECT_EQ(e.control(IDC_Y_TICK).text, "20");
 }
 
 }  // namespace
@@ -231,18 +234,18 @@ TEST_F(RangeAndTicksBoxTest, LogChecksProposeTheDecadesAndOkMakesTheAxesLogarith
     plot_.append(100.0, 0.5, g);
     RangeAndTicksBox box(plot_);
     RecordingDialogControls c = open(box);
-    EXPECT_FALSE(c.control(828).checked);
+    EXPECT_FALSE(c.control(IDC_LOG_X).checked);
 
-    c.press(box, 828);
-    EXPECT_EQ(c.control(812).text, "0.01");
-    EXPECT_EQ(c.control(813).text, "100");
-    EXPECT_EQ(c.control(817).text, "1");  // a decade
+    c.press(box, IDC_LOG_X);
+    EXPECT_EQ(c.control(IDC_X_MIN).text, "0.01");
+    EXPECT_EQ(c.control(IDC_X_MAX).text, "100");
+    EXPECT_EQ(c.control(IDC_X_TICK).text, "1");  // a decade
     // Typed bounds that the logarithmic axis cannot show are refused.
-    c.type(812, "0");
+    c.type(IDC_X_MIN, "0");
     c.press(box, IDOK);
     EXPECT_FALSE(c.ended());
-    EXPECT_EQ(c.focus(), 812);
-    c.type(812, "0.1");
+    EXPECT_EQ(c.focus(), IDC_X_MIN);
+    c.type(IDC_X_MIN, "0.1");
     c.press(box, IDOK);
     ASSERT_TRUE(c.ended());
     EXPECT_TRUE(plot_.axes().xLog());
@@ -258,10 +261,10 @@ TEST_F(RangeAndTicksBoxTest, ALogCheckWithoutPositiveValuesGoesBackAndSaysWhy)
     plot_.append(2.0, 0.0, g);
     RangeAndTicksBox box(plot_);
     RecordingDialogControls c = open(box);
-    c.press(box, 829);
-    EXPECT_FALSE(c.control(829).checked);
+    c.press(box, IDC_LOG_Y);
+    EXPECT_FALSE(c.control(IDC_LOG_Y).checked);
     ASSERT_EQ(desktop_.boxes.size(), 1u);
-    EXPECT_EQ(c.control(814).text, "0");  // the range stays as it was shown
+    EXPECT_EQ(c.control(IDC_Y_MIN).text, "0");  // the range stays as it was shown
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/control_ids.h"
+
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -45,7 +47,9 @@ std::vector<Point> points(const Graph& g)
 std::vector<std::string> fieldTexts(const RecordingDialogControls& c)
 {
     std::vector<std::string> out;
-    for (const int id : {871, 873, 875, 877, 879, 872, 874, 876, 878, 880, 889}) {
+    for (const int id : {IDC_FIELD_X_MIN, IDC_FIELD_X_MAX, IDC_FIELD_X_MEAN, IDC_FIELD_X_STD, IDC_FIELD_X_RANGE,
+        IDC_FIELD_Y_MIN, IDC_FIELD_Y_MAX, IDC_FIELD_Y_MEAN, IDC_FIELD_Y_STD, IDC_FIELD_Y_RANGE,
+        IDC_FIELD_NUM_POINTS}) {
         out.push_back(c.control(id).text);
     }
     return out;
@@ -105,34 +109,35 @@ TEST_F(StatisticsBoxTest, ShowsTheChosenGraphOverItsFiniteValuesAndRemembersItAc
     StatisticsBox box(p);
     RecordingDialogControls c(*dialogTemplate("StatisticsBox"));
     box.opened(c);
-    EXPECT_EQ(c.control(826).entries, (std::vector<std::string>{"1\tGraph 1", "2\tGraph 2", "3\tGraph 3", "4\tGraph 4"}));
-    EXPECT_EQ(c.control(826).selection, std::vector<int>{0});
+    EXPECT_EQ(c.control(IDC_GRAPH_LIST).entries, (std::vector<std::string>{"1\tGraph 1", "2\tGraph 2", "3\tGraph 3", "4\tGraph 4"}));
+    EXPECT_EQ(c.control(IDC_GRAPH_LIST).selection, std::vector<int>{0});
     EXPECT_EQ(fieldTexts(c), (std::vector<std::string>{"0", "2", "1", "0.816497", "2", "1", "5", "3", "1.63299",
                                                        "4", "3"}));
-    for (const int id : {882, 884, 886, 888}) {
+    for (const int id : {IDC_CHECK_Y_MIN, IDC_CHECK_Y_MAX, IDC_CHECK_Y_MEAN, IDC_CHECK_Y_STD}) {
         EXPECT_TRUE(c.control(id).checked) << id;
     }
-    for (const int id : {881, 883, 885, 887, 890, 891}) {
+    for (const int id : {IDC_CHECK_X_MIN, IDC_CHECK_X_MAX, IDC_CHECK_X_MEAN, IDC_CHECK_X_STD, IDC_SAME_COLOR,
+        IDC_SAME_PLOT}) {
         EXPECT_FALSE(c.control(id).checked) << id;
     }
-    EXPECT_TRUE(c.control(893).enabled);
+    EXPECT_TRUE(c.control(IDC_PLOT).enabled);
 
-    c.choose(box, 826, {1});
+    c.choose(box, IDC_GRAPH_LIST, {1});
     EXPECT_EQ(statisticsGraphIndex(), 2);
     EXPECT_EQ(fieldTexts(c), (std::vector<std::string>{"1e+100", "-1e+100", "0", "0", "-2e+100", "1e+100", "-1e+100",
                                                        "0", "0", "-2e+100", "0"}));
     // A graph without finite values gives nothing to plot, and says so.
     const int windows = sessionList().count();
-    c.press(box, 893);
+    c.press(box, IDC_PLOT);
     EXPECT_EQ(sessionList().count(), windows);
     ASSERT_EQ(desktop_.boxes.size(), 1u);
     EXPECT_EQ(desktop_.boxes[0].text, "Graph 2 has no finite values: there is nothing to plot.\n");
     desktop_.boxes.clear();
     // Values that are not finite stay out of every statistic but count as points.
-    c.choose(box, 826, {2});
+    c.choose(box, IDC_GRAPH_LIST, {2});
     EXPECT_EQ(fieldTexts(c), (std::vector<std::string>{"1", "3", "2", "1", "2", "2", "4", "3", "1", "2", "3"}));
     // Values near the limits of a double neither overflow the mean nor the deviation.
-    c.choose(box, 826, {3});
+    c.choose(box, IDC_GRAPH_LIST, {3});
     EXPECT_EQ(fieldTexts(c), (std::vector<std::string>{"1e+300", "3e+300", "2e+300", "1e+300", "2e+300", "-1e+300",
                                                        "1e+300", "0", "1e+300", "2e+300", "2"}));
     EXPECT_EQ(statisticsGraphIndex(), 4);
@@ -143,12 +148,12 @@ TEST_F(StatisticsBoxTest, ShowsTheChosenGraphOverItsFiniteValuesAndRemembersItAc
     StatisticsBox other(q);
     RecordingDialogControls d(*dialogTemplate("StatisticsBox"));
     other.opened(d);
-    EXPECT_TRUE(d.control(826).selection.empty());
-    EXPECT_EQ(d.control(871).text, "");
+    EXPECT_TRUE(d.control(IDC_GRAPH_LIST).selection.empty());
+    EXPECT_EQ(d.control(IDC_FIELD_X_MIN).text, "");
     EXPECT_EQ(statisticsGraphIndex(), 0);
-    d.press(other, 893);
+    d.press(other, IDC_PLOT);
     EXPECT_EQ(sessionList().count(), 2);
-    d.press(other, 892);
+    d.press(other, IDC_PLOT_AND_CLOSE);
     EXPECT_TRUE(d.ended());
     EXPECT_EQ(sessionList().count(), 2);
 
@@ -157,8 +162,8 @@ TEST_F(StatisticsBoxTest, ShowsTheChosenGraphOverItsFiniteValuesAndRemembersItAc
     StatisticsBox none(empty);
     RecordingDialogControls e(*dialogTemplate("StatisticsBox"));
     none.opened(e);
-    EXPECT_FALSE(e.control(893).enabled);
-    EXPECT_FALSE(e.control(892).enabled);
+    EXPECT_FALSE(e.control(IDC_PLOT).enabled);
+    EXPECT_FALSE(e.control(IDC_PLOT_AND_CLOSE).enabled);
 }
 
 TEST_F(StatisticsBoxTest, PlotOpensAWindowWithACopyOfTheGraphAndItsStatisticsInTheNextColours)
@@ -178,13 +183,13 @@ TEST_F(StatisticsBoxTest, PlotOpensAWindowWithACopyOfTheGraphAndItsStatisticsInT
     statisticsGraphIndex() = 2;
 
     desktop_.dialogScripts.push_back([](RecordingDialogControls& c, DialogHandler& box) {
-        c.press(box, 893);
+        c.press(box, IDC_PLOT);
         EXPECT_FALSE(c.ended());
         // No statistic chosen: "Plot && Close" only closes.
-        for (const int id : {882, 884, 886, 888}) {
+        for (const int id : {IDC_CHECK_Y_MIN, IDC_CHECK_Y_MAX, IDC_CHECK_Y_MEAN, IDC_CHECK_Y_STD}) {
             c.press(box, id);
         }
-        c.press(box, 892);
+        c.press(box, IDC_PLOT_AND_CLOSE);
         EXPECT_TRUE(c.ended());
     });
     showStatisticsBox(p);
@@ -250,16 +255,17 @@ TEST_F(StatisticsBoxTest, SamePlotInsertsAfterTheSourceInItsColourAndTheListFoll
     surface.clear();
 
     desktop_.dialogScripts.push_back([](RecordingDialogControls& c, DialogHandler& box) {
-        for (const int id : {882, 884, 886, 888, 885, 890, 891}) {
+        for (const int id : {IDC_CHECK_Y_MIN, IDC_CHECK_Y_MAX, IDC_CHECK_Y_MEAN, IDC_CHECK_Y_STD, IDC_CHECK_X_MEAN,
+            IDC_SAME_COLOR, IDC_SAME_PLOT}) {
             c.press(box, id);
         }
-        c.press(box, 893);
-        EXPECT_EQ(c.control(826).entries,
+        c.press(box, IDC_PLOT);
+        EXPECT_EQ(c.control(IDC_GRAPH_LIST).entries,
                   (std::vector<std::string>{"1\tGraph 1", "2\tGraph 2", "3\t  x-Mean", "4\tGraph 3", "5\tGraph 4"}));
-        EXPECT_EQ(c.control(826).selection, std::vector<int>{1});
+        EXPECT_EQ(c.control(IDC_GRAPH_LIST).selection, std::vector<int>{1});
         // An empty graph has no extent to draw lines across.
-        c.choose(box, 826, {4});
-        c.press(box, 892);
+        c.choose(box, IDC_GRAPH_LIST, {4});
+        c.press(box, IDC_PLOT_AND_CLOSE);
     });
     showStatisticsBox(p);
 

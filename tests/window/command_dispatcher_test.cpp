@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/control_ids.h"
+
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -21,6 +24,7 @@
 #include "support/temp_dir.h"
 #include "app/commands.h"
 #include "window/file_commands.h"
+#include "window/kvx_menu.h"
 #include "files/data_file_writer.h"
 
 namespace kvx {
@@ -89,10 +93,14 @@ TEST_F(CommandDispatcherTest, DisplayChoicesSetThePlotRepaintAndMoveTheCheckMark
         int16_t (PlotModel::*value)() const;
     };
     const std::vector<Group> groups{
-        {{{251, 100}, {252, 101}, {253, 104}, {254, 105}}, &Plot::showGrid},
-        {{{211, 100}, {212, 106}, {214, 108}, {215, 109}, {213, 107}, {216, 110}}, &Plot::showLegend},
-        {{{247, 100}, {248, 101}, {249, 103}}, &Plot::showCoorSystem},
-        {{{123, 1201}, {124, 1202}, {125, 1203}, {126, 1204}, {127, 1205}}, &Plot::colorScheme},
+        {{{CMD_GRID_HIDE, 100}, {CMD_GRID_XY_AXES, 101}, {CMD_GRID_X_AXIS, 104}, {CMD_GRID_Y_AXIS, 105}},
+            &Plot::showGrid},
+        {{{CMD_LEGEND_HIDE, 100}, {CMD_LEGEND_UP_RIGHT, 106}, {CMD_LEGEND_UP_LEFT, 108}, {CMD_LEGEND_DOWN_LEFT, 109},
+            {CMD_LEGEND_DOWN_RIGHT, 107}, {CMD_LEGEND_OUT_RIGHT, 110}}, &Plot::showLegend},
+        {{{CMD_COOR_SYSTEM_HIDE, 100}, {CMD_COOR_SYSTEM_FULL, 101}, {CMD_COOR_SYSTEM_HALF, 103}},
+            &Plot::showCoorSystem},
+        {{{CMD_COLOR_SCHEME_LIGHT, 1201}, {CMD_COLOR_SCHEME_DARK, 1202}, {CMD_COLOR_SCHEME_PAPER, 1203},
+            {CMD_COLOR_SCHEME_SCOPE, 1204}, {CMD_COLOR_SCHEME_FANCY, 1205}}, &Plot::colorScheme},
     };
     Plot& p = makeWindow();
     for (const Group& g : groups) {
@@ -146,19 +154,32 @@ TEST_F(CommandDispatcherTest, StyleItemsSetEveryGraphAndRepaint)
         std::vector<Item> items;
     };
     const std::vector<Group> groups{
-        {GraphAttribute::ShowPoints, {{255, 100}, {256, 101}, {257, 102}}},
-        {GraphAttribute::ShowMarker, {{260, 100}, {261, 101}}},
-        {GraphAttribute::ShowLines, {{263, 100}, {264, 101}}},
-        {GraphAttribute::LineWidth, {{601, 1}, {602, 2}, {603, 3}, {604, 5}, {605, 7}, {606, 10}}},
+        {GraphAttribute::ShowPoints, {{CMD_POINTS_HIDE, 100}, {CMD_POINTS_SHOW, 101}, {CMD_POINTS_BEGIN_END, 102}}},
+        {GraphAttribute::ShowMarker, {{CMD_MARKER_HIDE, 100}, {CMD_MARKER_SHOW, 101}}},
+        {GraphAttribute::ShowLines, {{CMD_LINES_HIDE, 100}, {CMD_LINES_SHOW, 101}}},
+        {GraphAttribute::LineWidth, {{CMD_LINE_WIDTH_1, 1}, {CMD_LINE_WIDTH_2, 2}, {CMD_LINE_WIDTH_3, 3},
+            {CMD_LINE_WIDTH_5, 5}, {CMD_LINE_WIDTH_7, 7}, {CMD_LINE_WIDTH_10, 10}}},
         {GraphAttribute::MarkerSize,
-         {{610, 6}, {611, 7}, {612, 8}, {613, 10}, {614, 12}, {615, 15}, {616, 18}, {617, 21}, {618, 25}, {619, 30}}},
+         {{CMD_MARKER_SIZE_6, 6}, {CMD_MARKER_SIZE_7, 7}, {CMD_MARKER_SIZE_8, 8}, {CMD_MARKER_SIZE_10, 10},
+             {CMD_MARKER_SIZE_12, 12}, {CMD_MARKER_SIZE_15, 15}, {CMD_MARKER_SIZE_18, 18}, {CMD_MARKER_SIZE_21, 21},
+             {CMD_MARKER_SIZE_25, 25}, {CMD_MARKER_SIZE_30, 30}}},
         {GraphAttribute::LinesDrawRate,
-         {{700, 1}, {701, 2}, {702, 5}, {703, 10}, {704, 20}, {705, 50}, {706, 100}, {707, 200}, {708, 500}, {709, 1000}}},
+         {{CMD_LINES_DRAW_RATE_1, 1}, {CMD_LINES_DRAW_RATE_2, 2}, {CMD_LINES_DRAW_RATE_5, 5},
+             {CMD_LINES_DRAW_RATE_10, 10}, {CMD_LINES_DRAW_RATE_20, 20}, {CMD_LINES_DRAW_RATE_50, 50},
+             {CMD_LINES_DRAW_RATE_100, 100}, {CMD_LINES_DRAW_RATE_200, 200}, {CMD_LINES_DRAW_RATE_500, 500},
+             {CMD_LINES_DRAW_RATE_1000, 1000}}},
         {GraphAttribute::PointsDrawRate,
-         {{720, 1}, {721, 2}, {722, 5}, {723, 10}, {724, 20}, {725, 50}, {726, 100}, {727, 200}, {728, 500}, {729, 1000}}},
+         {{CMD_POINTS_DRAW_RATE_1, 1}, {CMD_POINTS_DRAW_RATE_2, 2}, {CMD_POINTS_DRAW_RATE_5, 5},
+             {CMD_POINTS_DRAW_RATE_10, 10}, {CMD_POINTS_DRAW_RATE_20, 20}, {CMD_POINTS_DRAW_RATE_50, 50},
+             {CMD_POINTS_DRAW_RATE_100, 100}, {CMD_POINTS_DRAW_RATE_200, 200}, {CMD_POINTS_DRAW_RATE_500, 500},
+             {CMD_POINTS_DRAW_RATE_1000, 1000}}},
         {GraphAttribute::MarkerDrawRate,
-         {{731, 1}, {732, 2}, {733, 5}, {734, 10}, {735, 20}, {736, 50}, {737, 100}, {738, 200}, {739, 500}, {740, 1000}}},
-        {GraphAttribute::Type, {{742, 801}, {743, 802}, {744, 803}, {745, 804}}},
+         {{CMD_MARKER_DRAW_RATE_1, 1}, {CMD_MARKER_DRAW_RATE_2, 2}, {CMD_MARKER_DRAW_RATE_5, 5},
+             {CMD_MARKER_DRAW_RATE_10, 10}, {CMD_MARKER_DRAW_RATE_20, 20}, {CMD_MARKER_DRAW_RATE_50, 50},
+             {CMD_MARKER_DRAW_RATE_100, 100}, {CMD_MARKER_DRAW_RATE_200, 200}, {CMD_MARKER_DRAW_RATE_500, 500},
+             {CMD_MARKER_DRAW_RATE_1000, 1000}}},
+        {GraphAttribute::Type, {{CMD_GRAPH_TYPE_LINES, 801}, {CMD_GRAPH_TYPE_STAIRS, 802}, {CMD_GRAPH_TYPE_BARS, 803},
+            {CMD_GRAPH_TYPE_STEMS, 804}}},
     };
     Plot& p = makeWindow(3);
     for (const Group& g : groups) {
@@ -204,7 +225,9 @@ TEST_F(CommandDispatcherTest, DiverseItemsAreNoCommands)
 {
     Plot& p = makeWindow(2);
     p.setLineWidth(3, 2);
-    for (uint16_t item : {258, 262, 607, 620, 710, 730, 741, 746}) {
+    for (uint16_t item : {CMD_POINTS_DIVERSE, CMD_MARKER_DIVERSE, CMD_LINE_WIDTH_DIVERSE, CMD_MARKER_SIZE_DIVERSE,
+        CMD_LINES_DRAW_RATE_DIVERSE, CMD_POINTS_DRAW_RATE_DIVERSE, CMD_MARKER_DRAW_RATE_DIVERSE,
+        CMD_GRAPH_TYPE_DIVERSE}) {
         const int before = native(p).presents;
         EXPECT_FALSE(dispatchCommand(p, item)) << item;
         EXPECT_EQ(native(p).presents, before) << item;
@@ -214,8 +237,10 @@ TEST_F(CommandDispatcherTest, DiverseItemsAreNoCommands)
 
 TEST_F(CommandDispatcherTest, ZoomAndReadModesMoveTheCheckMarkWithoutRepaint)
 {
-    const std::vector<Item> zoom{{500, 301}, {510, 302}, {520, 303}, {530, 304}, {540, 305}, {550, 306}};
-    const std::vector<Item> read{{801, 601}, {802, 602}, {803, 604}, {804, 603}, {805, 605}};
+    const std::vector<Item> zoom{{CMD_ZOOM_MODE_XY, 301}, {CMD_ZOOM_MODE_X, 302}, {CMD_ZOOM_MODE_Y, 303},
+        {CMD_ZOOM_MODE_X_AUTORANGE_Y, 304}, {CMD_ZOOM_MODE_Y_AUTORANGE_X, 305}, {CMD_ZOOM_MODE_X_KEEP_RATIO, 306}};
+    const std::vector<Item> read{{CMD_READ_MODE_XYY, 601}, {CMD_READ_MODE_XYXY, 602}, {CMD_READ_MODE_XYAYA, 604},
+        {CMD_READ_MODE_XYAXYA, 603}, {CMD_READ_MODE_YY, 605}};
     Plot& p = makeWindow();
     for (const auto& [items, value] : {std::pair{&zoom, &Plot::zoomMode}, std::pair{&read, &Plot::readMode}}) {
         for (const Item& item : *items) {
@@ -233,8 +258,12 @@ TEST_F(CommandDispatcherTest, ViewCommandsRepaintExceptStore)
     Plot& p = makeWindow(1);
     p.graph(1).append(0, 0);
     p.graph(1).append(10, 5);
-    for (uint16_t item : {210, 220, 221, 222, 225, 230, 231, 232, 270, 310, 560, 561, 562, 563, 570, 571, 572,
-                          573, 580, 581, 582, 583, 590, 591}) {
+    for (uint16_t item : {CMD_RANGE_LAST, CMD_RANGE_ORIGINAL_XY, CMD_RANGE_ORIGINAL_X, CMD_RANGE_ORIGINAL_Y,
+        CMD_RANGE_RESTORE, CMD_AUTO_RANGE_XY, CMD_AUTO_RANGE_X, CMD_AUTO_RANGE_Y, CMD_AXES_EQUAL, CMD_REDRAW_ALL,
+        CMD_MOVE_LEFT, CMD_MOVE_RIGHT, CMD_MOVE_UP, CMD_MOVE_DOWN, CMD_MOVE_RANGE_LEFT, CMD_MOVE_RANGE_RIGHT,
+        CMD_MOVE_RANGE_UP,
+                          CMD_MOVE_RANGE_DOWN, CMD_MOVE_SUBTICK_LEFT, CMD_MOVE_SUBTICK_RIGHT, CMD_MOVE_SUBTICK_UP,
+                              CMD_MOVE_SUBTICK_DOWN, CMD_MOVE_IN, CMD_MOVE_OUT}) {
         EXPECT_TRUE(repaints(p, item)) << item;
     }
     EXPECT_FALSE(repaints(p, CMD_RANGE_STORE));
@@ -432,8 +461,10 @@ TEST_F(CommandDispatcherTest, ReloadingTheSettingsChangesOnlyLaterPlots)
 TEST_F(CommandDispatcherTest, DialogItemsOpenTheirDialogsOverTheWindowAndRepaintWhenTheyClose)
 {
     const std::vector<std::pair<uint16_t, std::string>> items{
-        {122, "ColorSetBox"},      {130, "EditGraphsBox"}, {132, "HandleGraphsBox"}, {243, "RangeAndTicksBox"},
-        {420, "LablesBox"},        {760, "StatisticsBox"}, {761, "DistributionBox"}};
+        {CMD_COLOR_SET, "ColorSetBox"},      {CMD_EDIT_GRAPHS, "EditGraphsBox"}, {CMD_HANDLE_GRAPHS,
+            "HandleGraphsBox"}, {CMD_RANGE_SET, "RangeAndTicksBox"},
+        {CMD_EDIT_LABLES, "LablesBox"},        {CMD_STATISTICS, "StatisticsBox"}, {CMD_DISTRIBUTION,
+            "DistributionBox"}};
     Plot& p = makeWindow(1);
     for (const auto& [item, state] : native(p).itemStates) {
         EXPECT_NE(state, ItemState::Grayed) << item;
@@ -448,8 +479,8 @@ TEST_F(CommandDispatcherTest, DialogItemsOpenTheirDialogsOverTheWindowAndRepaint
 
     // What the user types reaches the plot.
     desktop_.dialogScripts.push_back([](test::RecordingDialogControls& box, DialogHandler& logic) {
-        box.type(812, "-2");
-        box.type(813, "8");
+        box.type(IDC_X_MIN, "-2");
+        box.type(IDC_X_MAX, "8");
         box.press(logic, IDOK);
     });
     command(p, CMD_RANGE_SET);
@@ -459,7 +490,7 @@ TEST_F(CommandDispatcherTest, DialogItemsOpenTheirDialogsOverTheWindowAndRepaint
     // The dialogs on graphs refuse a plot without any.
     Plot& empty = makeWindow(0);
     desktop_.dialogRuns.clear();
-    for (const uint16_t item : {130, 760, 761}) {
+    for (const uint16_t item : {CMD_EDIT_GRAPHS, CMD_STATISTICS, CMD_DISTRIBUTION}) {
         desktop_.boxes.clear();
         command(empty, item);
         ASSERT_EQ(desktop_.boxes.size(), 1u) << item;
@@ -509,6 +540,31 @@ TEST_F(CommandDispatcherTest, EveryOperationWorksAtTheGraphLimit)
     Plot& back = makeWindow();
     ASSERT_TRUE(openByPath(back, dir.file("back.dat"), FILE_OPEN));
     EXPECT_EQ(back.numGraphs(), Plot::maxGraphs);
+}
+
+// The built-in menu against the dispatcher: every item is a command that the
+// window carries out, except the "Diverse" items, which only show that the
+// graphs differ. Each command stands once; "Exit" also ends the session list.
+TEST_F(CommandDispatcherTest, EveryMenuItemIsACommandOfTheWindowAndStandsOnce)
+{
+    std::map<uint16_t, std::vector<std::string>> items;
+    std::vector<const MenuEntry*> popups;
+    for (const MenuEntry& m : kvxMenu().menus) popups.push_back(&m);
+    while (!popups.empty()) {
+        const MenuEntry& popup = *popups.back();
+        popups.pop_back();
+        for (const MenuEntry& e : popup.children) {
+            if (!e.children.empty()) popups.push_back(&e);
+            if (e.children.empty() && !e.separator) items[static_cast<uint16_t>(e.command)].push_back(e.text);
+        }
+    }
+    ASSERT_GT(items.size(), 150u);
+    for (const auto& [command, texts] : items) {
+        const std::size_t expected = command == CMD_EXIT_SESSION ? 2 : 1;
+        EXPECT_EQ(texts.size(), expected) << "command " << command << " on " << texts.size() << " items";
+        EXPECT_EQ(dispatchCommand(makeWindow(1), command), texts.front() != "Diverse")
+            << "command " << command << ", item \"" << texts.front() << '"';
+    }
 }
 
 }  // namespace

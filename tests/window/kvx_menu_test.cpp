@@ -3,48 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "settings/keywords.h"
 #include "window/menu_choices.h"
 #include "window/menu_parser.h"
 
 namespace kvx {
 namespace {
-
-struct FlatItem {
-    std::string path;  // the popups and the item text, joined by " > "
-    int command;
-};
-
-void flatten(const std::vector<MenuEntry>& entries, const std::string& prefix,
-             std::vector<FlatItem>& out)
-{
-    for (const MenuEntry& e : entries) {
-        if (e.separator) continue;
-        const std::string path = prefix.empty() ? e.text : prefix + " > " + e.text;
-        if (e.children.empty()) {
-            out.push_back({path, e.command});
-        } else {
-            flatten(e.children, path, out);
-        }
-    }
-}
-
-std::vector<FlatItem> flatItems()
-{
-    std::vector<FlatItem> out;
-    flatten(kvxMenu().menus, "", out);
-    return out;
-}
-
-std::vector<std::string> lines(const std::vector<FlatItem>& items)
-{
-    std::vector<std::string> out;
-    for (const FlatItem& i : items) out.push_back(i.path + " = " + std::to_string(i.command));
-    return out;
-}
 
 const MenuEntry* findPopup(const std::vector<MenuEntry>& entries, const std::vector<std::string>& path)
 {
@@ -76,196 +43,6 @@ TEST(KvxMenuTest, FiveMenusInOrder)
     EXPECT_EQ(names, (std::vector<std::string>{"Session", "Plot", "Graphs", "Extras", "Help"}));
 }
 
-// Every item with its exact text, place and number, in menu order.
-TEST(KvxMenuTest, EveryItemWithItsTextAndNumber)
-{
-    const std::vector<std::string> expected = {
-        "Session > File > Open ... = 106",
-        "Session > File > Add ... = 103",
-        "Session > File > Save ... = 109",
-        "Session > Print > Black && White = 116",
-        "Session > Print > Colored = 117",
-        "Session > Exit = 90",
-        "Session > Show All = 93",
-        "Session > Minimize All = 91",
-        "Session > Maximize All = 92",
-        "Session > Exit Session = 90",
-        "Plot > File > Open ... = 105",
-        "Plot > File > Add ... = 102",
-        "Plot > File > Save ... = 108",
-        "Plot > Edit Lables ... = 420",
-        "Plot > Show > Grid > Hide = 251",
-        "Plot > Show > Grid > X - && Y - Axes = 252",
-        "Plot > Show > Grid > X - Axis = 253",
-        "Plot > Show > Grid > Y - Axis = 254",
-        "Plot > Show > Legend > Hide = 211",
-        "Plot > Show > Legend > Up - Right = 212",
-        "Plot > Show > Legend > Up - Left = 214",
-        "Plot > Show > Legend > Down - Left = 215",
-        "Plot > Show > Legend > Down - Right = 213",
-        "Plot > Show > Legend > Out - Right = 216",
-        "Plot > Show > Coordinate System > Hide = 247",
-        "Plot > Show > Coordinate System > Show Full = 248",
-        "Plot > Show > Coordinate System > Show Half = 249",
-        "Plot > Color > Color Set ... = 122",
-        "Plot > Color > Color Scheme > Light = 123",
-        "Plot > Color > Color Scheme > Dark = 124",
-        "Plot > Color > Color Scheme > Paper = 125",
-        "Plot > Color > Color Scheme > Scope = 126",
-        "Plot > Color > Color Scheme > Fancy = 127",
-        "Plot > Zoom Mode > X - Y = 500",
-        "Plot > Zoom Mode > X,  Autorange  Y = 530",
-        "Plot > Zoom Mode > Y,  Autorange  X = 540",
-        "Plot > Zoom Mode > X,  Keep Ratio = 550",
-        "Plot > Zoom Mode > X = 510",
-        "Plot > Zoom Mode > Y = 520",
-        "Plot > Auto Range > X && Y = 230",
-        "Plot > Auto Range > Y = 232",
-        "Plot > Auto Range > X = 231",
-        "Plot > Range > Set ... = 243",
-        "Plot > Range > Last = 210",
-        "Plot > Range > Original > X && Y = 220",
-        "Plot > Range > Original > X = 221",
-        "Plot > Range > Original > Y = 222",
-        "Plot > Range > Store = 224",
-        "Plot > Range > Restore = 225",
-        "Plot > Range > Redraw > All = 310",
-        "Plot > Range > Redraw > Frame && Grid = 320",
-        "Plot > Range > Move > In = 590",
-        "Plot > Range > Move > Out = 591",
-        "Plot > Range > Move > Left = 560",
-        "Plot > Range > Move > Right = 561",
-        "Plot > Range > Move > Up = 562",
-        "Plot > Range > Move > Down = 563",
-        "Plot > Axes Equal = 270",
-        "Plot > Log X = 271",
-        "Plot > Log Y = 272",
-        "Plot > Auto Screen Position > 2 Vertical > 1  (up) = 140",
-        "Plot > Auto Screen Position > 2 Vertical > 2  (down) = 141",
-        "Plot > Auto Screen Position > 2 Horizontal > 1  (left) = 142",
-        "Plot > Auto Screen Position > 2 Horizontal > 2  (right) = 143",
-        "Plot > Auto Screen Position > 2 Vertical / 2 Horizontal > 1  (up / left) = 144",
-        "Plot > Auto Screen Position > 2 Vertical / 2 Horizontal > 2  (up / right) = 145",
-        "Plot > Auto Screen Position > 2 Vertical / 2 Horizontal > 3  (down / left) = 146",
-        "Plot > Auto Screen Position > 2 Vertical / 2 Horizontal > 4  (down / right) = 147",
-        "Plot > Auto Screen Position > 3 Vertical / 2 Horizontal > 1  (up / left) = 148",
-        "Plot > Auto Screen Position > 3 Vertical / 2 Horizontal > 2  (up / right) = 149",
-        "Plot > Auto Screen Position > 3 Vertical / 2 Horizontal > 3  (middle / left) = 150",
-        "Plot > Auto Screen Position > 3 Vertical / 2 Horizontal > 4  (middle / right) = 151",
-        "Plot > Auto Screen Position > 3 Vertical / 2 Horizontal > 5  (down / left) = 152",
-        "Plot > Auto Screen Position > 3 Vertical / 2 Horizontal > 6  (down / right) = 153",
-        "Plot > Copy (to Clipboard) > Black && White = 119",
-        "Plot > Copy (to Clipboard) > Colored = 120",
-        "Plot > Copy (to Clipboard) > Full Screen Resolution = 121",
-        "Plot > Save Figure > Black && White ... = 110",
-        "Plot > Save Figure > Colored ... = 111",
-        "Plot > Save Figure > Full Screen Resolution ... = 112",
-        "Plot > Print > Black && White = 114",
-        "Plot > Print > Colored = 115",
-        "Plot > New = 750",
-        "Plot > Clone = 751",
-        "Plot > Close = 94",
-        "Graphs > Data File > Open ... = 104",
-        "Graphs > Data File > Add ... = 101",
-        "Graphs > Data File > Save ... = 107",
-        "Graphs > Data File > Read Mode > X   Y   Y  .. = 801",
-        "Graphs > Data File > Read Mode > X   Y   X   Y  .. = 802",
-        "Graphs > Data File > Read Mode > X   Y att   Y att  .. = 803",
-        "Graphs > Data File > Read Mode > X   Y att   X   Y att  .. = 804",
-        "Graphs > Data File > Read Mode > Y   Y  .. = 805",
-        "Graphs > Edit ... = 130",
-        "Graphs > Show > Points > Hide = 255",
-        "Graphs > Show > Points > Show = 256",
-        "Graphs > Show > Points > Show Begin and End Points = 257",
-        "Graphs > Show > Points > Diverse = 258",
-        "Graphs > Show > Marker > Hide = 260",
-        "Graphs > Show > Marker > Show = 261",
-        "Graphs > Show > Marker > Diverse = 262",
-        "Graphs > Show > Lines > Hide = 263",
-        "Graphs > Show > Lines > Show = 264",
-        "Graphs > Line Width >  1 = 601",
-        "Graphs > Line Width >  2 = 602",
-        "Graphs > Line Width >  3 = 603",
-        "Graphs > Line Width >  5 = 604",
-        "Graphs > Line Width >  7 = 605",
-        "Graphs > Line Width >  10 = 606",
-        "Graphs > Line Width > Diverse = 607",
-        "Graphs > Marker Size >  6 = 610",
-        "Graphs > Marker Size >  7 = 611",
-        "Graphs > Marker Size >  8 = 612",
-        "Graphs > Marker Size >  10 = 613",
-        "Graphs > Marker Size >  12 = 614",
-        "Graphs > Marker Size >  15 = 615",
-        "Graphs > Marker Size >  18 = 616",
-        "Graphs > Marker Size >  21 = 617",
-        "Graphs > Marker Size >  25 = 618",
-        "Graphs > Marker Size >  30 = 619",
-        "Graphs > Marker Size > Diverse = 620",
-        "Graphs > Lines Draw-Rate >  1 = 700",
-        "Graphs > Lines Draw-Rate >  2 = 701",
-        "Graphs > Lines Draw-Rate >  5 = 702",
-        "Graphs > Lines Draw-Rate >  10 = 703",
-        "Graphs > Lines Draw-Rate >  20 = 704",
-        "Graphs > Lines Draw-Rate >  50 = 705",
-        "Graphs > Lines Draw-Rate >  100 = 706",
-        "Graphs > Lines Draw-Rate >  200 = 707",
-        "Graphs > Lines Draw-Rate >  500 = 708",
-        "Graphs > Lines Draw-Rate >  1000 = 709",
-        "Graphs > Lines Draw-Rate > Diverse = 710",
-        "Graphs > Points Draw-Rate >  1 = 720",
-        "Graphs > Points Draw-Rate >  2 = 721",
-        "Graphs > Points Draw-Rate >  5 = 722",
-        "Graphs > Points Draw-Rate >  10 = 723",
-        "Graphs > Points Draw-Rate >  20 = 724",
-        "Graphs > Points Draw-Rate >  50 = 725",
-        "Graphs > Points Draw-Rate >  100 = 726",
-        "Graphs > Points Draw-Rate >  200 = 727",
-        "Graphs > Points Draw-Rate >  500 = 728",
-        "Graphs > Points Draw-Rate >  1000 = 729",
-        "Graphs > Points Draw-Rate > Diverse = 730",
-        "Graphs > Marker Draw-Rate >  1 = 731",
-        "Graphs > Marker Draw-Rate >  2 = 732",
-        "Graphs > Marker Draw-Rate >  5 = 733",
-        "Graphs > Marker Draw-Rate >  10 = 734",
-        "Graphs > Marker Draw-Rate >  20 = 735",
-        "Graphs > Marker Draw-Rate >  50 = 736",
-        "Graphs > Marker Draw-Rate >  100 = 737",
-        "Graphs > Marker Draw-Rate >  200 = 738",
-        "Graphs > Marker Draw-Rate >  500 = 739",
-        "Graphs > Marker Draw-Rate >  1000 = 740",
-        "Graphs > Marker Draw-Rate > Diverse = 741",
-        "Graphs > Graph Type > Lines = 742",
-        "Graphs > Graph Type > Stairs = 743",
-        "Graphs > Graph Type > Bars = 744",
-        "Graphs > Graph Type > Stems = 745",
-        "Graphs > Graph Type > Diverse = 746",
-        "Graphs > Handle ... = 132",
-        "Graphs > Copy All = 134",
-        "Graphs > Paste All = 136",
-        "Graphs > Empty Clipboard = 133",
-        "Extras > Statistics ... = 760",
-        "Extras > Distribution ... = 761",
-        "Extras > Plot Info ... = 762",
-        "Extras > Follow Data Files = 764",
-        "Extras > Break = 763",
-        "Help > About ... = 772",
-    };
-    EXPECT_EQ(lines(flatItems()), expected);
-}
-
-TEST(KvxMenuTest, EveryCommandOnceExceptExit)
-{
-    std::map<int, std::vector<std::string>> byCommand;
-    for (const FlatItem& i : flatItems()) byCommand[i.command].push_back(i.path);
-    for (const auto& [command, paths] : byCommand) {
-        if (command == 90) {
-            EXPECT_EQ(paths, (std::vector<std::string>{"Session > Exit", "Session > Exit Session"}));
-        } else {
-            EXPECT_EQ(paths.size(), 1u) << "command " << command << " first at " << paths.front();
-        }
-    }
-}
-
 TEST(KvxMenuTest, ReadModeItemsStandInTheOrderOfTheirModes)
 {
     const MenuEntry* readMode = findPopup(kvxMenu().menus, {"Graphs", "Data File", "Read Mode"});
@@ -274,7 +51,7 @@ TEST(KvxMenuTest, ReadModeItemsStandInTheOrderOfTheirModes)
     for (const MenuEntry& e : readMode->children) {
         modes.push_back(choiceValue(readModeGroup, static_cast<uint16_t>(e.command)).value_or(0));
     }
-    EXPECT_EQ(modes, (std::vector<int16_t>{601, 602, 604, 603, 605}));
+    EXPECT_EQ(modes, (std::vector<int16_t>{XYY, XYXY, XYAYA, XYAXYA, YY}));
     ASSERT_EQ(readMode->children.size(), 5u);
     EXPECT_EQ(readMode->children[2].text, "X   Y att   Y att  ..");
 }

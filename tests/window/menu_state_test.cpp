@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/commands.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
 #include "support/recording_native_window.h"
@@ -19,21 +20,35 @@ using test::RecordingNativeWindow;
 using Commands = std::vector<int>;
 
 // The items of each group, as the menu numbers them.
-const Commands legendItems{211, 212, 213, 214, 215, 216};
-const Commands coorItems{247, 248, 249};
-const Commands pointsItems{255, 256, 257, 258};
-const Commands markerItems{260, 261, 262};
-const Commands linesItems{263, 264};
-const Commands typeItems{742, 743, 744, 745, 746};
-const Commands widthItems{601, 602, 603, 604, 605, 606, 607};
-const Commands sizeItems{610, 611, 612, 613, 614, 615, 616, 617, 618, 619, 620};
-const Commands linesRateItems{700, 701, 702, 703, 704, 705, 706, 707, 708, 709, 710};
-const Commands pointsRateItems{720, 721, 722, 723, 724, 725, 726, 727, 728, 729, 730};
-const Commands markerRateItems{731, 732, 733, 734, 735, 736, 737, 738, 739, 740, 741};
-const Commands schemeItems{123, 124, 125, 126, 127};
-const Commands gridItems{251, 252, 253, 254};
-const Commands readModeItems{801, 802, 803, 804, 805};
-const Commands zoomItems{500, 510, 520, 530, 540, 550};
+const Commands legendItems{CMD_LEGEND_HIDE, CMD_LEGEND_UP_RIGHT, CMD_LEGEND_DOWN_RIGHT, CMD_LEGEND_UP_LEFT,
+    CMD_LEGEND_DOWN_LEFT, CMD_LEGEND_OUT_RIGHT};
+const Commands coorItems{CMD_COOR_SYSTEM_HIDE, CMD_COOR_SYSTEM_FULL, CMD_COOR_SYSTEM_HALF};
+const Commands pointsItems{CMD_POINTS_HIDE, CMD_POINTS_SHOW, CMD_POINTS_BEGIN_END, CMD_POINTS_DIVERSE};
+const Commands markerItems{CMD_MARKER_HIDE, CMD_MARKER_SHOW, CMD_MARKER_DIVERSE};
+const Commands linesItems{CMD_LINES_HIDE, CMD_LINES_SHOW};
+const Commands typeItems{CMD_GRAPH_TYPE_LINES, CMD_GRAPH_TYPE_STAIRS, CMD_GRAPH_TYPE_BARS, CMD_GRAPH_TYPE_STEMS,
+    CMD_GRAPH_TYPE_DIVERSE};
+const Commands widthItems{CMD_LINE_WIDTH_1, CMD_LINE_WIDTH_2, CMD_LINE_WIDTH_3, CMD_LINE_WIDTH_5, CMD_LINE_WIDTH_7,
+    CMD_LINE_WIDTH_10, CMD_LINE_WIDTH_DIVERSE};
+const Commands sizeItems{CMD_MARKER_SIZE_6, CMD_MARKER_SIZE_7, CMD_MARKER_SIZE_8, CMD_MARKER_SIZE_10,
+    CMD_MARKER_SIZE_12, CMD_MARKER_SIZE_15, CMD_MARKER_SIZE_18, CMD_MARKER_SIZE_21, CMD_MARKER_SIZE_25,
+    CMD_MARKER_SIZE_30, CMD_MARKER_SIZE_DIVERSE};
+const Commands linesRateItems{CMD_LINES_DRAW_RATE_1, CMD_LINES_DRAW_RATE_2, CMD_LINES_DRAW_RATE_5,
+    CMD_LINES_DRAW_RATE_10, CMD_LINES_DRAW_RATE_20, CMD_LINES_DRAW_RATE_50, CMD_LINES_DRAW_RATE_100,
+    CMD_LINES_DRAW_RATE_200, CMD_LINES_DRAW_RATE_500, CMD_LINES_DRAW_RATE_1000, CMD_LINES_DRAW_RATE_DIVERSE};
+const Commands pointsRateItems{CMD_POINTS_DRAW_RATE_1, CMD_POINTS_DRAW_RATE_2, CMD_POINTS_DRAW_RATE_5,
+    CMD_POINTS_DRAW_RATE_10, CMD_POINTS_DRAW_RATE_20, CMD_POINTS_DRAW_RATE_50, CMD_POINTS_DRAW_RATE_100,
+    CMD_POINTS_DRAW_RATE_200, CMD_POINTS_DRAW_RATE_500, CMD_POINTS_DRAW_RATE_1000, CMD_POINTS_DRAW_RATE_DIVERSE};
+const Commands markerRateItems{CMD_MARKER_DRAW_RATE_1, CMD_MARKER_DRAW_RATE_2, CMD_MARKER_DRAW_RATE_5,
+    CMD_MARKER_DRAW_RATE_10, CMD_MARKER_DRAW_RATE_20, CMD_MARKER_DRAW_RATE_50, CMD_MARKER_DRAW_RATE_100,
+    CMD_MARKER_DRAW_RATE_200, CMD_MARKER_DRAW_RATE_500, CMD_MARKER_DRAW_RATE_1000, CMD_MARKER_DRAW_RATE_DIVERSE};
+const Commands schemeItems{CMD_COLOR_SCHEME_LIGHT, CMD_COLOR_SCHEME_DARK, CMD_COLOR_SCHEME_PAPER,
+    CMD_COLOR_SCHEME_SCOPE, CMD_COLOR_SCHEME_FANCY};
+const Commands gridItems{CMD_GRID_HIDE, CMD_GRID_XY_AXES, CMD_GRID_X_AXIS, CMD_GRID_Y_AXIS};
+const Commands readModeItems{CMD_READ_MODE_XYY, CMD_READ_MODE_XYXY, CMD_READ_MODE_XYAYA, CMD_READ_MODE_XYAXYA,
+    CMD_READ_MODE_YY};
+const Commands zoomItems{CMD_ZOOM_MODE_XY, CMD_ZOOM_MODE_X, CMD_ZOOM_MODE_Y, CMD_ZOOM_MODE_X_AUTORANGE_Y,
+    CMD_ZOOM_MODE_Y_AUTORANGE_X, CMD_ZOOM_MODE_X_KEEP_RATIO};
 
 class MenuStateTest : public testing::Test {
 protected:
@@ -77,21 +92,22 @@ TEST_F(MenuStateTest, PlotWithoutGraphsChecksThePlotSettingsAndTheGraphDefaults)
     RecordingNativeWindow w;
     updateMenuState(plot, w);
     EXPECT_EQ(allChecked(w), (Commands{
-                                 124,  // colour scheme "Dark"
-                                 211,  // legend "Hide"
-                                 248,  // coordinate system "Show Full"
-                                 252,  // grid "X - && Y - Axes"
-                                 255,  // points "Hide"
-                                 260,  // marker "Hide"
-                                 264,  // lines "Show"
-                                 500,  // zoom mode "X - Y"
-                                 601,  // line width " 1"
-                                 611,  // marker size " 7"
-                                 700, 720, 731,  // the three draw rates " 1"
-                                 742,            // graph type "Lines"
-                                 801,            // read mode "X   Y   Y  .."
+                                 CMD_COLOR_SCHEME_DARK,  // colour scheme "Dark"
+                                 CMD_LEGEND_HIDE,  // legend "Hide"
+                                 CMD_COOR_SYSTEM_FULL,  // coordinate system "Show Full"
+                                 CMD_GRID_XY_AXES,  // grid "X - && Y - Axes"
+                                 CMD_POINTS_HIDE,  // points "Hide"
+                                 CMD_MARKER_HIDE,  // marker "Hide"
+                                 CMD_LINES_SHOW,  // lines "Show"
+                                 CMD_ZOOM_MODE_XY,  // zoom mode "X - Y"
+                                 CMD_LINE_WIDTH_1,  // line width " 1"
+                                 CMD_MARKER_SIZE_7,  // marker size " 7"
+                                 CMD_LINES_DRAW_RATE_1, CMD_POINTS_DRAW_RATE_1, CMD_MARKER_DRAW_RATE_1,
+                                      // the three draw rates " 1"
+                                 CMD_GRAPH_TYPE_LINES,            // graph type "Lines"
+                                 CMD_READ_MODE_XYY,            // read mode "X   Y   Y  .."
                              }));
-    EXPECT_FALSE(w.checks.at(270));
+    EXPECT_FALSE(w.checks.at(CMD_AXES_EQUAL));
 }
 
 TEST_F(MenuStateTest, DiverseItemsRefuseClicksButLookEnabledAndNothingElseChangesAccess)
@@ -100,14 +116,17 @@ TEST_F(MenuStateTest, DiverseItemsRefuseClicksButLookEnabledAndNothingElseChange
     updateMenuState(plot, w);
     // Items whose actions are not built yet are greyed; the rest is pinned here.
     std::erase_if(w.itemStates, [](const auto& entry) {
-        return entry.first != 750 && entry.second == ItemState::Grayed;
+        return entry.first != CMD_NEW && entry.second == ItemState::Grayed;
     });
     const std::map<int, ItemState> expected = {
-        {258, ItemState::DisabledLooksEnabled}, {262, ItemState::DisabledLooksEnabled},
-        {607, ItemState::DisabledLooksEnabled}, {620, ItemState::DisabledLooksEnabled},
-        {710, ItemState::DisabledLooksEnabled}, {730, ItemState::DisabledLooksEnabled},
-        {741, ItemState::DisabledLooksEnabled}, {746, ItemState::DisabledLooksEnabled},
-        {750, ItemState::Enabled},
+        {CMD_POINTS_DIVERSE, ItemState::DisabledLooksEnabled}, {CMD_MARKER_DIVERSE, ItemState::DisabledLooksEnabled},
+        {CMD_LINE_WIDTH_DIVERSE, ItemState::DisabledLooksEnabled},
+        {CMD_MARKER_SIZE_DIVERSE, ItemState::DisabledLooksEnabled},
+        {CMD_LINES_DRAW_RATE_DIVERSE, ItemState::DisabledLooksEnabled},
+        {CMD_POINTS_DRAW_RATE_DIVERSE, ItemState::DisabledLooksEnabled},
+        {CMD_MARKER_DRAW_RATE_DIVERSE, ItemState::DisabledLooksEnabled},
+        {CMD_GRAPH_TYPE_DIVERSE, ItemState::DisabledLooksEnabled},
+        {CMD_NEW, ItemState::Enabled},
     };
     EXPECT_EQ(w.itemStates, expected);
 }
@@ -120,10 +139,10 @@ TEST_F(MenuStateTest, ChangedGraphDefaultsShowOnAPlotWithoutGraphs)
     graphDefaults().type = STEMS;
     RecordingNativeWindow w;
     updateMenuState(plot, w);
-    EXPECT_EQ(checkedAmong(w, widthItems), Commands{606});
-    EXPECT_EQ(checkedAmong(w, sizeItems), Commands{619});
-    EXPECT_EQ(checkedAmong(w, pointsRateItems), Commands{730});
-    EXPECT_EQ(checkedAmong(w, typeItems), Commands{745});
+    EXPECT_EQ(checkedAmong(w, widthItems), Commands{CMD_LINE_WIDTH_10});
+    EXPECT_EQ(checkedAmong(w, sizeItems), Commands{CMD_MARKER_SIZE_30});
+    EXPECT_EQ(checkedAmong(w, pointsRateItems), Commands{CMD_POINTS_DRAW_RATE_DIVERSE});
+    EXPECT_EQ(checkedAmong(w, typeItems), Commands{CMD_GRAPH_TYPE_STEMS});
 }
 
 TEST_F(MenuStateTest, NewFollowsNewAllowed)
@@ -131,10 +150,10 @@ TEST_F(MenuStateTest, NewFollowsNewAllowed)
     plot.settings().newAllowed = 0;
     RecordingNativeWindow w;
     updateMenuState(plot, w);
-    EXPECT_EQ(w.itemStates.at(750), ItemState::Grayed);
+    EXPECT_EQ(w.itemStates.at(CMD_NEW), ItemState::Grayed);
     plot.settings().newAllowed = 1;
     updateMenuState(plot, w);
-    EXPECT_EQ(w.itemStates.at(750), ItemState::Enabled);
+    EXPECT_EQ(w.itemStates.at(CMD_NEW), ItemState::Enabled);
 }
 
 TEST_F(MenuStateTest, WindowWithoutMenuIsLeftAlone)
@@ -154,12 +173,12 @@ TEST_F(MenuStateTest, AnEarlierCheckMarkIsCleared)
     plot.setLineWidth(2, 0);
     plot.setShowLegend(SHOW_UPLEFT);
     updateMenuState(plot, w);
-    EXPECT_EQ(checkedAmong(w, widthItems), Commands{602});
+    EXPECT_EQ(checkedAmong(w, widthItems), Commands{CMD_LINE_WIDTH_2});
     plot.setLineWidth(3, 2);
     plot.setShowLegend(SHOW_OUTRIGHT);
     updateMenuState(plot, w);
-    EXPECT_EQ(checkedAmong(w, widthItems), Commands{607});
-    EXPECT_EQ(checkedAmong(w, legendItems), Commands{216});
+    EXPECT_EQ(checkedAmong(w, widthItems), Commands{CMD_LINE_WIDTH_DIVERSE});
+    EXPECT_EQ(checkedAmong(w, legendItems), Commands{CMD_LEGEND_OUT_RIGHT});
     plot.setLineWidth(4, 0);
     plot.setShowLegend(SHOW);
     updateMenuState(plot, w);
@@ -214,25 +233,33 @@ PlotCase zoom(int16_t v, Commands checked)
     return {"zoom mode", [v](Plot& p) { p.setZoomMode(v); }, &zoomItems, std::move(checked)};
 }
 
-const Commands axesEqualItem{270};
+const Commands axesEqualItem{CMD_AXES_EQUAL};
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, MenuStatePlotSettingTest,
     testing::Values(
-        legend(HIDE, {211}), legend(SHOW_UPRIGHT, {212}), legend(SHOW_DOWNRIGHT, {213}),
-        legend(SHOW_UPLEFT, {214}), legend(SHOW_DOWNLEFT, {215}), legend(SHOW_OUTRIGHT, {216}),
+        legend(HIDE, {CMD_LEGEND_HIDE}), legend(SHOW_UPRIGHT, {CMD_LEGEND_UP_RIGHT}),
+        legend(SHOW_DOWNRIGHT, {CMD_LEGEND_DOWN_RIGHT}),
+        legend(SHOW_UPLEFT, {CMD_LEGEND_UP_LEFT}), legend(SHOW_DOWNLEFT, {CMD_LEGEND_DOWN_LEFT}),
+        legend(SHOW_OUTRIGHT, {CMD_LEGEND_OUT_RIGHT}),
         legend(SHOW, {}),
-        coor(HIDE, {247}), coor(SHOW, {248}), coor(SHOW_HALF, {249}),
-        coor(SHOW_XAXIS, {247}),  // anything else counts as hidden
-        grid(HIDE, {251}), grid(SHOW, {252}), grid(SHOW_XAXIS, {253}), grid(SHOW_YAXIS, {254}),
+        coor(HIDE, {CMD_COOR_SYSTEM_HIDE}), coor(SHOW, {CMD_COOR_SYSTEM_FULL}),
+        coor(SHOW_HALF, {CMD_COOR_SYSTEM_HALF}),
+        coor(SHOW_XAXIS, {CMD_COOR_SYSTEM_HIDE}),  // anything else counts as hidden
+        grid(HIDE, {CMD_GRID_HIDE}), grid(SHOW, {CMD_GRID_XY_AXES}), grid(SHOW_XAXIS, {CMD_GRID_X_AXIS}),
+        grid(SHOW_YAXIS, {CMD_GRID_Y_AXIS}),
         grid(SHOW_HALF, {}),
-        scheme(LIGHT, {123}), scheme(DARK, {124}), scheme(PAPER, {125}), scheme(SCOPE, {126}),
-        scheme(FANCY, {127}),
-        readMode(XYY, {801}), readMode(XYXY, {802}), readMode(XYAXYA, {804}),
-        readMode(XYAYA, {803}), readMode(YY, {805}),
-        zoom(ZOOM_XY, {500}), zoom(ZOOM_X, {510}), zoom(ZOOM_Y, {520}), zoom(ZOOM_XARY, {530}),
-        zoom(ZOOM_YARX, {540}), zoom(ZOOM_XKR, {550}), zoom(ZOOM_XY - 1, {}),
-        PlotCase{"axes equal", [](Plot& p) { p.setAspectRatio(AXES_EQUAL); }, &axesEqualItem, {270}},
+        scheme(LIGHT, {CMD_COLOR_SCHEME_LIGHT}), scheme(DARK, {CMD_COLOR_SCHEME_DARK}),
+        scheme(PAPER, {CMD_COLOR_SCHEME_PAPER}), scheme(SCOPE, {CMD_COLOR_SCHEME_SCOPE}),
+        scheme(FANCY, {CMD_COLOR_SCHEME_FANCY}),
+        readMode(XYY, {CMD_READ_MODE_XYY}), readMode(XYXY, {CMD_READ_MODE_XYXY}),
+        readMode(XYAXYA, {CMD_READ_MODE_XYAXYA}),
+        readMode(XYAYA, {CMD_READ_MODE_XYAYA}), readMode(YY, {CMD_READ_MODE_YY}),
+        zoom(ZOOM_XY, {CMD_ZOOM_MODE_XY}), zoom(ZOOM_X, {CMD_ZOOM_MODE_X}), zoom(ZOOM_Y, {CMD_ZOOM_MODE_Y}),
+        zoom(ZOOM_XARY, {CMD_ZOOM_MODE_X_AUTORANGE_Y}),
+        zoom(ZOOM_YARX, {CMD_ZOOM_MODE_Y_AUTORANGE_X}), zoom(ZOOM_XKR, {CMD_ZOOM_MODE_X_KEEP_RATIO}),
+        zoom(ZOOM_XY - 1, {}),
+        PlotCase{"axes equal", [](Plot& p) { p.setAspectRatio(AXES_EQUAL); }, &axesEqualItem, {CMD_AXES_EQUAL}},
         PlotCase{"axes scaled", [](Plot& p) { p.setAspectRatio(AXES_SCALED); }, &axesEqualItem, {}}));
 
 // A graph style of two graphs and the item it checks.
@@ -266,44 +293,51 @@ TEST_P(MenuStateGraphStyleTest, ChecksTheSharedValueOrDiverse)
 INSTANTIATE_TEST_SUITE_P(
     Styles, MenuStateGraphStyleTest,
     testing::Values(
-        GraphCase{"points", &Plot::setShowPoints, &pointsItems, SHOW, SHOW, {256}},
-        GraphCase{"points", &Plot::setShowPoints, &pointsItems, SHOW_BEGIN_END, SHOW_BEGIN_END, {257}},
-        GraphCase{"points", &Plot::setShowPoints, &pointsItems, SHOW_HALF, SHOW_HALF, {255}},
-        GraphCase{"points", &Plot::setShowPoints, &pointsItems, HIDE, SHOW, {258}},
-        GraphCase{"marker", &Plot::setShowMarker, &markerItems, SHOW, SHOW, {261}},
-        GraphCase{"marker", &Plot::setShowMarker, &markerItems, SHOW_BEGIN_END, SHOW_BEGIN_END, {260}},
-        GraphCase{"marker", &Plot::setShowMarker, &markerItems, SHOW, HIDE, {262}},
-        GraphCase{"lines", &Plot::setShowLines, &linesItems, HIDE, HIDE, {263}},
-        GraphCase{"lines", &Plot::setShowLines, &linesItems, SHOW_HALF, SHOW_HALF, {263}},
+        GraphCase{"points", &Plot::setShowPoints, &pointsItems, SHOW, SHOW, {CMD_POINTS_SHOW}},
+        GraphCase{"points", &Plot::setShowPoints, &pointsItems, SHOW_BEGIN_END, SHOW_BEGIN_END,
+        {CMD_POINTS_BEGIN_END}},
+        GraphCase{"points", &Plot::setShowPoints, &pointsItems, SHOW_HALF, SHOW_HALF, {CMD_POINTS_HIDE}},
+        GraphCase{"points", &Plot::setShowPoints, &pointsItems, HIDE, SHOW, {CMD_POINTS_DIVERSE}},
+        GraphCase{"marker", &Plot::setShowMarker, &markerItems, SHOW, SHOW, {CMD_MARKER_SHOW}},
+        GraphCase{"marker", &Plot::setShowMarker, &markerItems, SHOW_BEGIN_END, SHOW_BEGIN_END, {CMD_MARKER_HIDE}},
+        GraphCase{"marker", &Plot::setShowMarker, &markerItems, SHOW, HIDE, {CMD_MARKER_DIVERSE}},
+        GraphCase{"lines", &Plot::setShowLines, &linesItems, HIDE, HIDE, {CMD_LINES_HIDE}},
+        GraphCase{"lines", &Plot::setShowLines, &linesItems, SHOW_HALF, SHOW_HALF, {CMD_LINES_HIDE}},
         GraphCase{"lines", &Plot::setShowLines, &linesItems, SHOW, HIDE, {}},  // no "Diverse"
-        GraphCase{"type", &Plot::setType, &typeItems, STAIRS, STAIRS, {743}},
-        GraphCase{"type", &Plot::setType, &typeItems, BARS, BARS, {744}},
+        GraphCase{"type", &Plot::setType, &typeItems, STAIRS, STAIRS, {CMD_GRAPH_TYPE_STAIRS}},
+        GraphCase{"type", &Plot::setType, &typeItems, BARS, BARS, {CMD_GRAPH_TYPE_BARS}},
         GraphCase{"type", &Plot::setType, &typeItems, 805, 805, {}},
-        GraphCase{"type", &Plot::setType, &typeItems, LINES, BARS, {746}},
-        GraphCase{"line width", &Plot::setLineWidth, &widthItems, 5, 5, {604}},
-        GraphCase{"line width", &Plot::setLineWidth, &widthItems, 7, 7, {605}},
+        GraphCase{"type", &Plot::setType, &typeItems, LINES, BARS, {CMD_GRAPH_TYPE_DIVERSE}},
+        GraphCase{"line width", &Plot::setLineWidth, &widthItems, 5, 5, {CMD_LINE_WIDTH_5}},
+        GraphCase{"line width", &Plot::setLineWidth, &widthItems, 7, 7, {CMD_LINE_WIDTH_7}},
         GraphCase{"line width", &Plot::setLineWidth, &widthItems, 4, 4, {}},
-        GraphCase{"line width", &Plot::setLineWidth, &widthItems, 2, 3, {607}},
-        GraphCase{"marker size", &Plot::setMarkerSize, &sizeItems, 25, 25, {618}},
+        GraphCase{"line width", &Plot::setLineWidth, &widthItems, 2, 3, {CMD_LINE_WIDTH_DIVERSE}},
+        GraphCase{"marker size", &Plot::setMarkerSize, &sizeItems, 25, 25, {CMD_MARKER_SIZE_25}},
         GraphCase{"marker size", &Plot::setMarkerSize, &sizeItems, 9, 9, {}},
-        GraphCase{"marker size", &Plot::setMarkerSize, &sizeItems, 6, 8, {620}},
-        GraphCase{"lines draw rate", &Plot::setLinesDrawRate, &linesRateItems, 1000, 1000, {709}},
+        GraphCase{"marker size", &Plot::setMarkerSize, &sizeItems, 6, 8, {CMD_MARKER_SIZE_DIVERSE}},
+        GraphCase{"lines draw rate", &Plot::setLinesDrawRate, &linesRateItems, 1000, 1000,
+        {CMD_LINES_DRAW_RATE_1000}},
         GraphCase{"lines draw rate", &Plot::setLinesDrawRate, &linesRateItems, 4, 4, {}},
-        GraphCase{"lines draw rate", &Plot::setLinesDrawRate, &linesRateItems, 4, 5, {710}},
-        GraphCase{"points draw rate", &Plot::setPointsDrawRate, &pointsRateItems, 50, 50, {725}},
-        GraphCase{"points draw rate", &Plot::setPointsDrawRate, &pointsRateItems, 4, 4, {730}},
-        GraphCase{"points draw rate", &Plot::setPointsDrawRate, &pointsRateItems, 1, 2, {730}},
-        GraphCase{"marker draw rate", &Plot::setMarkerDrawRate, &markerRateItems, 200, 200, {738}},
-        GraphCase{"marker draw rate", &Plot::setMarkerDrawRate, &markerRateItems, 4, 4, {741}},
-        GraphCase{"marker draw rate", &Plot::setMarkerDrawRate, &markerRateItems, 10, 20, {741}}));
+        GraphCase{"lines draw rate", &Plot::setLinesDrawRate, &linesRateItems, 4, 5, {CMD_LINES_DRAW_RATE_DIVERSE}},
+        GraphCase{"points draw rate", &Plot::setPointsDrawRate, &pointsRateItems, 50, 50, {CMD_POINTS_DRAW_RATE_50}},
+        GraphCase{"points draw rate", &Plot::setPointsDrawRate, &pointsRateItems, 4, 4,
+        {CMD_POINTS_DRAW_RATE_DIVERSE}},
+        GraphCase{"points draw rate", &Plot::setPointsDrawRate, &pointsRateItems, 1, 2,
+        {CMD_POINTS_DRAW_RATE_DIVERSE}},
+        GraphCase{"marker draw rate", &Plot::setMarkerDrawRate, &markerRateItems, 200, 200,
+        {CMD_MARKER_DRAW_RATE_200}},
+        GraphCase{"marker draw rate", &Plot::setMarkerDrawRate, &markerRateItems, 4, 4,
+        {CMD_MARKER_DRAW_RATE_DIVERSE}},
+        GraphCase{"marker draw rate", &Plot::setMarkerDrawRate, &markerRateItems, 10, 20,
+        {CMD_MARKER_DRAW_RATE_DIVERSE}}));
 
 TEST_F(MenuStateTest, ALastGraphThatDiffersMakesTheStyleDiverse)
 {
     plot.ensureGraphs(3);
     plot.setLineWidth(5, 0);
-    EXPECT_EQ(stateOf(widthItems), Commands{604});
+    EXPECT_EQ(stateOf(widthItems), Commands{CMD_LINE_WIDTH_5});
     plot.setLineWidth(1, 3);  // the last graph differs
-    EXPECT_EQ(stateOf(widthItems), Commands{607});
+    EXPECT_EQ(stateOf(widthItems), Commands{CMD_LINE_WIDTH_DIVERSE});
 }
 
 }  // namespace
