@@ -27,6 +27,5 @@ struct FramedPlotOf {
 };
 
 using FramedPlot = FramedPlotOf<PlotModel, BaseWindow>;
-using ConstFramedPlot = FramedPlotOf<const PlotModel, const BaseWindow>;
 
 }  // namespace kvx
