@@ -35,11 +35,7 @@ struct DataReadPosition {
     long linesBefore = 0;       // physical lines of the earlier reads, for warnings
     bool newSkipped = false;    // the "NEW" line before the next block was passed
     bool stopped = false;       // a fault ended the file's data: nothing more is read
-    // A number that cannot be converted keeps the last values read.
-    double x = 0.0;
-    double y = 0.0;
-    int32_t att = 0;
-    bool conversionReported = false;
+    bool blankReported = false;  // a lone sign's warning was shown
 };
 
 // Reads the complete lines `lines` that a file appended since the last read
