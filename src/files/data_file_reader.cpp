@@ -41,7 +41,7 @@ public:
     }
 
     // A whole file.
-    void read(int32_t start);
+    DataOutcome read(int32_t start);
     // The lines a growing file appended, from where `position` stands.
     void readMore(DataReadPosition& position);
 
@@ -107,6 +107,7 @@ private:
     std::vector<double> row_;
     std::vector<uint8_t> blank_;
     bool blankReported_ = false;
+    bool refused_ = false;  // a block's first line had no numbers or a count the mode cannot take
     long linesBefore_ = 0;
     // The calling thread also appends the points and reads the file, so it
     // starts with the smaller part.
@@ -174,11 +175,12 @@ void DataReader::selectGraphs(int32_t start, std::size_t count)
     }
 }
 
-void DataReader::read(int32_t start)
+DataOutcome DataReader::read(int32_t start)
 {
     const PlotBusy busy(plot_);
     DataReadPosition position;
     position.start = start < 1 ? 1 : start;
+    const int32_t first = position.start;
     bool dataSeen = false;
     std::string_view line;
     for (;;) {
@@ -192,7 +194,10 @@ void DataReader::read(int32_t start)
         if (startsBlock(line) && !lines_.nextContent(line)) {
             line = {};
         }
-        if (!beginBlock(line, position) || readBlock(line, position.lineInBlock) != BlockEnd::NewBlock) {
+        if (!beginBlock(line, position)) {
+            return refused_ && position.start == first ? DataOutcome::Refused : DataOutcome::Read;
+        }
+        if (readBlock(line, position.lineInBlock) != BlockEnd::NewBlock) {
             break;
         }
         position.start += position.count;
@@ -203,6 +208,7 @@ void DataReader::read(int32_t start)
             }
         }
     }
+    return DataOutcome::Read;
 }
 
 bool DataReader::beginBlock(std::string_view line, DataReadPosition& position)
@@ -211,10 +217,12 @@ bool DataReader::beginBlock(std::string_view line, DataReadPosition& position)
     position.lineInBlock = 1.0;
     const std::size_t n = NumberScanner::count(line);
     if (n == 0) {
+        refused_ = true;
         warn(ERR_NO_DATA, named());
         return false;
     }
     if (const std::string fault = columnFault(n); !fault.empty()) {
+        refused_ = true;
         warn(ERR_MESSAGE, fault);
         return false;
     }
@@ -497,16 +505,16 @@ bool readData(FramedPlot plot, const std::string& fileName, int32_t start)
     return true;
 }
 
-void readData(FramedPlot plot, std::FILE* file, const std::string& fileName, int32_t start)
+DataOutcome readData(FramedPlot plot, std::FILE* file, const std::string& fileName, int32_t start)
 {
     LineReader lines(file);
-    DataReader(plot, lines, fileName, plot.model.files().readMode).read(start);
+    return DataReader(plot, lines, fileName, plot.model.files().readMode).read(start);
 }
 
-void readDataText(FramedPlot plot, std::string_view text, const std::string& fileName, int32_t start)
+DataOutcome readDataText(FramedPlot plot, std::string_view text, const std::string& fileName, int32_t start)
 {
     LineReader lines(text);
-    DataReader(plot, lines, fileName, plot.model.files().readMode).read(start);
+    return DataReader(plot, lines, fileName, plot.model.files().readMode).read(start);
 }
 
 void readMoreData(FramedPlot plot, std::string_view lines, const std::string& fileName,

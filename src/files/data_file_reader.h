@@ -14,16 +14,21 @@
 namespace kvx {
 
 
+// Whether a file gave data: Refused when its first block was turned away,
+// for a first line without numbers or with a column count that the read
+// mode cannot take, so that the file added nothing.
+enum class DataOutcome { Read, Refused };
+
 // Reads `fileName` into graphs numbered from `start` (the caller passes the
 // plot's graph count + 1). False only when the file cannot be opened; the
 // plot is held busy for the read.
 bool readData(FramedPlot plot, const std::string& fileName, int32_t start);
 
 // The same for a file the caller opened and closes.
-void readData(FramedPlot plot, std::FILE* file, const std::string& fileName, int32_t start);
+DataOutcome readData(FramedPlot plot, std::FILE* file, const std::string& fileName, int32_t start);
 
 // The same for a file's text already in memory; warnings name `fileName`.
-void readDataText(FramedPlot plot, std::string_view text, const std::string& fileName, int32_t start);
+DataOutcome readDataText(FramedPlot plot, std::string_view text, const std::string& fileName, int32_t start);
 
 // Where the read of a file that grows stands between two reads: the block
 // under way, so that the lines appended later continue its graphs.
