@@ -106,6 +106,7 @@ private:
     // of them a lone sign left blank.
     std::vector<double> row_;
     std::vector<uint8_t> blank_;
+    bool lineHasBlank_ = false;
     bool blankReported_ = false;
     bool refused_ = false;  // a block's first line had no numbers or a count the mode cannot take
     long linesBefore_ = 0;
@@ -357,6 +358,7 @@ bool DataReader::scanLine(std::string_view line)
     const std::size_t needed = columnsNeeded();
     row_.resize(needed);
     blank_.resize(needed);
+    lineHasBlank_ = false;
     NumberScanner scanner(line);
     for (std::size_t i = 0; i < needed; ++i) {
         NumberScanner::Result result;
@@ -371,33 +373,38 @@ bool DataReader::scanLine(std::string_view line)
             return false;
         }
         blank_[i] = result == NumberScanner::Result::Blank;
+        lineHasBlank_ = lineHasBlank_ || blank_[i];
     }
     return true;
 }
 
 void DataReader::appendLine(double lineInBlock)
 {
-    const Layout& l = layout_;
-    bool blanks = false;
-    for (std::size_t k = 0; k < graphs_.size(); ++k) {
+    // Locals: appending writes memory, which would reload the members.
+    const Layout l = layout_;
+    const double* const row = row_.data();
+    const uint8_t* const blank = blank_.data();
+    const bool blanks = lineHasBlank_;
+    Graph* const* const graphs = graphs_.data();
+    const std::size_t count = graphs_.size();
+    for (std::size_t k = 0; k < count; ++k) {
         const std::size_t x = l.xStride * k;
         const std::size_t y = l.yFirst + l.yStride * k;
-        Graph* g = graphs_[k];
+        Graph* g = graphs[k];
         // A blank value leaves the graph without a point here; its line breaks.
-        if ((l.hasX && blank_[x]) || blank_[y] || (l.hasAtt && blank_[y + 1])) {
+        if (blanks && ((l.hasX && blank[x]) || blank[y] || (l.hasAtt && blank[y + 1]))) {
             g->startNewLine();
-            blanks = true;
             continue;
         }
-        const double px = l.hasX ? row_[x] : lineInBlock;
-        const auto a = l.hasAtt ? static_cast<int32_t>(row_[y + 1]) : ATT_CONNECTED;
+        const double px = l.hasX ? row[x] : lineInBlock;
+        const auto a = l.hasAtt ? static_cast<int32_t>(row[y + 1]) : ATT_CONNECTED;
         if (a == ATT_CONNECTED) {
-            g->append(px, row_[y]);
+            g->append(px, row[y]);
         } else if (a == ATT_NEW_LINE) {
             g->startNewLine();
-            g->append(px, row_[y]);
+            g->append(px, row[y]);
         } else {
-            g->appendIsolated(px, row_[y]);
+            g->appendIsolated(px, row[y]);
         }
     }
     if (blanks) {
