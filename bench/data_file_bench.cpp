@@ -110,6 +110,27 @@ BENCHMARK(BM_ReadOneMillionLinesFourColumns)
     ->Iterations(5)
     ->UseRealTime();
 
+// Mode YY takes every line on its own, as attribute columns and CR LF line
+// ends do, without the batches of many lines.
+void BM_ReadOneMillionLinesLineByLine(benchmark::State& state)
+{
+    const std::string path = makeFile("xyyy.dat", 1'000'000, 4);
+    for (auto _ : state) {
+        auto plot = std::make_unique<kvx::Plot>("Bench");
+        plot->files().readMode = kvx::YY;
+        kvx::readData(*plot, path, 1);
+        benchmark::DoNotOptimize(plot->graph(4).yData());
+        state.PauseTiming();
+        plot.reset();
+        state.ResumeTiming();
+    }
+    state.counters["MB_per_s"] = rate(megabytes(path), state);
+}
+BENCHMARK(BM_ReadOneMillionLinesLineByLine)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->UseRealTime();
+
 void BM_ReadTenMillionLinesTwoColumns(benchmark::State& state)
 {
     constexpr long kLines = 10'000'000;

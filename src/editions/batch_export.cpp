@@ -109,6 +109,11 @@ std::string batchInputProblem(const std::string& file)
     return {};
 }
 
+std::string refusedDataHint(const std::string& file)
+{
+    return "no data read from " + file + ": title lines must begin with \"#\"";
+}
+
 std::string exportPathProblem(const std::string& path)
 {
     const std::string extension = lowerExtension(path);

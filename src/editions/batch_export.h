@@ -31,6 +31,9 @@ CommandLineReading openCommandLineFiles(Plot& plot, const std::vector<std::strin
 // file) cannot be opened as a regular file. Empty when it can be opened.
 std::string batchInputProblem(const std::string& file);
 
+// The line that follows the warning of a data file that gave nothing.
+std::string refusedDataHint(const std::string& file);
+
 // Why batch mode cannot write to `path` (an extension it does not know);
 // empty when it can.
 std::string exportPathProblem(const std::string& path);

@@ -125,7 +125,7 @@ bool ConconiReader::number(NumberScanner& scanner, double& value)
     switch (scanner.nextReal(value)) {
     case NumberScanner::Result::Converted:
         return true;
-    case NumberScanner::Result::Unconvertible:
+    case NumberScanner::Result::Blank:  // a lone sign: no number
         fault(Unconvertible, ERR_READING_DATA, path_);
         return false;
     case NumberScanner::Result::Missing:

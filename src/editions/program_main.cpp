@@ -58,7 +58,11 @@ int runBatch(const ProgramOptions& options, const std::string& name)
         const std::string problem = batchInputProblem(file);
         complain(name, problem.empty() ? "cannot open " + file : problem);
     }
-    if (!reading.unopened.empty()) {
+    // A file that gave nothing leaves OUT unwritten, as one that cannot be opened.
+    for (const std::string& file : reading.shortfall.refusedData) {
+        complain(name, refusedDataHint(file));
+    }
+    if (!reading.unopened.empty() || !reading.shortfall.refusedData.empty()) {
         return exitFailed;
     }
     // What a session or the command line left out is named, and OUT is

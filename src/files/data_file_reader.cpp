@@ -37,14 +37,25 @@ public:
             // No other layout exists; an unknown mode reads as the default.
             mode_ = XYY;
         }
+        layout_ = layoutOf(mode_);
     }
 
     // A whole file.
-    void read(int32_t start);
+    DataOutcome read(int32_t start);
     // The lines a growing file appended, from where `position` stands.
     void readMore(DataReadPosition& position);
 
 private:
+    // Where graph k finds its values on a line: x in column xStride * k
+    // (none in YY), y in column yFirst + yStride * k, and in the modes with
+    // attributes its attribute right after y.
+    struct Layout {
+        std::size_t xStride;
+        std::size_t yFirst;
+        std::size_t yStride;
+        bool hasX;
+        bool hasAtt;
+    };
     // The warning for a column count that the mode cannot take; empty when it fits.
     std::string columnFault(std::size_t n) const;
     std::size_t graphsPerBlock(std::size_t n) const;
@@ -56,8 +67,16 @@ private:
     bool beginBlock(std::string_view line, DataReadPosition& position);
     void keep(DataReadPosition& position) const;
     long lineNumber() const { return linesBefore_ + lines_.lineNumber(); }
-    // False when a value is missing.
+    // False, with nothing appended, when the line holds fewer values than
+    // the block needs.
     bool readLine(std::string_view line, double lineInBlock);
+    // The values of a line in column order into `row_`; false when there
+    // are too few.
+    bool scanLine(std::string_view line);
+    void appendLine(double lineInBlock);
+    static Layout layoutOf(int16_t mode);
+    std::size_t columnsNeeded() const;
+    bool isAttribute(std::size_t column) const;
     // Whether the lines of the current block may be read in batches:
     // where x is the line counter or attributes decide how points join,
     // they are read line by line.
@@ -71,11 +90,10 @@ private:
     // Makes room for the points the rest of the input will bring, judged
     // from a sample of its first lines.
     void reserveFor(const NumberRows& sample);
-    bool real(NumberScanner& scanner, double& value);
-    bool attribute(NumberScanner& scanner, int32_t& value);
-    void conversionFailed();
+    void blankSeen();
     void warn(unsigned code, const std::string& extra);
     std::string named() const { return "\n" + fileName_ + " !"; }
+    std::string atLine() const { return "at line " + std::to_string(lineNumber()) + " in" + named(); }
 
     PlotModel& plot_;
     const BaseWindow& frame_;  // the window the warnings belong to
@@ -83,11 +101,14 @@ private:
     const std::string& fileName_;
     int16_t mode_;
     std::vector<Graph*> graphs_;  // the graphs of the current block, in column order
-    // A number that cannot be converted leaves these as they were.
-    double x_ = 0.0;
-    double y_ = 0.0;
-    int32_t att_ = 0;
-    bool conversionReported_ = false;
+    Layout layout_;
+    // The values of the line at hand, attributes among them, and which
+    // of them a lone sign left blank.
+    std::vector<double> row_;
+    std::vector<uint8_t> blank_;
+    bool lineHasBlank_ = false;
+    bool blankReported_ = false;
+    bool refused_ = false;  // a block's first line had no numbers or a count the mode cannot take
     long linesBefore_ = 0;
     // The calling thread also appends the points and reads the file, so it
     // starts with the smaller part.
@@ -155,11 +176,12 @@ void DataReader::selectGraphs(int32_t start, std::size_t count)
     }
 }
 
-void DataReader::read(int32_t start)
+DataOutcome DataReader::read(int32_t start)
 {
     const PlotBusy busy(plot_);
     DataReadPosition position;
     position.start = start < 1 ? 1 : start;
+    const int32_t first = position.start;
     bool dataSeen = false;
     std::string_view line;
     for (;;) {
@@ -173,7 +195,10 @@ void DataReader::read(int32_t start)
         if (startsBlock(line) && !lines_.nextContent(line)) {
             line = {};
         }
-        if (!beginBlock(line, position) || readBlock(line, position.lineInBlock) != BlockEnd::NewBlock) {
+        if (!beginBlock(line, position)) {
+            return refused_ && position.start == first ? DataOutcome::Refused : DataOutcome::Read;
+        }
+        if (readBlock(line, position.lineInBlock) != BlockEnd::NewBlock) {
             break;
         }
         position.start += position.count;
@@ -184,6 +209,7 @@ void DataReader::read(int32_t start)
             }
         }
     }
+    return DataOutcome::Read;
 }
 
 bool DataReader::beginBlock(std::string_view line, DataReadPosition& position)
@@ -192,10 +218,12 @@ bool DataReader::beginBlock(std::string_view line, DataReadPosition& position)
     position.lineInBlock = 1.0;
     const std::size_t n = NumberScanner::count(line);
     if (n == 0) {
+        refused_ = true;
         warn(ERR_NO_DATA, named());
         return false;
     }
     if (const std::string fault = columnFault(n); !fault.empty()) {
+        refused_ = true;
         warn(ERR_MESSAGE, fault);
         return false;
     }
@@ -216,10 +244,7 @@ void DataReader::readMore(DataReadPosition& position)
         return;
     }
     const PlotBusy busy(plot_);
-    x_ = position.x;
-    y_ = position.y;
-    att_ = position.att;
-    conversionReported_ = position.conversionReported;
+    blankReported_ = position.blankReported;
     linesBefore_ = position.linesBefore;
     // The room a whole file reserves would be reserved again for every
     // piece: the arrays grow by doubling instead.
@@ -263,10 +288,7 @@ void DataReader::readMore(DataReadPosition& position)
 
 void DataReader::keep(DataReadPosition& position) const
 {
-    position.x = x_;
-    position.y = y_;
-    position.att = att_;
-    position.conversionReported = conversionReported_;
+    position.blankReported = blankReported_;
     position.linesBefore = lineNumber();
 }
 
@@ -275,8 +297,7 @@ BlockEnd DataReader::readBlock(std::string_view line, double& lineInBlock)
     const bool batches = batchable();
     for (;;) {
         if (!readLine(line, lineInBlock)) {
-            warn(ERR_READING_DATA,
-                 "at line " + std::to_string(lineNumber()) + " in\n" + fileName_ + " !");
+            warn(ERR_READING_DATA, atLine());
             return BlockEnd::Failed;
         }
         if (batches) {
@@ -294,55 +315,100 @@ BlockEnd DataReader::readBlock(std::string_view line, double& lineInBlock)
 
 bool DataReader::readLine(std::string_view line, double lineInBlock)
 {
-    NumberScanner scanner(line);
-    switch (mode_) {
+    if (!scanLine(line)) {
+        return false;
+    }
+    appendLine(lineInBlock);
+    return true;
+}
+
+DataReader::Layout DataReader::layoutOf(int16_t mode)
+{
+    switch (mode) {
     case XYXY:
-        for (Graph* g : graphs_) {
-            if (!real(scanner, x_) || !real(scanner, y_)) {
-                return false;
-            }
-            g->append(x_, y_);
-        }
-        return true;
+        return {2, 1, 2, true, false};
     case XYAXYA:
+        return {3, 1, 3, true, true};
     case XYAYA:
-        if (mode_ == XYAYA && !real(scanner, x_)) {
-            return false;
-        }
-        for (Graph* g : graphs_) {
-            if ((mode_ == XYAXYA && !real(scanner, x_)) || !real(scanner, y_) ||
-                !attribute(scanner, att_)) {
-                return false;
-            }
-            if (att_ == ATT_CONNECTED) {
-                g->append(x_, y_);
-            } else if (att_ == ATT_NEW_LINE) {
-                g->startNewLine();
-                g->append(x_, y_);
-            } else {
-                g->appendIsolated(x_, y_);
-            }
-        }
-        return true;
+        return {0, 1, 2, true, true};
     case YY:
-        for (Graph* g : graphs_) {
-            if (!real(scanner, y_)) {
-                return false;
-            }
-            g->append(lineInBlock, y_);
-        }
-        return true;
+        return {0, 0, 1, false, false};
     default:
-        if (!real(scanner, x_)) {
+        return {0, 1, 1, true, false};
+    }
+}
+
+std::size_t DataReader::columnsNeeded() const
+{
+    if (graphs_.empty()) {
+        return 1;  // XYAYA with one column: the x alone
+    }
+    // The last graph's y, and its attribute.
+    const std::size_t last = layout_.yFirst + layout_.yStride * (graphs_.size() - 1);
+    return last + (layout_.hasAtt ? 2 : 1);
+}
+
+bool DataReader::isAttribute(std::size_t column) const
+{
+    return (mode_ == XYAXYA && column % 3 == 2) || (mode_ == XYAYA && column > 0 && column % 2 == 0);
+}
+
+bool DataReader::scanLine(std::string_view line)
+{
+    const std::size_t needed = columnsNeeded();
+    row_.resize(needed);
+    blank_.resize(needed);
+    lineHasBlank_ = false;
+    NumberScanner scanner(line);
+    for (std::size_t i = 0; i < needed; ++i) {
+        NumberScanner::Result result;
+        if (isAttribute(i)) {
+            int32_t att = 0;
+            result = scanner.nextInteger(att);
+            row_[i] = att;
+        } else {
+            result = scanner.nextReal(row_[i]);
+        }
+        if (result == NumberScanner::Result::Missing) {
             return false;
         }
-        for (Graph* g : graphs_) {
-            if (!real(scanner, y_)) {
-                return false;
-            }
-            g->append(x_, y_);
+        blank_[i] = result == NumberScanner::Result::Blank;
+        lineHasBlank_ = lineHasBlank_ || blank_[i];
+    }
+    return true;
+}
+
+void DataReader::appendLine(double lineInBlock)
+{
+    // Locals: appending writes memory, which would reload the members.
+    const Layout l = layout_;
+    const double* const row = row_.data();
+    const uint8_t* const blank = blank_.data();
+    const bool blanks = lineHasBlank_;
+    Graph* const* const graphs = graphs_.data();
+    const std::size_t count = graphs_.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::size_t x = l.xStride * k;
+        const std::size_t y = l.yFirst + l.yStride * k;
+        Graph* g = graphs[k];
+        // A blank value leaves the graph without a point here; its line breaks.
+        if (blanks && ((l.hasX && blank[x]) || blank[y] || (l.hasAtt && blank[y + 1]))) {
+            g->startNewLine();
+            continue;
         }
-        return true;
+        const double px = l.hasX ? row[x] : lineInBlock;
+        const auto a = l.hasAtt ? static_cast<int32_t>(row[y + 1]) : ATT_CONNECTED;
+        if (a == ATT_CONNECTED) {
+            g->append(px, row[y]);
+        } else if (a == ATT_NEW_LINE) {
+            g->startNewLine();
+            g->append(px, row[y]);
+        } else {
+            g->appendIsolated(px, row[y]);
+        }
+    }
+    if (blanks) {
+        blankSeen();
     }
 }
 
@@ -394,9 +460,6 @@ void DataReader::appendRows(const NumberRows& rows)
             }
         }
     }
-    // The last values read stay for a number that cannot be converted later.
-    x_ = v[total - (mode_ == XYY ? perLine : 2)];
-    y_ = v[total - 1];
 }
 
 void DataReader::reserveFor(const NumberRows& sample)
@@ -419,31 +482,13 @@ void DataReader::reserveFor(const NumberRows& sample)
     }
 }
 
-bool DataReader::real(NumberScanner& scanner, double& value)
+void DataReader::blankSeen()
 {
-    const NumberScanner::Result result = scanner.nextReal(value);
-    if (result == NumberScanner::Result::Unconvertible) {
-        conversionFailed();
-    }
-    return result != NumberScanner::Result::Missing;
-}
-
-bool DataReader::attribute(NumberScanner& scanner, int32_t& value)
-{
-    const NumberScanner::Result result = scanner.nextInteger(value);
-    if (result == NumberScanner::Result::Unconvertible) {
-        conversionFailed();
-    }
-    return result != NumberScanner::Result::Missing;
-}
-
-void DataReader::conversionFailed()
-{
-    // One box per file: a file with such a token on every line would
-    // otherwise hold the user in front of a box per line.
-    if (!conversionReported_) {
-        conversionReported_ = true;
-        warn(ERR_READING_DATA, fileName_);
+    // One box per file: a file with a blank on every line would otherwise
+    // hold the user in front of a box per line.
+    if (!blankReported_) {
+        blankReported_ = true;
+        warn(ERR_READING_DATA, atLine());
     }
 }
 
@@ -467,16 +512,16 @@ bool readData(FramedPlot plot, const std::string& fileName, int32_t start)
     return true;
 }
 
-void readData(FramedPlot plot, std::FILE* file, const std::string& fileName, int32_t start)
+DataOutcome readData(FramedPlot plot, std::FILE* file, const std::string& fileName, int32_t start)
 {
     LineReader lines(file);
-    DataReader(plot, lines, fileName, plot.model.files().readMode).read(start);
+    return DataReader(plot, lines, fileName, plot.model.files().readMode).read(start);
 }
 
-void readDataText(FramedPlot plot, std::string_view text, const std::string& fileName, int32_t start)
+DataOutcome readDataText(FramedPlot plot, std::string_view text, const std::string& fileName, int32_t start)
 {
     LineReader lines(text);
-    DataReader(plot, lines, fileName, plot.model.files().readMode).read(start);
+    return DataReader(plot, lines, fileName, plot.model.files().readMode).read(start);
 }
 
 void readMoreData(FramedPlot plot, std::string_view lines, const std::string& fileName,

@@ -14,16 +14,21 @@
 namespace kvx {
 
 
+// Whether a file gave data: Refused when its first block was turned away,
+// for a first line without numbers or with a column count that the read
+// mode cannot take, so that the file added nothing.
+enum class DataOutcome { Read, Refused };
+
 // Reads `fileName` into graphs numbered from `start` (the caller passes the
 // plot's graph count + 1). False only when the file cannot be opened; the
 // plot is held busy for the read.
 bool readData(FramedPlot plot, const std::string& fileName, int32_t start);
 
 // The same for a file the caller opened and closes.
-void readData(FramedPlot plot, std::FILE* file, const std::string& fileName, int32_t start);
+DataOutcome readData(FramedPlot plot, std::FILE* file, const std::string& fileName, int32_t start);
 
 // The same for a file's text already in memory; warnings name `fileName`.
-void readDataText(FramedPlot plot, std::string_view text, const std::string& fileName, int32_t start);
+DataOutcome readDataText(FramedPlot plot, std::string_view text, const std::string& fileName, int32_t start);
 
 // Where the read of a file that grows stands between two reads: the block
 // under way, so that the lines appended later continue its graphs.
@@ -35,11 +40,7 @@ struct DataReadPosition {
     long linesBefore = 0;       // physical lines of the earlier reads, for warnings
     bool newSkipped = false;    // the "NEW" line before the next block was passed
     bool stopped = false;       // a fault ended the file's data: nothing more is read
-    // A number that cannot be converted keeps the last values read.
-    double x = 0.0;
-    double y = 0.0;
-    int32_t att = 0;
-    bool conversionReported = false;
+    bool blankReported = false;  // a lone sign's warning was shown
 };
 
 // Reads the complete lines `lines` that a file appended since the last read

@@ -9,7 +9,7 @@ namespace kvx {
 
 namespace {
 
-enum CharClass : uint8_t { Other, Separator, NumberStart };
+enum CharClass : uint8_t { Other, Separator, Digit, Sign, Point };
 
 constexpr std::array<uint8_t, 256> makeClasses()
 {
@@ -18,10 +18,11 @@ constexpr std::array<uint8_t, 256> makeClasses()
         classes[static_cast<unsigned char>(c)] = Separator;
     }
     for (char c = '0'; c <= '9'; ++c) {
-        classes[static_cast<unsigned char>(c)] = NumberStart;
+        classes[static_cast<unsigned char>(c)] = Digit;
     }
-    classes['+'] = NumberStart;
-    classes['-'] = NumberStart;
+    classes['+'] = Sign;
+    classes['-'] = Sign;
+    classes['.'] = Point;
     return classes;
 }
 
@@ -42,25 +43,37 @@ bool isSign(char c)
     return c == '+' || c == '-';
 }
 
-// Whether a token that starts at a digit or a sign holds a decimal number:
-// digits after the optional sign, or a point and a digit (so "-.5" is -0.5).
-bool startsDecimal(std::string_view token)
-{
-    std::size_t i = isSign(token[0]) ? 1 : 0;
-    if (i < token.size() && isDigit(token[i])) {
-        return true;
-    }
-    return i + 1 < token.size() && token[i] == '.' && isDigit(token[i + 1]);
-}
-
 }  // namespace
 
-bool NumberScanner::findStart()
+inline bool NumberScanner::findStart()
 {
-    while (pos_ < line_.size() && classOf(line_[pos_]) != NumberStart) {
-        ++pos_;
+    for (; pos_ < line_.size(); ++pos_) {
+        const uint8_t c = classOf(line_[pos_]);
+        if (c == Digit || (c >= Sign && startsHere())) {
+            return true;
+        }
     }
-    return pos_ < line_.size();
+    return false;
+}
+
+// Out of line, so that the loop over digits and separators stays small
+// enough to be inlined.
+[[gnu::noinline]] bool NumberScanner::startsHere() const
+{
+    const auto at = [this](std::size_t i) {
+        return i < line_.size() ? classOf(line_[i]) : static_cast<uint8_t>(Separator);
+    };
+    const uint8_t next = at(pos_ + 1);
+    if (classOf(line_[pos_]) == Point) {
+        return next == Digit;
+    }
+    return next == Digit || (next == Point && at(pos_ + 2) == Digit) || lone();
+}
+
+bool NumberScanner::lone() const
+{
+    const bool after = pos_ + 1 == line_.size() || classOf(line_[pos_ + 1]) == Separator;
+    return after && isSign(line_[pos_]) && (pos_ == 0 || classOf(line_[pos_ - 1]) == Separator);
 }
 
 void NumberScanner::skipToken()
@@ -110,13 +123,13 @@ NumberScanner::Result NumberScanner::nextReal(double& value)
     if (quickReal(value)) {
         return Result::Converted;
     }
+    if (lone()) {
+        ++pos_;
+        return Result::Blank;
+    }
     const std::size_t start = pos_;
     skipToken();
-    const std::string_view token = line_.substr(start, pos_ - start);
-    if (!startsDecimal(token)) {
-        return Result::Unconvertible;
-    }
-    value = leadingReal(token);
+    value = leadingReal(line_.substr(start, pos_ - start));
     return Result::Converted;
 }
 
@@ -125,6 +138,10 @@ NumberScanner::Result NumberScanner::nextInteger(int32_t& value)
     if (!findStart()) {
         return Result::Missing;
     }
+    if (lone()) {
+        ++pos_;
+        return Result::Blank;
+    }
     const std::size_t start = pos_;
     std::size_t end = isSign(line_[start]) ? start + 1 : start;
     const std::size_t digits = end;
@@ -132,8 +149,10 @@ NumberScanner::Result NumberScanner::nextInteger(int32_t& value)
         ++end;
     }
     if (end == digits) {
+        // A point comes first: no integer digits.
+        value = 0;
         skipToken();
-        return Result::Unconvertible;
+        return Result::Converted;
     }
     value = leadingLong(line_.substr(start, end - start));
     pos_ = end;

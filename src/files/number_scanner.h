@@ -1,8 +1,10 @@
 #pragma once
 // Finds the numbers of one data-file line. Numbers are separated by blanks,
 // tabs, commas or semicolons; any other text in front of a number is
-// skipped. A number starts at a digit, "+" or "-" and its token runs to the
-// next separator.
+// skipped. A number starts at a digit, at a point before a digit, or at a
+// sign before either, and its token runs to the next separator. A sign that
+// stands alone between separators marks a value as missing; any other sign
+// without a digit after it is text.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +17,7 @@ public:
     enum class Result {
         Missing,        // no number left on the line
         Converted,      // the value was set
-        Unconvertible,  // a number starts but has no digits, as a lone "-"; the value is untouched
+        Blank,          // a lone "+" or "-" holds the value's place; the value is untouched
     };
 
     explicit NumberScanner(std::string_view line) : line_(line) {}
@@ -27,10 +29,11 @@ public:
 
     // The next number as a decimal integer (saturated to 32 bits); its text
     // ends at the first character that is not a digit, so "1.0" is the
-    // integer 1 followed by the number 0.
+    // integer 1 followed by the number 0. A number that starts with its
+    // point, as ".5", is the integer 0 and takes its whole token.
     Result nextInteger(int32_t& value);
 
-    // How many numbers the line holds.
+    // How many numbers the line holds, lone signs included.
     static std::size_t count(std::string_view line);
 
     static bool isSeparator(char c);
@@ -43,6 +46,10 @@ public:
 private:
     // Moves to the next number start; false when there is none.
     bool findStart();
+    // Whether the sign or point at the position starts a number.
+    bool startsHere() const;
+    // Whether the position holds a sign with separators or the line's ends on both sides.
+    bool lone() const;
     // Moves past the rest of the current token.
     void skipToken();
     // The common token converted at once; false, with nothing changed,

@@ -134,7 +134,7 @@ std::vector<int> parseFocusList(std::string_view text)
         if (result == NumberScanner::Result::Missing) {
             break;
         }
-        if (result == NumberScanner::Result::Unconvertible) {
+        if (result == NumberScanner::Result::Blank) {
             reportError(ERR_READING_DATA, "parsing Vector", true);
             continue;
         }

@@ -134,14 +134,14 @@ void noteDataFile(Plot& plot, const std::string& path, int32_t start)
 
 // Reads the open data file into the plot, after its graphs (open: instead
 // of them), and ranges the plot to them; the plot is busy throughout.
-void readDataFile(Plot& plot, std::FILE* file, const std::string& path, bool open)
+DataOutcome readDataFile(Plot& plot, std::FILE* file, const std::string& path, bool open)
 {
     const PlotBusy busy(plot);
     const WaitCursor wait(plot);
     clearForReading(plot, open);
     plot.files().readMode = plot.readMode();
     const auto start = static_cast<int32_t>(plot.numGraphs() + 1);
-    readData(plot, file, path, start);
+    const DataOutcome outcome = readData(plot, file, path, start);
     noteDataFile(plot, path, start);
     plot.view().rangeByUser = false;
     autoRangeXY(plot);
@@ -150,6 +150,7 @@ void readDataFile(Plot& plot, std::FILE* file, const std::string& path, bool ope
         // "Home" returns to the data, as after loading a plot file.
         plot.axes().keepAsOriginal();
     }
+    return outcome;
 }
 
 // The plot file with its data (its base + "dat"): the plot takes the file's
@@ -173,14 +174,16 @@ bool readPlotAndData(Plot& plot, const std::string& name, bool open)
     return true;
 }
 
-bool openDataFile(Plot& plot, const std::string& path, bool open)
+bool openDataFile(Plot& plot, const std::string& path, bool open, ReadShortfall* shortfall)
 {
     // A file that cannot be opened must not cost the plot what it holds.
     const CFile file = openRegularFile(path);
     if (!file) {
         return false;
     }
-    readDataFile(plot, file.get(), path, open);
+    if (readDataFile(plot, file.get(), path, open) == DataOutcome::Refused && shortfall) {
+        shortfall->refusedData.push_back(path);
+    }
     plot.redraw();
     plot.bringToFront();
     followReadFiles(plot);
@@ -248,7 +251,7 @@ bool openFile(Plot& plot, const std::string& path, int16_t code, bool fromAddSes
     }
     bool read = true;
     if (code & FILE_DATA) {
-        read = openDataFile(plot, path, open);
+        read = openDataFile(plot, path, open, shortfall);
     } else if (code & FILE_PLOT) {
         read = open ? openPlotFile(plot, path) : openInNewWindow(plot, path, FILE_PLOT, shortfall);
     } else if (code & FILE_SESSION) {

@@ -56,7 +56,8 @@ std::string plotFileProblem(const std::string& name);
 
 // Opens `path` as a data, plot or session file (by its extension, "plt" and
 // "ses" in any case) with `mode` FILE_OPEN or FILE_ADD. What a session
-// leaves out goes to `shortfall` when given (see readSession).
+// leaves out, and a data file that gives nothing, go to `shortfall` when
+// given (see readSession).
 bool openByPath(Plot& plot, const std::string& path, int16_t mode, ReadShortfall* shortfall = nullptr);
 
 // The open dispatcher: `code` is a kind bit plus FILE_OPEN or FILE_ADD.

@@ -3,7 +3,9 @@
 # a FIFO, a device, unreadable; a plot or session file by its own extension):
 # the input is named with the reason on standard error,
 # the exit status is 1, and OUT is not written (an old OUT stays). Nothing
-# waits for a FIFO's writer or reads /dev/zero without end.
+# waits for a FIFO's writer or reads /dev/zero without end. A data file that
+# gives nothing (no numbers, or a column count the read mode cannot take)
+# fails the same way, its warning followed by a hint.
 # Arguments: the kurvex program, a scratch folder.
 . "$(dirname "$0")/common.sh"
 echo "1 2" >good.dat
@@ -31,5 +33,12 @@ if [ "$(id -u)" -ne 0 ]; then
   chmod 000 unreadable.dat
   check "cannot open unreadable.dat: Permission denied" unreadable.dat
 fi
+printf 'time,voltage\n1 2\n' >titles.dat
+printf '5\n6\n' >one_column.dat
+hint='no data read from titles.dat: title lines must begin with "#"'
+check "$hint" good.dat titles.dat
+[ "$(grep -A1 '^Warning: No data found' stderr.txt | tail -n 1)" = "kurvex: $hint" ] ||
+  { fail "the hint does not follow the warning:"; cat stderr.txt; }
+check 'no data read from one_column.dat: title lines must begin with "#"' one_column.dat
 [ $failed -eq 0 ] && echo "inputs that cannot be opened: ok"
 exit $failed

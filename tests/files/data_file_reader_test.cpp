@@ -238,10 +238,10 @@ TEST_F(DataFileReaderTest, ColumnCountsThatTheModeCannotTake)
 
 TEST_F(DataFileReaderTest, AShortLineStopsWithItsPhysicalLineNumber)
 {
-    EXPECT_TRUE(read("1 2 3\n# comment\n\n4 5\n6 7 8\n", XYY));
+    // The empty field leaves line 4 two values: not one of them goes to graph 1.
+    EXPECT_TRUE(read("1 2 3\n# comment\n\n2,,30\n6 7 8\n", XYY));
     EXPECT_EQ(texts(), Texts{atLine(4)});
-    // Graph 1 got its point of line 4 before the missing value.
-    EXPECT_EQ(points(1), (Points{{1, 2, 1}, {4, 5, 0}}));
+    EXPECT_EQ(points(1), (Points{{1, 2, 1}}));
     EXPECT_EQ(points(2), (Points{{1, 3, 1}}));
     EXPECT_EQ(desktop.busyAtBox, std::vector<int>{0});
     EXPECT_EQ(plot.settings().busy, 0);
@@ -253,19 +253,21 @@ TEST_F(DataFileReaderTest, ShortLinesInEveryMode)
         int16_t mode;
         const char* text;
         long line;
-        int points;  // in graph 1
     };
     const Case cases[] = {
-        {XYXY, "1 2 3 4\n5 6 7\n", 2, 2},      {XYAXYA, "1 2 0 3 4 0\n5 6 0 7 8\n", 2, 2},
-        {XYAYA, "1 2 0 3 0\n\n5 6 1 7\n", 3, 2}, {YY, "1 2\n3\n", 2, 2},
-        {XYY, "1 2\nNEW\n3 4\n5\n", 4, 1},
+        {XYXY, "1 2 3 4\n5 6 7\n", 2},      {XYAXYA, "1 2 0 3 4 0\n5 6 0 7 8\n", 2},
+        {XYAYA, "1 2 0 3 0\n\n5 6 1 7\n", 3}, {YY, "1 2\n3\n", 2},
+        {XYY, "1 2\nNEW\n3 4\n5\n", 4},
     };
     for (const Case& c : cases) {
         plot.removeAllGraphs();
         desktop.boxes.clear();
         EXPECT_TRUE(read(c.text, c.mode));
         EXPECT_EQ(texts(), Texts{atLine(c.line)}) << c.mode;
-        EXPECT_EQ(plot.graph(1).numPoints(), c.points) << c.mode;
+        // Every graph has its point of the line before; the short line gave none.
+        ASSERT_EQ(plot.numGraphs(), 2) << c.mode;
+        EXPECT_EQ(plot.graph(1).numPoints(), 1) << c.mode;
+        EXPECT_EQ(plot.graph(2).numPoints(), 1) << c.mode;
     }
 }
 
@@ -283,17 +285,61 @@ TEST_F(DataFileReaderTest, ExtraNumbersOnALineAreIgnored)
     EXPECT_EQ(points(1), (Points{{1, 2, 1}, {3, 4, 0}}));
 }
 
-TEST_F(DataFileReaderTest, UnconvertibleNumbersWarnOnceAndReadingGoesOn)
+TEST_F(DataFileReaderTest, ALoneSignLeavesItsGraphWithoutAPointThere)
 {
-    std::string text = "1 2\n";
-    for (int i = 0; i < 10000; ++i) text += "3 -\n";
-    text += "4 5\n";
-    EXPECT_TRUE(read(text, XYY));
-    EXPECT_EQ(texts(), Texts{"Failure reading data " + path + "\n"});
-    EXPECT_EQ(plot.graph(1).numPoints(), 10002);
-    EXPECT_EQ(plot.graph(1).yData()[10001], 5.0);
-    EXPECT_EQ(desktop.busyAtBox, std::vector<int>{0});
+    // A blank y takes the point of its graph, a blank x or attribute those
+    // of the graphs it belongs to; their lines break. One warning a file.
+    struct Case {
+        int16_t mode;
+        const char* text;
+        Points first;
+        Points second;
+    };
+    const Case cases[] = {
+        {XYY, "1 10 20\n2 - 30\n- 11 31\n3 12 32\n", {{1, 10, 1}, {3, 12, 1}}, {{1, 20, 1}, {2, 30, 0}, {3, 32, 1}}},
+        {XYXY, "1 10 5 20\n2 + - 30\n3 12 6 32\n", {{1, 10, 1}, {3, 12, 1}}, {{5, 20, 1}, {6, 32, 1}}},
+        {XYAYA, "1 10 0 20 0\n2 11 - 21 0\n3 12 0 22 2\n", {{1, 10, 1}, {3, 12, 1}},
+         {{1, 20, 1}, {2, 21, 0}, {3, 22, 2}}},
+        {YY, "10 20\n- 21\n12 22\n", {{1, 10, 1}, {3, 12, 1}}, {{1, 20, 1}, {2, 21, 0}, {3, 22, 0}}},
+    };
+    for (const Case& c : cases) {
+        plot.removeAllGraphs();
+        desktop.boxes.clear();
+        EXPECT_TRUE(read(c.text, c.mode));
+        EXPECT_EQ(texts(), Texts{atLine(2)}) << c.mode;
+        EXPECT_EQ(points(1), c.first) << c.mode;
+        EXPECT_EQ(points(2), c.second) << c.mode;
+    }
+    EXPECT_EQ(desktop.busyAtBox, std::vector<int>(std::size(cases), 0));
     EXPECT_EQ(plot.settings().busy, 0);
+}
+
+TEST_F(DataFileReaderTest, NumbersOfCommonFilesReadAsWritten)
+{
+    struct Case {
+        const char* text;
+        std::vector<Points> graphs;
+    };
+    const Case cases[] = {
+        // Leading points beside numbers with digits before them.
+        {"# scatter\n 1.2  .99443\n .5   .000001\n-.5   +.1\n", {{{1.2, .99443, 1}, {.5, 1e-6, 0}, {-.5, .1, 0}}}},
+        // Names with hyphens among the numbers.
+        {"# city lat lon\nSaint-Etienne 45.43 4.39\nSUB-SAHARAN -1.5 20\n",
+         {{{45.43, 4.39, 1}, {-1.5, 20, 0}}}},
+        // "-" for numbers unknown; years spanned as 1891-1900.
+        {"# Region\tAustria\tCzech\n1891-1900\t234081\t-\n1901-1910\t668209\t-\n1911-1920\t453649\t3746\n",
+         {{{1891, 234081, 1}, {1901, 668209, 0}, {1911, 453649, 0}}, {{1911, 3746, 1}}}},
+    };
+    for (const Case& c : cases) {
+        plot.removeAllGraphs();
+        desktop.boxes.clear();
+        EXPECT_TRUE(read(c.text, XYY));
+        ASSERT_EQ(plot.numGraphs(), static_cast<int>(c.graphs.size())) << c.text;
+        for (std::size_t g = 0; g < c.graphs.size(); ++g) {
+            EXPECT_EQ(points(static_cast<int16_t>(g + 1)), c.graphs[g]) << c.text;
+        }
+    }
+    EXPECT_EQ(texts(), Texts{atLine(2)});  // the first "-" of the last file
 }
 
 TEST_F(DataFileReaderTest, OutOfRangeNumbersSaturate)
@@ -393,7 +439,8 @@ TEST_F(DataFileReaderTest, TextInMemoryReadsLikeTheFile)
 // with the tokens, comments and faults whose reading the line rules decide.
 struct LargeFile {
     std::string text;
-    long stopLine = 0;  // the physical line of the short line in block 2
+    long blankLine = 0;  // the physical line of the first lone sign, in block 1
+    long stopLine = 0;   // the physical line of the short line in block 2
 };
 
 LargeFile largeFile(std::string_view lineEnd)
@@ -414,7 +461,12 @@ LargeFile largeFile(std::string_view lineEnd)
             end();
         }
         if (i == 70000) {
-            t += ".5 1-2 +3 1e999";  // 5, 1, 3 and the largest double
+            t += ".5 1-2 +3 1e999";  // 0.5, 1, 3 and the largest double
+        } else if (i == 80000) {
+            t += "Saint-Etienne .99443 SUB-SAHARAN -.5 +.25 -x 12";  // 0.99443, -0.5, 0.25, 12
+        } else if (i == 90000) {
+            t += "1 - 3 4";  // no point for graph 1
+            file.blankLine = line + 1;
         } else if (i % 997 == 3) {
             t += "x=1,5;-.5\t7e 0x10";  // 1, 5, -0.5, 7 and 0
         } else {
@@ -431,7 +483,7 @@ LargeFile largeFile(std::string_view lineEnd)
             t += "8 9\r10 11";  // a lone CR ends a line too
             ++line;
         } else if (i == 30000) {
-            t += "5 -";  // y stays that of the line before
+            t += "5 -";  // no point
         } else if (i == 50000) {
             t += "7";
             file.stopLine = line + 1;
@@ -460,7 +512,7 @@ TEST_F(DataFileReaderTest, LargeFilesReadAsTheLineRulesSay)
         }
         return texts();
     };
-    const Texts warnings{"Failure reading data " + path + "\n", atLine(lf.stopLine)};
+    const Texts warnings{atLine(lf.blankLine), atLine(lf.stopLine)};
     for (const int16_t mode : {XYY, XYXY}) {
         test::WindowedPlot fromLf;
         test::WindowedPlot fromCrLf;
@@ -480,24 +532,27 @@ TEST_F(DataFileReaderTest, LargeFilesReadAsTheLineRulesSay)
             test::expectSamePoints(fromLf.graph(g), fromCrLf.graph(g));
             test::expectSamePoints(fromLf.graph(g), fromMemory.graph(g));
         }
-        const Graph& first = fromLf.graph(1);
-        const Graph& second = fromLf.graph(2);
-        ASSERT_EQ(first.numPoints(), 120000) << mode;
+        const Points first = pointsOf(fromLf.graph(1));
+        const Points second = pointsOf(fromLf.graph(2));
+        ASSERT_EQ(first.size(), 119999u) << mode;
+        EXPECT_EQ(first[70000], (Point{0.5, 1, 0}));
+        EXPECT_EQ(first[80000], (Point{0.99443, -0.5, 0}));
+        EXPECT_EQ(first[90000].att, ATT_NEW_LINE);  // the point after the blank
         if (mode == XYY) {
-            EXPECT_EQ(pointsOf(first)[70000], (Point{5, 1, 0}));
-            EXPECT_EQ(pointsOf(fromLf.graph(3))[70000], (Point{5, DBL_MAX, 0}));
-            EXPECT_EQ(pointsOf(second)[3], (Point{1, -0.5, 0}));
+            EXPECT_EQ(pointsOf(fromLf.graph(3))[70000], (Point{0.5, DBL_MAX, 0}));
+            EXPECT_EQ(second[3], (Point{1, -0.5, 0}));
+            EXPECT_EQ(second[90000], (Point{1, 3, 0}));
         } else {
-            EXPECT_EQ(pointsOf(first)[70000], (Point{5, 1, 0}));
-            EXPECT_EQ(pointsOf(second)[70000], (Point{3, DBL_MAX, 0}));
-            EXPECT_EQ(pointsOf(second)[3], (Point{-0.5, 7, 0}));
+            EXPECT_EQ(second[70000], (Point{3, DBL_MAX, 0}));
+            EXPECT_EQ(second[80000], (Point{0.25, 12, 0}));
+            EXPECT_EQ(second[3], (Point{-0.5, 7, 0}));
+            EXPECT_EQ(second[90000], (Point{3, 4, 0}));
         }
         const Graph& last = fromLf.graph(graphs);
-        ASSERT_EQ(last.numPoints(), 50001) << mode;
+        ASSERT_EQ(last.numPoints(), 50000) << mode;
         EXPECT_EQ(pointsOf(last)[20001], (Point{10, 11, 0}));
-        EXPECT_EQ(last.xData()[30001], 5.0);
-        EXPECT_EQ(last.yData()[30001], last.yData()[30000]);
-        EXPECT_EQ(last.xData()[50000], 49999 * 0.5);
+        EXPECT_EQ(pointsOf(last)[30001], (Point{30001 * 0.5, std::cos(30001 * 1e-2), ATT_NEW_LINE}));
+        EXPECT_EQ(last.xData()[49999], 49999 * 0.5);
         EXPECT_EQ(fromLf.settings().busy, 0);
     }
 }
@@ -547,11 +602,10 @@ TEST_F(DataFileReaderTest, ManyBlocksOfManyLinesReadAsLineByLine)
     EXPECT_EQ(pointsOf(plot.graph(plot.numGraphs()))[3999], (Point{29 + 3999 * 1e-3, 8, 0}));
 }
 
-TEST_F(DataFileReaderTest, ALineAfterABatchGoesOnFromTheBatchsLastValues)
+TEST_F(DataFileReaderTest, BlanksAmidBatchesBreakTheGraphsAsLineByLine)
 {
-    // XYXY with two different x columns: a line that the batch cannot take,
-    // whose numbers cannot be converted, keeps the values the batch read
-    // last, as it would after a line read on its own.
+    // XYXY with two different x columns: lines that a batch cannot take,
+    // with lone signs, give some graphs no point and break their lines.
     std::string lf;
     char numbers[96];
     for (int i = 0; i < 6000; ++i) {
@@ -572,8 +626,11 @@ TEST_F(DataFileReaderTest, ALineAfterABatchGoesOnFromTheBatchsLastValues)
     ASSERT_EQ(plot.numGraphs(), 2);
     ASSERT_EQ(fromCrLf.numGraphs(), 2);
     for (int16_t g = 1; g <= 2; ++g) {
-        ASSERT_EQ(plot.graph(g).numPoints(), 6000) << g;
+        ASSERT_EQ(plot.graph(g).numPoints(), 5998) << g;
         test::expectSamePoints(plot.graph(g), fromCrLf.graph(g));
+        EXPECT_EQ(plot.graph(g).attData()[3000], ATT_NEW_LINE);
+        EXPECT_EQ(plot.graph(g).attData()[4499], ATT_NEW_LINE);
+        EXPECT_EQ(plot.graph(g).attData()[4498], ATT_CONNECTED);
     }
 }
 

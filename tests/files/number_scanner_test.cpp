@@ -12,13 +12,16 @@ namespace {
 
 using Result = NumberScanner::Result;
 
+// What a lone sign gives in the values below.
+constexpr double blank = -12345.0;
+
 std::vector<double> reals(std::string_view line)
 {
     NumberScanner scanner(line);
     std::vector<double> values;
     double value = 0.0;
     for (Result r; (r = scanner.nextReal(value)) != Result::Missing;) {
-        values.push_back(r == Result::Converted ? value : -12345.0);
+        values.push_back(r == Result::Converted ? value : blank);
     }
     return values;
 }
@@ -45,20 +48,21 @@ TEST(NumberScanner, TheRestOfATokenIsSkipped)
     EXPECT_EQ(reals("0x10"), (Values{0}));
 }
 
-TEST(NumberScanner, ALeadingPointIsSkippedButASignedOneIsADecimal)
+TEST(NumberScanner, ALeadingPointStartsANumber)
 {
-    EXPECT_EQ(reals(".5"), (Values{5}));
-    EXPECT_EQ(reals("-.5 +.25"), (Values{-0.5, 0.25}));
+    EXPECT_EQ(reals(".5 +.5 -.5 .000001;1.2"), (Values{0.5, 0.5, -0.5, 1e-6, 1.2}));
+    EXPECT_EQ(reals("v.25 . .x -. 1..5"), (Values{0.25, 1}));
 }
 
-TEST(NumberScanner, SignsWithoutDigitsCannotBeConverted)
+TEST(NumberScanner, ASignIsANumberOnlyBeforeADigitAndBlankAlone)
 {
-    EXPECT_EQ(reals("1 - 2"), (Values{1, -12345.0, 2}));
-    EXPECT_EQ(reals("-x +-1 -nan -inf"), (Values{-12345.0, -12345.0, -12345.0, -12345.0}));
-    // The value keeps what it held.
+    EXPECT_EQ(reals("Saint-Etienne SUB-SAHARAN 3"), (Values{3}));
+    EXPECT_EQ(reals("-x +-1 -nan -inf a- -b 2"), (Values{-1, 2}));
+    EXPECT_EQ(reals("1 - 2,+;-"), (Values{1, blank, 2, blank, blank}));
+    // A blank leaves the value as it was.
     NumberScanner scanner("-");
     double value = 42.0;
-    EXPECT_EQ(scanner.nextReal(value), Result::Unconvertible);
+    EXPECT_EQ(scanner.nextReal(value), Result::Blank);
     EXPECT_EQ(value, 42.0);
     EXPECT_EQ(scanner.nextReal(value), Result::Missing);
 }
@@ -96,10 +100,12 @@ TEST(NumberScanner, IntegersEndAtTheFirstNonDigit)
     EXPECT_EQ(value, 2147483647);
     EXPECT_EQ(scanner.nextInteger(value), Result::Missing);
 
-    NumberScanner lone("- 5");
+    NumberScanner lone("- .5 5");
     value = 9;
-    EXPECT_EQ(lone.nextInteger(value), Result::Unconvertible);
+    EXPECT_EQ(lone.nextInteger(value), Result::Blank);
     EXPECT_EQ(value, 9);
+    EXPECT_EQ(lone.nextInteger(value), Result::Converted);
+    EXPECT_EQ(value, 0);
     EXPECT_EQ(lone.nextInteger(value), Result::Converted);
     EXPECT_EQ(value, 5);
 }
@@ -111,6 +117,7 @@ TEST(NumberScanner, CountsNumberStarts)
     EXPECT_EQ(NumberScanner::count("1 2 1.0 3 0"), 5u);
     EXPECT_EQ(NumberScanner::count("1 - 2"), 3u);
     EXPECT_EQ(NumberScanner::count("1-2 .5"), 2u);
+    EXPECT_EQ(NumberScanner::count("Saint-Etienne -x 45.4"), 1u);
 }
 
 }  // namespace
