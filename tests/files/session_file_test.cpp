@@ -18,7 +18,7 @@
 #include "files/data_file_test_support.h"
 #include "files/plot_file.h"
 #include "window/file_dialogs.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
@@ -38,25 +38,19 @@ std::vector<std::string> contentsOf(const std::vector<std::string>& files)
 
 class SessionFileTest : public testing::Test {
 protected:
-    SessionFileTest()
-    {
-        defaultRecords() = DefaultRecords{};
-        EXPECT_EQ(sessionList().count(), 0) << "a window of another test is still listed";
-    }
-
     Plot& window(const std::string& title)
     {
         plots.push_back(std::make_unique<Plot>(title));
         return *plots.back();
     }
-    static SessionPlots listed() { return sessionPlots(sessionList()); }
+    SessionPlots listed() const { return sessionPlots(context.sessions); }
     static std::string numbered(const BaseWindow& plot)
     {
         return "Kurvex" + std::to_string(plot.plotNumber());
     }
 
     test::RecordingDesktop desktop;
-    test::ScopedDesktop scoped{desktop};
+    AppContext context{desktop};
     test::TempDir dir;
     const std::string ses = dir.file("Lab.ses");
     std::vector<std::unique_ptr<Plot>> plots;
