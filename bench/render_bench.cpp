@@ -62,9 +62,9 @@ void BM_PaintTenMillionPointsZoomedToAThousandth(benchmark::State& state)
 {
     kvx::Plot& plot = sinePlot(1);
     const kvx::RangeSet r = plot.axes().currentRange();
-    const double middle = (r.xMin + r.xMax) / 2.0;
-    const double half = (r.xMax - r.xMin) / 2000.0;
-    plot.axes().setRange(middle - half, middle + half, r.yMin, r.yMax, false);
+    const double middle = (r.x.min + r.x.max) / 2.0;
+    const double half = (r.x.max - r.x.min) / 2000.0;
+    plot.axes().setRange(middle - half, middle + half, r.y.min, r.y.max, false);
     paint(state, plot, true);
 }
 

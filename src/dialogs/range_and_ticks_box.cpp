@@ -34,7 +34,8 @@ constexpr int yLogCheck = IDC_LOG_Y;
 
 struct Field {
     int id;
-    double RangeSet::*value;
+    AxisRange RangeSet::*axis;
+    double AxisRange::*value;
 };
 
 // Every field is read, so that each one that is no number gets selected in
@@ -44,29 +45,29 @@ bool readFields(DialogControls& controls, const std::array<Field, N>& fields, Ra
 {
     bool valid = true;
     for (const Field& field : fields) {
-        valid = readDialogReal(controls, field.id, out.*field.value) && valid;
+        valid = readDialogReal(controls, field.id, out.*field.axis.*field.value) && valid;
     }
     return valid;
 }
 
 constexpr std::array<Field, 4> rangeFields{{
-    {xMinField, &RangeSet::xMin},
-    {xMaxField, &RangeSet::xMax},
-    {yMinField, &RangeSet::yMin},
-    {yMaxField, &RangeSet::yMax},
+    {xMinField, &RangeSet::x, &AxisRange::min},
+    {xMaxField, &RangeSet::x, &AxisRange::max},
+    {yMinField, &RangeSet::y, &AxisRange::min},
+    {yMaxField, &RangeSet::y, &AxisRange::max},
 }};
 
 // The ticks are read y before the x sub-tick, so that order decides which
 // field keeps the focus.
 constexpr std::array<Field, 8> allFields{{
-    {xMinField, &RangeSet::xMin},
-    {xMaxField, &RangeSet::xMax},
-    {yMinField, &RangeSet::yMin},
-    {yMaxField, &RangeSet::yMax},
-    {xTickField, &RangeSet::xTick},
-    {yTickField, &RangeSet::yTick},
-    {xSubTickField, &RangeSet::xSubTick},
-    {ySubTickField, &RangeSet::ySubTick},
+    {xMinField, &RangeSet::x, &AxisRange::min},
+    {xMaxField, &RangeSet::x, &AxisRange::max},
+    {yMinField, &RangeSet::y, &AxisRange::min},
+    {yMaxField, &RangeSet::y, &AxisRange::max},
+    {xTickField, &RangeSet::x, &AxisRange::tick},
+    {yTickField, &RangeSet::y, &AxisRange::tick},
+    {xSubTickField, &RangeSet::x, &AxisRange::subTick},
+    {ySubTickField, &RangeSet::y, &AxisRange::subTick},
 }};
 
 bool refuseField(DialogControls& controls, int id)
@@ -78,14 +79,14 @@ bool refuseField(DialogControls& controls, int id)
 
 // A logarithmic axis shows positive bounds only; others are refused like a
 // field that is no number.
-bool boundsSuitKinds(DialogControls& controls, const RangeSet& r, bool xLog, bool yLog)
+bool boundsSuitKinds(DialogControls& controls, const RangeSet& r, AxisKind xKind, AxisKind yKind)
 {
     bool suit = true;
-    if (!AxesSystem::acceptsBounds(r.xMin, r.xMax, xLog) && xLog) {
-        suit = refuseField(controls, r.xMin > 0.0 ? xMaxField : xMinField);
+    if (xKind == AxisKind::Logarithmic && !Axis::acceptsBounds(r.x.min, r.x.max, xKind)) {
+        suit = refuseField(controls, r.x.min > 0.0 ? xMaxField : xMinField);
     }
-    if (!AxesSystem::acceptsBounds(r.yMin, r.yMax, yLog) && yLog) {
-        suit = refuseField(controls, r.yMin > 0.0 ? yMaxField : yMinField);
+    if (yKind == AxisKind::Logarithmic && !Axis::acceptsBounds(r.y.min, r.y.max, yKind)) {
+        suit = refuseField(controls, r.y.min > 0.0 ? yMaxField : yMinField);
     }
     return suit;
 }
@@ -96,10 +97,10 @@ bool boundsSuitKinds(DialogControls& controls, const RangeSet& r, bool xLog, boo
 bool widthsAreFinite(DialogControls& controls, const RangeSet& r)
 {
     bool finite = true;
-    if (!std::isfinite(r.xMax - r.xMin)) {
+    if (!std::isfinite(r.x.max - r.x.min)) {
         finite = refuseField(controls, xMinField);
     }
-    if (!std::isfinite(r.yMax - r.yMin)) {
+    if (!std::isfinite(r.y.max - r.y.min)) {
         finite = refuseField(controls, yMinField);
     }
     return finite;
@@ -114,12 +115,12 @@ void showNumber(DialogControls& controls, int id, double value)
 
 void RangeAndTicksBox::opened(DialogControls& controls)
 {
-    const RangeSet& r = plot_.axes().currentRange();
+    const RangeSet r = plot_.axes().currentRange();
     for (const Field& field : allFields) {
-        showNumber(controls, field.id, r.*field.value);
+        showNumber(controls, field.id, r.*field.axis.*field.value);
     }
-    controls.setChecked(xLogCheck, plot_.axes().xLog());
-    controls.setChecked(yLogCheck, plot_.axes().yLog());
+    controls.setChecked(xLogCheck, plot_.axes().x().log());
+    controls.setChecked(yLogCheck, plot_.axes().y().log());
     controls.selectAllText(xMinField);
     controls.setFocus(xMinField);
 }
@@ -127,23 +128,24 @@ void RangeAndTicksBox::opened(DialogControls& controls)
 void RangeAndTicksBox::accept(DialogControls& controls)
 {
     RangeSet typed;
-    const bool xLog = controls.checked(xLogCheck);
-    const bool yLog = controls.checked(yLogCheck);
+    const AxisKind xKind = axisKind(controls.checked(xLogCheck));
+    const AxisKind yKind = axisKind(controls.checked(yLogCheck));
     if (!readFields(controls, allFields, typed) || !widthsAreFinite(controls, typed) ||
-        !boundsSuitKinds(controls, typed, xLog, yLog)) {
+        !boundsSuitKinds(controls, typed, xKind, yKind)) {
         return;
     }
     // The spacings of a logarithmic axis count decades.
-    if (!tickCountCheck(owner_.window.lastView(), toAxis(typed.xMin, xLog), toAxis(typed.xMax, xLog), toAxis(typed.yMin, yLog),
-                        toAxis(typed.yMax, yLog), typed.xTick, typed.xSubTick, typed.yTick, typed.ySubTick)) {
+    if (!tickCountCheck(owner_.window.lastView(), toAxis(typed.x.min, xKind), toAxis(typed.x.max, xKind),
+                        toAxis(typed.y.min, yKind), toAxis(typed.y.max, yKind), typed.x.tick, typed.x.subTick,
+                        typed.y.tick, typed.y.subTick)) {
         reportError(ERR_MESSAGE, "Too many Tickmarks!", true, owner_.frame.nativeWindow());
         return;
     }
     // A range without width is left as it was, and so are the axes' kinds;
     // the spacings are taken all the same.
     AxesSystem& axes = plot_.axes();
-    axes.setRangeAndKinds(typed.xMin, typed.xMax, typed.yMin, typed.yMax, xLog, yLog, true);
-    axes.setTicks(typed.xTick, typed.yTick, typed.xSubTick, typed.ySubTick);
+    axes.setRangeAndKinds(typed.x.min, typed.x.max, typed.y.min, typed.y.max, xKind, yKind, true);
+    axes.setTicks({{typed.x.tick, typed.x.subTick}, {typed.y.tick, typed.y.subTick}});
     controls.endDialog(IDOK);
 }
 
@@ -157,23 +159,23 @@ void RangeAndTicksBox::buttonPressed(DialogControls& controls, int id)
         return;
     }
     RangeSet typed;
-    const bool xLog = controls.checked(xLogCheck);
-    const bool yLog = controls.checked(yLogCheck);
+    const AxisKind xKind = axisKind(controls.checked(xLogCheck));
+    const AxisKind yKind = axisKind(controls.checked(yLogCheck));
     if (!readFields(controls, rangeFields, typed) || !widthsAreFinite(controls, typed) ||
-        !boundsSuitKinds(controls, typed, xLog, yLog)) {
+        !boundsSuitKinds(controls, typed, xKind, yKind)) {
         return;
     }
-    showTicks(controls, typed, xLog, yLog);
+    showTicks(controls, typed, xKind, yKind);
 }
 
-void RangeAndTicksBox::showTicks(DialogControls& controls, const RangeSet& r, bool xLog, bool yLog)
+void RangeAndTicksBox::showTicks(DialogControls& controls, const RangeSet& r, AxisKind xKind, AxisKind yKind)
 {
-    const Ticks t = ticksForRange(plot_.axes(), r.xMin, r.xMax, r.yMin, r.yMax, plot_.aspectRatio() == AXES_EQUAL,
-                                  xLog, yLog);
-    showNumber(controls, xTickField, t.xTick);
-    showNumber(controls, xSubTickField, t.xSubTick);
-    showNumber(controls, yTickField, t.yTick);
-    showNumber(controls, ySubTickField, t.ySubTick);
+    const Ticks t = ticksForRange(plot_.axes(), r.x.min, r.x.max, r.y.min, r.y.max,
+                                  plot_.aspectRatio() == AXES_EQUAL, xKind, yKind);
+    showNumber(controls, xTickField, t.x.tick);
+    showNumber(controls, xSubTickField, t.x.subTick);
+    showNumber(controls, yTickField, t.y.tick);
+    showNumber(controls, ySubTickField, t.y.subTick);
 }
 
 void RangeAndTicksBox::logChecked(DialogControls& controls, bool xAxis)
@@ -182,7 +184,7 @@ void RangeAndTicksBox::logChecked(DialogControls& controls, bool xAxis)
     // or, without a positive value, the box goes back to linear.
     const int check = xAxis ? xLogCheck : yLogCheck;
     const bool log = controls.checked(check);
-    const auto bounds = autoAxisBounds(plot_, xAxis, log);
+    const auto bounds = autoAxisBounds(plot_, xAxis, axisKind(log));
     if (!bounds) {
         if (log) {
             controls.setChecked(check, false);
@@ -193,9 +195,11 @@ void RangeAndTicksBox::logChecked(DialogControls& controls, bool xAxis)
     showNumber(controls, xAxis ? xMinField : yMinField, bounds->first);
     showNumber(controls, xAxis ? xMaxField : yMaxField, bounds->second);
     RangeSet typed;
+    const AxisKind xKind = axisKind(controls.checked(xLogCheck));
+    const AxisKind yKind = axisKind(controls.checked(yLogCheck));
     if (readFields(controls, rangeFields, typed) && widthsAreFinite(controls, typed) &&
-        boundsSuitKinds(controls, typed, controls.checked(xLogCheck), controls.checked(yLogCheck))) {
-        showTicks(controls, typed, controls.checked(xLogCheck), controls.checked(yLogCheck));
+        boundsSuitKinds(controls, typed, xKind, yKind)) {
+        showTicks(controls, typed, xKind, yKind);
     }
 }
 

@@ -21,7 +21,7 @@ private:
     // "Auto Ticks": proposes the spacings for the range in the fields.
     void buttonPressed(DialogControls& controls, int id) override;
     void logChecked(DialogControls& controls, bool xAxis);
-    void showTicks(DialogControls& controls, const RangeSet& r, bool xLog, bool yLog);
+    void showTicks(DialogControls& controls, const RangeSet& r, AxisKind xKind, AxisKind yKind);
 
     PlotModel& plot_;
     DialogPlot owner_;  // the window the box belongs to

@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "app/session_list.h"
-#include "platform/regular_file.h"
+#include "filesystem/regular_file.h"
 #include "render/figure_output.h"
 #include "render/output_dress.h"
 #include "window/file_commands.h"

@@ -5,7 +5,7 @@
 #include "app/errors.h"
 #include "files/line_reader.h"
 #include "files/number_scanner.h"
-#include "platform/regular_file.h"
+#include "filesystem/regular_file.h"
 #include "window/file_commands.h"
 
 namespace kvx {

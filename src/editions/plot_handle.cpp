@@ -27,7 +27,7 @@ void PlotHandle::setRange(double xMin, double xMax, double yMin, double yMax, bo
 
 void PlotHandle::setTicks(double xTick, double yTick, double xSubTick, double ySubTick)
 {
-    plot_->axes().setTicks(xTick, yTick, xSubTick, ySubTick);
+    plot_->axes().setTicks({{xTick, xSubTick}, {yTick, ySubTick}});
 }
 
 void PlotHandle::setLables(std::string_view xLable, std::string_view yLable, std::string_view axesTitle)

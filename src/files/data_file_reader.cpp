@@ -14,7 +14,7 @@
 #include "model/framed_plot.h"
 #include "model/plot_busy.h"
 #include "platform/desktop.h"
-#include "platform/regular_file.h"
+#include "filesystem/regular_file.h"
 #include "settings/keywords.h"
 
 namespace kvx {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "model/plot_model.h"
-#include "platform/replacing_file.h"
+#include "filesystem/replacing_file.h"
 #include "settings/keywords.h"
 
 namespace kvx {

@@ -6,8 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/absolute_path.h"
-#include "platform/regular_file.h"
+#include "filesystem/absolute_path.h"
+#include "filesystem/regular_file.h"
 
 namespace kvx {
 

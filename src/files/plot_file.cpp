@@ -9,9 +9,9 @@
 #include "files/required_key.h"
 #include "model/framed_plot.h"
 #include "model/plot_busy.h"
-#include "platform/folder_lock.h"
-#include "platform/replacing_file_group.h"
-#include "platform/save_target.h"
+#include "filesystem/folder_lock.h"
+#include "filesystem/replacing_file_group.h"
+#include "filesystem/save_target.h"
 #include "settings/keywords.h"
 #include "settings/profile.h"
 #include "settings/setting_bounds.h"
@@ -56,7 +56,7 @@ void writeWindow(Profile& out, const BaseWindow& frame)
 // bounds are written with the digits that read back exactly.
 void writeBounds(Profile& out, std::string_view minKey, std::string_view maxKey, double min, double max)
 {
-    if (AxesSystem::acceptsBounds(leadingReal(formatReal(min)), leadingReal(formatReal(max)))) {
+    if (Axis::acceptsBounds(leadingReal(formatReal(min)), leadingReal(formatReal(max)))) {
         out.writeReal(axesSection, minKey, min);
         out.writeReal(axesSection, maxKey, max);
         return;
@@ -70,18 +70,18 @@ void writeAxes(Profile& out, const PlotModel& plot)
     out.writeQuotedText(axesSection, "axesTitle", plot.axesTitle());
     out.writeQuotedText(axesSection, "xLable", plot.xLable());
     out.writeQuotedText(axesSection, "yLable", plot.yLable());
-    const RangeSet& r = plot.axes().currentRange();
-    writeBounds(out, "xMin", "xMax", r.xMin, r.xMax);
-    writeBounds(out, "yMin", "yMax", r.yMin, r.yMax);
-    out.writeReal(axesSection, "xTick", r.xTick);
-    out.writeReal(axesSection, "yTick", r.yTick);
-    out.writeReal(axesSection, "xSubTick", r.xSubTick);
-    out.writeReal(axesSection, "ySubTick", r.ySubTick);
+    const RangeSet r = plot.axes().currentRange();
+    writeBounds(out, "xMin", "xMax", r.x.min, r.x.max);
+    writeBounds(out, "yMin", "yMax", r.y.min, r.y.max);
+    out.writeReal(axesSection, "xTick", r.x.tick);
+    out.writeReal(axesSection, "yTick", r.y.tick);
+    out.writeReal(axesSection, "xSubTick", r.x.subTick);
+    out.writeReal(axesSection, "ySubTick", r.y.subTick);
     out.writeKeyword(axesSection, "showGrid", plot.showGrid());
-    if (plot.axes().xLog()) {
+    if (plot.axes().x().log()) {
         out.writeKeyword(axesSection, "xLog", SHOW);
     }
-    if (plot.axes().yLog()) {
+    if (plot.axes().y().log()) {
         out.writeKeyword(axesSection, "yLog", SHOW);
     }
     out.writeKeyword(axesSection, "showCoorSystem", plot.showCoorSystem());
@@ -122,7 +122,7 @@ public:
     void readGraphs(int32_t first, int32_t last);
 
 private:
-    void readTicks(std::string_view tickKey, std::string_view subTickKey, bool x);
+    void readTicks(std::string_view tickKey, std::string_view subTickKey, Axis& axis);
     void readSwitches();
     void readPalette();
 
@@ -175,26 +175,26 @@ void PlotFileReader::readAxes()
     int16_t yLog = HIDE;
     in_.readKeyword(axesSection, "xLog", xLog);
     in_.readKeyword(axesSection, "yLog", yLog);
-    plot_.axes().setRangeAndKinds(xMin, xMax, yMin, yMax, xLog == SHOW, yLog == SHOW, true);
+    plot_.axes().setRangeAndKinds(xMin, xMax, yMin, yMax, axisKind(xLog == SHOW), axisKind(yLog == SHOW),
+                                  true);
 
-    readTicks("xTick", "xSubTick", true);
-    readTicks("yTick", "ySubTick", false);
+    readTicks("xTick", "xSubTick", plot_.axes().x());
+    readTicks("yTick", "ySubTick", plot_.axes().y());
     readSwitches();
     readPalette();
 }
 
-void PlotFileReader::readTicks(std::string_view tickKey, std::string_view subTickKey, bool x)
+void PlotFileReader::readTicks(std::string_view tickKey, std::string_view subTickKey, Axis& axis)
 {
-    AxesSystem& axes = plot_.axes();
     double tick = 0.0;
     double subTick = 0.0;
     if (!in_.readReal(axesSection, tickKey, tick)) {
         return;
     }
     if (in_.readReal(axesSection, subTickKey, subTick)) {
-        x ? axes.setXTicks(tick, subTick) : axes.setYTicks(tick, subTick);
+        axis.setTicks(tick, subTick);
     } else {
-        x ? axes.setXTick(tick) : axes.setYTick(tick);
+        plot_.axes().setTick(axis, tick);
     }
 }
 

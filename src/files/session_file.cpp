@@ -11,9 +11,9 @@
 #include "files/required_key.h"
 #include "model/framed_plot.h"
 #include "platform/ascii_case.h"
-#include "platform/folder_lock.h"
-#include "platform/replacing_file_group.h"
-#include "platform/save_target.h"
+#include "filesystem/folder_lock.h"
+#include "filesystem/replacing_file_group.h"
+#include "filesystem/save_target.h"
 #include "platform/utf8_text.h"
 #include "settings/profile.h"
 

@@ -6,22 +6,31 @@
 // which every drawing and range computation passes over.
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace kvx {
 
-inline double toAxis(double v, bool log)
+// The kinds of axis; a time axis would be a third.
+enum class AxisKind : uint8_t { Linear, Logarithmic };
+
+inline AxisKind axisKind(bool log)
 {
-    if (!log) {
+    return log ? AxisKind::Logarithmic : AxisKind::Linear;
+}
+
+inline double toAxis(double v, AxisKind kind)
+{
+    if (kind == AxisKind::Linear) {
         return v;
     }
     return v > 0.0 && v <= std::numeric_limits<double>::max() ? std::log10(v)
                                                              : std::numeric_limits<double>::quiet_NaN();
 }
 
-inline double fromAxis(double u, bool log)
+inline double fromAxis(double u, AxisKind kind)
 {
-    return log ? std::pow(10.0, u) : u;
+    return kind == AxisKind::Logarithmic ? std::pow(10.0, u) : u;
 }
 
 }  // namespace kvx

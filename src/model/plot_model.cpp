@@ -19,10 +19,11 @@ PlotModel::PlotModel()
     axes_.setRange(-1000.0, 1000.0, -1000.0, 1000.0, true);
     if (settings_.xLog == SHOW || settings_.yLog == SHOW) {
         // A logarithmic axis starts from a thousandth to a thousand.
-        const bool xLog = settings_.xLog == SHOW;
-        const bool yLog = settings_.yLog == SHOW;
-        axes_.setRangeAndKinds(xLog ? 1e-3 : -1000.0, xLog ? 1e3 : 1000.0, yLog ? 1e-3 : -1000.0,
-                               yLog ? 1e3 : 1000.0, xLog, yLog, false);
+        const AxisKind xKind = axisKind(settings_.xLog == SHOW);
+        const AxisKind yKind = axisKind(settings_.yLog == SHOW);
+        const auto min = [](AxisKind kind) { return kind == AxisKind::Logarithmic ? 1e-3 : -1000.0; };
+        const auto max = [](AxisKind kind) { return kind == AxisKind::Logarithmic ? 1e3 : 1000.0; };
+        axes_.setRangeAndKinds(min(xKind), max(xKind), min(yKind), max(yKind), xKind, yKind, false);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <unordered_map>
 
+#include "model/axis_scale.h"
 #include "settings/plot_settings.h"
 
 namespace kvx {
@@ -36,16 +37,21 @@ struct GraphDrawState {
     bool prevVisible = false;
 };
 
+// Where one axis stands on a surface: a device coordinate is the offset plus
+// (along x) or minus (along y) the scale times the axis coordinate.
+struct AxisTransform {
+    double scale = 0.0;   // pixels per unit along the axis
+    double offset = 0.0;  // the device coordinate of axis coordinate 0
+    AxisKind kind = AxisKind::Linear;  // the axis's kind when laid out
+    bool log() const { return kind == AxisKind::Logarithmic; }
+};
+
 struct PlotView {
     int16_t width = 0;  // the surface's size in pixels
     int16_t height = 0;
     DeviceRect plotRect;
-    double xScale = 0.0;  // pixels per world unit
-    double yScale = 0.0;
-    double xOffset = 0.0;  // device coordinates of world x = 0 and y = 0
-    double yOffset = 0.0;
-    bool xLog = false;  // the axes' kinds when the transform was laid out
-    bool yLog = false;
+    AxisTransform x;
+    AxisTransform y;
     LegendLayout legend;
     int16_t yTitleShift = 0;  // extra distance of the y label from the axis
     // A user's zoom or move holds the range against the data that files

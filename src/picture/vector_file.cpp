@@ -1,6 +1,6 @@
 #include "picture/vector_file.h"
 
-#include "platform/replacing_file.h"
+#include "filesystem/replacing_file.h"
 
 namespace kvx {
 

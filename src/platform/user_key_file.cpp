@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "platform/ascii_case.h"
-#include "platform/regular_file.h"
+#include "filesystem/regular_file.h"
 
 namespace kvx {
 

@@ -42,9 +42,9 @@ void logTicks(const TickedAxis& axis, double uMin, double uMax, AxisTicks& t)
 {
     const double decades = uMax - uMin;
     const double perDecade = axis.pixels / decades;
-    const double step = std::max(1.0, std::round(axis.tick));
+    const double step = std::max(1.0, std::round(axis.range.tick));
     for (const double u : multiples(uMin, uMax, step, axis.pixels)) {
-        t.major.push_back(fromAxis(u, true));
+        t.major.push_back(fromAxis(u, AxisKind::Logarithmic));
     }
     t.powers = decades >= 2.0;
     t.plain = !t.powers;
@@ -52,7 +52,7 @@ void logTicks(const TickedAxis& axis, double uMin, double uMax, AxisTicks& t)
         if (perDecade >= decadeSubTicks) {
             for (const double u : multiples(uMin, uMax, 1.0, axis.pixels)) {
                 if (std::fmod(u, step) != 0.0) {
-                    t.minor.push_back(fromAxis(u, true));
+                    t.minor.push_back(fromAxis(u, AxisKind::Logarithmic));
                 }
             }
         }
@@ -63,10 +63,10 @@ void logTicks(const TickedAxis& axis, double uMin, double uMax, AxisTicks& t)
     }
     const bool all = perDecade >= allSubTicks;
     for (double d = std::floor(uMin); d <= uMax; ++d) {
-        const double decade = fromAxis(d, true);
+        const double decade = fromAxis(d, AxisKind::Logarithmic);
         for (int m = 2; m <= 9; ++m) {
             const double v = m * decade;
-            if ((all || m == 2 || m == 5) && axis.min <= v && v <= axis.max) {
+            if ((all || m == 2 || m == 5) && axis.range.min <= v && v <= axis.range.max) {
                 t.minor.push_back(v);
             }
         }
@@ -78,20 +78,20 @@ void logTicks(const TickedAxis& axis, double uMin, double uMax, AxisTicks& t)
 AxisTicks axisTicks(const TickedAxis& axis)
 {
     AxisTicks t;
-    if (!axis.log) {
-        t.major = multiples(axis.min, axis.max, axis.tick, axis.pixels);
-        t.minor = multiples(axis.min, axis.max, axis.subTick, axis.pixels);
-        t.format = labelFormat(axis.min, axis.max, axis.tick, axis.maxDigits);
+    if (axis.kind == AxisKind::Linear) {
+        t.major = multiples(axis.range.min, axis.range.max, axis.range.tick, axis.pixels);
+        t.minor = multiples(axis.range.min, axis.range.max, axis.range.subTick, axis.pixels);
+        t.format = labelFormat(axis.range.min, axis.range.max, axis.range.tick, axis.maxDigits);
         return t;
     }
-    const double uMin = toAxis(axis.min, true);
-    const double uMax = toAxis(axis.max, true);
+    const double uMin = toAxis(axis.range.min, AxisKind::Logarithmic);
+    const double uMax = toAxis(axis.range.max, AxisKind::Logarithmic);
     if (!(uMax - uMin >= 1.0)) {
         // Within a decade, nice steps of the values themselves.
-        const double step = niceStep((axis.max - axis.min) / axis.tickDivisor);
-        t.major = multiples(axis.min, axis.max, step, axis.pixels);
-        t.minor = multiples(axis.min, axis.max, step / axis.subTickDivisor, axis.pixels);
-        t.format = labelFormat(axis.min, axis.max, step, axis.maxDigits);
+        const double step = niceStep((axis.range.max - axis.range.min) / axis.tickDivisor);
+        t.major = multiples(axis.range.min, axis.range.max, step, axis.pixels);
+        t.minor = multiples(axis.range.min, axis.range.max, step / axis.subTickDivisor, axis.pixels);
+        t.format = labelFormat(axis.range.min, axis.range.max, step, axis.maxDigits);
         return t;
     }
     logTicks(axis, uMin, uMax, t);
@@ -102,7 +102,7 @@ std::string axisTickLabel(const AxisTicks& ticks, double value, std::string& exp
 {
     exponent.clear();
     if (ticks.powers) {
-        exponent = std::to_string(std::lround(toAxis(value, true)));
+        exponent = std::to_string(std::lround(toAxis(value, AxisKind::Logarithmic)));
         return "10";
     }
     return ticks.plain ? formatGeneral(value) : tickLabel(value, ticks.format);

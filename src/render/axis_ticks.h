@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/axis.h"
 #include "render/label_format.h"
 
 namespace kvx {
@@ -22,11 +23,8 @@ struct AxisTicks {
 };
 
 struct TickedAxis {
-    double min = 0.0;  // the range, as data values
-    double max = 0.0;
-    double tick = 0.0;  // the spacings: decades on a logarithmic axis
-    double subTick = 0.0;
-    bool log = false;
+    AxisRange range{0.0, 0.0, 0.0, 0.0};  // spacings in decades on a logarithmic axis
+    AxisKind kind = AxisKind::Linear;
     int pixels = 1;  // the axis's length
     double tickDivisor = 6.0;  // the tick counts, for a short logarithmic range
     double subTickDivisor = 2.0;

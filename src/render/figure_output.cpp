@@ -5,8 +5,8 @@
 
 #include "platform/ascii_case.h"
 #include "platform/desktop.h"
-#include "platform/regular_file.h"
-#include "platform/scratch_folder.h"
+#include "filesystem/regular_file.h"
+#include "filesystem/scratch_folder.h"
 #include "render/output_dress.h"
 #include "render/plot_painter.h"
 

@@ -365,8 +365,8 @@ bool GraphDrawer::drawsByColumn(const Graph& graph) const
     // column search needs device x to grow with the index, which on a
     // logarithmic axis only positive finite x do.
     const int16_t type = graph.type();
-    const bool columnsGrow = graph.xNonDecreasing() && std::isfinite(transform_.xScale) && transform_.xScale > 0.0 &&
-                             (!transform_.xLog || (graph.xData()[0] > 0.0 && std::isfinite(graph.xData()[graph.numPoints() - 1])));
+    const bool columnsGrow = graph.xNonDecreasing() && std::isfinite(transform_.x.scale) && transform_.x.scale > 0.0 &&
+                             (!transform_.x.log() || (graph.xData()[0] > 0.0 && std::isfinite(graph.xData()[graph.numPoints() - 1])));
     return merging_ && (type == LINES || type == STAIRS) && graph.showLines() == SHOW &&
            rate(graph.linesDrawRate()) == 1 && graph.showPoints() != SHOW && graph.showMarker() != SHOW &&
            graph.summary() && columnsGrow;

@@ -66,12 +66,11 @@ void PlotPainter::computeTicks()
 {
     const PlotSettings& s = plot_.settings();
     const AxesSystem& axes = plot_.axes();
-    const RangeSet& r = axes.currentRange();
     const DeviceRect& rect = view_.plotRect;
-    const TickedAxis x{r.xMin, r.xMax, r.xTick, r.xSubTick, axes.xLog(), axisPixels(rect.left, rect.right),
-                       axes.tickDivisor(), axes.subTickDivisor(), s.maxDigits};
-    const TickedAxis y{r.yMin, r.yMax, r.yTick, r.ySubTick, axes.yLog(), axisPixels(rect.top, rect.bottom),
-                       axes.tickDivisor(), axes.subTickDivisor(), s.maxDigits};
+    const TickedAxis x{axes.x().current(), axes.x().kind(), axisPixels(rect.left, rect.right), axes.tickDivisor(),
+                       axes.subTickDivisor(), s.maxDigits};
+    const TickedAxis y{axes.y().current(), axes.y().kind(), axisPixels(rect.top, rect.bottom), axes.tickDivisor(),
+                       axes.subTickDivisor(), s.maxDigits};
     xTicks_ = axisTicks(x);
     yTicks_ = axisTicks(y);
 }
@@ -177,23 +176,23 @@ void PlotPainter::drawGrid()
     if (grid == HIDE) {
         return;
     }
-    const RangeSet& r = plot_.axes().currentRange();
+    const RangeSet r = plot_.axes().currentRange();
     const DeviceTransform t = DeviceTransform::of(view_);
     surface_.selectPen(objects_.gridPen);
     if (grid == SHOW || grid == SHOW_XAXIS) {
         for (const double x : xTicks_.major) {
-            if (r.xMin < x && x < r.xMax) {
-                const DoublePoint a = t.worldToDevice(x, r.yMin);
-                const DoublePoint b = t.worldToDevice(x, r.yMax);
+            if (r.x.min < x && x < r.x.max) {
+                const DoublePoint a = t.worldToDevice(x, r.y.min);
+                const DoublePoint b = t.worldToDevice(x, r.y.max);
                 drawGridLine(a.x, a.y, b.x, b.y);
             }
         }
     }
     if (grid == SHOW || grid == SHOW_YAXIS) {
         for (const double y : yTicks_.major) {
-            if (r.yMin < y && y < r.yMax) {
-                const DoublePoint a = t.worldToDevice(r.xMin, y);
-                const DoublePoint b = t.worldToDevice(r.xMax, y);
+            if (r.y.min < y && y < r.y.max) {
+                const DoublePoint a = t.worldToDevice(r.x.min, y);
+                const DoublePoint b = t.worldToDevice(r.x.max, y);
                 drawGridLine(a.x, a.y, b.x, b.y);
             }
         }
@@ -228,10 +227,10 @@ void PlotPainter::singleFrame(int L, int T, int R, int B)
 
 void PlotPainter::drawFrame()
 {
-    const RangeSet& r = plot_.axes().currentRange();
+    const RangeSet r = plot_.axes().currentRange();
     const DeviceTransform t = DeviceTransform::of(view_);
-    const DoublePoint lb = t.worldToDevice(r.xMin, r.yMin);
-    const DoublePoint rt = t.worldToDevice(r.xMax, r.yMax);
+    const DoublePoint lb = t.worldToDevice(r.x.min, r.y.min);
+    const DoublePoint rt = t.worldToDevice(r.x.max, r.y.max);
     const int L = truncatedPx(lb.x), B = truncatedPx(lb.y), R = truncatedPx(rt.x), T = truncatedPx(rt.y);
     const int16_t scheme = plot_.colorScheme();
     const bool full = plot_.showCoorSystem() == SHOW;
@@ -261,28 +260,28 @@ void PlotPainter::drawFrame()
 void PlotPainter::drawTicks(bool withLabels)
 {
     const PlotSettings& s = plot_.settings();
-    const RangeSet& r = plot_.axes().currentRange();
+    const RangeSet r = plot_.axes().currentRange();
     const DeviceTransform t = DeviceTransform::of(view_);
     const bool full = s.showCoorSystem == SHOW;
     surface_.selectPen(objects_.framePen);
 
     // Sub-ticks.
     for (const double x : xTicks_.minor) {
-        if (r.xMin < x && x < r.xMax) {
-            const DoublePoint p = t.worldToDevice(x, r.yMin);
+        if (r.x.min < x && x < r.x.max) {
+            const DoublePoint p = t.worldToDevice(x, r.y.min);
             mark(p, 0, -1, s.subTicksSize);
             if (full) {
-                const DoublePoint q = t.worldToDevice(x, r.yMax);
+                const DoublePoint q = t.worldToDevice(x, r.y.max);
                 mark(q, 0, 1, s.subTicksSize);
             }
         }
     }
     for (const double y : yTicks_.minor) {
-        if (r.yMin < y && y < r.yMax) {
-            const DoublePoint p = t.worldToDevice(r.xMin, y);
+        if (r.y.min < y && y < r.y.max) {
+            const DoublePoint p = t.worldToDevice(r.x.min, y);
             mark(p, 1, 0, s.subTicksSize);
             if (full) {
-                const DoublePoint q = t.worldToDevice(r.xMax, y);
+                const DoublePoint q = t.worldToDevice(r.x.max, y);
                 mark(q, -1, 0, s.subTicksSize);
             }
         }
@@ -296,14 +295,14 @@ void PlotPainter::drawTicks(bool withLabels)
 
     // X ticks with their labels below the axis.
     for (const double x : xTicks_.major) {
-        const DoublePoint p = t.worldToDevice(x, r.yMin);
+        const DoublePoint p = t.worldToDevice(x, r.y.min);
         if (withLabels) {
             drawLabel(xTicks_, x, truncatedPx(p.x), truncatedPx(p.y) + s.valueDistance, TextHAlign::Center);
         }
-        if (r.xMin < x && x < r.xMax) {
+        if (r.x.min < x && x < r.x.max) {
             mark(p, 0, -1, s.ticksSize);
             if (full) {
-                const DoublePoint q = t.worldToDevice(x, r.yMax);
+                const DoublePoint q = t.worldToDevice(x, r.y.max);
                 mark(q, 0, 1, s.ticksSize);
             }
         }
@@ -311,15 +310,15 @@ void PlotPainter::drawTicks(bool withLabels)
 
     // Y ticks with their labels left of the axis.
     for (const double y : yTicks_.major) {
-        const DoublePoint p = t.worldToDevice(r.xMin, y);
+        const DoublePoint p = t.worldToDevice(r.x.min, y);
         if (withLabels) {
             drawLabel(yTicks_, y, truncatedPx(p.x) - s.valueDistance - metrics.externalLeading,
                       truncatedPx(p.y) - 1 - (metrics.height + metrics.externalLeading) / 2, TextHAlign::Right);
         }
-        if (r.yMin < y && y < r.yMax) {
+        if (r.y.min < y && y < r.y.max) {
             mark(p, 1, 0, s.ticksSize);
             if (full) {
-                const DoublePoint q = t.worldToDevice(r.xMax, y);
+                const DoublePoint q = t.worldToDevice(r.x.max, y);
                 mark(q, -1, 0, s.ticksSize);
             }
         }

@@ -34,14 +34,14 @@ struct Bounds {
 
 // The extent over all graphs that have points, in the coordinates of axes
 // of the given kinds; empty axes when none has.
-Extent dataExtent(const PlotModel& plot, bool xLog, bool yLog, bool& anyPoints)
+Extent dataExtent(const PlotModel& plot, AxisKind xKind, AxisKind yKind, bool& anyPoints)
 {
     Extent all;
     anyPoints = false;
     for (const Graph& g : plot.graphs()) {
         if (g.numPoints() > 0) {
             anyPoints = true;
-            all.merge(axisExtentForRange(g, xLog, yLog));
+            all.merge(axisExtentForRange(g, xKind, yKind));
         }
     }
     return all;
@@ -74,7 +74,7 @@ void widen(double& lo, double& hi, double excess)
     if (std::isfinite(d)) {
         hi += d * excess * 0.5;
         lo -= d * excess * 0.5;
-        if (d == 0.0 || (std::isfinite(hi - lo) && !AxesSystem::acceptsBounds(lo, hi))) {
+        if (d == 0.0 || (std::isfinite(hi - lo) && !Axis::acceptsBounds(lo, hi))) {
             lo = lo * 0.99 - 1.0;
             hi = hi * 1.01 + 1.0;
         }
@@ -89,9 +89,9 @@ constexpr double highestDecade = 308.0;
 
 // widen on axis coordinates: a logarithmic range of a decade or more spans
 // whole decades.
-void widenOnAxis(double& lo, double& hi, double excess, bool log)
+void widenOnAxis(double& lo, double& hi, double excess, AxisKind kind)
 {
-    if (!log) {
+    if (kind == AxisKind::Linear) {
         widen(lo, hi, excess);
         return;
     }
@@ -107,30 +107,30 @@ void widenOnAxis(double& lo, double& hi, double excess, bool log)
 
 // The automatic bounds, as data values, of an axis whose values span
 // [lo, hi] in axis coordinates.
-void boundsOnAxis(double lo, double hi, double excess, bool log, double& min, double& max)
+void boundsOnAxis(double lo, double hi, double excess, AxisKind kind, double& min, double& max)
 {
-    widenOnAxis(lo, hi, excess, log);
-    min = fromAxis(lo, log);
-    max = fromAxis(hi, log);
+    widenOnAxis(lo, hi, excess, kind);
+    min = fromAxis(lo, kind);
+    max = fromAxis(hi, kind);
 }
 
-enum class Axis { X, Y };
+enum class Along { X, Y };
 
 // autoRangeX (axis X: x range from the y band) and autoRangeY (axis Y).
-bool autoRangeAlong(PlotModel& plot, Axis axis)
+bool autoRangeAlong(PlotModel& plot, Along axis)
 {
     if (plot.numGraphs() == 0) {
         return false;
     }
     const RangeSet r = plot.axes().currentRange();
-    const bool alongX = axis == Axis::X;
-    const bool xLog = plot.axes().xLog();
-    const bool yLog = plot.axes().yLog();
-    const bool logAlong = alongX ? xLog : yLog;
-    const bool logAcross = alongX ? yLog : xLog;
+    const bool alongX = axis == Along::X;
+    const AxisKind xKind = plot.axes().x().kind();
+    const AxisKind yKind = plot.axes().y().kind();
+    const AxisKind kindAlong = alongX ? xKind : yKind;
+    const AxisKind kindAcross = alongX ? yKind : xKind;
     // Everything in axis coordinates, where the segments are straight.
-    const double bandLo = toAxis(alongX ? r.yMin : r.xMin, logAcross);
-    const double bandHi = toAxis(alongX ? r.yMax : r.xMax, logAcross);
+    const double bandLo = toAxis(alongX ? r.y.min : r.x.min, kindAcross);
+    const double bandHi = toAxis(alongX ? r.y.max : r.x.max, kindAcross);
 
     bool anyPoints = false;
     Bounds b;
@@ -140,8 +140,8 @@ bool autoRangeAlong(PlotModel& plot, Axis axis)
         const double* along = alongX ? g.xData() : g.yData();
         const double* across = alongX ? g.yData() : g.xData();
         for (int32_t k = 0; k < g.numPoints(); ++k) {
-            const double a = toAxis(along[k], logAlong);
-            const double c = toAxis(across[k], logAcross);
+            const double a = toAxis(along[k], kindAlong);
+            const double c = toAxis(across[k], kindAcross);
             if (bandLo <= c && c <= bandHi && std::isfinite(a)) {
                 ++count;
                 b.include(a);
@@ -156,7 +156,7 @@ bool autoRangeAlong(PlotModel& plot, Axis axis)
         // Too few points in the band: the pieces of the segments that
         // cross it say where the graphs run inside it.
         bool unused = false;
-        const Extent data = dataExtent(plot, xLog, yLog, unused);
+        const Extent data = dataExtent(plot, xKind, yKind, unused);
         b = Bounds{};
         const bool dataAlong = alongX ? data.hasX() : data.hasY();
         for (int16_t i = 1; dataAlong && i <= plot.numGraphs(); ++i) {
@@ -164,8 +164,8 @@ bool autoRangeAlong(PlotModel& plot, Axis axis)
             const double* x = g.xData();
             const double* y = g.yData();
             for (int32_t k = 1; k < g.numPoints(); ++k) {
-                const Segment s{toAxis(x[k - 1], xLog), toAxis(y[k - 1], yLog), toAxis(x[k], xLog),
-                                toAxis(y[k], yLog)};
+                const Segment s{toAxis(x[k - 1], xKind), toAxis(y[k - 1], yKind), toAxis(x[k], xKind),
+                                toAxis(y[k], yKind)};
                 const auto inside = alongX ? clipSegment(s, data.xMin, data.xMax, bandLo, bandHi)
                                            : clipSegment(s, bandLo, bandHi, data.yMin, data.yMax);
                 if (inside) {
@@ -181,11 +181,11 @@ bool autoRangeAlong(PlotModel& plot, Axis axis)
 
     double lo = 0.0;
     double hi = 0.0;
-    boundsOnAxis(b.lo, b.hi, plot.settings().autoRangeExcess, logAlong, lo, hi);
+    boundsOnAxis(b.lo, b.hi, plot.settings().autoRangeExcess, kindAlong, lo, hi);
     const int16_t selfRemembering = alongX ? ZOOM_YARX : ZOOM_XARY;
     const bool rememberLast = plot.zoomMode() != selfRemembering;
-    return alongX ? plot.axes().setRange(lo, hi, r.yMin, r.yMax, rememberLast)
-                  : plot.axes().setRange(r.xMin, r.xMax, lo, hi, rememberLast);
+    return alongX ? plot.axes().setRange(lo, hi, r.y.min, r.y.max, rememberLast)
+                  : plot.axes().setRange(r.x.min, r.x.max, lo, hi, rememberLast);
 }
 
 }  // namespace
@@ -193,47 +193,47 @@ bool autoRangeAlong(PlotModel& plot, Axis axis)
 bool autoRangeXY(PlotModel& plot)
 {
     bool anyPoints = false;
-    const Extent e = dataExtent(plot, plot.axes().xLog(), plot.axes().yLog(), anyPoints);
+    const Extent e = dataExtent(plot, plot.axes().x().kind(), plot.axes().y().kind(), anyPoints);
     if (!anyPoints) {
         return false;
     }
     const AxesSystem& axes = plot.axes();
-    const RangeSet& r = axes.currentRange();
+    const RangeSet r = axes.currentRange();
     const double excess = plot.settings().autoRangeExcess;
-    double xMin = r.xMin;
-    double xMax = r.xMax;
-    double yMin = r.yMin;
-    double yMax = r.yMax;
+    double xMin = r.x.min;
+    double xMax = r.x.max;
+    double yMin = r.y.min;
+    double yMax = r.y.max;
     if (e.hasX()) {
-        boundsOnAxis(e.xMin, e.xMax, excess, axes.xLog(), xMin, xMax);
+        boundsOnAxis(e.xMin, e.xMax, excess, axes.x().kind(), xMin, xMax);
     }
     if (e.hasY()) {
-        boundsOnAxis(e.yMin, e.yMax, excess, axes.yLog(), yMin, yMax);
+        boundsOnAxis(e.yMin, e.yMax, excess, axes.y().kind(), yMin, yMax);
     }
     return plot.axes().setRange(xMin, xMax, yMin, yMax, true);
 }
 
-std::optional<std::pair<double, double>> autoAxisBounds(const PlotModel& plot, bool xAxis, bool log)
+std::optional<std::pair<double, double>> autoAxisBounds(const PlotModel& plot, bool xAxis, AxisKind kind)
 {
     bool anyPoints = false;
-    const Extent e = dataExtent(plot, xAxis && log, !xAxis && log, anyPoints);
+    const Extent e = dataExtent(plot, xAxis ? kind : AxisKind::Linear, xAxis ? AxisKind::Linear : kind, anyPoints);
     if (!(xAxis ? e.hasX() : e.hasY())) {
         return std::nullopt;
     }
     std::pair<double, double> bounds;
-    boundsOnAxis(xAxis ? e.xMin : e.yMin, xAxis ? e.xMax : e.yMax, plot.settings().autoRangeExcess, log,
+    boundsOnAxis(xAxis ? e.xMin : e.yMin, xAxis ? e.xMax : e.yMax, plot.settings().autoRangeExcess, kind,
                  bounds.first, bounds.second);
     return bounds;
 }
 
 bool autoRangeX(PlotModel& plot)
 {
-    return autoRangeAlong(plot, Axis::X);
+    return autoRangeAlong(plot, Along::X);
 }
 
 bool autoRangeY(PlotModel& plot)
 {
-    return autoRangeAlong(plot, Axis::Y);
+    return autoRangeAlong(plot, Along::Y);
 }
 
 }  // namespace kvx

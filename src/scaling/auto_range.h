@@ -27,7 +27,7 @@ bool autoRangeX(PlotModel& plot);
 // The bounds that autoRangeXY gives the x axis (or the y axis) of the plot
 // when that axis is logarithmic or linear as `log` says; nothing when no
 // value has a place on such an axis.
-std::optional<std::pair<double, double>> autoAxisBounds(const PlotModel& plot, bool xAxis, bool log);
+std::optional<std::pair<double, double>> autoAxisBounds(const PlotModel& plot, bool xAxis, AxisKind kind);
 
 // The mirror image of autoRangeX: the y range from the current x band;
 // nothing is remembered under ZOOM_XARY.

@@ -37,7 +37,7 @@ int pixelPrecision(double v, double next)
 }  // namespace
 
 StatusPartsLayout layoutStatusParts(const TextWidth& textWidth, bool measureMode, int16_t aspectRatio,
-                                    int left, bool yLog)
+                                    int left, AxisKind yKind)
 {
     const int w1 = textWidth(widePartSample);
     const int w2 = textWidth(narrowPartSample);
@@ -52,7 +52,7 @@ StatusPartsLayout layoutStatusParts(const TextWidth& textWidth, bool measureMode
     if (!measureMode) {
         layout.numParts = 2;
     } else {
-        layout.numParts = static_cast<int16_t>((aspectRatio == AXES_EQUAL ? 6 : 5) + (yLog ? 1 : 0));
+        layout.numParts = static_cast<int16_t>((aspectRatio == AXES_EQUAL ? 6 : 5) + (yKind == AxisKind::Logarithmic ? 1 : 0));
     }
     return layout;
 }
@@ -60,7 +60,7 @@ StatusPartsLayout layoutStatusParts(const TextWidth& textWidth, bool measureMode
 StatusPartsLayout layoutStatusParts(Surface& surface, const PlotModel& plot, int left)
 {
     return layoutStatusParts([&surface](std::string_view text) { return surface.textExtent(text).width; },
-                             plot.settings().measureMode != 0, plot.aspectRatio(), left, plot.axes().yLog());
+                             plot.settings().measureMode != 0, plot.aspectRatio(), left, plot.axes().y().kind());
 }
 
 std::array<std::string, 2> cursorPositionTexts(const PlotView& view, int16_t x, int16_t y)
@@ -95,7 +95,7 @@ std::vector<std::string> distanceTexts(const PlotModel& plot, const PlotView& vi
     } else {
         texts.push_back(" m:  Undefined");
     }
-    if (plot.axes().yLog()) {
+    if (plot.axes().y().log()) {
         // Along a logarithmic axis a distance is a factor.
         texts.push_back(" y2/y1:  " + formatGeneral(c.y / a.y));
     }

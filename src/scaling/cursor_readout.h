@@ -32,7 +32,7 @@ using TextWidth = std::function<int(std::string_view)>;
 // and one more with a logarithmic y axis, for the ratio of the y values.
 // `left` is the left edge of the client area.
 StatusPartsLayout layoutStatusParts(const TextWidth& textWidth, bool measureMode, int16_t aspectRatio,
-                                    int left = 0, bool yLog = false);
+                                    int left = 0, AxisKind yKind = AxisKind::Linear);
 // The same, measured on `surface` with the plot's label font already
 // selected, for the plot's measureMode, aspectRatio and y axis.
 StatusPartsLayout layoutStatusParts(Surface& surface, const PlotModel& plot, int left = 0);

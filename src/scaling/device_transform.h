@@ -52,34 +52,28 @@ struct DevicePoint {
 // offset apply to their logarithms (toAxis), and a value that axis cannot
 // show becomes NaN, which no drawing shows.
 struct DeviceTransform {
-    double xScale = 1.0;  // pixels per unit along the axis
-    double yScale = 1.0;
-    double xOffset = 0.0;  // device coordinates of axis coordinate 0
-    double yOffset = 0.0;
-    bool xLog = false;
-    bool yLog = false;
+    AxisTransform x{1.0};
+    AxisTransform y{1.0};
 
-    static DeviceTransform of(const PlotView& v)
-    {
-        return {v.xScale, v.yScale, v.xOffset, v.yOffset, v.xLog, v.yLog};
-    }
+    static DeviceTransform of(const PlotView& v) { return {v.x, v.y}; }
 
     // Whole pixels, as doubles: large world values stay representable
     // until clipping brings them into the surface's integer range.
-    DoublePoint worldToDevice(double x, double y) const
+    DoublePoint worldToDevice(double wx, double wy) const
     {
-        return {roundHalfUp(toAxis(x, xLog) * xScale + xOffset), roundHalfUp(yOffset - toAxis(y, yLog) * yScale)};
+        return {roundHalfUp(toAxis(wx, x.kind) * x.scale + x.offset),
+                roundHalfUp(y.offset - toAxis(wy, y.kind) * y.scale)};
     }
     // worldToDevice when both axes are known to be linear: loops over the
     // points of large graphs decide that once, not per point.
-    DoublePoint linearToDevice(double x, double y) const
+    DoublePoint linearToDevice(double wx, double wy) const
     {
-        return {roundHalfUp(x * xScale + xOffset), roundHalfUp(yOffset - y * yScale)};
+        return {roundHalfUp(wx * x.scale + x.offset), roundHalfUp(y.offset - wy * y.scale)};
     }
-    bool linear() const { return !xLog && !yLog; }
+    bool linear() const { return !x.log() && !y.log(); }
     DoublePoint deviceToWorld(double X, double Y) const
     {
-        return {fromAxis((X - xOffset) / xScale, xLog), fromAxis((yOffset - Y) / yScale, yLog)};
+        return {fromAxis((X - x.offset) / x.scale, x.kind), fromAxis((y.offset - Y) / y.scale, y.kind)};
     }
 };
 

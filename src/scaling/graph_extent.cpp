@@ -73,28 +73,28 @@ Extent graphExtentForRange(const Graph& graph)
     return e;
 }
 
-Extent axisExtentForRange(const Graph& graph, bool xLog, bool yLog)
+Extent axisExtentForRange(const Graph& graph, AxisKind xKind, AxisKind yKind)
 {
-    if (!xLog && !yLog) {
+    if (xKind == AxisKind::Linear && yKind == AxisKind::Linear) {
         return graphExtentForRange(graph);
     }
     Extent e = graphExtentForRange(graph);
     // The logarithm keeps the order, so the bounds of the positive values
     // give those of the logarithms.
-    const auto onAxis = [&graph](const double* v, bool log, double& lo, double& hi) {
-        if (!log) {
+    const auto onAxis = [&graph](const double* v, AxisKind kind, double& lo, double& hi) {
+        if (kind == AxisKind::Linear) {
             return;
         }
         lo = Extent::startMin;
         hi = Extent::startMax;
         finiteBounds(v, graph.numPoints(), lo, hi, true);
         if (lo <= hi) {
-            lo = toAxis(lo, true);
-            hi = toAxis(hi, true);
+            lo = toAxis(lo, kind);
+            hi = toAxis(hi, kind);
         }
     };
-    onAxis(graph.xData(), xLog, e.xMin, e.xMax);
-    onAxis(graph.yData(), yLog, e.yMin, e.yMax);
+    onAxis(graph.xData(), xKind, e.xMin, e.xMax);
+    onAxis(graph.yData(), yKind, e.yMin, e.yMax);
     return e;
 }
 

@@ -2,6 +2,7 @@
 // The smallest and largest x and y of a graph's points, from which the
 // automatic ranges, the statistics and the histogram bins are computed.
 
+#include "model/axis_scale.h"
 #include "model/graph.h"
 
 namespace kvx {
@@ -36,6 +37,6 @@ Extent graphExtentForRange(const Graph& graph);
 // graphExtentForRange in axis coordinates (model/axis_scale.h): along a
 // logarithmic axis the logarithms of the positive values, without the 0 of
 // bars and stems, which such an axis cannot show.
-Extent axisExtentForRange(const Graph& graph, bool xLog, bool yLog);
+Extent axisExtentForRange(const Graph& graph, AxisKind xKind, AxisKind yKind);
 
 }  // namespace kvx

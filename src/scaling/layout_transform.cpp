@@ -21,7 +21,6 @@ int16_t px(int v)
 
 void layoutTransform(const PlotModel& plot, PlotView& view)
 {
-    const RangeSet& r = plot.axes().currentRange();
     const Indents& in = plot.settings().activeIndents;
     DeviceRect& rect = view.plotRect;
 
@@ -32,27 +31,27 @@ void layoutTransform(const PlotModel& plot, PlotView& view)
 
     // Along a logarithmic axis the picture is linear in decades.
     const AxesSystem& axes = plot.axes();
-    view.xLog = axes.xLog();
-    view.yLog = axes.yLog();
-    const double uMin = toAxis(r.xMin, view.xLog);
-    const double vMax = toAxis(r.yMax, view.yLog);
-    const double dx = toAxis(r.xMax, view.xLog) - uMin;
-    const double dy = vMax - toAxis(r.yMin, view.yLog);
-    view.xScale = std::abs(px(rect.right - rect.left)) / dx;
-    view.yScale = std::abs(px(rect.top - rect.bottom)) / dy;
+    view.x.kind = axes.x().kind();
+    view.y.kind = axes.y().kind();
+    const double uMin = axes.x().axisMin();
+    const double vMax = axes.y().axisMax();
+    const double dx = axes.x().axisMax() - uMin;
+    const double dy = vMax - axes.y().axisMin();
+    view.x.scale = std::abs(px(rect.right - rect.left)) / dx;
+    view.y.scale = std::abs(px(rect.top - rect.bottom)) / dy;
 
     if (plot.settings().aspectRatio == AXES_EQUAL) {
-        if (view.yScale > view.xScale) {
-            view.yScale = view.xScale;
-            rect.bottom = px(rect.top + truncatedPx(view.xScale * dy));
-        } else if (view.yScale < view.xScale) {
-            view.xScale = view.yScale;
-            rect.right = px(rect.left + truncatedPx(view.yScale * dx));
+        if (view.y.scale > view.x.scale) {
+            view.y.scale = view.x.scale;
+            rect.bottom = px(rect.top + truncatedPx(view.x.scale * dy));
+        } else if (view.y.scale < view.x.scale) {
+            view.x.scale = view.y.scale;
+            rect.right = px(rect.left + truncatedPx(view.y.scale * dx));
         }
     }
 
-    view.xOffset = rect.left - uMin * view.xScale;
-    view.yOffset = rect.top + vMax * view.yScale;
+    view.x.offset = rect.left - uMin * view.x.scale;
+    view.y.offset = rect.top + vMax * view.y.scale;
 }
 
 }  // namespace kvx

@@ -10,7 +10,7 @@
 
 namespace kvx {
 
-// Sets the view's plotRect, xScale, yScale, xOffset and yOffset from its
+// Sets the view's plotRect and its axes' scales and offsets from its
 // size, the plot's active indents and its current range. The rectangle is
 // narrowed on the right by the legend's rightReserve (the legend outside
 // right). Under AXES_EQUAL the rectangle shrinks toward its top-left corner

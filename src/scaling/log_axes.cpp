@@ -7,24 +7,23 @@ namespace kvx {
 bool setAxisLog(PlotModel& plot, bool xAxis, bool log)
 {
     AxesSystem& axes = plot.axes();
-    if ((xAxis ? axes.xLog() : axes.yLog()) == log) {
+    if ((xAxis ? axes.x().log() : axes.y().log()) == log) {
         return true;
     }
+    const AxisKind kind = axisKind(log);
     const RangeSet r = axes.currentRange();
-    double lo = xAxis ? r.xMin : r.yMin;
-    double hi = xAxis ? r.xMax : r.yMax;
-    if (const auto bounds = autoAxisBounds(plot, xAxis, log)) {
+    double lo = xAxis ? r.x.min : r.y.min;
+    double hi = xAxis ? r.x.max : r.y.max;
+    if (const auto bounds = autoAxisBounds(plot, xAxis, kind)) {
         lo = bounds->first;
         hi = bounds->second;
     } else if (log) {
         return false;
     }
-    const bool xLog = xAxis ? log : axes.xLog();
-    const bool yLog = xAxis ? axes.yLog() : log;
-    const bool set = xAxis ? axes.setRangeAndKinds(lo, hi, r.yMin, r.yMax, xLog, yLog, true)
-                           : axes.setRangeAndKinds(r.xMin, r.xMax, lo, hi, xLog, yLog, true);
+    const bool set = xAxis ? axes.setRangeAndKinds(lo, hi, r.y.min, r.y.max, kind, axes.y().kind(), true)
+                           : axes.setRangeAndKinds(r.x.min, r.x.max, lo, hi, axes.x().kind(), kind, true);
     if (set) {
-        xAxis ? axes.autoXTicks() : axes.autoYTicks();
+        xAxis ? axes.autoTicks(axes.x()) : axes.autoTicks(axes.y());
     }
     return set;
 }

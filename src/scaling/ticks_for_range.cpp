@@ -5,17 +5,15 @@ namespace kvx {
 Ticks ticksForRange(const AxesSystem& axes, double xMin, double xMax, double yMin, double yMax,
                     bool equalize)
 {
-    return ticksForRange(axes, xMin, xMax, yMin, yMax, equalize, axes.xLog(), axes.yLog());
+    return ticksForRange(axes, xMin, xMax, yMin, yMax, equalize, axes.x().kind(), axes.y().kind());
 }
 
 Ticks ticksForRange(const AxesSystem& axes, double xMin, double xMax, double yMin, double yMax,
-                    bool equalize, bool xLog, bool yLog)
+                    bool equalize, AxisKind xKind, AxisKind yKind)
 {
-    Ticks t{};
-    t.xTick = axes.autoTickSpacing(xMin, xMax, xLog);
-    t.xSubTick = t.xTick / axes.subTickDivisor();
-    t.yTick = axes.autoTickSpacing(yMin, yMax, yLog);
-    t.ySubTick = t.yTick / axes.subTickDivisor();
+    const double xTick = Axis::autoTickSpacing(xMin, xMax, xKind, axes.tickDivisor());
+    const double yTick = Axis::autoTickSpacing(yMin, yMax, yKind, axes.tickDivisor());
+    Ticks t{{xTick, xTick / axes.subTickDivisor()}, {yTick, yTick / axes.subTickDivisor()}};
     if (equalize) {
         AxesSystem::equalizeTicks(t);
     }

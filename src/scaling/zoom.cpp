@@ -30,32 +30,32 @@ double keptRatioY(const PlotModel& plot, double xa, double xb, double ya, double
 {
     // The ratio is one of axis coordinates: decades on a logarithmic axis.
     const AxesSystem& axes = plot.axes();
-    const double h = std::fabs(toAxis(xb, axes.xLog()) - toAxis(xa, axes.xLog())) / axes.rangeRatio();
-    const double v = toAxis(ya, axes.yLog());
-    return fromAxis(yb > ya ? v + h : v - h, axes.yLog());
+    const double h = std::fabs(axes.x().toAxis(xb) - axes.x().toAxis(xa)) / axes.rangeRatio();
+    const double v = axes.y().toAxis(ya);
+    return axes.y().fromAxis(yb > ya ? v + h : v - h);
 }
 
 bool zoomToBand(PlotModel& plot, double xa, double xb, double ya, double yb)
 {
     AxesSystem& axes = plot.axes();
-    const RangeSet& r = axes.currentRange();
+    const RangeSet r = axes.currentRange();
     switch (plot.zoomMode()) {
     case ZOOM_XY:
         return axes.setRange(xa, xb, ya, yb, true);
     case ZOOM_X:
-        return axes.setRange(xa, xb, r.yMin, r.yMax, true);
+        return axes.setRange(xa, xb, r.y.min, r.y.max, true);
     case ZOOM_Y:
-        return axes.setRange(r.xMin, r.xMax, ya, yb, true);
+        return axes.setRange(r.x.min, r.x.max, ya, yb, true);
     case ZOOM_XARY:
         // The automatic y range does not remember in this mode, so "Last"
         // goes back to the range before the band, not to the one between.
-        if (!axes.setRange(xa, xb, r.yMin, r.yMax, true)) {
+        if (!axes.setRange(xa, xb, r.y.min, r.y.max, true)) {
             return false;
         }
         autoRangeY(plot);
         return true;
     case ZOOM_YARX:
-        if (!axes.setRange(r.xMin, r.xMax, ya, yb, true)) {
+        if (!axes.setRange(r.x.min, r.x.max, ya, yb, true)) {
             return false;
         }
         autoRangeX(plot);

@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "platform/decimal_text.h"
-#include "platform/regular_file.h"
-#include "platform/replacing_file.h"
+#include "filesystem/regular_file.h"
+#include "filesystem/replacing_file.h"
 #include "platform/utf8_text.h"
 #include "settings/keywords.h"
 

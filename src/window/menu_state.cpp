@@ -40,8 +40,8 @@ void updateMenuState(const Plot& plot, NativeWindow& window)
     setGroup(window, markerGroup, plot.commonValue(GraphAttribute::ShowMarker));
     setGroup(window, linesGroup, plot.commonValue(GraphAttribute::ShowLines));
     window.checkMenuItem(CMD_AXES_EQUAL, plot.aspectRatio() == AXES_EQUAL);
-    window.checkMenuItem(CMD_LOG_X, plot.axes().xLog());
-    window.checkMenuItem(CMD_LOG_Y, plot.axes().yLog());
+    window.checkMenuItem(CMD_LOG_X, plot.axes().x().log());
+    window.checkMenuItem(CMD_LOG_Y, plot.axes().y().log());
     setGroup(window, graphTypeGroup, plot.commonValue(GraphAttribute::Type));
     setGroup(window, lineWidthGroup, plot.commonValue(GraphAttribute::LineWidth));
     setGroup(window, markerSizeGroup, plot.commonValue(GraphAttribute::MarkerSize));

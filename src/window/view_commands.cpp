@@ -29,7 +29,7 @@ void paintFrameAndGrid(Plot& plot)
 // value keeps a linear axis and says why.
 void toggleLogAxis(Plot& plot, bool xAxis)
 {
-    const bool log = !(xAxis ? plot.axes().xLog() : plot.axes().yLog());
+    const bool log = !(xAxis ? plot.axes().x().log() : plot.axes().y().log());
     if (!setAxisLog(plot, xAxis, log)) {
         reportError(ERR_MESSAGE, noPositiveValues(xAxis), true, plot.nativeWindow());
     }
@@ -43,8 +43,8 @@ CommandOutcome viewCommand(Plot& plot, uint16_t command)
     switch (command) {
     case CMD_RANGE_LAST: axes.restoreLast(); break;
     case CMD_RANGE_ORIGINAL_XY: axes.restoreOriginal(); break;
-    case CMD_RANGE_ORIGINAL_X: axes.restoreOriginalX(); break;
-    case CMD_RANGE_ORIGINAL_Y: axes.restoreOriginalY(); break;
+    case CMD_RANGE_ORIGINAL_X: axes.x().restoreOriginal(); break;
+    case CMD_RANGE_ORIGINAL_Y: axes.y().restoreOriginal(); break;
     case CMD_RANGE_STORE: axes.store(); return CommandOutcome::Done;
     case CMD_RANGE_RESTORE: axes.restoreStored(); break;
 
@@ -54,11 +54,11 @@ CommandOutcome viewCommand(Plot& plot, uint16_t command)
         break;
     case CMD_AUTO_RANGE_X:
         autoRangeX(plot);
-        axes.autoXTicks();
+        axes.autoTicks(axes.x());
         break;
     case CMD_AUTO_RANGE_Y:
         autoRangeY(plot);
-        axes.autoYTicks();
+        axes.autoTicks(axes.y());
         break;
 
     case CMD_AXES_EQUAL: toggleAxesEqual(plot); break;

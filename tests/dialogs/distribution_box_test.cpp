@@ -132,8 +132,8 @@ TEST_F(DistributionBoxTest, CountsEqualBinsOrBinsOfAWidthIntoABarGraphInANewWind
     EXPECT_EQ(h.graph(1).colorNum(), 5);
     EXPECT_EQ(h.graph(1).type(), BARS);
     // The ranges were set to the bars.
-    EXPECT_GE(h.axes().currentRange().xMax, 10.2);
-    EXPECT_LT(h.axes().currentRange().xMax, 100.0);
+    EXPECT_GE(h.axes().x().current().max, 10.2);
+    EXPECT_LT(h.axes().x().current().max, 100.0);
     EXPECT_EQ(distributionGraphIndex(), 1);
 }
 

@@ -29,7 +29,7 @@ protected:
         // The frame of the window's last painting: 500 by 400 pixels.
         plot_.view().plotRect = DeviceRect{40, 20, 540, 420};
         plot_.axes().setRange(0, 10, 0, 10, false);
-        plot_.axes().setTicks(2, 2, 1, 1);
+        plot_.axes().setTicks({{2, 1}, {2, 1}});
     }
     RecordingDialogControls open(RangeAndTicksBox& box)
     {
@@ -56,7 +56,7 @@ protected:
 TEST_F(RangeAndTicksBoxTest, OpensWithTheShownDigitsAndOkTakesThemRememberingTheOldRange)
 {
     plot_.axes().setRange(0.1234567, 10, -5, 5, false);
-    plot_.axes().setTicks(2, 1, 0.5, 0.25);
+    plot_.axes().setTicks({{2, 0.5}, {1, 0.25}});
     desktop_.dialogScripts.push_back([](RecordingDialogControls& c, DialogHandler& handler) {
         EXPECT_EQ(c.control(IDC_X_MIN).text, "0.123457");
         EXPECT_TRUE(c.control(IDC_X_MIN).textSelected);
@@ -74,14 +74,14 @@ TEST_F(RangeAndTicksBoxTest, OpensWithTheShownDigitsAndOkTakesThemRememberingThe
     ASSERT_EQ(desktop_.dialogRuns.size(), 1u);
     EXPECT_EQ(desktop_.dialogRuns[0].name, "RangeAndTicksBox");
     EXPECT_EQ(desktop_.dialogRuns[0].controls.result(), IDOK);
-    const RangeSet& r = plot_.axes().currentRange();
-    EXPECT_EQ(r.xMin, 0.123457);
-    EXPECT_EQ(r.yMin, -5);
-    EXPECT_EQ(r.xTick, 2);
-    EXPECT_EQ(r.xSubTick, 0.5);
-    EXPECT_EQ(r.yTick, 1);
-    EXPECT_EQ(r.ySubTick, 0.25);
-    EXPECT_EQ(plot_.axes().lastRange().xMin, 0.1234567);  // "Last" goes back to it
+    const RangeSet r = plot_.axes().currentRange();
+    EXPECT_EQ(r.x.min, 0.123457);
+    EXPECT_EQ(r.y.min, -5);
+    EXPECT_EQ(r.x.tick, 2);
+    EXPECT_EQ(r.x.subTick, 0.5);
+    EXPECT_EQ(r.y.tick, 1);
+    EXPECT_EQ(r.y.subTick, 0.25);
+    EXPECT_EQ(plot_.axes().x().last().min, 0.1234567);  // "Last" goes back to it
     EXPECT_TRUE(desktop_.boxes.empty());
 }
 
@@ -157,8 +157,8 @@ TEST_F(RangeAndTicksBoxTest, TickCountIsCheckedAgainstTheFramesPixels)
     typeAll(c, {"0", "1000", "0", "10", "2.5", "5", "2", "1"});
     c.press(box, IDOK);
     EXPECT_EQ(c.result(), IDOK);
-    EXPECT_EQ(plot_.axes().currentRange().xMax, 1000);
-    EXPECT_EQ(plot_.axes().currentRange().xTick, 2.5);
+    EXPECT_EQ(plot_.axes().x().current().max, 1000);
+    EXPECT_EQ(plot_.axes().x().current().tick, 2.5);
 }
 
 TEST_F(RangeAndTicksBoxTest, BoundsAreOrderedAndAnEmptyRangeKeepsTheOldButTakesTheTicks)
@@ -171,16 +171,16 @@ TEST_F(RangeAndTicksBoxTest, BoundsAreOrderedAndAnEmptyRangeKeepsTheOldButTakesT
         return c.result();
     };
     EXPECT_EQ(accept({"10", "0", "-3", "3", "2", "1", "1", "0.5"}), IDOK);
-    EXPECT_EQ(plot_.axes().currentRange().xMin, 0);
-    EXPECT_EQ(plot_.axes().currentRange().xMax, 10);
-    EXPECT_EQ(plot_.axes().currentRange().yMin, -3);
+    EXPECT_EQ(plot_.axes().x().current().min, 0);
+    EXPECT_EQ(plot_.axes().x().current().max, 10);
+    EXPECT_EQ(plot_.axes().y().current().min, -3);
 
     EXPECT_EQ(accept({"5", "5", "-1", "1", "1", "0.5", "1", "0.5"}), IDOK);
-    EXPECT_EQ(plot_.axes().currentRange().xMin, 0);
-    EXPECT_EQ(plot_.axes().currentRange().xMax, 10);
-    EXPECT_EQ(plot_.axes().currentRange().yMin, -3);
-    EXPECT_EQ(plot_.axes().currentRange().xTick, 1);
-    EXPECT_EQ(plot_.axes().currentRange().xSubTick, 0.5);
+    EXPECT_EQ(plot_.axes().x().current().min, 0);
+    EXPECT_EQ(plot_.axes().x().current().max, 10);
+    EXPECT_EQ(plot_.axes().y().current().min, -3);
+    EXPECT_EQ(plot_.axes().x().current().tick, 1);
+    EXPECT_EQ(plot_.axes().x().current().subTick, 0.5);
 }
 
 TEST_F(RangeAndTicksBoxTest, AutoTicksFillTheFieldsForTheTypedRangeOnly)
@@ -246,10 +246,10 @@ TEST_F(RangeAndTicksBoxTest, LogChecksProposeTheDecadesAndOkMakesTheAxesLogarith
     c.type(IDC_X_MIN, "0.1");
     c.press(box, IDOK);
     ASSERT_TRUE(c.ended());
-    EXPECT_TRUE(plot_.axes().xLog());
-    EXPECT_FALSE(plot_.axes().yLog());
-    EXPECT_EQ(plot_.axes().currentRange().xMin, 0.1);
-    EXPECT_EQ(plot_.axes().currentRange().xTick, 1.0);
+    EXPECT_TRUE(plot_.axes().x().log());
+    EXPECT_FALSE(plot_.axes().y().log());
+    EXPECT_EQ(plot_.axes().x().current().min, 0.1);
+    EXPECT_EQ(plot_.axes().x().current().tick, 1.0);
 }
 
 TEST_F(RangeAndTicksBoxTest, ALogCheckWithoutPositiveValuesGoesBackAndSaysWhy)

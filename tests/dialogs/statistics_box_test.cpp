@@ -221,10 +221,10 @@ TEST_F(StatisticsBoxTest, PlotOpensAWindowWithACopyOfTheGraphAndItsStatisticsInT
         EXPECT_EQ(points(made), expected[i].points) << made.lable();
     }
     // The new window's ranges were set to its graphs.
-    const RangeSet& r = s.axes().currentRange();
-    EXPECT_LE(r.xMin, 0.0);
-    EXPECT_GE(r.xMax, 3.0);
-    EXPECT_LT(r.xMax, 100.0);
+    const RangeSet r = s.axes().currentRange();
+    EXPECT_LE(r.x.min, 0.0);
+    EXPECT_GE(r.x.max, 3.0);
+    EXPECT_LT(r.x.max, 100.0);
     EXPECT_EQ(p.numGraphs(), 2);
 }
 

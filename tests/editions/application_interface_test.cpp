@@ -134,8 +134,8 @@ TEST_F(ApplicationInterfaceTest, GraphOperationsAddressOneGraphAllOfThemOrNone)
     EXPECT_EQ(plot.graph(1).numPoints() + plot.graph(2).numPoints(), 0);
     handle.addPoint(3.0, 10.0, 3);
     handle.autoRange();
-    EXPECT_LE(plot.axes().currentRange().xMin, 1.0);
-    EXPECT_GE(plot.axes().currentRange().yMax, 10.0);
+    EXPECT_LE(plot.axes().x().current().min, 1.0);
+    EXPECT_GE(plot.axes().y().current().max, 10.0);
 }
 
 }  // namespace

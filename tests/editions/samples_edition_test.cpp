@@ -87,8 +87,8 @@ TEST_F(SamplesEditionTest, TwoWindowsWithTheirOwnSettings)
         EXPECT_EQ(plot[i]->xLable(), "x");
         EXPECT_EQ(plot[i]->yLable(), "f(x)");
         EXPECT_EQ(plot[i]->axesTitle(), titles[i]);
-        const RangeSet& range = plot[i]->axes().currentRange();
-        EXPECT_EQ((Range{range.xMin, range.xMax, range.yMin, range.yMax}), (Range{-1.0, 11.0, -yMax[i], yMax[i]}));
+        const RangeSet range = plot[i]->axes().currentRange();
+        EXPECT_EQ((Range{range.x.min, range.x.max, range.y.min, range.y.max}), (Range{-1.0, 11.0, -yMax[i], yMax[i]}));
         ASSERT_EQ(plot[i]->numGraphs(), 3);
         EXPECT_EQ(plot[i]->graph(1).lable(), "Oscillating Function");
         EXPECT_EQ(plot[i]->graph(2).lable(), "Upper Envelope");

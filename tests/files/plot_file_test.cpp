@@ -66,7 +66,7 @@ TEST_F(PlotFileTest, SavingAndReopeningRestoresThePlot)
     saved.setSize(700, 480);
     saved.setLables("Time [s]", "  U 'in' V", "Run 7");
     saved.axes().setRange(-0.5, 10.25, -3.0, 0.001, true);
-    saved.axes().setTicks(2.0, 0.5, 0.25, 0.125);
+    saved.axes().setTicks({{2.0, 0.25}, {0.5, 0.125}});
     saved.setShowGrid(HIDE);
     saved.setShowCoorSystem(SHOW_HALF);
     saved.setShowLegend(SHOW_UPLEFT);
@@ -143,7 +143,7 @@ TEST_F(PlotFileTest, ADefaultPlotIsWrittenInTheFileLayout)
     plot.graph(2).append(0.0, 3.0);
     plot.graph(2).append(1.0, -4.0);
     plot.axes().setRange(0.0, 1.0, -4.0, 3.0, true);
-    plot.axes().setTicks(0.2, 1.0, 0.1, 0.5);
+    plot.axes().setTicks({{0.2, 0.1}, {1.0, 0.5}});
     ASSERT_TRUE(writeData(plot, dat));
     ASSERT_TRUE(writePlotFile(plot, plt));
     EXPECT_EQ(test::readFile(plt), R"([Plot]
@@ -223,14 +223,14 @@ TEST_F(PlotFileTest, MissingKeysKeepOrDefaultTheirFields)
     EXPECT_EQ(plot.windowTitle(), "Kept");
     EXPECT_EQ(plot.xWinPos(), xPos);
     EXPECT_EQ(plot.xLable() + plot.yLable() + plot.axesTitle(), "");
-    const RangeSet& r = plot.axes().currentRange();
-    EXPECT_EQ(r.xMin, 2.0);
-    EXPECT_EQ(r.xMax, 1000.0);
-    EXPECT_EQ(r.yMin, -1000.0);
+    const RangeSet r = plot.axes().currentRange();
+    EXPECT_EQ(r.x.min, 2.0);
+    EXPECT_EQ(r.x.max, 1000.0);
+    EXPECT_EQ(r.y.min, -1000.0);
     // The sub-tick follows the tick by the number of sub-ticks (2).
-    EXPECT_EQ(r.xTick, 2.0);
-    EXPECT_EQ(r.xSubTick, 1.0);
-    EXPECT_EQ(r.yTick, before.yTick);
+    EXPECT_EQ(r.x.tick, 2.0);
+    EXPECT_EQ(r.x.subTick, 1.0);
+    EXPECT_EQ(r.y.tick, before.y.tick);
     // A keyword the table does not know counts as missing.
     EXPECT_EQ(plot.showGrid(), SHOW);
     ASSERT_EQ(plot.numGraphs(), 3);
@@ -319,14 +319,14 @@ namespace {
 TEST_F(PlotFileTest, LogarithmicAxesAreNamedAndReopenAsSaved)
 {
     Plot saved("decades");
-    saved.axes().setRangeAndKinds(1e-3, 1e3, -2.0, 5.0, true, false, true);
-    saved.axes().setTicks(2.0, 1.0, 1.0, 0.5);
+    saved.axes().setRangeAndKinds(1e-3, 1e3, -2.0, 5.0, AxisKind::Logarithmic, AxisKind::Linear, true);
+    saved.axes().setTicks({{2.0, 1.0}, {1.0, 0.5}});
     saved.ensureGraphs(1);
     saved.graph(1).append(1e-3, 1.0);
     Plot opened("Kurvex");
     saveAndOpen(saved, opened);
-    EXPECT_TRUE(opened.axes().xLog());
-    EXPECT_FALSE(opened.axes().yLog());
+    EXPECT_TRUE(opened.axes().x().log());
+    EXPECT_FALSE(opened.axes().y().log());
     EXPECT_EQ(opened.axes().currentRange(), saved.axes().currentRange());
     const std::string text = test::readFile(plt);
     EXPECT_NE(text.find("xLog"), std::string::npos);
@@ -337,7 +337,7 @@ TEST_F(PlotFileTest, LogarithmicAxesAreNamedAndReopenAsSaved)
     linear.ensureGraphs(1);
     linear.graph(1).append(-1.0, 1.0);
     saveAndOpen(linear, opened);
-    EXPECT_FALSE(opened.axes().xLog());
+    EXPECT_FALSE(opened.axes().x().log());
     EXPECT_EQ(opened.axes().currentRange(), linear.axes().currentRange());
 }
 

@@ -70,8 +70,8 @@ void checkPlot(const kvx::Plot& plot)
     for (const kvx::Graph& g : plot.graphs()) {
         checkGraph(g);
     }
-    const kvx::RangeSet& r = plot.axes().currentRange();
-    require(isRange(r.xMin, r.xMax) && isRange(r.yMin, r.yMax));
+    const kvx::RangeSet r = plot.axes().currentRange();
+    require(isRange(r.x.min, r.x.max) && isRange(r.y.min, r.y.max));
     require(kvx::bounds::numColors.contains(plot.numColors()));
     require(kvx::bounds::windowSize.contains(plot.xWinSize()) &&
             kvx::bounds::windowSize.contains(plot.yWinSize()));
@@ -86,10 +86,10 @@ bool readsBackAs(double back, double value)
 
 bool rangeReadsBackAs(const kvx::RangeSet& back, const kvx::RangeSet& r)
 {
-    return readsBackAs(back.xMin, r.xMin) && readsBackAs(back.xMax, r.xMax) &&
-           readsBackAs(back.yMin, r.yMin) && readsBackAs(back.yMax, r.yMax) &&
-           readsBackAs(back.xTick, r.xTick) && readsBackAs(back.xSubTick, r.xSubTick) &&
-           readsBackAs(back.yTick, r.yTick) && readsBackAs(back.ySubTick, r.ySubTick);
+    return readsBackAs(back.x.min, r.x.min) && readsBackAs(back.x.max, r.x.max) &&
+           readsBackAs(back.y.min, r.y.min) && readsBackAs(back.y.max, r.y.max) &&
+           readsBackAs(back.x.tick, r.x.tick) && readsBackAs(back.x.subTick, r.x.subTick) &&
+           readsBackAs(back.y.tick, r.y.tick) && readsBackAs(back.y.subTick, r.y.subTick);
 }
 
 auto windowOf(const kvx::Plot& p)

@@ -41,9 +41,9 @@ TEST_F(PlotModelTest, NewPlotCopiesThePlotDefaults)
     EXPECT_EQ(p.settings().xWinSize, 800);
     EXPECT_EQ(p.numGraphs(), 0);
     EXPECT_EQ(p.axes().numTicks(), 4);
-    EXPECT_FALSE(p.axes().xTicksSet());
-    EXPECT_EQ(p.axes().currentRange().xMin, -1000);
-    EXPECT_EQ(p.axes().currentRange().yMax, 1000);
+    EXPECT_FALSE(p.axes().x().ticksSet());
+    EXPECT_EQ(p.axes().x().current().min, -1000);
+    EXPECT_EQ(p.axes().y().current().max, 1000);
     EXPECT_EQ(p.xLable(), "");
     // A later change of the defaults does not reach an existing plot.
     plotDefaults().colorScheme = SCOPE;

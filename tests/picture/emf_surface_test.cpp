@@ -137,7 +137,7 @@ TEST(EmfFile, PaintedPlotIsAWellFormedMetafile)
     plot.graph(2).setPen(DASH, 1, 3);
     plot.graph(1).setPen(SOLID, 3, 2);
     plot.axes().setRange(0, 20, -1, 1, false);
-    plot.axes().setTicks(5, 1, 0.5, 0.1);
+    plot.axes().setTicks({{5, 0.5}, {1, 0.1}});
 
     test::TempDir dir;
     const std::string path = dir.file("plot.emf");

@@ -23,11 +23,8 @@ std::vector<std::string> labels(const AxisTicks& t)
 TickedAxis logAxis(double min, double max, double tick, int pixels)
 {
     TickedAxis s;
-    s.min = min;
-    s.max = max;
-    s.tick = tick;
-    s.subTick = tick / 2;
-    s.log = true;
+    s.range = {min, max, tick, tick / 2};
+    s.kind = AxisKind::Logarithmic;
     s.pixels = pixels;
     return s;
 }

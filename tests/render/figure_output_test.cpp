@@ -68,7 +68,7 @@ TEST(FigureOutput, SaveFigureDrawsInBlackAndWhiteAndLeavesTheWindowAsItWas)
     EXPECT_EQ(wide.width, plot->screenWidth());
 
     EXPECT_EQ(plot->settings(), settings);
-    EXPECT_EQ(plot->view().xScale, view.xScale);
+    EXPECT_EQ(plot->view().x.scale, view.x.scale);
     EXPECT_EQ(plot->view().plotRect, view.plotRect);
     EXPECT_TRUE(desktop.boxes.empty());
 }

@@ -49,7 +49,7 @@ protected:
     {
         plot.setClientSize(640, 520);
         plot.axes().setRange(0, 10, 0, 5, false);
-        plot.axes().setTicks(2, 1, 1, 0.5);
+        plot.axes().setTicks({{2, 1}, {1, 0.5}});
     }
     AppContext context_;
 
@@ -88,7 +88,7 @@ TEST_F(PlotPainterTest, LaysOutTheRectangleAndLabelsEveryTick)
 TEST_F(PlotPainterTest, ZeroIsNeverLabelledNegative)
 {
     plot.axes().setRange(-0.5, 20.5, -0.4, 5, false);
-    plot.axes().setTicks(5, 1, 2.5, 0.5);
+    plot.axes().setTicks({{5, 2.5}, {1, 0.5}});
     paint();
     const Texts t = texts();
     EXPECT_EQ(t[0], "0");
@@ -109,7 +109,7 @@ TEST_F(PlotPainterTest, TicksAtTheRangeEndsGetLabelsButNoMarks)
 TEST_F(PlotPainterTest, FrameLinesOfEachScheme)
 {
     plot.setShowGrid(HIDE);
-    plot.axes().setTicks(20, 20, 20, 20);  // no tick inside: only frame lines
+    plot.axes().setTicks({{20, 20}, {20, 20}});  // no tick inside: only frame lines
     // The frame's corners: (L, B) = (85, 445), (R, T) = (605, 40).
     auto frame = [this] {
         PlotPainter(surface, plot, clientView(plot)).paintFrameAndGrid();
@@ -155,7 +155,7 @@ TEST_F(PlotPainterTest, HiddenCoordinateSystemFillsTheWindowWithThePlotColour)
 TEST_F(PlotPainterTest, FactorTextsForLargeValues)
 {
     plot.axes().setRange(0, 1e7, 0, 5, false);
-    plot.axes().setTicks(2e6, 1, 1e6, 0.5);
+    plot.axes().setTicks({{2e6, 1e6}, {1, 0.5}});
     paint();
     const Texts t = texts();
     EXPECT_EQ(t[0], "0.0");
@@ -213,7 +213,7 @@ TEST_F(PlotPainterTest, LegendFitsOrIsLeftOut)
 TEST_F(PlotPainterTest, AbsurdTickSpacingsDrawNoTicksInsteadOfHanging)
 {
     plot.axes().setRange(0, 1e9, 0, 5, false);
-    plot.axes().setTicks(1e-9, 1, 1e-9, 0.5);
+    plot.axes().setTicks({{1e-9, 1e-9}, {1, 0.5}});
     paint();
     for (const std::string& text : texts()) {
         EXPECT_TRUE(text.empty() || text.find_first_of("0123456789") != std::string::npos);
@@ -227,7 +227,7 @@ TEST_F(PlotPainterTest, NoAxisGetsMoreTicksOrGridLinesThanItHasPixels)
     const auto count = [this](const std::string& prefix) { return surface.only(prefix).size(); };
     plot.setShowCoorSystem(SHOW_HALF);
     plot.axes().setRange(0, 520, 0, 5, false);
-    plot.axes().setTicks(1, 10, 1, 10);  // 521 x ticks: one a pixel
+    plot.axes().setTicks({{1, 1}, {10, 10}});  // 521 x ticks: one a pixel
     paint();
     EXPECT_EQ(count("text "), 521u + 1u + 3u);  // with the y label at 0 and the titles
     const std::size_t oneAPixel = count("lineTo");

@@ -82,9 +82,9 @@ TEST_F(ZoomBandTest, KeepRatioBandShowsWhatTheReleaseZoomsTo)
     EXPECT_EQ(band(ZOOM_XKR, {30, 80}, {10, 90})[3], "rectangle 10 80 31 101");
 
     EXPECT_TRUE(zoomToDeviceBand(plot, plot.view(), {10, 80}, {30, 70}));
-    const RangeSet& r = plot.axes().currentRange();
-    EXPECT_DOUBLE_EQ(r.yMin, 10);
-    EXPECT_DOUBLE_EQ(r.yMax, 20);
+    const RangeSet r = plot.axes().currentRange();
+    EXPECT_DOUBLE_EQ(r.y.min, 10);
+    EXPECT_DOUBLE_EQ(r.y.max, 20);
 }
 
 TEST_F(ZoomBandTest, KeepRatioBandFarOffTheWindowSaturates)

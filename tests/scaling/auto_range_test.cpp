@@ -27,11 +27,11 @@ int16_t addGraph(PlotModel& p, Points points, int16_t type = LINES)
 
 void expectRange(const PlotModel& p, double xMin, double xMax, double yMin, double yMax)
 {
-    const RangeSet& r = p.axes().currentRange();
-    EXPECT_DOUBLE_EQ(r.xMin, xMin);
-    EXPECT_DOUBLE_EQ(r.xMax, xMax);
-    EXPECT_DOUBLE_EQ(r.yMin, yMin);
-    EXPECT_DOUBLE_EQ(r.yMax, yMax);
+    const RangeSet r = p.axes().currentRange();
+    EXPECT_DOUBLE_EQ(r.x.min, xMin);
+    EXPECT_DOUBLE_EQ(r.x.max, xMax);
+    EXPECT_DOUBLE_EQ(r.y.min, yMin);
+    EXPECT_DOUBLE_EQ(r.y.max, yMax);
 }
 
 TEST(AutoRangeXY, WidensTheDataByHalfTheExcessOnEachSide)
@@ -40,7 +40,7 @@ TEST(AutoRangeXY, WidensTheDataByHalfTheExcessOnEachSide)
     addGraph(p, {{0, 2}, {10, 3}, {4, 4}});
     EXPECT_TRUE(autoRangeXY(p));
     expectRange(p, -0.25, 10.25, 1.95, 4.05);
-    EXPECT_EQ(p.axes().lastRange().xMin, -1000);  // "Last" goes back
+    EXPECT_EQ(p.axes().x().last().min, -1000);  // "Last" goes back
 
     p.settings().autoRangeExcess = 0;
     addGraph(p, {{-5, 1}, {2, 8}});  // all graphs count
@@ -69,7 +69,7 @@ TEST(AutoRangeXY, ConstantMinusHundredIsAnEmptyRangeAndChangesNothing)
     addGraph(p, {{0, -100}, {10, -100}});
     EXPECT_FALSE(autoRangeXY(p));
     expectRange(p, -1, 1, -2, 2);
-    EXPECT_EQ(p.axes().lastRange().xMin, -1000);
+    EXPECT_EQ(p.axes().x().last().min, -1000);
     EXPECT_TRUE(std::isfinite(p.axes().rangeRatio()));
 }
 
@@ -77,9 +77,9 @@ TEST(AutoRangeXY, ConstantMinusHundredIsAnEmptyRangeAndChangesNothing)
 // width that setRange accepts, with finite ticks.
 void expectUsableRange(const PlotModel& p)
 {
-    const RangeSet& r = p.axes().currentRange();
-    EXPECT_TRUE(AxesSystem::acceptsBounds(r.xMin, r.xMax)) << r.xMin << " " << r.xMax;
-    EXPECT_TRUE(AxesSystem::acceptsBounds(r.yMin, r.yMax)) << r.yMin << " " << r.yMax;
+    const RangeSet r = p.axes().currentRange();
+    EXPECT_TRUE(Axis::acceptsBounds(r.x.min, r.x.max)) << r.x.min << " " << r.x.max;
+    EXPECT_TRUE(Axis::acceptsBounds(r.y.min, r.y.max)) << r.y.min << " " << r.y.max;
 }
 
 TEST(AutoRangeXY, ValuesTooCloseForARangeGetAWindowAroundThem)
@@ -88,15 +88,15 @@ TEST(AutoRangeXY, ValuesTooCloseForARangeGetAWindowAroundThem)
     addGraph(p, {{0, 0}, {1, 1e-307}});  // a denormal spread
     EXPECT_TRUE(autoRangeXY(p));
     expectUsableRange(p);
-    EXPECT_DOUBLE_EQ(p.axes().currentRange().yMin, -1.0);
-    EXPECT_DOUBLE_EQ(p.axes().currentRange().yMax, 1.0);
+    EXPECT_DOUBLE_EQ(p.axes().y().current().min, -1.0);
+    EXPECT_DOUBLE_EQ(p.axes().y().current().max, 1.0);
 
     PlotModel q;
     addGraph(q, {{0, 5}, {1, 5 + 1e-14}});  // below the relative resolution
     EXPECT_TRUE(autoRangeXY(q));
     expectUsableRange(q);
-    EXPECT_LT(q.axes().currentRange().yMin, 5);
-    EXPECT_GT(q.axes().currentRange().yMax, 5 + 1e-14);
+    EXPECT_LT(q.axes().y().current().min, 5);
+    EXPECT_GT(q.axes().y().current().max, 5 + 1e-14);
 }
 
 TEST(AutoRangeXY, ValuesNearTheLargestDoubleGiveAFiniteRange)
@@ -105,11 +105,11 @@ TEST(AutoRangeXY, ValuesNearTheLargestDoubleGiveAFiniteRange)
     addGraph(p, {{-1e308, 1e308}, {1e308, 1.78e308}});  // x spans more than a double
     EXPECT_TRUE(autoRangeXY(p));
     expectUsableRange(p);
-    const RangeSet& r = p.axes().currentRange();
-    EXPECT_LT(r.xMin, 0);  // centred on the data
-    EXPECT_GT(r.xMax, 0);
-    EXPECT_DOUBLE_EQ(r.xMin, -r.xMax);
-    EXPECT_DOUBLE_EQ(r.yMax, std::numeric_limits<double>::max());  // the excess would overflow
+    const RangeSet r = p.axes().currentRange();
+    EXPECT_LT(r.x.min, 0);  // centred on the data
+    EXPECT_GT(r.x.max, 0);
+    EXPECT_DOUBLE_EQ(r.x.min, -r.x.max);
+    EXPECT_DOUBLE_EQ(r.y.max, std::numeric_limits<double>::max());  // the excess would overflow
 
     PlotModel q;
     addGraph(q, {{0, 1.7e308}, {1, 1.7e308}});  // a constant value times 1.01
@@ -122,8 +122,8 @@ TEST(AutoRangeXY, BarsReachDownToZero)
     PlotModel p;
     addGraph(p, {{0, 2}, {1, 5}}, BARS);
     autoRangeXY(p);
-    EXPECT_DOUBLE_EQ(p.axes().currentRange().yMin, -5 * 0.025);
-    EXPECT_DOUBLE_EQ(p.axes().currentRange().yMax, 5.125);
+    EXPECT_DOUBLE_EQ(p.axes().y().current().min, -5 * 0.025);
+    EXPECT_DOUBLE_EQ(p.axes().y().current().max, 5.125);
 }
 
 TEST(AutoRangeXY, WithoutPointsNothingChanges)
@@ -159,7 +159,7 @@ TEST(AutoRangeX, TakesThePointsInsideTheYBand)
     addGraph(p, {{1, 4}, {3, 6}, {100, 100}, {-50, 3.99}});  // band ends count
     EXPECT_TRUE(autoRangeX(p));
     expectRange(p, 0.95, 3.05, 4, 6);
-    EXPECT_EQ(p.axes().lastRange().xMin, -100);
+    EXPECT_EQ(p.axes().x().last().min, -100);
 }
 
 TEST(AutoRangeX, FewerThanTwoPointsUseTheCrossingSegments)
@@ -186,7 +186,7 @@ TEST(AutoRangeX, NothingInsideTheBandLeavesTheRange)
     addGraph(p, {{0, 7}, {0, 8}});
     EXPECT_FALSE(autoRangeX(p));
     expectRange(p, -100, 100, 4, 6);
-    EXPECT_EQ(p.axes().lastRange().xMin, -1000);  // nothing remembered
+    EXPECT_EQ(p.axes().x().last().min, -1000);  // nothing remembered
 
     PlotModel q;
     EXPECT_FALSE(autoRangeX(q));
@@ -241,16 +241,16 @@ TEST(AutoRange, BandZoomModesRememberTheRangeThemselves)
     p.axes().setRange(-10, 10, -10, 10, false);
     p.setZoomMode(ZOOM_YARX);
     autoRangeX(p);
-    EXPECT_EQ(p.axes().lastRange().xMin, -1000);
+    EXPECT_EQ(p.axes().x().last().min, -1000);
     autoRangeY(p);
-    EXPECT_EQ(p.axes().lastRange().yMin, -10);
+    EXPECT_EQ(p.axes().y().last().min, -10);
 
     p.axes().setRange(-20, 20, -20, 20, false);
     p.setZoomMode(ZOOM_XARY);
     autoRangeY(p);
-    EXPECT_EQ(p.axes().lastRange().yMin, -10);  // still from before
+    EXPECT_EQ(p.axes().y().last().min, -10);  // still from before
     autoRangeX(p);
-    EXPECT_EQ(p.axes().lastRange().xMin, -20);
+    EXPECT_EQ(p.axes().x().last().min, -20);
 }
 
 }  // namespace

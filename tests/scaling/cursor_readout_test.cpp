@@ -49,8 +49,8 @@ TEST(StatusPartsLayout, TwoWidePartsThenFourNarrowOnes)
     EXPECT_EQ(layoutStatusParts(tenPerByte, true, AXES_EQUAL).numParts, 6);
     EXPECT_EQ(layoutStatusParts(tenPerByte, false, AXES_EQUAL).numParts, 2);
     // A logarithmic y axis adds the ratio of the y values.
-    EXPECT_EQ(layoutStatusParts(tenPerByte, true, AXES_SCALED, 0, true).numParts, 6);
-    EXPECT_EQ(layoutStatusParts(tenPerByte, true, AXES_EQUAL, 0, true).numParts, 7);
+    EXPECT_EQ(layoutStatusParts(tenPerByte, true, AXES_SCALED, 0, AxisKind::Logarithmic).numParts, 6);
+    EXPECT_EQ(layoutStatusParts(tenPerByte, true, AXES_EQUAL, 0, AxisKind::Logarithmic).numParts, 7);
 
     // The samples themselves: what is measured decides the widths.
     std::vector<std::string> measured;

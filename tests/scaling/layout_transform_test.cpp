@@ -35,14 +35,14 @@ TEST_F(LayoutTransformTest, RectangleFromIndentsAndScalesFromTheRange)
 {
     layoutTransform(p);
     EXPECT_EQ(rect(), (DeviceRect{85, 40, 605, 405}));
-    EXPECT_DOUBLE_EQ(p.view().xScale, 52);
-    EXPECT_DOUBLE_EQ(p.view().yScale, 36.5);
+    EXPECT_DOUBLE_EQ(p.view().x.scale, 52);
+    EXPECT_DOUBLE_EQ(p.view().y.scale, 36.5);
     expectPoint(worldToDevice(p, 0, 0), 85, 405);
     expectPoint(worldToDevice(p, 10, 10), 605, 40);
 
     p.axes().setRange(-5, 5, 100, 200, false);
     layoutTransform(p);
-    EXPECT_DOUBLE_EQ(p.view().xOffset, 85 + 5 * 52);
+    EXPECT_DOUBLE_EQ(p.view().x.offset, 85 + 5 * 52);
     expectPoint(worldToDevice(p, -5, 200), 85, 40);
     expectPoint(worldToDevice(p, 5, 100), 605, 405);
 }
@@ -51,7 +51,7 @@ TEST_F(LayoutTransformTest, LegendReserveNarrowsTheRectangle)
 {
     layoutTransform(p, 100);
     EXPECT_EQ(rect().right, 640 - 35 - 100);
-    EXPECT_DOUBLE_EQ(p.view().xScale, 42);
+    EXPECT_DOUBLE_EQ(p.view().x.scale, 42);
 }
 
 TEST_F(LayoutTransformTest, WindowSmallerThanItsMarginsStillScalesPositively)
@@ -59,8 +59,8 @@ TEST_F(LayoutTransformTest, WindowSmallerThanItsMarginsStillScalesPositively)
     p.setClientSize(50, 50);
     layoutTransform(p);
     EXPECT_EQ(rect(), (DeviceRect{85, 40, 15, -25}));
-    EXPECT_DOUBLE_EQ(p.view().xScale, 7);
-    EXPECT_DOUBLE_EQ(p.view().yScale, 6.5);
+    EXPECT_DOUBLE_EQ(p.view().x.scale, 7);
+    EXPECT_DOUBLE_EQ(p.view().y.scale, 6.5);
 }
 
 TEST_F(LayoutTransformTest, AxesEqualSquaresTheRectangleTowardTopLeft)
@@ -69,13 +69,13 @@ TEST_F(LayoutTransformTest, AxesEqualSquaresTheRectangleTowardTopLeft)
     layoutTransform(p);  // wider than tall
     EXPECT_EQ(rect(), (DeviceRect{85, 40, 450, 405}));
     EXPECT_EQ(rect().right - rect().left, rect().bottom - rect().top);
-    EXPECT_DOUBLE_EQ(p.view().xScale, p.view().yScale);
+    EXPECT_DOUBLE_EQ(p.view().x.scale, p.view().y.scale);
     expectPoint(worldToDevice(p, 10, 10), 450, 40);
 
     p.setClientSize(400, 800);  // taller than wide
     layoutTransform(p);
     EXPECT_EQ(rect(), (DeviceRect{85, 40, 365, 320}));
-    EXPECT_DOUBLE_EQ(p.view().yScale, 28);
+    EXPECT_DOUBLE_EQ(p.view().y.scale, 28);
     expectPoint(worldToDevice(p, 0, 0), 85, 320);
 }
 
@@ -86,7 +86,7 @@ TEST_F(LayoutTransformTest, AxesEqualTruncatesTheShrunkSide)
     layoutTransform(p);
     // 520 / 7 pixels per unit, 3 units: 222.86 pixels.
     EXPECT_EQ(rect().bottom, 40 + 222);
-    EXPECT_DOUBLE_EQ(p.view().yScale, 520.0 / 7);
+    EXPECT_DOUBLE_EQ(p.view().y.scale, 520.0 / 7);
 
     p.setAspectRatio(AXES_SCALED);
     layoutTransform(p);
@@ -112,8 +112,8 @@ TEST_F(LayoutTransformTest, TransformsRoundTrip)
             EXPECT_EQ(d.x, std::floor(d.x));
             EXPECT_EQ(d.y, std::floor(d.y));
             const DoublePoint w = t.deviceToWorld(d.x, d.y);
-            EXPECT_LE(std::fabs(w.x - x), slack * 0.5 / t.xScale);
-            EXPECT_LE(std::fabs(w.y - y), slack * 0.5 / t.yScale);
+            EXPECT_LE(std::fabs(w.x - x), slack * 0.5 / t.x.scale);
+            EXPECT_LE(std::fabs(w.y - y), slack * 0.5 / t.y.scale);
         }
     }
     expectPoint(deviceToWorld(p, 300, 200), t.deviceToWorld(300, 200).x, t.deviceToWorld(300, 200).y);
@@ -135,7 +135,7 @@ TEST(RoundHalfUp, RoundsHalvesUpAlsoBelowZero)
 
 TEST(DeviceTransform, RoundsDeviceCoordinatesHalfUpWithYDownward)
 {
-    const DeviceTransform t{2.0, 4.0, 10.25, 100.0};
+    const DeviceTransform t{{2.0, 10.25}, {4.0, 100.0}};
     expectPoint(t.worldToDevice(0, 0), 10, 100);
     expectPoint(t.worldToDevice(0.125, 0.125), 11, 100);    // 10.5 up, 99.5 up
     expectPoint(t.worldToDevice(-5.375, -0.125), 0, 101);   // -0.5 up to 0, 100.5 up

@@ -33,11 +33,11 @@ void fillReciprocal(Plot& p)
 
 void expectBounds(const Plot& p, double xMin, double xMax, double yMin, double yMax)
 {
-    const RangeSet& r = p.axes().currentRange();
-    EXPECT_NEAR(r.xMin / xMin, 1.0, 1e-12);
-    EXPECT_NEAR(r.xMax / xMax, 1.0, 1e-12);
-    EXPECT_NEAR(r.yMin / yMin, 1.0, 1e-12);
-    EXPECT_NEAR(r.yMax / yMax, 1.0, 1e-12);
+    const RangeSet r = p.axes().currentRange();
+    EXPECT_NEAR(r.x.min / xMin, 1.0, 1e-12);
+    EXPECT_NEAR(r.x.max / xMax, 1.0, 1e-12);
+    EXPECT_NEAR(r.y.min / yMin, 1.0, 1e-12);
+    EXPECT_NEAR(r.y.max / yMax, 1.0, 1e-12);
 }
 
 TEST(LogAxes, SwitchingGivesTheDecadesOfThePositiveValues)
@@ -50,8 +50,8 @@ TEST(LogAxes, SwitchingGivesTheDecadesOfThePositiveValues)
     ASSERT_TRUE(setAxisLog(p, true, true));
     ASSERT_TRUE(setAxisLog(p, false, true));
     expectBounds(p, 1e-3, 1e3, 1e-3, 1e3);
-    EXPECT_EQ(p.axes().currentRange().xTick, 1.0);  // a decade
-    EXPECT_EQ(p.axes().lastRange().xMin, p.axes().currentRange().xMin)
+    EXPECT_EQ(p.axes().x().current().tick, 1.0);  // a decade
+    EXPECT_EQ(p.axes().x().last().min, p.axes().x().current().min)
         << "a remembered range with bounds a logarithmic axis cannot show is not kept";
     autoRangeXY(p);
     expectBounds(p, 1e-3, 1e3, 1e-3, 1e3);
@@ -64,14 +64,14 @@ TEST(LogAxes, SwitchingGivesTheDecadesOfThePositiveValues)
     const double X1 = worldToDevice(p, 1.0, 1.0).x;
     const double decade = worldToDevice(p, 10.0, 1.0).x - X1;
     EXPECT_NEAR(worldToDevice(p, 100.0, 1.0).x - worldToDevice(p, 10.0, 1.0).x, decade, 1.0);
-    EXPECT_NEAR(decade, p.view().xScale, 1.0);
+    EXPECT_NEAR(decade, p.view().x.scale, 1.0);
     EXPECT_NEAR(deviceToWorld(p, X1, 0).x, 1.0, 0.02);
 
     // Back to linear: the automatic linear range again, everything as before.
     ASSERT_TRUE(setAxisLog(p, true, false));
     ASSERT_TRUE(setAxisLog(p, false, false));
-    EXPECT_EQ(p.axes().currentRange().xMin, linear.xMin);
-    EXPECT_EQ(p.axes().currentRange().yMax, linear.yMax);
+    EXPECT_EQ(p.axes().x().current().min, linear.x.min);
+    EXPECT_EQ(p.axes().y().current().max, linear.y.max);
 }
 
 TEST(LogAxes, AnAxisWithoutPositiveValuesStaysLinear)
@@ -84,8 +84,8 @@ TEST(LogAxes, AnAxisWithoutPositiveValuesStaysLinear)
     const RangeSet before = p.axes().currentRange();
     EXPECT_FALSE(setAxisLog(p, true, true));
     EXPECT_FALSE(setAxisLog(p, false, true));
-    EXPECT_FALSE(p.axes().xLog());
-    EXPECT_FALSE(p.axes().yLog());
+    EXPECT_FALSE(p.axes().x().log());
+    EXPECT_FALSE(p.axes().y().log());
     EXPECT_EQ(p.axes().currentRange(), before);
 }
 
@@ -101,20 +101,20 @@ TEST(LogAxes, AutomaticRangesOfFewAndManyDecades)
     };
     // One decade and more: whole decades.
     RangeSet r = rangeOf(1.0, 10.0);
-    EXPECT_NEAR(r.yMin, 1.0, 1e-15);
-    EXPECT_NEAR(r.yMax, 10.0, 1e-14);
+    EXPECT_NEAR(r.y.min, 1.0, 1e-15);
+    EXPECT_NEAR(r.y.max, 10.0, 1e-14);
     r = rangeOf(1e-300, 1e300);
-    EXPECT_NEAR(std::log10(r.yMin), -300.0, 1e-9);
-    EXPECT_NEAR(std::log10(r.yMax), 300.0, 1e-9);
+    EXPECT_NEAR(std::log10(r.y.min), -300.0, 1e-9);
+    EXPECT_NEAR(std::log10(r.y.max), 300.0, 1e-9);
     r = rangeOf(3e-300, 2e307);  // whole decades, as far as doubles reach
-    EXPECT_NEAR(std::log10(r.yMin), -300.0, 1e-9);
-    EXPECT_NEAR(std::log10(r.yMax), 308.0, 1e-9);
+    EXPECT_NEAR(std::log10(r.y.min), -300.0, 1e-9);
+    EXPECT_NEAR(std::log10(r.y.max), 308.0, 1e-9);
     // Less than a decade: the extent with half the excess on each side, in decades.
     r = rangeOf(2.0, 5.0);
     const double w = std::log10(5.0) - std::log10(2.0);
-    EXPECT_NEAR(std::log10(r.yMin), std::log10(2.0) - w * 0.025, 1e-12);
-    EXPECT_NEAR(std::log10(r.yMax), std::log10(5.0) + w * 0.025, 1e-12);
-    EXPECT_LT(r.yTick, 1.0);
+    EXPECT_NEAR(std::log10(r.y.min), std::log10(2.0) - w * 0.025, 1e-12);
+    EXPECT_NEAR(std::log10(r.y.max), std::log10(5.0) + w * 0.025, 1e-12);
+    EXPECT_LT(r.y.tick, 1.0);
 }
 
 TEST(LogAxes, ZoomsMovesAndBandsWorkInDecades)
@@ -143,11 +143,11 @@ TEST(LogAxes, ZoomsMovesAndBandsWorkInDecades)
     const DoublePoint b = worldToDevice(p, 100.0, 10.0);
     ASSERT_TRUE(zoomToDeviceBand(p, p.view(), DevicePoint{static_cast<int16_t>(a.x), static_cast<int16_t>(a.y)},
                                  DevicePoint{static_cast<int16_t>(b.x), static_cast<int16_t>(b.y)}));
-    const RangeSet& r = axes.currentRange();
-    EXPECT_NEAR(std::log10(r.xMin), 1.0, 0.01);
-    EXPECT_NEAR(std::log10(r.xMax), 2.0, 0.01);
-    EXPECT_NEAR(std::log10(r.yMin), 1.0, 0.01);
-    EXPECT_NEAR(std::log10(r.yMax), 3.0, 0.01);
+    const RangeSet r = axes.currentRange();
+    EXPECT_NEAR(std::log10(r.x.min), 1.0, 0.01);
+    EXPECT_NEAR(std::log10(r.x.max), 2.0, 0.01);
+    EXPECT_NEAR(std::log10(r.y.min), 1.0, 0.01);
+    EXPECT_NEAR(std::log10(r.y.max), 3.0, 0.01);
     axes.restoreLast();
     expectBounds(p, 1.0, 1e4, 1.0, 1e4);
 }

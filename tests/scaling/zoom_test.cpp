@@ -25,14 +25,14 @@ protected:
         plot.setZoomMode(ZOOM_XY);
     }
 
-    const RangeSet& range() const { return plot.axes().currentRange(); }
-    const RangeSet& last() const { return plot.axes().lastRange(); }
+    RangeSet range() const { return plot.axes().currentRange(); }
+    RangeSet last() const { return plot.axes().lastRange(); }
     void expectRange(double xMin, double xMax, double yMin, double yMax) const
     {
-        EXPECT_DOUBLE_EQ(range().xMin, xMin);
-        EXPECT_DOUBLE_EQ(range().xMax, xMax);
-        EXPECT_DOUBLE_EQ(range().yMin, yMin);
-        EXPECT_DOUBLE_EQ(range().yMax, yMax);
+        EXPECT_DOUBLE_EQ(range().x.min, xMin);
+        EXPECT_DOUBLE_EQ(range().x.max, xMax);
+        EXPECT_DOUBLE_EQ(range().y.min, yMin);
+        EXPECT_DOUBLE_EQ(range().y.max, yMax);
     }
     // The points (0, 0), (10, 10) ... (100, 100).
     void addDiagonal()
@@ -48,7 +48,7 @@ TEST_F(ZoomTest, XYTakesBothSidesOfTheBandInAnyDirection)
 {
     EXPECT_TRUE(zoomToBand(plot, 30, 10, 60, 20));
     expectRange(10, 30, 20, 60);
-    EXPECT_DOUBLE_EQ(last().xMax, 100);
+    EXPECT_DOUBLE_EQ(last().x.max, 100);
     EXPECT_DOUBLE_EQ(plot.axes().rangeRatio(), 0.5);
 }
 
@@ -64,8 +64,8 @@ TEST_F(ZoomTest, XAndYZoomOneAxisAndKeepTheOther)
     plot.setZoomMode(ZOOM_Y);
     EXPECT_TRUE(zoomToBand(plot, 1, 2, 70, 90));
     expectRange(15, 40, 70, 90);
-    EXPECT_DOUBLE_EQ(last().xMin, 15);
-    EXPECT_DOUBLE_EQ(last().yMax, 100);
+    EXPECT_DOUBLE_EQ(last().x.min, 15);
+    EXPECT_DOUBLE_EQ(last().y.max, 100);
 }
 
 TEST_F(ZoomTest, XAutorangeYIsRememberedOnce)
@@ -130,9 +130,9 @@ TEST_F(ZoomTest, DeviceBandZoomsToItsWorldPointsWithNewTicks)
 {
     EXPECT_TRUE(zoomToDeviceBand(plot, plot.view(), {10, 60}, {30, 20}));
     expectRange(10, 30, 40, 80);
-    EXPECT_DOUBLE_EQ(range().xTick, 5);  // 20 / 6 rounded to a nice step
-    EXPECT_DOUBLE_EQ(range().yTick, 10);  // 40 / 6 = 6.67 rounds up
-    EXPECT_DOUBLE_EQ(last().xTick, 20);  // "Last" brings the old ticks back too
+    EXPECT_DOUBLE_EQ(range().x.tick, 5);  // 20 / 6 rounded to a nice step
+    EXPECT_DOUBLE_EQ(range().y.tick, 10);  // 40 / 6 = 6.67 rounds up
+    EXPECT_DOUBLE_EQ(last().x.tick, 20);  // "Last" brings the old ticks back too
     plot.axes().restoreLast();
     expectRange(0, 100, 0, 100);
 
@@ -140,18 +140,18 @@ TEST_F(ZoomTest, DeviceBandZoomsToItsWorldPointsWithNewTicks)
     plot.setZoomMode(ZOOM_XY);
     layoutTransform(plot);
     EXPECT_TRUE(zoomToDeviceBand(plot, plot.view(), {0, 100}, {10, 0}));
-    EXPECT_DOUBLE_EQ(range().xTick, 20);  // the larger tick on both axes
-    EXPECT_DOUBLE_EQ(range().yTick, 20);
+    EXPECT_DOUBLE_EQ(range().x.tick, 20);  // the larger tick on both axes
+    EXPECT_DOUBLE_EQ(range().y.tick, 20);
 }
 
 TEST_F(ZoomTest, DeviceBandReleasedInPlaceOrTooNarrowChangesNothing)
 {
     EXPECT_FALSE(zoomToDeviceBand(plot, plot.view(), {40, 40}, {40, 40}));
-    EXPECT_EQ(range().xMax, 100);
+    EXPECT_EQ(range().x.max, 100);
 
     // One pixel is 1e-9 of a range at 1e6: below the relative width limit.
     plot.axes().setRange(1e6, 1e6 + 1e-7, 1e6, 1e6 + 1e-7, true);
-    plot.axes().setTicks(1, 1, 1, 1);
+    plot.axes().setTicks({{1, 1}, {1, 1}});
     layoutTransform(plot);
     const RangeSet before = range();
     const RangeSet lastBefore = last();
@@ -165,17 +165,17 @@ TEST_F(ZoomTest, InAndOutReturnAboutTheCentreWithoutBeingRemembered)
     plot.axes().setRange(0, 10, 0, 10, true);  // "Last" is 0..100
     EXPECT_TRUE(zoomOut(plot));
     expectRange(-2.5, 12.5, -2.5, 12.5);
-    EXPECT_DOUBLE_EQ(range().xTick, 2);  // 15 / 6 rounded
+    EXPECT_DOUBLE_EQ(range().x.tick, 2);  // 15 / 6 rounded
     EXPECT_TRUE(zoomIn(plot));
-    EXPECT_NEAR(range().xMin, 0, 1e-12);
-    EXPECT_NEAR(range().xMax, 10, 1e-12);
+    EXPECT_NEAR(range().x.min, 0, 1e-12);
+    EXPECT_NEAR(range().x.max, 10, 1e-12);
     EXPECT_TRUE(zoomIn(plot));
-    EXPECT_NEAR(range().xMax - range().xMin, 10 / 1.5, 1e-12);
-    EXPECT_NEAR(range().yMin + range().yMax, 10, 1e-12);
+    EXPECT_NEAR(range().x.max - range().x.min, 10 / 1.5, 1e-12);
+    EXPECT_NEAR(range().y.min + range().y.max, 10, 1e-12);
 
     plot.axes().restoreLast();
-    EXPECT_EQ(range().xMin, 0);
-    EXPECT_EQ(range().xMax, 100);
+    EXPECT_EQ(range().x.min, 0);
+    EXPECT_EQ(range().x.max, 100);
 }
 
 TEST_F(ZoomTest, InAndOutGiveEqualTicksUnderAxesEqual)
@@ -183,8 +183,8 @@ TEST_F(ZoomTest, InAndOutGiveEqualTicksUnderAxesEqual)
     plot.axes().setRange(0, 10, 0, 100, false);
     plot.setAspectRatio(AXES_EQUAL);
     zoomOut(plot);
-    EXPECT_DOUBLE_EQ(range().xTick, 20);  // 150 / 6 rounded, taken from y
-    EXPECT_DOUBLE_EQ(range().yTick, 20);
+    EXPECT_DOUBLE_EQ(range().x.tick, 20);  // 150 / 6 rounded, taken from y
+    EXPECT_DOUBLE_EQ(range().y.tick, 20);
 }
 
 TEST_F(ZoomTest, WheelZoomsAboutTheCentreOrThePointUnderThePointer)
@@ -198,8 +198,8 @@ TEST_F(ZoomTest, WheelZoomsAboutTheCentreOrThePointUnderThePointer)
     // The pointer at (20, 70) is the world point (20, 30).
     EXPECT_TRUE(zoomByWheel(plot, plot.view(), 120, true, {20, 70}));
     expectRange(-5, 45, 5, 55);
-    EXPECT_DOUBLE_EQ(range().xTick, 10);
-    EXPECT_DOUBLE_EQ(last().xMax, 100);  // not remembered
+    EXPECT_DOUBLE_EQ(range().x.tick, 10);
+    EXPECT_DOUBLE_EQ(last().x.max, 100);  // not remembered
 }
 
 TEST(ToggleAxesEqual, SwitchesTheAspectWithItsTicks)
@@ -208,14 +208,14 @@ TEST(ToggleAxesEqual, SwitchesTheAspectWithItsTicks)
     plot.axes().setRange(0, 10, 0, 100, false);
     toggleAxesEqual(plot);
     EXPECT_EQ(plot.aspectRatio(), AXES_EQUAL);
-    EXPECT_DOUBLE_EQ(plot.axes().currentRange().xTick, 20);
-    EXPECT_DOUBLE_EQ(plot.axes().currentRange().xSubTick, 10);
+    EXPECT_DOUBLE_EQ(plot.axes().x().current().tick, 20);
+    EXPECT_DOUBLE_EQ(plot.axes().x().current().subTick, 10);
     EXPECT_EQ(plot.zoomMode(), ZOOM_XY);  // the coordinate system is shown
 
     toggleAxesEqual(plot);
     EXPECT_EQ(plot.aspectRatio(), AXES_SCALED);
-    EXPECT_DOUBLE_EQ(plot.axes().currentRange().xTick, 2);
-    EXPECT_DOUBLE_EQ(plot.axes().currentRange().yTick, 20);
+    EXPECT_DOUBLE_EQ(plot.axes().x().current().tick, 2);
+    EXPECT_DOUBLE_EQ(plot.axes().y().current().tick, 20);
 
     plot.setShowCoorSystem(HIDE);
     toggleAxesEqual(plot);

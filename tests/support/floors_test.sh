@@ -7,7 +7,7 @@ set -u
 cd "$1" || exit 1
 below=""
 status=0
-for floor in platform picture settings app model scaling files render dialogs window platform/qt editions; do
+for floor in filesystem platform picture settings app model scaling files render dialogs window platform/qt editions; do
     exclude=
     [ "$floor" = platform ] && exclude=--exclude-dir=qt
     for used in $(grep -rhoE $exclude '^#include "[a-z_/]+/' "$floor" | sed 's/#include "//; s/\/$//' | sort -u); do

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/scratch_folder.h"
+#include "filesystem/scratch_folder.h"
 
 namespace kvx::test {
 

@@ -261,9 +261,9 @@ TEST_F(CommandDispatcherTest, RestoreAfterAZoomBringsBackTheStoredRange)
     p.axes().setRange(0, 10, 0, 10, true);
     command(p, CMD_RANGE_STORE);
     command(p, CMD_MOVE_IN);
-    EXPECT_NE(p.axes().currentRange().xMax, 10);
+    EXPECT_NE(p.axes().x().current().max, 10);
     command(p, CMD_RANGE_RESTORE);
-    EXPECT_EQ(p.axes().currentRange().xMax, 10);
+    EXPECT_EQ(p.axes().x().current().max, 10);
     command(p, CMD_AXES_EQUAL);
     EXPECT_TRUE(checked(p, CMD_AXES_EQUAL));
 }
@@ -470,8 +470,8 @@ TEST_F(CommandDispatcherTest, DialogItemsOpenTheirDialogsOverTheWindowAndRepaint
         box.press(logic, IDOK);
     });
     command(p, CMD_RANGE_SET);
-    EXPECT_EQ(p.axes().currentRange().xMin, -2.0);
-    EXPECT_EQ(p.axes().currentRange().xMax, 8.0);
+    EXPECT_EQ(p.axes().x().current().min, -2.0);
+    EXPECT_EQ(p.axes().x().current().max, 8.0);
 
     // The dialogs on graphs refuse a plot without any.
     Plot& empty = makeWindow(0);
@@ -507,7 +507,7 @@ TEST_F(CommandDispatcherTest, EveryOperationWorksAtTheGraphLimit)
     ASSERT_TRUE(openByPath(p, dir.file("wide.dat"), FILE_OPEN));
     ASSERT_EQ(p.numGraphs(), Plot::maxGraphs);
     EXPECT_TRUE(desktop_.boxes.empty());
-    EXPECT_GT(p.axes().currentRange().yMax, Plot::maxGraphs);
+    EXPECT_GT(p.axes().y().current().max, Plot::maxGraphs);
 
     // No room for more: a warning, and the graphs stay.
     openByPath(p, dir.file("wide.dat"), FILE_ADD);

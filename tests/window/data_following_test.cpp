@@ -69,7 +69,7 @@ TEST_F(DataFollowingTest, TheMenuItemFollowsAFileThatGrowsUntilItIsGone)
     desktop.filesChanged();
     EXPECT_EQ(plot->graph(1).numPoints(), 4);
     EXPECT_EQ(plot->graph(1).yData()[2], 20.0);
-    const double followedMax = plot->axes().currentRange().xMax;
+    const double followedMax = plot->axes().x().current().max;
     EXPECT_GE(followedMax, 3.0);
 
     plot->handleMessage(MSG_WHEEL, packWheelDelta(120), packPoint(300, 300));  // the user zooms
@@ -82,7 +82,7 @@ TEST_F(DataFollowingTest, TheMenuItemFollowsAFileThatGrowsUntilItIsGone)
     command(CMD_AUTO_RANGE_XY);
     append("80 5\n");
     desktop.filesChanged();
-    EXPECT_GE(plot->axes().currentRange().xMax, 80.0);
+    EXPECT_GE(plot->axes().x().current().max, 80.0);
 
     ASSERT_EQ(std::remove(path.c_str()), 0);
     desktop.filesChanged();

@@ -50,7 +50,7 @@ protected:
     static intptr_t worldAt(Plot& p, double x, double y)
     {
         const auto& s = p.view();
-        return packPoint(static_cast<int>(x * s.xScale + s.xOffset), static_cast<int>(s.yOffset - y * s.yScale));
+        return packPoint(static_cast<int>(x * s.x.scale + s.x.offset), static_cast<int>(s.y.offset - y * s.y.scale));
     }
 
     test::RecordingDesktop desktop_;
@@ -210,23 +210,23 @@ TEST_F(PlotWindowTest, KeysSendTheirCommandsControlBeforeShift)
 {
     Plot& p = makeWindow();
     p.axes().setRange(0, 10, 0, 10, true);
-    p.axes().setTicks(2, 2, 1, 1);
+    p.axes().setTicks({{2, 1}, {2, 1}});
     key(p, VK_LEFT);
-    EXPECT_EQ(p.axes().currentRange().xMin, -2);
+    EXPECT_EQ(p.axes().x().current().min, -2);
     desktop_.shift = true;
     key(p, VK_LEFT);
-    EXPECT_EQ(p.axes().currentRange().xMin, -3);
+    EXPECT_EQ(p.axes().x().current().min, -3);
     desktop_.control = true;  // control wins
     key(p, VK_LEFT);
-    EXPECT_EQ(p.axes().currentRange().xMin, -13);
+    EXPECT_EQ(p.axes().x().current().min, -13);
     desktop_.control = desktop_.shift = false;
     key(p, VK_HOME);  // "Original": the range when the window was made
-    EXPECT_EQ(p.axes().currentRange().xMin, -1000);
+    EXPECT_EQ(p.axes().x().current().min, -1000);
     key(p, VK_INSERT);  // store
     key(p, VK_PAGE_UP);
-    EXPECT_NEAR(p.axes().currentRange().xMax, 1000 / 1.5, 1e-9);
+    EXPECT_NEAR(p.axes().x().current().max, 1000 / 1.5, 1e-9);
     key(p, VK_DELETE);  // restore
-    EXPECT_EQ(p.axes().currentRange().xMax, 1000);
+    EXPECT_EQ(p.axes().x().current().max, 1000);
     const int presents = native(p).presents;
     key(p, 'A');
     EXPECT_EQ(native(p).presents, presents);
@@ -242,19 +242,19 @@ TEST_F(PlotWindowTest, BandZoomsOnReleaseAndClickWithoutMoveDoesNothing)
     EXPECT_TRUE(native(p).captured);
     send(p, MSG_LEFT_UP, 0, worldAt(p, 2, 8));
     EXPECT_FALSE(native(p).captured);
-    EXPECT_EQ(p.axes().currentRange().xMax, 10);
+    EXPECT_EQ(p.axes().x().current().max, 10);
     EXPECT_EQ(p.axes().lastRange(), last);
 
     send(p, MSG_LEFT_DOWN, 0, worldAt(p, 2, 8));
     send(p, MSG_POINTER_MOVE, 0, worldAt(p, 6, 4));
     EXPECT_EQ(native(p).statusTexts.count(2), 0u);  // distance parts not shown without measuring
     send(p, MSG_LEFT_UP, 0, worldAt(p, 6, 4));
-    const RangeSet& r = p.axes().currentRange();
-    EXPECT_NEAR(r.xMin, 2, 0.05);
-    EXPECT_NEAR(r.xMax, 6, 0.05);
-    EXPECT_NEAR(r.yMin, 4, 0.05);
-    EXPECT_NEAR(r.yMax, 8, 0.05);
-    EXPECT_EQ(p.axes().lastRange().xMax, 10);
+    const RangeSet r = p.axes().currentRange();
+    EXPECT_NEAR(r.x.min, 2, 0.05);
+    EXPECT_NEAR(r.x.max, 6, 0.05);
+    EXPECT_NEAR(r.y.min, 4, 0.05);
+    EXPECT_NEAR(r.y.max, 8, 0.05);
+    EXPECT_EQ(p.axes().x().last().max, 10);
 }
 
 TEST_F(PlotWindowTest, MeasuringLineFollowsThePointerUntilTheNextClick)
@@ -288,16 +288,16 @@ TEST_F(PlotWindowTest, WheelZoomsAboutTheCentreOrThePointer)
     send(p, MSG_PAINT);
     const auto& client = native(p).client;
     send(p, MSG_WHEEL, packWheelDelta(120), packPoint(client.x + 10, client.y + 10));
-    EXPECT_NEAR(p.axes().currentRange().xMin, 6 - 6 / 1.5, 1e-9);
-    EXPECT_NEAR(p.axes().currentRange().xMax, 6 + 6 / 1.5, 1e-9);
+    EXPECT_NEAR(p.axes().x().current().min, 6 - 6 / 1.5, 1e-9);
+    EXPECT_NEAR(p.axes().x().current().max, 6 + 6 / 1.5, 1e-9);
     send(p, MSG_PAINT);
     desktop_.control = true;
     const intptr_t pointer = worldAt(p, 5, 5);
     send(p, MSG_WHEEL, packWheelDelta(-120),
          packPoint(lowWord(pointer) + client.x, highWord(pointer) + client.y));
-    const RangeSet& r = p.axes().currentRange();
-    EXPECT_NEAR((r.xMin + r.xMax) / 2, 5, 0.05);
-    EXPECT_NEAR(r.xMax - r.xMin, 8 * 1.5, 1e-9);
+    const RangeSet r = p.axes().currentRange();
+    EXPECT_NEAR((r.x.min + r.x.max) / 2, 5, 0.05);
+    EXPECT_NEAR(r.x.max - r.x.min, 8 * 1.5, 1e-9);
 }
 
 TEST_F(PlotWindowTest, QueuedWheelStepsAndKeysPaintOnceAndEndWhereSingleStepsEnd)
@@ -341,8 +341,8 @@ TEST_F(PlotWindowTest, QueuedWheelStepsAndKeysPaintOnceAndEndWhereSingleStepsEnd
     desktop_.runTasks();
     EXPECT_EQ(native(burst).presents, presents + 1);
     EXPECT_EQ(burst.axes().currentRange(), single.axes().currentRange());
-    EXPECT_EQ(burst.view().xScale, single.view().xScale);
-    EXPECT_EQ(burst.view().yOffset, single.view().yOffset);
+    EXPECT_EQ(burst.view().x.scale, single.view().x.scale);
+    EXPECT_EQ(burst.view().y.offset, single.view().y.offset);
 
     // A window closed before its burst is painted is left alone.
     key(burst, VK_PAGE_DOWN);
@@ -386,10 +386,10 @@ TEST_F(PlotWindowTest, DoubleClickFitsAndRightClickZoomsOut)
     p.graph(1).append(0, 2);
     p.graph(1).append(10, 4);
     send(p, MSG_LEFT_DOUBLE_CLICK, 0, at(50, 50));
-    EXPECT_DOUBLE_EQ(p.axes().currentRange().xMin, -0.25);
-    EXPECT_DOUBLE_EQ(p.axes().currentRange().yMax, 4.05);
+    EXPECT_DOUBLE_EQ(p.axes().x().current().min, -0.25);
+    EXPECT_DOUBLE_EQ(p.axes().y().current().max, 4.05);
     send(p, MSG_RIGHT_DOWN, 0, at(50, 50));
-    EXPECT_NEAR(p.axes().currentRange().xMax - p.axes().currentRange().xMin, 10.5 * 1.5, 1e-9);
+    EXPECT_NEAR(p.axes().x().current().max - p.axes().x().current().min, 10.5 * 1.5, 1e-9);
 }
 
 TEST_F(PlotWindowTest, PaintShowsThePointerReadoutAndIsSkippedWhileBusy)
@@ -444,7 +444,7 @@ TEST_F(PlotWindowTest, DroppedFilesAreOpenedThenAdded)
     // "Home" goes back to the range of the opened file, not to -1000..1000;
     // the files added after it leave that alone.
     const RangeSet opened = p.axes().originalRange();
-    EXPECT_LT(opened.yMax, 5);
+    EXPECT_LT(opened.y.max, 5);
     key(p, VK_PAGE_DOWN);
     key(p, VK_HOME);
     EXPECT_EQ(p.axes().currentRange(), opened);

@@ -37,7 +37,7 @@ protected:
         p.append(10, 5, 1);
         p.createWindow();
         p.axes().setRange(0, 10, 0, 5, false);
-        p.axes().setTicks(2, 1, 1, 0.5);
+        p.axes().setTicks({{2, 1}, {1, 0.5}});
         native(p).client = {0, 0, 640, 520};
         p.readClientSize();
         p.redraw();

@@ -10,7 +10,7 @@
 #include "platform/qt/qt_text_measurer.h"
 #include "platform/qt/qt_vector_surface.h"
 #include "platform/qt/replacing_file_device.h"
-#include "platform/replacing_file.h"
+#include "filesystem/replacing_file.h"
 #include "picture/emf_file.h"
 #include "picture/svg_file.h"
 

@@ -4,7 +4,7 @@
 
 #include <QIODevice>
 
-#include "platform/replacing_file.h"
+#include "filesystem/replacing_file.h"
 
 namespace kvx {
 

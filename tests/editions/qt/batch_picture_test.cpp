@@ -33,7 +33,7 @@ void fill(Plot& plot)
         plot.graph(i).append(10, 2 * i);
     }
     plot.axes().setRange(0, 10, 0, 25, false);
-    plot.axes().setTicks(2, 1, 5, 1);
+    plot.axes().setTicks({{2, 5}, {1, 1}});
 }
 
 QWidget* canvasOf(const Plot& plot)

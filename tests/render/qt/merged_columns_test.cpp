@@ -131,7 +131,7 @@ TEST(ColumnDrawingTest, LargeGraphsLookAsIfDrawnSegmentBySegment)
         // The huge values stay off the picture.
         autoRangeXY(plot);
         const RangeSet automatic = plot.axes().currentRange();
-        plot.axes().setRange(automatic.xMin, automatic.xMax, -3.5, 3.5, false);
+        plot.axes().setRange(automatic.x.min, automatic.x.max, -3.5, 3.5, false);
         plot.axes().autoTicks(false);
         // Points appended later go on from where the drawing of each graph
         // ended, so that state must match too.
@@ -152,25 +152,26 @@ TEST(ColumnDrawingTest, LargeGraphsLookAsIfDrawnSegmentBySegment)
         };
         check("whole");
         const RangeSet whole = plot.axes().currentRange();
-        plot.axes().setRange(whole.xMin, whole.xMax, -0.7, 6.0, false);
+        plot.axes().setRange(whole.x.min, whole.x.max, -0.7, 6.0, false);
         check("cut below");
-        const double middle = (whole.xMin + whole.xMax) / 2.0;
+        const double middle = (whole.x.min + whole.x.max) / 2.0;
         for (const double part : {1.0 / 1000.0, 1.0 / 40.0}) {
-            const double half = (whole.xMax - whole.xMin) * part / 2.0;
-            plot.axes().setRange(middle - half, middle + half, whole.yMin, whole.yMax, false);
+            const double half = (whole.x.max - whole.x.min) * part / 2.0;
+            plot.axes().setRange(middle - half, middle + half, whole.y.min, whole.y.max, false);
             check("x zoomed in");
             plot.axes().shift(3.3 * half, 0.0);
             check("panned");
         }
-        plot.axes().setRange(whole.xMin, whole.xMax, whole.yMin, whole.yMax, false);
+        plot.axes().setRange(whole.x.min, whole.x.max, whole.y.min, whole.y.max, false);
         plot.axes().zoomAboutCentre(1.0 / 1000.0);
         check("both zoomed in");
         plot.axes().zoomAbout(5000.0, 0.0, 0.0);
         check("zoomed out about the origin");
         // The negative values have no place on a logarithmic y axis.
-        ASSERT_TRUE(plot.axes().setRangeAndKinds(whole.xMin, whole.xMax, 0.01, 10.0, false, true, false));
+        ASSERT_TRUE(plot.axes().setRangeAndKinds(whole.x.min, whole.x.max, 0.01, 10.0, AxisKind::Linear, AxisKind::Logarithmic, false));
         check("logarithmic y");
-        ASSERT_TRUE(plot.axes().setRangeAndKinds(whole.xMin, whole.xMax, whole.yMin, whole.yMax, false, false, false));
+        ASSERT_TRUE(plot.axes().setRangeAndKinds(whole.x.min, whole.x.max, whole.y.min, whole.y.max, AxisKind::Linear,
+                                                 AxisKind::Linear, false));
     }
 }
 

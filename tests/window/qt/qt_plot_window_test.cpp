@@ -40,7 +40,7 @@ protected:
         plot_ = std::make_unique<Plot>("Kurvex");
         plot_->createWindow();
         plot_->axes().setRange(0, 10, 0, 10, false);
-        plot_->axes().setTicks(2, 2, 1, 1);
+        plot_->axes().setTicks({{2, 1}, {2, 1}});
         window_ = findWindow();
         canvas_ = window_ ? window_->centralWidget() : nullptr;
         QApplication::processEvents();
@@ -67,7 +67,7 @@ protected:
     QPoint pixelOf(double x, double y) const
     {
         const auto& s = plot_->view();
-        return QPoint(static_cast<int>(x * s.xScale + s.xOffset), static_cast<int>(s.yOffset - y * s.yScale));
+        return QPoint(static_cast<int>(x * s.x.scale + s.x.offset), static_cast<int>(s.y.offset - y * s.y.scale));
     }
     QString status(int part) const
     {
@@ -122,12 +122,12 @@ TEST_F(QtPlotWindowTest, DraggingABandZooms)
     QTest::mousePress(canvas_, Qt::LeftButton, {}, a);
     QTest::mouseMove(canvas_, b);
     QTest::mouseRelease(canvas_, Qt::LeftButton, {}, b);
-    const RangeSet& r = plot_->axes().currentRange();
-    EXPECT_NEAR(r.xMin, 2, 0.05);
-    EXPECT_NEAR(r.xMax, 6, 0.05);
-    EXPECT_NEAR(r.yMin, 4, 0.05);
-    EXPECT_NEAR(r.yMax, 8, 0.05);
-    EXPECT_EQ(plot_->axes().lastRange().xMax, 10);
+    const RangeSet r = plot_->axes().currentRange();
+    EXPECT_NEAR(r.x.min, 2, 0.05);
+    EXPECT_NEAR(r.x.max, 6, 0.05);
+    EXPECT_NEAR(r.y.min, 4, 0.05);
+    EXPECT_NEAR(r.y.max, 8, 0.05);
+    EXPECT_EQ(plot_->axes().x().last().max, 10);
 }
 
 TEST_F(QtPlotWindowTest, AWheelStepOrRepaintDuringAGestureLeavesNoStrayPixels)
@@ -175,7 +175,7 @@ TEST_F(QtPlotWindowTest, BandAndMeasuringLineLeaveThePictureAsItWas)
     EXPECT_NE(picture(), before);
     QTest::mouseRelease(canvas_, Qt::LeftButton, {}, a);  // back at the anchor: no zoom
     EXPECT_EQ(picture(), before);
-    EXPECT_EQ(plot_->axes().currentRange().xMax, 10);
+    EXPECT_EQ(plot_->axes().x().current().max, 10);
 
     QTest::mousePress(canvas_, Qt::LeftButton, Qt::ControlModifier, a);
     QTest::mouseRelease(canvas_, Qt::LeftButton, Qt::ControlModifier, a);
@@ -204,14 +204,14 @@ TEST_F(QtPlotWindowTest, PointerReadoutAndKeys)
     EXPECT_TRUE(status(0).startsWith(" X:  5")) << status(0).toStdString();
     EXPECT_TRUE(status(1).startsWith(" Y:  5")) << status(1).toStdString();
     QTest::keyClick(canvas_, Qt::Key_Right);
-    EXPECT_EQ(plot_->axes().currentRange().xMin, 2);
+    EXPECT_EQ(plot_->axes().x().current().min, 2);
     QTest::keyClick(canvas_, Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_EQ(plot_->axes().currentRange().xMin, 3);
+    EXPECT_EQ(plot_->axes().x().current().min, 3);
     QTest::keyClick(canvas_, Qt::Key_PageDown);
-    EXPECT_DOUBLE_EQ(plot_->axes().currentRange().xMax - plot_->axes().currentRange().xMin, 15);
+    EXPECT_DOUBLE_EQ(plot_->axes().x().current().max - plot_->axes().x().current().min, 15);
     QTest::keyClick(canvas_, Qt::Key_End);  // "Last" keeps only ticks here; bounds of the last setRange
     QTest::keyClick(canvas_, Qt::Key_Home);
-    EXPECT_EQ(plot_->axes().currentRange().xMin, -1000);
+    EXPECT_EQ(plot_->axes().x().current().min, -1000);
 }
 
 TEST_F(QtPlotWindowTest, StatusPartsSitSideBySideAndAreCutAtTheRightEdge)
@@ -265,11 +265,11 @@ TEST_F(QtPlotWindowTest, WheelZoomsInAndOut)
     QWheelEvent in(QPointF(local), global, QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
                    Qt::NoScrollPhase, false);
     QApplication::sendEvent(canvas_, &in);
-    EXPECT_NEAR(plot_->axes().currentRange().xMax - plot_->axes().currentRange().xMin, 10 / 1.5, 1e-9);
+    EXPECT_NEAR(plot_->axes().x().current().max - plot_->axes().x().current().min, 10 / 1.5, 1e-9);
     QWheelEvent out(QPointF(local), global, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
                     Qt::NoScrollPhase, false);
     QApplication::sendEvent(canvas_, &out);
-    EXPECT_NEAR(plot_->axes().currentRange().xMax - plot_->axes().currentRange().xMin, 10, 1e-9);
+    EXPECT_NEAR(plot_->axes().x().current().max - plot_->axes().x().current().min, 10, 1e-9);
 }
 
 TEST_F(QtPlotWindowTest, AClickOnDiverseKeepsItsCheckMarkAndDoesNothing)

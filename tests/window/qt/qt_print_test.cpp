@@ -57,7 +57,7 @@ protected:
         plot_->append(10, 10, 1);
         plot_->createWindow();
         plot_->axes().setRange(0, 10, 0, 10, false);
-        plot_->axes().setTicks(2, 2, 1, 1);
+        plot_->axes().setTicks({{2, 1}, {2, 1}});
         QApplication::processEvents();
         plot_->redraw();
         QApplication::processEvents();
@@ -132,7 +132,7 @@ TEST_F(QtPrintTest, APrintedPlotIsOnePageAndTheWindowKeepsItsPicture)
     EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
     EXPECT_EQ(picture(), before);
     EXPECT_EQ(plot_->view().plotRect, view.plotRect);
-    EXPECT_EQ(plot_->view().xScale, view.xScale);
+    EXPECT_EQ(plot_->view().x.scale, view.x.scale);
 }
 
 TEST_F(QtPrintTest, CancelWritesNothingAndEnablesTheWindow)

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/replacing_file.h"
+#include "filesystem/replacing_file.h"
 
 namespace kvx {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/c_file.h"
+#include "filesystem/c_file.h"
 
 namespace kvx {
 

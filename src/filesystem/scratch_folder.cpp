@@ -1,4 +1,4 @@
-#include "platform/scratch_folder.h"
+#include "filesystem/scratch_folder.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "platform/absolute_path.h"
+#include "filesystem/absolute_path.h"
 
 #include <filesystem>
 #include <system_error>

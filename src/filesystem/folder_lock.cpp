@@ -1,4 +1,4 @@
-#include "platform/folder_lock.h"
+#include "filesystem/folder_lock.h"
 
 #include <cerrno>
 #include <thread>

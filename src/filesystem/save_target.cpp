@@ -1,4 +1,4 @@
-#include "platform/save_target.h"
+#include "filesystem/save_target.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "platform/replacing_file_group.h"
+#include "filesystem/replacing_file_group.h"
 
 namespace kvx {
 

@@ -1,4 +1,4 @@
-#include "platform/regular_file.h"
+#include "filesystem/regular_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/replacing_file.h"
+#include "filesystem/replacing_file.h"
 
 #include <cerrno>
 #include <chrono>
@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/save_target.h"
+#include "filesystem/save_target.h"
 
 namespace kvx {
 

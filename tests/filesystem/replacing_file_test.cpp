@@ -1,4 +1,4 @@
-#include "platform/replacing_file.h"
+#include "filesystem/replacing_file.h"
 
 #include <gtest/gtest.h>
 
