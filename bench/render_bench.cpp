@@ -8,7 +8,9 @@
 #include <cmath>
 #include <memory>
 
+#include "model/app_context.h"
 #include "platform/qt/qt_application.h"
+#include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_picture_files.h"
 #include "render/plot_painter.h"
 #include "scaling/auto_range.h"
@@ -93,6 +95,7 @@ int main(int argc, char** argv)
 {
     int qtArgc = 1;
     kvx::QtApplication application(qtArgc, argv, true);
+    kvx::AppContext context(application.desktop());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

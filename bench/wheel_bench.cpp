@@ -20,7 +20,9 @@
 
 #include "window/plot.h"
 #include "platform/desktop.h"
+#include "model/app_context.h"
 #include "platform/qt/qt_application.h"
+#include "platform/qt/qt_desktop.h"
 #include "platform/window_messages.h"
 #include "scaling/auto_range.h"
 
@@ -141,6 +143,7 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     int qtArgc = 1;
     kvx::QtApplication application(qtArgc, argv, false);
+    kvx::AppContext context(application.desktop());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -4,6 +4,8 @@
 #include <limits>
 #include <string>
 
+#include "platform/current_part.h"
+
 namespace kvx {
 
 int16_t SessionList::add(BaseWindow* window)
@@ -93,8 +95,7 @@ std::string SessionList::focusOrder() const
 
 SessionList& sessionList()
 {
-    static SessionList list;
-    return list;
+    return CurrentPart<SessionList>::get();
 }
 
 }  // namespace kvx

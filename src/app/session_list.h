@@ -47,7 +47,7 @@ private:
     int32_t focusCounter_ = 0;
 };
 
-// The one list of the program.
+// The list of the current application context.
 SessionList& sessionList();
 
 }  // namespace kvx

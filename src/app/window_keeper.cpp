@@ -1,49 +1,58 @@
 #include "app/window_keeper.h"
 
 #include <algorithm>
-#include <vector>
+
+#include "platform/current_part.h"
 
 namespace kvx {
 
-namespace {
-
-std::vector<std::unique_ptr<BaseWindow>>& kept()
+BaseWindow& WindowKeeper::keep(std::unique_ptr<BaseWindow> window)
 {
-    static std::vector<std::unique_ptr<BaseWindow>> windows;
-    return windows;
+    windows_.push_back(std::move(window));
+    return *windows_.back();
 }
 
-}  // namespace
+void WindowKeeper::release(const BaseWindow* window)
+{
+    const auto it = std::find_if(windows_.begin(), windows_.end(),
+                                 [window](const auto& w) { return w.get() == window; });
+    if (it != windows_.end()) {
+        // Moved out first: the object's destructor may look at the list.
+        std::unique_ptr<BaseWindow> gone = std::move(*it);
+        windows_.erase(it);
+    }
+}
+
+void WindowKeeper::releaseAll()
+{
+    auto windows = std::move(windows_);
+    windows_.clear();
+    windows.clear();
+}
+
+bool WindowKeeper::isKept(const BaseWindow* window) const
+{
+    return std::any_of(windows_.begin(), windows_.end(), [window](const auto& w) { return w.get() == window; });
+}
 
 BaseWindow& keepWindow(std::unique_ptr<BaseWindow> window)
 {
-    kept().push_back(std::move(window));
-    return *kept().back();
+    return CurrentPart<WindowKeeper>::get().keep(std::move(window));
 }
 
 void releaseWindow(const BaseWindow* window)
 {
-    auto& windows = kept();
-    const auto it = std::find_if(windows.begin(), windows.end(),
-                                 [window](const auto& w) { return w.get() == window; });
-    if (it != windows.end()) {
-        // Moved out first: the object's destructor may look at the list.
-        std::unique_ptr<BaseWindow> gone = std::move(*it);
-        windows.erase(it);
-    }
+    CurrentPart<WindowKeeper>::get().release(window);
 }
 
 void releaseAllWindows()
 {
-    auto windows = std::move(kept());
-    kept().clear();
-    windows.clear();
+    CurrentPart<WindowKeeper>::get().releaseAll();
 }
 
 bool isKept(const BaseWindow* window)
 {
-    const auto& windows = kept();
-    return std::any_of(windows.begin(), windows.end(), [window](const auto& w) { return w.get() == window; });
+    return CurrentPart<WindowKeeper>::get().isKept(window);
 }
 
 }  // namespace kvx

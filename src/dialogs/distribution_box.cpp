@@ -9,6 +9,7 @@
 #include "dialogs/dialog_fields.h"
 #include "dialogs/histogram.h"
 #include "dialogs/plot_dialog.h"
+#include "model/app_context.h"
 #include "platform/window_messages.h"
 #include "render/graph_drawer.h"
 #include "scaling/graph_extent.h"
@@ -68,8 +69,7 @@ std::optional<HistogramBins> binsOver(const BinsAsked& asked, const Extent& exte
 
 int16_t& distributionGraphIndex()
 {
-    static int16_t index = 1;
-    return index;
+    return dialogChoices().distributionGraph;
 }
 
 void DistributionBox::opened(DialogControls& controls)

@@ -11,7 +11,8 @@
 namespace kvx {
 
 
-// The graph of the last "Plot", in whichever plot (1-based; 0: none).
+// The graph of the last "Plot", in whichever plot (1-based; 0: none), as the
+// application context remembers it.
 int16_t& distributionGraphIndex();
 
 class DistributionBox : public DialogHandler {

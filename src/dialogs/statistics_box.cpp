@@ -10,6 +10,7 @@
 #include "dialogs/analysis_plot.h"
 #include "dialogs/graph_statistics.h"
 #include "dialogs/plot_dialog.h"
+#include "model/app_context.h"
 #include "platform/window_messages.h"
 #include "render/graph_drawer.h"
 #include "settings/keywords.h"
@@ -120,8 +121,7 @@ void insertGraphs(DialogPlot target, int16_t after, const std::vector<ReferenceG
 
 int16_t& statisticsGraphIndex()
 {
-    static int16_t index = 1;
-    return index;
+    return dialogChoices().statisticsGraph;
 }
 
 void StatisticsBox::opened(DialogControls& controls)

@@ -11,7 +11,8 @@
 namespace kvx {
 
 
-// The graph last chosen in the dialog, in whichever plot (1-based; 0: none).
+// The graph last chosen in the dialog, in whichever plot (1-based; 0: none),
+// as the application context remembers it.
 int16_t& statisticsGraphIndex();
 
 class StatisticsBox : public DialogHandler {

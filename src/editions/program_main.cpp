@@ -13,8 +13,10 @@
 #include "editions/opened_windows.h"
 #include "editions/plot_handle.h"
 #include "editions/program_options.h"
+#include "model/app_context.h"
 #include "platform/desktop.h"
 #include "platform/qt/qt_application.h"
+#include "platform/qt/qt_desktop.h"
 #include "window/data_following.h"
 
 namespace kvx {
@@ -128,6 +130,7 @@ int runProgram(std::string_view program, int argc, char** argv, EditionStartUp s
         return exitFailed;
     }
     QtApplication application(argc, argv, batch);
+    AppContext context(application.desktop());
     initApplication();
     return batch ? runBatch(options, name) : startUp(options);
 }

@@ -9,7 +9,6 @@
 #include "files/number_scanner.h"
 #include "files/plot_file.h"
 #include "files/required_key.h"
-#include "app/session_list.h"
 #include "model/framed_plot.h"
 #include "platform/ascii_case.h"
 #include "filesystem/folder_lock.h"
@@ -91,18 +90,6 @@ std::string sessionSkeleton(int numPlots)
         text += "\n[" + plotSection(k) + "]";
     }
     return text;
-}
-
-std::vector<FramedPlot> sessionPlots()
-{
-    const SessionList& list = sessionList();
-    std::vector<FramedPlot> plots;
-    for (int i = 0; i < list.count(); ++i) {
-        // Every window of the session list shows a plot.
-        BaseWindow& window = *list.windowOf(list.numberAt(i));
-        plots.emplace_back(dynamic_cast<PlotModel&>(window), window);
-    }
-    return plots;
 }
 
 bool failed(const std::string& path, const std::string& why, std::string* failedPath,
@@ -252,7 +239,7 @@ std::vector<std::string> filesOfOthers(const std::string& fileName, const std::v
     return others;
 }
 
-void writeSessionText(ReplacingFile& file, const std::vector<std::string>& names)
+void writeSessionText(ReplacingFile& file, const std::vector<std::string>& names, const std::string& focusOrder)
 {
     Profile out(file.target(), false);
     out.startFrom(sessionSkeleton(static_cast<int>(names.size())));
@@ -260,19 +247,20 @@ void writeSessionText(ReplacingFile& file, const std::vector<std::string>& names
     for (std::size_t k = 0; k < names.size(); ++k) {
         out.writeQuotedText(plotSection(static_cast<int>(k + 1)), plotFileKey, names[k]);
     }
-    out.writeText(sessionSection, plotFocusKey, sessionList().focusOrder());
+    out.writeText(sessionSection, plotFocusKey, focusOrder);
     out.writeTo(file);
     file.finishWriting();
 }
 
 // Every file of the session, replaced together: the session file, which
 // names the others, is written first and put in place last.
-bool writeSessionFiles(const std::string& fileName, const std::vector<FramedPlot>& plots,
+bool writeSessionFiles(const std::string& fileName, const SessionPlots& session,
                        const std::vector<std::string>& names, const std::vector<std::string>& targets,
                        std::string* failedPath, std::string* reason)
 {
+    const std::vector<FramedPlot>& plots = session.plots;
     ReplacingFileGroup group;
-    writeSessionText(group.add(fileName), names);
+    writeSessionText(group.add(fileName), names, session.focusOrder);
     for (std::size_t k = 0; k < plots.size() && !group.failed(); ++k) {
         ReplacingFile& data = group.add(targets[2 * k]);
         writeData(plots[k].model, data);
@@ -289,17 +277,16 @@ bool writeSessionFiles(const std::string& fileName, const std::vector<FramedPlot
 
 }  // namespace
 
-bool writeSession(const std::string& fileName, std::string* failedPath, std::string* reason,
-                  const ReplaceQuestion& mayReplace)
+bool writeSession(const SessionPlots& session, const std::string& fileName, std::string* failedPath,
+                  std::string* reason, const ReplaceQuestion& mayReplace)
 {
     const std::string folder = folderOfPath(fileName);
     const FolderLock lock(folder, FolderLock::savePatience);
     if (!lock.obtained()) {
         return failed(fileName, lock.problem(), failedPath, reason);
     }
-    const std::vector<FramedPlot> plots = sessionPlots();
     std::vector<const BaseWindow*> frames;
-    for (const FramedPlot& plot : plots) {
+    for (const FramedPlot& plot : session.plots) {
         frames.push_back(&plot.frame);
     }
     const std::vector<std::string> names = sessionBaseNames(frames);
@@ -315,7 +302,7 @@ bool writeSession(const std::string& fileName, std::string* failedPath, std::str
     if (!others.empty() && !(mayReplace && mayReplace(others))) {
         return failed(fileName, "it would replace files that the session does not name", failedPath, reason);
     }
-    return writeSessionFiles(fileName, plots, names, targets, failedPath, reason);
+    return writeSessionFiles(fileName, session, names, targets, failedPath, reason);
 }
 
 }  // namespace kvx

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/session_list.h"
+#include "model/framed_plot.h"
 
 namespace kvx {
 
@@ -56,7 +57,14 @@ std::vector<std::string> sessionBaseNames(const std::vector<const BaseWindow*>& 
 // file yet), with their paths: true lets the save replace them.
 using ReplaceQuestion = std::function<bool(const std::vector<std::string>& files)>;
 
-// Saves every window of the session list: each window's data and plot file
+// The plot windows a session saves, in the order of the session list, and the
+// order in which they last had the focus as the list gives it ("[2 3 1]").
+struct SessionPlots {
+    std::vector<FramedPlot> plots;
+    std::string focusOrder;
+};
+
+// Saves every window of `session`: each window's data and plot file
 // (base name + ".dat", ".plt" in the session file's folder) and the session
 // file itself, all replaced together once every one is complete, while no
 // other save writes into the folder (another one is waited for a few
@@ -65,7 +73,7 @@ using ReplaceQuestion = std::function<bool(const std::vector<std::string>& files
 // system's error text; a name from a title that is a link out of the folder,
 // one that leads nowhere, or something other than a regular file; another
 // save under way; or files of others that `mayReplace` (none: no) refused.
-bool writeSession(const std::string& fileName, std::string* failedPath = nullptr,
+bool writeSession(const SessionPlots& session, const std::string& fileName, std::string* failedPath = nullptr,
                   std::string* reason = nullptr, const ReplaceQuestion& mayReplace = {});
 
 }  // namespace kvx

@@ -1,13 +1,13 @@
 #include "model/graph_clipboard.h"
 
 #include "app/errors.h"
+#include "platform/current_part.h"
 
 namespace kvx {
 
 GraphClipboard& GraphClipboard::instance()
 {
-    static GraphClipboard clipboard;
-    return clipboard;
+    return CurrentPart<GraphClipboard>::get();
 }
 
 int16_t GraphClipboard::appendCopy(const Graph& source)

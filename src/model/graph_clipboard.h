@@ -1,6 +1,7 @@
 #pragma once
-// The one program-wide list of graph copies behind "Copy All", "Paste All",
-// "Empty Clipboard" and the Handle Graphs dialog (not the system clipboard).
+// The list of graph copies behind "Copy All", "Paste All", "Empty Clipboard"
+// and the Handle Graphs dialog (not the system clipboard); the application
+// context holds the program's one.
 
 #include <cstdint>
 #include <memory>
@@ -15,6 +16,7 @@ class GraphClipboard {
 public:
     static constexpr int16_t maxGraphs = 32767;
 
+    // The clipboard of the current application context.
     static GraphClipboard& instance();
 
     // A deep copy of the source at the end; returns its number (from 1).

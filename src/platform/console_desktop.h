@@ -1,6 +1,6 @@
 #pragma once
 // A desktop without windows: boxes become one line on standard error and are
-// answered OK. It stands in until a real desktop is installed and serves
+// answered OK. It stands in until a real desktop is made current and serves
 // command-line use.
 
 #include <deque>

@@ -1,24 +1,13 @@
 #include "platform/desktop.h"
 
 #include "platform/console_desktop.h"
+#include "platform/current_part.h"
 
 namespace kvx {
 
-namespace {
-
-Desktop* installed = nullptr;
-
-}  // namespace
-
 Desktop& Desktop::current()
 {
-    static ConsoleDesktop fallback;
-    return installed ? *installed : fallback;
-}
-
-void Desktop::install(Desktop* desktop)
-{
-    installed = desktop;
+    return CurrentPart<Desktop>::get<ConsoleDesktop>();
 }
 
 }  // namespace kvx

@@ -1,7 +1,8 @@
 #pragma once
 // The application-wide services of the desktop the programs run on. The core
 // talks only to this interface; the Qt side implements it and tests use a
-// recording double. One desktop is installed for the whole run.
+// recording double. The application context makes one desktop current for
+// the whole run (see CurrentPart).
 
 #include <functional>
 #include <memory>
@@ -104,11 +105,9 @@ public:
     // the desktop has no message loop to run it from.
     virtual std::unique_ptr<FileWatch> watchFiles(std::function<void()> /*changed*/) { return nullptr; }
 
-    // The installed desktop. Before anything is installed a quiet fallback
+    // The current desktop. Before any is made current a quiet fallback
     // answers: it prints boxes to standard error and answers OK.
     static Desktop& current();
-    // Installs `desktop` (not owned); nullptr returns to the fallback.
-    static void install(Desktop* desktop);
 };
 
 }  // namespace kvx

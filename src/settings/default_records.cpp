@@ -1,11 +1,12 @@
 #include "settings/default_records.h"
 
+#include "platform/current_part.h"
+
 namespace kvx {
 
 DefaultRecords& defaultRecords()
 {
-    static DefaultRecords records;
-    return records;
+    return CurrentPart<DefaultRecords>::get();
 }
 
 }  // namespace kvx

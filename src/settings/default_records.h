@@ -1,8 +1,8 @@
 #pragma once
-// The three program-wide default records: where the next window goes, what a
+// The three default records of a run: where the next window goes, what a
 // new plot starts with and what a new graph starts with. They are filled at
 // start-up from the built-in values and the settings files and live for the
-// whole run.
+// whole run in the application context.
 
 #include <cstdint>
 
@@ -43,6 +43,7 @@ struct DefaultRecords {
     friend bool operator==(const DefaultRecords&, const DefaultRecords&) = default;
 };
 
+// The records of the current application context.
 DefaultRecords& defaultRecords();
 
 inline WindowPlacement& windowPlacement() { return defaultRecords().windowPlacement; }

@@ -16,7 +16,7 @@ constexpr std::string_view settingsFileName = "Kurvex.ini";
 // The built-in values into the three default records, then loadSettings().
 void setBuiltInDefaults();
 
-// Both settings files, through the installed Desktop; also the reload command.
+// Both settings files, through the current Desktop; also the reload command.
 void loadSettings();
 
 // One settings file in `folder`: every key that is present (and converts,

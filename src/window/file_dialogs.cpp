@@ -108,6 +108,16 @@ bool saveWithDialog(Plot& plot, int16_t code)
     return path && saveByPath(plot, *path, code);
 }
 
+SessionPlots sessionPlots(const SessionList& list)
+{
+    SessionPlots session{{}, list.focusOrder()};
+    for (int i = 0; i < list.count(); ++i) {
+        // Every window of the session list is a plot window.
+        session.plots.emplace_back(dynamic_cast<Plot&>(*list.windowOf(list.numberAt(i))));
+    }
+    return session;
+}
+
 bool writeByPath(Plot& plot, const std::string& path, int16_t code, std::string& failedPath, std::string& reason,
                  const ReplaceQuestion& mayReplace)
 {
@@ -122,7 +132,7 @@ bool writeByPath(Plot& plot, const std::string& path, int16_t code, std::string&
         return writePlotWithData(plot, base + "plt", base + "dat", &failedPath, &reason);
     }
     if (code & FILE_SESSION) {
-        return writeSession(base + "ses", &failedPath, &reason, mayReplace);
+        return writeSession(sessionPlots(sessionList()), base + "ses", &failedPath, &reason, mayReplace);
     }
     return true;
 }

@@ -32,6 +32,8 @@ bool saveByPath(Plot& plot, const std::string& path, int16_t code);
 // The writing of saveByPath without the warning: false with the file that
 // could not be written and the reason. A session save asks `mayReplace`
 // before it replaces files that the session does not name (none: it does not).
+// The plot windows of `list` for a session save.
+SessionPlots sessionPlots(const SessionList& list);
 bool writeByPath(Plot& plot, const std::string& path, int16_t code, std::string& failedPath, std::string& reason,
                  const ReplaceQuestion& mayReplace = {});
 // The save dialog for a file of one kind of the system's own ("Save

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/base_window.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "support/recording_native_window.h"
 
 namespace kvx {
@@ -105,7 +105,7 @@ TEST(BaseWindow, TitleCaptionAndGeometry)
 
 TEST(BaseWindow, CascadePlacement)
 {
-    defaultRecords() = DefaultRecords{};
+    AppContext context;
     Window first;
     first.cascadePosition();
     first.becomeCascadeOrigin();
@@ -119,7 +119,6 @@ TEST(BaseWindow, CascadePlacement)
     next.cascadePosition();
     EXPECT_EQ(next.xWinPos(), 320);
     EXPECT_EQ(next.yWinPos(), 220);
-    defaultRecords() = DefaultRecords{};
 }
 
 TEST(BaseWindow, LeavesTheSessionWhenDestroyed)

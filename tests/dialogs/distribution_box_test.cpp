@@ -20,7 +20,7 @@
 #include "app/session_list.h"
 #include "app/window_keeper.h"
 #include "window/plot.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 
@@ -43,7 +43,6 @@ class DistributionBoxTest : public testing::Test {
 protected:
     DistributionBoxTest()
     {
-        distributionGraphIndex() = 1;
         plot_.setLables("time", "level", "Run");
         plot_.setColorPalette(HEAT_SCALE, 12);
         const int16_t g = plot_.addGraph();
@@ -53,15 +52,6 @@ protected:
             plot_.append(100 + i, i, g);
         }
     }
-    ~DistributionBoxTest() override
-    {
-        releaseAllWindows();
-        desktop_.runTasks();
-        sessionList().clear();
-        defaultRecords() = DefaultRecords{};
-        distributionGraphIndex() = 1;
-    }
-
     int16_t addGraph(const std::vector<double>& ys)
     {
         const int16_t g = plot_.addGraph();
@@ -79,10 +69,8 @@ protected:
     static Points histogram() { return points(histogramWindow().graph(1)); }
 
     test::RecordingDesktop desktop_;
-    test::ScopedDesktop installed_{desktop_};
+    AppContext context_{desktop_};
     Plot& plot_ = []() -> Plot& {
-        sessionList().clear();
-        defaultRecords() = DefaultRecords{};
         setRunState(RUN_RUNNING);
         Plot& kept = static_cast<Plot&>(keepWindow(std::make_unique<Plot>("Data")));
         kept.createWindow();

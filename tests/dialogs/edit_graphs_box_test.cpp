@@ -9,7 +9,7 @@
 
 #include "dialogs/dialog_templates.h"
 #include "window/plot.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/recording_dialog_controls.h"
 #include "support/recording_surface.h"
@@ -27,8 +27,7 @@ constexpr int LIST = IDC_GRAPH_LIST, DELETE_UNUSED = IDC_DELETE_UNUSED, SELECT_A
 
 class EditGraphsBoxTest : public testing::Test {
 protected:
-    EditGraphsBoxTest() { defaultRecords() = DefaultRecords{}; }
-    ~EditGraphsBoxTest() override { defaultRecords() = DefaultRecords{}; }
+    AppContext context_;
 
     Plot plot{"p"};
     EditGraphsBox box{plot};

@@ -10,7 +10,7 @@
 #include "dialogs/dialog_templates.h"
 #include "model/graph_clipboard.h"
 #include "window/plot.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "support/recording_desktop.h"
 #include "support/recording_dialog_controls.h"
 
@@ -26,17 +26,6 @@ constexpr int PLOT_LIST = IDC_GRAPH_LIST, PLOT_SELECT_ALL = IDC_SELECT_ALL, PLOT
 // The clipboard is the program's one: every test starts and ends with it empty.
 class HandleGraphsBoxTest : public testing::Test {
 protected:
-    HandleGraphsBoxTest()
-    {
-        defaultRecords() = DefaultRecords{};
-        clipboard.clear();
-    }
-    ~HandleGraphsBoxTest() override
-    {
-        clipboard.clear();
-        defaultRecords() = DefaultRecords{};
-    }
-
     // A plot with graphs labelled prefix1, prefix2, ...
     static void labelGraphs(Plot& plot, int count, const std::string& prefix)
     {
@@ -46,9 +35,9 @@ protected:
         }
     }
 
-    GraphClipboard& clipboard = GraphClipboard::instance();
     test::RecordingDesktop desktop;
-    test::ScopedDesktop scoped{desktop};
+    AppContext context{desktop};
+    GraphClipboard& clipboard = context.clipboard;
 };
 
 TEST_F(HandleGraphsBoxTest, CopiesGoIntoTheClipboardAndFromThereToTheEndOfAnotherPlot)

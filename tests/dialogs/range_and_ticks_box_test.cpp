@@ -12,7 +12,7 @@
 
 #include "dialogs/dialog_templates.h"
 #include "window/plot.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 #include "support/recording_dialog_controls.h"
@@ -31,8 +31,6 @@ protected:
         plot_.axes().setRange(0, 10, 0, 10, false);
         plot_.axes().setTicks({{2, 1}, {2, 1}});
     }
-    ~RangeAndTicksBoxTest() override { defaultRecords() = DefaultRecords{}; }
-
     RecordingDialogControls open(RangeAndTicksBox& box)
     {
         RecordingDialogControls controls(*dialogTemplate("RangeAndTicksBox"));
@@ -51,7 +49,7 @@ protected:
     }
 
     test::RecordingDesktop desktop_;
-    test::ScopedDesktop installed_{desktop_};
+    AppContext context_{desktop_};
     Plot plot_{"p"};
 };
 

@@ -18,7 +18,7 @@
 #include "app/window_keeper.h"
 #include "dialogs/dialog_templates.h"
 #include "window/plot.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
@@ -57,21 +57,7 @@ std::vector<std::string> fieldTexts(const RecordingDialogControls& c)
 
 class StatisticsBoxTest : public testing::Test {
 protected:
-    StatisticsBoxTest()
-    {
-        sessionList().clear();
-        defaultRecords() = DefaultRecords{};
-        setRunState(RUN_RUNNING);
-        statisticsGraphIndex() = 1;
-    }
-    ~StatisticsBoxTest() override
-    {
-        releaseAllWindows();
-        desktop_.runTasks();
-        sessionList().clear();
-        defaultRecords() = DefaultRecords{};
-        statisticsGraphIndex() = 1;
-    }
+    StatisticsBoxTest() { setRunState(RUN_RUNNING); }
 
     Plot& makeWindow(const char* title)
     {
@@ -93,7 +79,7 @@ protected:
     }
 
     test::RecordingDesktop desktop_;
-    test::ScopedDesktop installed_{desktop_};
+    AppContext context_{desktop_};
 };
 
 TEST_F(StatisticsBoxTest, ShowsTheChosenGraphOverItsFiniteValuesAndRemembersItAcrossPlots)

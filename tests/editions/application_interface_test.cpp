@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "app/commands.h"
-#include "app/session_list.h"
 #include "editions/application.h"
 #include "editions/plot_handle.h"
+#include "model/app_context.h"
 #include "platform/window_messages.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
@@ -22,21 +22,11 @@ namespace {
 
 class ApplicationInterfaceTest : public testing::Test {
 protected:
-    ApplicationInterfaceTest()
-    {
-        sessionList().clear();
-        defaultRecords() = DefaultRecords{};
-        setRunState(RUN_RUNNING);
-    }
-    ~ApplicationInterfaceTest() override
-    {
-        sessionList().clear();
-        defaultRecords() = DefaultRecords{};
-        setRunState(RUN_RUNNING);
-    }
+    ApplicationInterfaceTest() { setRunState(RUN_RUNNING); }
+    ~ApplicationInterfaceTest() override { setRunState(RUN_RUNNING); }
 
     test::RecordingDesktop desktop_;
-    test::ScopedDesktop scoped_{desktop_};
+    AppContext context_{desktop_};
 };
 
 TEST_F(ApplicationInterfaceTest, DefaultParametersReachNewPlotsAndWrongOnesAreRefused)

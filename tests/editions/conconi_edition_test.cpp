@@ -9,10 +9,9 @@
 #include <string>
 
 #include "app/commands.h"
-#include "app/session_list.h"
 #include "editions/conconi_edition.h"
 #include "platform/window_messages.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
@@ -26,8 +25,6 @@ class ConconiEditionTest : public testing::Test {
 protected:
     ConconiEditionTest()
     {
-        sessionList().clear();
-        defaultRecords() = DefaultRecords{};
         setRunState(RUN_RUNNING);
         test::writeFile(runnerA_, "# comment\nAthlete 'Runner A'\n200\n60 120\n50 130\n");
         test::writeFile(runnerB_, "'Runner B'\n400\n96 140\n80 150\n72 160\n");
@@ -36,8 +33,6 @@ protected:
     ~ConconiEditionTest() override
     {
         desktop_.runTasks();
-        sessionList().clear();
-        defaultRecords() = DefaultRecords{};
         setRunState(RUN_RUNNING);
     }
 
@@ -51,7 +46,7 @@ protected:
     }
 
     test::RecordingDesktop desktop_;
-    test::ScopedDesktop scoped_{desktop_};
+    AppContext context_{desktop_};
     test::TempDir dir_;
     std::string runnerA_ = dir_.path() + "/runner_a.dat";
     std::string runnerB_ = dir_.path() + "/runner_b.dat";

@@ -15,7 +15,7 @@
 #include "editions/samples_edition.h"
 #include "window/plot.h"
 #include "platform/window_messages.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
@@ -57,17 +57,11 @@ public:
 
 class SamplesEditionTest : public testing::Test {
 protected:
-    SamplesEditionTest() { reset(); }
-    ~SamplesEditionTest() override { reset(); }
-    static void reset()
-    {
-        sessionList() = SessionList{};  // numbers from 1 again
-        defaultRecords() = DefaultRecords{};
-        setRunState(RUN_RUNNING);
-    }
+    SamplesEditionTest() { setRunState(RUN_RUNNING); }
+    ~SamplesEditionTest() override { setRunState(RUN_RUNNING); }
 
     SamplesDesktop desktop_;
-    test::ScopedDesktop scoped_{desktop_};
+    AppContext context_{desktop_};  // numbers from 1
 };
 
 TEST_F(SamplesEditionTest, TwoWindowsWithTheirOwnSettings)

@@ -9,7 +9,7 @@
 #include "files/data_file_reader.h"
 #include "files/data_file_test_support.h"
 #include "files/data_file_writer.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
@@ -37,8 +37,6 @@ std::vector<int> switchesOf(const Plot& p)
 
 class PlotFileTest : public testing::Test {
 protected:
-    PlotFileTest() { defaultRecords() = DefaultRecords{}; }
-
     bool readText(Plot& plot, std::string_view text, int32_t start = 1)
     {
         test::writeFile(plt, text);
@@ -55,7 +53,7 @@ protected:
     }
 
     test::RecordingDesktop desktop;
-    test::ScopedDesktop scoped{desktop};
+    AppContext context_{desktop};
     test::TempDir dir;
     const std::string plt = dir.file("plot.plt");
     const std::string dat = dir.file("plot.dat");

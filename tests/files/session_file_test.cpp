@@ -17,7 +17,8 @@
 #include "files/data_file_reader.h"
 #include "files/data_file_test_support.h"
 #include "files/plot_file.h"
-#include "settings/default_records.h"
+#include "window/file_dialogs.h"
+#include "model/app_context.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
@@ -37,24 +38,19 @@ std::vector<std::string> contentsOf(const std::vector<std::string>& files)
 
 class SessionFileTest : public testing::Test {
 protected:
-    SessionFileTest()
-    {
-        defaultRecords() = DefaultRecords{};
-        EXPECT_EQ(sessionList().count(), 0) << "a window of another test is still listed";
-    }
-
     Plot& window(const std::string& title)
     {
         plots.push_back(std::make_unique<Plot>(title));
         return *plots.back();
     }
+    SessionPlots listed() const { return sessionPlots(context.sessions); }
     static std::string numbered(const BaseWindow& plot)
     {
         return "Kurvex" + std::to_string(plot.plotNumber());
     }
 
     test::RecordingDesktop desktop;
-    test::ScopedDesktop scoped{desktop};
+    AppContext context{desktop};
     test::TempDir dir;
     const std::string ses = dir.file("Lab.ses");
     std::vector<std::unique_ptr<Plot>> plots;
@@ -77,7 +73,7 @@ TEST_F(SessionFileTest, SavingWritesEveryWindowThenTheSessionThatNamesThem)
     sessionList().focused(second.plotNumber());
 
     std::string failedPath = "untouched";
-    ASSERT_TRUE(writeSession(ses, &failedPath));
+    ASSERT_TRUE(writeSession(listed(), ses, &failedPath));
     EXPECT_EQ(failedPath, "untouched");
     EXPECT_EQ(test::readFile(ses), "[Session]\nnumPlots= 3\nplotFocus= [2 1 3]\n\n"
                                    "[Plot1]\nplotFile= '" + numbered(first) + "'\n\n"
@@ -109,7 +105,7 @@ TEST_F(SessionFileTest, AFailedWindowLeavesThePreviousSession)
     window("Kurvex");
     Plot& large = window("Large");
     large.ensureGraphs(1);
-    ASSERT_TRUE(writeSession(ses));
+    ASSERT_TRUE(writeSession(listed(), ses));
     const std::string session = test::readFile(ses);
     const std::string plot = test::readFile(dir.file("Large.plt"));
 
@@ -121,7 +117,7 @@ TEST_F(SessionFileTest, AFailedWindowLeavesThePreviousSession)
     std::string reason;
     {
         const test::FileSizeLimit limit(8192);
-        EXPECT_FALSE(writeSession(ses, &failedPath, &reason));
+        EXPECT_FALSE(writeSession(listed(), ses, &failedPath, &reason));
     }
     EXPECT_EQ(failedPath, dir.file("Large.dat"));
     EXPECT_EQ(reason, "File too large");
@@ -169,7 +165,7 @@ protected:
 TEST_F(ThreeWindowSession, AWriteErrorAtAnyFileLeavesEveryOldFile)
 {
     makeWindows(1.0, 0);
-    ASSERT_TRUE(writeSession(ses));
+    ASSERT_TRUE(writeSession(listed(), ses));
     const std::vector<std::string> files = filesIn(dir.path(), "Lab.ses");
     const std::vector<std::string> old = contentsOf(files);
     const std::set<std::string> oldNames = namesIn(dir.path());
@@ -177,7 +173,7 @@ TEST_F(ThreeWindowSession, AWriteErrorAtAnyFileLeavesEveryOldFile)
     // Every file of the next save differs from the old one.
     makeWindows(2.0, 1);
     const test::TempDir probe;
-    ASSERT_TRUE(writeSession(probe.file("Lab.ses")));
+    ASSERT_TRUE(writeSession(listed(), probe.file("Lab.ses")));
     const std::vector<std::string> next = contentsOf(filesIn(probe.path(), "Lab.ses"));
     for (std::size_t k = 0; k < files.size(); ++k) {
         ASSERT_NE(next[k], old[k]) << files[k];
@@ -189,14 +185,14 @@ TEST_F(ThreeWindowSession, AWriteErrorAtAnyFileLeavesEveryOldFile)
         {
             // Writing fails in file k, after every file before it is complete.
             const test::FileSizeLimit limit(next[k].size() - 1);
-            EXPECT_FALSE(writeSession(ses, &failedPath, &reason));
+            EXPECT_FALSE(writeSession(listed(), ses, &failedPath, &reason));
         }
         EXPECT_EQ(failedPath, files[k]);
         EXPECT_EQ(reason, "File too large");
         EXPECT_EQ(contentsOf(files), old) << "failed in " << files[k];
         EXPECT_EQ(namesIn(dir.path()), oldNames) << "failed in " << files[k];
     }
-    ASSERT_TRUE(writeSession(ses));
+    ASSERT_TRUE(writeSession(listed(), ses));
     EXPECT_EQ(contentsOf(files), next);
 }
 
@@ -212,7 +208,7 @@ TEST_F(SessionFileTest, TitlesDoNotLeadThroughLinksOutOfTheFolder)
     ASSERT_EQ(symlink(victim.c_str(), dir.file("Evil.dat").c_str()), 0);
     std::string failedPath;
     std::string reason;
-    EXPECT_FALSE(writeSession(ses, &failedPath, &reason, [](const auto&) { return true; }));
+    EXPECT_FALSE(writeSession(listed(), ses, &failedPath, &reason, [](const auto&) { return true; }));
     EXPECT_EQ(failedPath, dir.file("Evil.dat"));
     EXPECT_EQ(reason, "a symbolic link that leads out of the folder");
     EXPECT_EQ(test::readFile(victim), "kept");
@@ -220,7 +216,7 @@ TEST_F(SessionFileTest, TitlesDoNotLeadThroughLinksOutOfTheFolder)
 
     ASSERT_EQ(unlink(dir.file("Evil.dat").c_str()), 0);
     ASSERT_EQ(symlink(outside.file("new").c_str(), dir.file("Evil.plt").c_str()), 0);
-    EXPECT_FALSE(writeSession(ses, &failedPath, &reason, [](const auto&) { return true; }));
+    EXPECT_FALSE(writeSession(listed(), ses, &failedPath, &reason, [](const auto&) { return true; }));
     EXPECT_EQ(failedPath, dir.file("Evil.plt"));
     EXPECT_EQ(reason, "a symbolic link that leads nowhere");
     EXPECT_EQ(namesIn(outside.path()), std::set<std::string>{"victim"});
@@ -229,7 +225,7 @@ TEST_F(SessionFileTest, TitlesDoNotLeadThroughLinksOutOfTheFolder)
     // The session file's own name, which the user typed, may be a link.
     ASSERT_EQ(unlink(dir.file("Evil.plt").c_str()), 0);
     ASSERT_EQ(symlink(victim.c_str(), ses.c_str()), 0);
-    EXPECT_TRUE(writeSession(ses));
+    EXPECT_TRUE(writeSession(listed(), ses));
     EXPECT_EQ(test::readFile(victim).rfind("[Session]", 0), 0u);
     EXPECT_TRUE(std::filesystem::is_symlink(ses));
 }
@@ -239,7 +235,7 @@ TEST_F(SessionFileTest, FilesThatTheReplacedSessionDoesNotNameAreReplacedOnlyWhe
     Plot& plot = window("Kurvex");
     plot.ensureGraphs(1);
     plot.graph(1).append(1.0, 2.0);
-    ASSERT_TRUE(writeSession(dir.file("a.ses")));
+    ASSERT_TRUE(writeSession(listed(), dir.file("a.ses")));
     const std::vector<std::string> files = {dir.file(numbered(plot) + ".dat"), dir.file(numbered(plot) + ".plt")};
     const std::vector<std::string> saved = contentsOf(files);
     plot.graph(1).append(3.0, 4.0);
@@ -252,18 +248,18 @@ TEST_F(SessionFileTest, FilesThatTheReplacedSessionDoesNotNameAreReplacedOnlyWhe
         };
     };
     std::string reason;
-    EXPECT_FALSE(writeSession(dir.file("b.ses"), nullptr, &reason));
+    EXPECT_FALSE(writeSession(listed(), dir.file("b.ses"), nullptr, &reason));
     EXPECT_EQ(reason, "it would replace files that the session does not name");
-    EXPECT_FALSE(writeSession(dir.file("b.ses"), nullptr, nullptr, answer(false)));
+    EXPECT_FALSE(writeSession(listed(), dir.file("b.ses"), nullptr, nullptr, answer(false)));
     EXPECT_EQ(asked, std::vector<std::vector<std::string>>{files});
     EXPECT_EQ(contentsOf(files), saved);
     EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"a.ses", numbered(plot) + ".dat", numbered(plot) + ".plt"}));
 
     // The session that names them replaces them without a question.
-    EXPECT_TRUE(writeSession(dir.file("a.ses"), nullptr, nullptr, answer(false)));
+    EXPECT_TRUE(writeSession(listed(), dir.file("a.ses"), nullptr, nullptr, answer(false)));
     EXPECT_EQ(asked.size(), 1u);
     EXPECT_NE(contentsOf(files), saved);
-    EXPECT_TRUE(writeSession(dir.file("b.ses"), nullptr, nullptr, answer(true)));
+    EXPECT_TRUE(writeSession(listed(), dir.file("b.ses"), nullptr, nullptr, answer(true)));
     EXPECT_EQ(asked.size(), 2u);
     EXPECT_TRUE(test::fileExists(dir.file("b.ses")));
 }
@@ -271,7 +267,7 @@ TEST_F(SessionFileTest, FilesThatTheReplacedSessionDoesNotNameAreReplacedOnlyWhe
 TEST_F(SessionFileTest, ASaveWaitsForAnotherProcessSavingIntoTheFolder)
 {
     window("Kurvex");
-    ASSERT_TRUE(writeSession(ses));
+    ASSERT_TRUE(writeSession(listed(), ses));
     const std::string session = test::readFile(ses);
     window("Second");
     int toChild[2];
@@ -293,7 +289,7 @@ TEST_F(SessionFileTest, ASaveWaitsForAnotherProcessSavingIntoTheFolder)
     ASSERT_EQ(locked, 'y');
     std::string failedPath;
     std::string reason;
-    EXPECT_FALSE(writeSession(ses, &failedPath, &reason));
+    EXPECT_FALSE(writeSession(listed(), ses, &failedPath, &reason));
     EXPECT_EQ(failedPath, ses);
     EXPECT_EQ(reason, "another save into this folder is still under way");
     EXPECT_EQ(test::readFile(ses), session);
@@ -304,7 +300,7 @@ TEST_F(SessionFileTest, ASaveWaitsForAnotherProcessSavingIntoTheFolder)
     for (const int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) {
         close(fd);
     }
-    EXPECT_TRUE(writeSession(ses));
+    EXPECT_TRUE(writeSession(listed(), ses));
     EXPECT_NE(test::readFile(ses), session);
 }
 
@@ -337,7 +333,7 @@ TEST_F(SessionFileTest, AWindowTitledLikeAMissingKeyComesBack)
     Plot& plot = window("NoConfig");
     plot.ensureGraphs(1);
     plot.graph(1).append(1.0, 2.0);
-    ASSERT_TRUE(writeSession(ses));
+    ASSERT_TRUE(writeSession(listed(), ses));
     const auto contents = readSessionFile(ses);
     ASSERT_TRUE(contents);
     ASSERT_EQ(contents->plotFiles.size(), 1u);

@@ -13,7 +13,9 @@
 
 #include "window/plot.h"
 #include "platform/console_desktop.h"
+#include "model/app_context.h"
 #include "platform/qt/qt_application.h"
+#include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_picture_files.h"
 #include "render/plot_painter.h"
 
@@ -31,12 +33,11 @@ public:
     }
 };
 
-// The quiet desktop, installed on the first call.
+// The quiet desktop, made current on the first call.
 inline QuietDesktop& quietDesktop()
 {
     static QuietDesktop desktop;
-    static const bool installed = (Desktop::install(&desktop), true);
-    (void)installed;
+    static const CurrentPart<Desktop> current(desktop);
     return desktop;
 }
 
@@ -89,5 +90,6 @@ inline void paintSmall(Plot& plot)
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     static kvx::QtApplication application(*argc, *argv, true);
+    static kvx::AppContext context(application.desktop());
     return 0;
 }

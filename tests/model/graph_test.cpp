@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "support/sanitizers.h"
 
 namespace kvx {
@@ -17,7 +17,7 @@ namespace {
 
 class GraphTest : public testing::Test {
 protected:
-    ~GraphTest() override { defaultRecords() = DefaultRecords{}; }
+    AppContext context_;
 };
 
 TEST_F(GraphTest, NewGraphTakesItsNumberAndTheDefaults)

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/graph_clipboard.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 
 namespace kvx {
@@ -15,11 +15,7 @@ namespace {
 
 class PlotModelTest : public testing::Test {
 protected:
-    ~PlotModelTest() override
-    {
-        defaultRecords() = DefaultRecords{};
-        GraphClipboard::instance().clear();
-    }
+    AppContext context_;
 
     static std::vector<std::string> lables(const PlotModel& p)
     {

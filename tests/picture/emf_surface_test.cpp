@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/session_list.h"
+#include "model/app_context.h"
 #include "window/plot.h"
 #include "render/plot_painter.h"
 #include "settings/keywords.h"
@@ -125,7 +125,7 @@ void expectObjectsBalanced(const std::string& bytes, const std::vector<Record>& 
 
 TEST(EmfFile, PaintedPlotIsAWellFormedMetafile)
 {
-    sessionList() = SessionList{};  // the plot is window 1, whatever ran before
+    AppContext context;  // the plot is window 1, whatever ran before
     Plot plot("Oscillation");
     plot.setClientSize(640, 520);
     plot.setLables("time", "height", "title");

@@ -7,10 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "app/session_list.h"
 #include "window/plot.h"
 #include "render/figure_output.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 #include "window/command_dispatcher.h"
@@ -34,8 +33,7 @@ TEST(FigureOutput, SaveFigureDrawsInBlackAndWhiteAndLeavesTheWindowAsItWas)
 {
     test::RecordingDesktop desktop;
     desktop.workingDir = "/home/u";
-    const test::ScopedDesktop installed(desktop);
-    defaultRecords() = DefaultRecords{};
+    AppContext context(desktop);
     auto plot = std::make_unique<Plot>("Kurvex");
     plot->createWindow();
     plot->setColorScheme(DARK);
@@ -73,9 +71,6 @@ TEST(FigureOutput, SaveFigureDrawsInBlackAndWhiteAndLeavesTheWindowAsItWas)
     EXPECT_EQ(plot->view().x.scale, view.x.scale);
     EXPECT_EQ(plot->view().plotRect, view.plotRect);
     EXPECT_TRUE(desktop.boxes.empty());
-    plot.reset();
-    sessionList().clear();
-    defaultRecords() = DefaultRecords{};
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "scaling/layout_transform.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/recording_surface.h"
 #include "window/window_drawing.h"
@@ -30,7 +30,7 @@ protected:
         layoutTransform(plot);
         plot.addGraph();
     }
-    ~GraphDrawerTest() override { defaultRecords() = DefaultRecords{}; }
+    AppContext context_;
 
     Graph& graph() { return plot.graph(1); }
     Calls draw()

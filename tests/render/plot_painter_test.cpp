@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "render/label_format.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/recording_surface.h"
 #include "window/window_drawing.h"
@@ -51,7 +51,7 @@ protected:
         plot.axes().setRange(0, 10, 0, 5, false);
         plot.axes().setTicks({{2, 1}, {1, 0.5}});
     }
-    ~PlotPainterTest() override { defaultRecords() = DefaultRecords{}; }
+    AppContext context_;
 
     void paint()
     {

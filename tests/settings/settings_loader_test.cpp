@@ -10,6 +10,7 @@
 
 #include <sys/stat.h>
 
+#include "model/app_context.h"
 #include "platform/console_desktop.h"
 #include "settings/default_records.h"
 #include "settings/setting_keys.h"
@@ -49,15 +50,13 @@ protected:
         desktop_.workingDir = work_.path();
         desktop_.userValues[{"Kurvex/1.x/Settings", "homeDir"}] = home_.path();
     }
-    ~SettingsLoaderTest() override { defaultRecords() = DefaultRecords{}; }
-
     void writeHome(std::string_view text) { test::writeFile(home_.file("Kurvex.ini"), text); }
     void writeWork(std::string_view text) { test::writeFile(work_.file("Kurvex.ini"), text); }
 
     test::TempDir home_;
     test::TempDir work_;
     test::RecordingDesktop desktop_;
-    test::ScopedDesktop installed_{desktop_};
+    AppContext context_{desktop_};
 };
 
 TEST_F(SettingsLoaderTest, WithoutFilesEveryDefaultIsBuiltIn)
@@ -268,16 +267,16 @@ TEST(SettingsLoaderConsole, ReadsTheUserKeyFileAndTheProcessWorkingDirectory)
     test::writeFile(home.file("Kurvex.ini"), "[AxesSystems]\ncolorScheme= PAPER\nnumTicks= 4\n");
     test::writeFile(work.file("Kurvex.ini"), "[AxesSystems]\nnumTicks= 5\n");
     ConsoleDesktop console;
+    PlotSettings loaded;
     {
-        test::ScopedDesktop installed(console);
+        AppContext context(console);
         setBuiltInDefaults();
+        loaded = plotDefaults();
     }
-    const PlotSettings loaded = plotDefaults();
 
     std::filesystem::current_path(savedCwd);
     if (oldXdg) setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
     else unsetenv("XDG_CONFIG_HOME");
-    defaultRecords() = DefaultRecords{};
 
     EXPECT_EQ(loaded.colorScheme, 1203);
     EXPECT_EQ(loaded.numTicks, 5);

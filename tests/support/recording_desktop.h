@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/current_part.h"
 #include "platform/desktop.h"
 #include "support/recording_dialog_controls.h"
 #include "support/recording_surface.h"
@@ -139,13 +140,7 @@ public:
                                              std::string_view name) override;
 };
 
-// Installs a desktop for the scope of a test.
-class ScopedDesktop {
-public:
-    explicit ScopedDesktop(Desktop& desktop) { Desktop::install(&desktop); }
-    ~ScopedDesktop() { Desktop::install(nullptr); }
-    ScopedDesktop(const ScopedDesktop&) = delete;
-    ScopedDesktop& operator=(const ScopedDesktop&) = delete;
-};
+// Makes a desktop current for the scope of a test that needs no context.
+using ScopedDesktop = CurrentPart<Desktop>;
 
 }  // namespace kvx::test

@@ -13,11 +13,10 @@
 
 #include "app/run_state.h"
 #include "app/session_list.h"
-#include "app/window_keeper.h"
 #include "model/graph_clipboard.h"
 #include "window/plot.h"
 #include "platform/window_messages.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
@@ -38,21 +37,8 @@ struct Item {
 
 class CommandDispatcherTest : public testing::Test {
 protected:
-    CommandDispatcherTest()
-    {
-        defaultRecords() = DefaultRecords{};
-        GraphClipboard::instance().clear();
-        setRunState(RUN_RUNNING);
-    }
-    ~CommandDispatcherTest() override
-    {
-        plots_.clear();
-        releaseAllWindows();
-        desktop_.runTasks();
-        defaultRecords() = DefaultRecords{};
-        GraphClipboard::instance().clear();
-        setRunState(RUN_RUNNING);
-    }
+    CommandDispatcherTest() { setRunState(RUN_RUNNING); }
+    ~CommandDispatcherTest() override { setRunState(RUN_RUNNING); }
 
     Plot& makeWindow(int16_t graphs = 0)
     {
@@ -82,7 +68,7 @@ protected:
     }
 
     test::RecordingDesktop desktop_;
-    test::ScopedDesktop installed_{desktop_};
+    AppContext context_{desktop_};
     std::vector<std::unique_ptr<Plot>> plots_;
 };
 

@@ -13,11 +13,10 @@
 
 #include "app/commands.h"
 #include "app/run_state.h"
-#include "app/window_keeper.h"
 #include "files/growing_file.h"
 #include "files/plot_file.h"
 #include "platform/window_messages.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
 #include "support/temp_dir.h"
@@ -31,17 +30,9 @@ class DataFollowingTest : public testing::Test {
 protected:
     DataFollowingTest()
     {
-        defaultRecords() = DefaultRecords{};
         setRunState(RUN_RUNNING);
         plot = std::make_unique<Plot>("Kurvex");
         plot->createWindow();
-    }
-    ~DataFollowingTest() override
-    {
-        plot.reset();
-        releaseAllWindows();
-        desktop.runTasks();
-        defaultRecords() = DefaultRecords{};
     }
     test::RecordingNativeWindow& native() { return static_cast<test::RecordingNativeWindow&>(*plot->nativeWindow()); }
     void append(std::string_view text)
@@ -52,7 +43,7 @@ protected:
     void command(uint16_t c) { plot->handleMessage(MSG_COMMAND, c, 0); }
 
     test::RecordingDesktop desktop;
-    test::ScopedDesktop installed{desktop};
+    AppContext context{desktop};
     test::TempDir dir;
     const std::string path = dir.file("log.dat");
     std::unique_ptr<Plot> plot;

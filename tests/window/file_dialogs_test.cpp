@@ -12,7 +12,7 @@
 #include "app/window_keeper.h"
 #include "window/plot.h"
 #include "platform/window_messages.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "support/file_size_limit.h"
 #include "support/recording_desktop.h"
 #include "support/temp_dir.h"
@@ -28,17 +28,8 @@ class FileDialogsTest : public testing::Test {
 protected:
     FileDialogsTest()
     {
-        sessionList().clear();
-        defaultRecords() = DefaultRecords{};
         setRunState(RUN_RUNNING);
         desktop_.workingDir = dir_.path();
-    }
-    ~FileDialogsTest() override
-    {
-        releaseAllWindows();
-        desktop_.runTasks();
-        sessionList().clear();
-        defaultRecords() = DefaultRecords{};
     }
 
     // A window kept as the program keeps the windows it opens.
@@ -67,7 +58,7 @@ protected:
 
     test::TempDir dir_;
     test::RecordingDesktop desktop_;
-    test::ScopedDesktop installed_{desktop_};
+    AppContext context_{desktop_};
 };
 
 TEST_F(FileDialogsTest, DialogsProposeTheTitleAndCommandsAnEditionTakesOverShowNone)

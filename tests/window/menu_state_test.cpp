@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/commands.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/recording_native_window.h"
 
@@ -52,7 +52,7 @@ const Commands zoomItems{CMD_ZOOM_MODE_XY, CMD_ZOOM_MODE_X, CMD_ZOOM_MODE_Y, CMD
 
 class MenuStateTest : public testing::Test {
 protected:
-    ~MenuStateTest() override { defaultRecords() = DefaultRecords{}; }
+    AppContext context_;
 
     // The checked items among `items`; an item never set counts as a fault.
     static Commands checkedAmong(const RecordingNativeWindow& w, const Commands& items)

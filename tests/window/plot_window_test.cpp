@@ -11,7 +11,7 @@
 #include "platform/window_messages.h"
 #include "render/graph_drawer.h"
 #include "render/plot_painter.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
@@ -27,19 +27,8 @@ namespace {
 
 class PlotWindowTest : public testing::Test {
 protected:
-    PlotWindowTest()
-    {
-        defaultRecords() = DefaultRecords{};
-        setRunState(RUN_RUNNING);
-    }
-    ~PlotWindowTest() override
-    {
-        plots_.clear();
-        releaseAllWindows();
-        desktop_.runTasks();
-        defaultRecords() = DefaultRecords{};
-        setRunState(RUN_RUNNING);
-    }
+    PlotWindowTest() { setRunState(RUN_RUNNING); }
+    ~PlotWindowTest() override { setRunState(RUN_RUNNING); }
 
     Plot& makeWindow(const char* title = "Kurvex")
     {
@@ -65,7 +54,7 @@ protected:
     }
 
     test::RecordingDesktop desktop_;
-    test::ScopedDesktop installed_{desktop_};
+    AppContext context_{desktop_};
     std::vector<std::unique_ptr<Plot>> plots_;
 };
 

@@ -7,13 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/session_list.h"
-#include "app/window_keeper.h"
 #include "model/color_scheme.h"
 #include "window/plot.h"
 #include "platform/window_messages.h"
 #include "render/output_dress.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
@@ -27,18 +25,7 @@ using Texts = std::vector<std::string>;
 
 class PrintCommandsTest : public testing::Test {
 protected:
-    PrintCommandsTest()
-    {
-        defaultRecords() = DefaultRecords{};
-        desktop_.printerPage = DeviceSize{4800, 6600, 200.0, 280.0};
-    }
-    ~PrintCommandsTest() override
-    {
-        plots_.clear();
-        releaseAllWindows();
-        desktop_.runTasks();
-        defaultRecords() = DefaultRecords{};
-    }
+    PrintCommandsTest() { desktop_.printerPage = DeviceSize{4800, 6600, 200.0, 280.0}; }
 
     // A window of 640 x 520 client pixels with two graphs.
     Plot& makeWindow(const char* title = "Kurvex")
@@ -63,7 +50,7 @@ protected:
     static Texts fonts(const test::RecordingSurface& s) { return s.only("font"); }
 
     test::RecordingDesktop desktop_;
-    test::ScopedDesktop installed_{desktop_};
+    AppContext context_{desktop_};
     std::vector<std::unique_ptr<Plot>> plots_;
 };
 

@@ -78,13 +78,11 @@ QtApplication::QtApplication(int& argc, char** argv, bool batch)
     // read with a decimal point, whatever the user's language.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Kurvex"));
-    Desktop::install(&impl_->desktop);
 }
 
 QtApplication::~QtApplication()
 {
     impl_->desktop.runPostedTasks();
-    Desktop::install(nullptr);
 }
 
 QtDesktop& QtApplication::desktop()

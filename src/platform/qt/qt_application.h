@@ -1,6 +1,7 @@
 #pragma once
-// Starts the desktop toolkit for one program and installs its Desktop for the
-// run. The header is toolkit-free so that program entries can use it.
+// Starts the desktop toolkit for one program and holds its Desktop for the
+// run, which the program's application context makes current. The header is
+// toolkit-free so that program entries can use it.
 
 #include <memory>
 #include <string>

@@ -15,7 +15,7 @@
 #include "editions/batch_export.h"
 #include "window/plot.h"
 #include "platform/qt/qt_desktop.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "support/temp_dir.h"
 #include "window/file_commands.h"
@@ -67,8 +67,7 @@ void expectBatchPictureIsTheWindows(Plot& shown, Plot& batch)
 TEST(BatchPicture, EqualsTheWindowsPicture)
 {
     QtDesktop desktop(false);
-    Desktop::install(&desktop);
-    defaultRecords() = DefaultRecords{};
+    AppContext context(desktop);
     plotDefaults().colorPalette = HEAT_SCALE;
     {
         Plot shown("Kurvex");
@@ -79,8 +78,6 @@ TEST(BatchPicture, EqualsTheWindowsPicture)
         expectBatchPictureIsTheWindows(shown, batch);
     }
     QApplication::processEvents();
-    Desktop::install(nullptr);
-    defaultRecords() = DefaultRecords{};
 }
 
 // A plot file's own number of colours holds in the window and in batch
@@ -88,8 +85,7 @@ TEST(BatchPicture, EqualsTheWindowsPicture)
 TEST(BatchPicture, APlotFilesColoursAreTheWindowsColours)
 {
     QtDesktop desktop(false);
-    Desktop::install(&desktop);
-    defaultRecords() = DefaultRecords{};
+    AppContext context(desktop);
     {
         test::TempDir dir;
         const std::string plt = dir.file("gray.plt");
@@ -110,8 +106,6 @@ TEST(BatchPicture, APlotFilesColoursAreTheWindowsColours)
         expectBatchPictureIsTheWindows(shown, batch);
     }
     QApplication::processEvents();
-    Desktop::install(nullptr);
-    defaultRecords() = DefaultRecords{};
 }
 
 // The description in a metafile's header says "Kvx - " once, before the
@@ -119,7 +113,7 @@ TEST(BatchPicture, APlotFilesColoursAreTheWindowsColours)
 TEST(BatchPicture, MetafileDescribesThePlotOnce)
 {
     QtDesktop desktop(true);
-    Desktop::install(&desktop);
+    AppContext context(desktop);
     {
         Plot plot("Tides");
         fill(plot);
@@ -141,7 +135,6 @@ TEST(BatchPicture, MetafileDescribesThePlotOnce)
         const std::string expected = "Kvx - " + plot.windowTitle();
         EXPECT_EQ(description, std::u16string(expected.begin(), expected.end()) + u'\0' + u'\0');
     }
-    Desktop::install(nullptr);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 #include "platform/qt/qt_image_surface.h"
 #include "render/plot_painter.h"
 #include "scaling/auto_range.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "window/plot.h"
 #include "window/window_drawing.h"
@@ -49,7 +49,7 @@ int differingPixels(const QImage& a, const QImage& b)
 
 class MergedColumnsTest : public testing::TestWithParam<int16_t> {
 protected:
-    ~MergedColumnsTest() override { defaultRecords() = DefaultRecords{}; }
+    AppContext context_;
 };
 
 TEST_P(MergedColumnsTest, PictureIsIdenticalToDrawingEverySegment)

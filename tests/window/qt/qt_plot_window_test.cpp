@@ -23,7 +23,7 @@
 #include "app/session_list.h"
 #include "window/plot.h"
 #include "platform/qt/qt_desktop.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "settings/keywords.h"
 #include "window/command_dispatcher.h"
 #include "app/commands.h"
@@ -37,8 +37,6 @@ class QtPlotWindowTest : public testing::Test {
 protected:
     QtPlotWindowTest()
     {
-        Desktop::install(&desktop_);
-        defaultRecords() = DefaultRecords{};
         plot_ = std::make_unique<Plot>("Kurvex");
         plot_->createWindow();
         plot_->axes().setRange(0, 10, 0, 10, false);
@@ -53,8 +51,6 @@ protected:
     {
         plot_.reset();
         QApplication::processEvents();
-        Desktop::install(nullptr);
-        defaultRecords() = DefaultRecords{};
     }
 
     QMainWindow* findWindow() const
@@ -101,6 +97,7 @@ protected:
     }
 
     QtDesktop desktop_{false};
+    AppContext context_{desktop_};
     std::unique_ptr<Plot> plot_;
     QMainWindow* window_ = nullptr;
     QWidget* canvas_ = nullptr;

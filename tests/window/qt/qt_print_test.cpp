@@ -19,7 +19,7 @@
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_print_job.h"
 #include "render/output_dress.h"
-#include "settings/default_records.h"
+#include "model/app_context.h"
 #include "support/temp_dir.h"
 #include "window/print_commands.h"
 
@@ -51,8 +51,6 @@ class QtPrintTest : public testing::Test {
 protected:
     QtPrintTest()
     {
-        Desktop::install(&desktop_);
-        defaultRecords() = DefaultRecords{};
         plot_ = std::make_unique<Plot>("Velocity");
         plot_->ensureGraphs(1);
         plot_->append(0, 0, 1);
@@ -74,8 +72,6 @@ protected:
     {
         plot_.reset();
         QApplication::processEvents();
-        Desktop::install(nullptr);
-        defaultRecords() = DefaultRecords{};
     }
 
     QImage picture() const { return window_->centralWidget()->grab().toImage(); }
@@ -108,6 +104,7 @@ protected:
     test::TempDir dir_;
     std::string pdf_ = dir_.file("page.pdf");
     PdfPrinterDesktop desktop_{pdf_};
+    AppContext context_{desktop_};
     std::unique_ptr<Plot> plot_;
     QMainWindow* window_ = nullptr;
 };
