@@ -75,14 +75,14 @@ Extent graphExtentForRange(const Graph& graph)
 
 Extent axisExtentForRange(const Graph& graph, AxisKind xKind, AxisKind yKind)
 {
-    if (xKind == AxisKind::Linear && yKind == AxisKind::Linear) {
+    if (xKind != AxisKind::Logarithmic && yKind != AxisKind::Logarithmic) {
         return graphExtentForRange(graph);
     }
     Extent e = graphExtentForRange(graph);
     // The logarithm keeps the order, so the bounds of the positive values
     // give those of the logarithms.
     const auto onAxis = [&graph](const double* v, AxisKind kind, double& lo, double& hi) {
-        if (kind == AxisKind::Linear) {
+        if (kind != AxisKind::Logarithmic) {
             return;
         }
         lo = Extent::startMin;
