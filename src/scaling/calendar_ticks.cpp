@@ -191,13 +191,22 @@ std::string calendarLabel(double value, CalendarStep step)
     return time;
 }
 
-std::string timeText(double value)
+std::string timeText(double value, bool exact)
 {
     if (!onCalendar(value, value)) {
         return "?";
     }
     const CivilTime c = civil(value);
-    return format("%d-%02u-%02u ", c.year, c.month, c.day) + clock(c.secondOfDay, true);
+    std::string text = format("%d-%02u-%02u ", c.year, c.month, c.day) + clock(c.secondOfDay, true);
+    const double fraction = value - std::floor(value);
+    if (exact && fraction > 0.0) {
+        std::string digits = format("%.6f", fraction).substr(1);  // ".250000"
+        digits.erase(digits.find_last_not_of('0') + 1);
+        if (digits != ".") {
+            text += digits;
+        }
+    }
+    return text;
 }
 
 }  // namespace kvx

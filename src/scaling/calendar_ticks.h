@@ -36,7 +36,8 @@ std::vector<double> calendarTicks(double min, double max, CalendarStep step, int
 // day changes since the tick before ("Dec 08 00:00"); "Dec 08" for days and
 // weeks, "2026-12" for months, "2026" for years.
 std::string calendarLabel(double value, CalendarStep step);
-// A time in full, to the second: "2026-12-07 23:15:26".
-std::string timeText(double value);
+// A time in full, to the second: "2026-12-07 23:15:26"; with `exact` a
+// fraction of the second follows where there is one (to the microsecond).
+std::string timeText(double value, bool exact = false);
 
 }  // namespace kvx
