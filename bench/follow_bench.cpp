@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include "files/data_follower.h"
+#include "scaling/auto_range.h"
 #include "window/plot.h"
 #include "settings/keywords.h"
 
@@ -81,6 +82,42 @@ void BM_FollowBursts(benchmark::State& state)
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_FollowBursts)->Unit(benchmark::kMicrosecond);
+
+// A thousand rows onto graphs of ten million points, with the automatic
+// range and ticks that a followed plot takes after each update: the cost
+// should be that of the new rows, not of the points already there.
+void BM_FollowThousandRowsOntoTenMillionPoints(benchmark::State& state)
+{
+    const std::string path = scratchFile();
+    kvx::Plot plot("Follow");
+    const std::string start = loggerLines(0, 1);
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    std::fwrite(start.data(), 1, start.size(), out);
+    std::fflush(out);
+    kvx::DataFollower follower(path, 1, kvx::XYY);
+    follower.update(plot);
+    for (kvx::Graph& g : plot.graphs()) {
+        for (int i = 0; i < 10'000'000; ++i) {
+            g.append(i * 1e-5, (i % 1000) * 0.01);
+        }
+    }
+    long written = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::string burst = loggerLines(written, 1000);
+        std::fwrite(burst.data(), 1, burst.size(), out);
+        std::fflush(out);
+        written += 1000;
+        state.ResumeTiming();
+        follower.update(plot);
+        kvx::autoRangeXY(plot);
+        plot.axes().autoTicks(false);
+    }
+    std::fclose(out);
+    state.counters["points"] = plot.graph(1).numPoints();
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_FollowThousandRowsOntoTenMillionPoints)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 // A writer thread appends 100,000 lines a second for two seconds; the
 // follower looks every 20 ms. Reports the follower's CPU share and the

@@ -120,6 +120,7 @@ enum Command : uint16_t {
     CMD_AXES_EQUAL = 270,
     CMD_LOG_X = 271,
     CMD_LOG_Y = 272,
+    CMD_TIME_X = 273,
 
     // "Plot" "Range" "Redraw".
     CMD_REDRAW_ALL = 310,

@@ -1,17 +1,19 @@
 #include "dialogs/range_and_ticks_box.h"
 
-#include "dialogs/control_ids.h"
 #include <array>
 #include <cmath>
 
 #include "app/errors.h"
 #include "app/general_format.h"
+#include "dialogs/control_ids.h"
 #include "dialogs/dialog_fields.h"
+#include "dialogs/dialog_plot.h"
 #include "dialogs/plot_dialog.h"
 #include "dialogs/tick_count_check.h"
+#include "files/time_stamp.h"
 #include "model/axis_scale.h"
-#include "dialogs/dialog_plot.h"
 #include "scaling/auto_range.h"
+#include "scaling/calendar_ticks.h"
 #include "scaling/log_axes.h"
 #include "scaling/ticks_for_range.h"
 #include "settings/keywords.h"
@@ -38,14 +40,26 @@ struct Field {
     double AxisRange::*value;
 };
 
+bool isTimeBound(const Field& field, bool xTime)
+{
+    return xTime && (field.id == xMinField || field.id == xMaxField);
+}
+
 // Every field is read, so that each one that is no number gets selected in
-// turn and the last of them keeps the focus.
+// turn and the last of them keeps the focus. On a time axis the x bounds
+// may also be dates and times.
 template <std::size_t N>
-bool readFields(DialogControls& controls, const std::array<Field, N>& fields, RangeSet& out)
+bool readFields(DialogControls& controls, const std::array<Field, N>& fields, RangeSet& out, bool xTime)
 {
     bool valid = true;
     for (const Field& field : fields) {
-        valid = readDialogReal(controls, field.id, out.*field.axis.*field.value) && valid;
+        double& value = out.*field.axis.*field.value;
+        const auto time = isTimeBound(field, xTime) ? parseTimeStamp(controls.text(field.id)) : std::nullopt;
+        if (time) {
+            value = *time;
+        } else {
+            valid = readDialogReal(controls, field.id, value) && valid;
+        }
     }
     return valid;
 }
@@ -116,8 +130,14 @@ void showNumber(DialogControls& controls, int id, double value)
 void RangeAndTicksBox::opened(DialogControls& controls)
 {
     const RangeSet r = plot_.axes().currentRange();
+    const bool xTime = plot_.axes().x().kind() == AxisKind::Time;
     for (const Field& field : allFields) {
-        showNumber(controls, field.id, r.*field.axis.*field.value);
+        const double value = r.*field.axis.*field.value;
+        if (isTimeBound(field, xTime)) {
+            controls.setText(field.id, timeText(value, true));
+        } else {
+            showNumber(controls, field.id, value);
+        }
     }
     controls.setChecked(xLogCheck, plot_.axes().x().log());
     controls.setChecked(yLogCheck, plot_.axes().y().log());
@@ -128,16 +148,19 @@ void RangeAndTicksBox::opened(DialogControls& controls)
 void RangeAndTicksBox::accept(DialogControls& controls)
 {
     RangeSet typed;
-    const AxisKind xKind = axisKind(controls.checked(xLogCheck));
+    const AxisKind xKind = typedXKind(controls);
     const AxisKind yKind = axisKind(controls.checked(yLogCheck));
-    if (!readFields(controls, allFields, typed) || !widthsAreFinite(controls, typed) ||
+    if (!readFields(controls, allFields, typed, typedXKind(controls) == AxisKind::Time) || !widthsAreFinite(controls, typed) ||
         !boundsSuitKinds(controls, typed, xKind, yKind)) {
         return;
     }
-    // The spacings of a logarithmic axis count decades.
+    // The spacings of a logarithmic axis count decades. A time axis ticks at
+    // calendar steps of its own; its spacings only move the view.
+    const double xWidth = std::fabs(typed.x.max - typed.x.min);
+    const bool xTime = xKind == AxisKind::Time;
     if (!tickCountCheck(owner_.window.lastView(), toAxis(typed.x.min, xKind), toAxis(typed.x.max, xKind),
-                        toAxis(typed.y.min, yKind), toAxis(typed.y.max, yKind), typed.x.tick, typed.x.subTick,
-                        typed.y.tick, typed.y.subTick)) {
+                        toAxis(typed.y.min, yKind), toAxis(typed.y.max, yKind), xTime ? xWidth : typed.x.tick,
+                        xTime ? xWidth : typed.x.subTick, typed.y.tick, typed.y.subTick)) {
         reportError(ERR_MESSAGE, "Too many Tickmarks!", true, owner_.frame.nativeWindow());
         return;
     }
@@ -147,6 +170,14 @@ void RangeAndTicksBox::accept(DialogControls& controls)
     axes.setRangeAndKinds(typed.x.min, typed.x.max, typed.y.min, typed.y.max, xKind, yKind, true);
     axes.setTicks({{typed.x.tick, typed.x.subTick}, {typed.y.tick, typed.y.subTick}});
     controls.endDialog(IDOK);
+}
+
+AxisKind RangeAndTicksBox::typedXKind(const DialogControls& controls) const
+{
+    if (controls.checked(xLogCheck)) {
+        return AxisKind::Logarithmic;
+    }
+    return plot_.axes().x().kind() == AxisKind::Time ? AxisKind::Time : AxisKind::Linear;
 }
 
 void RangeAndTicksBox::buttonPressed(DialogControls& controls, int id)
@@ -159,9 +190,9 @@ void RangeAndTicksBox::buttonPressed(DialogControls& controls, int id)
         return;
     }
     RangeSet typed;
-    const AxisKind xKind = axisKind(controls.checked(xLogCheck));
+    const AxisKind xKind = typedXKind(controls);
     const AxisKind yKind = axisKind(controls.checked(yLogCheck));
-    if (!readFields(controls, rangeFields, typed) || !widthsAreFinite(controls, typed) ||
+    if (!readFields(controls, rangeFields, typed, typedXKind(controls) == AxisKind::Time) || !widthsAreFinite(controls, typed) ||
         !boundsSuitKinds(controls, typed, xKind, yKind)) {
         return;
     }
@@ -195,9 +226,9 @@ void RangeAndTicksBox::logChecked(DialogControls& controls, bool xAxis)
     showNumber(controls, xAxis ? xMinField : yMinField, bounds->first);
     showNumber(controls, xAxis ? xMaxField : yMaxField, bounds->second);
     RangeSet typed;
-    const AxisKind xKind = axisKind(controls.checked(xLogCheck));
+    const AxisKind xKind = typedXKind(controls);
     const AxisKind yKind = axisKind(controls.checked(yLogCheck));
-    if (readFields(controls, rangeFields, typed) && widthsAreFinite(controls, typed) &&
+    if (readFields(controls, rangeFields, typed, typedXKind(controls) == AxisKind::Time) && widthsAreFinite(controls, typed) &&
         boundsSuitKinds(controls, typed, xKind, yKind)) {
         showTicks(controls, typed, xKind, yKind);
     }

@@ -1,7 +1,8 @@
 #pragma once
 // "Set Range & Ticks": the plot's x and y ranges and the tick and sub-tick
 // spacings of both axes, typed as numbers, and whether each axis is
-// logarithmic ("Log X", "Log Y"; its spacings then count decades).
+// logarithmic ("Log X", "Log Y"; its spacings then count decades). On a
+// time axis the x bounds show as dates and times and may be typed as such.
 
 #include "dialogs/accept_cancel_dialog.h"
 #include "dialogs/dialog_plot.h"
@@ -22,6 +23,9 @@ private:
     void buttonPressed(DialogControls& controls, int id) override;
     void logChecked(DialogControls& controls, bool xAxis);
     void showTicks(DialogControls& controls, const RangeSet& r, AxisKind xKind, AxisKind yKind);
+    // The x axis's kind as the box has it: logarithmic when "Log X" is
+    // checked, else that of the plot's x axis (linear or time).
+    AxisKind typedXKind(const DialogControls& controls) const;
 
     PlotModel& plot_;
     DialogPlot owner_;  // the window the box belongs to

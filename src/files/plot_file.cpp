@@ -84,6 +84,9 @@ void writeAxes(Profile& out, const PlotModel& plot)
     if (plot.axes().y().log()) {
         out.writeKeyword(axesSection, "yLog", SHOW);
     }
+    if (plot.axes().x().kind() == AxisKind::Time) {
+        out.writeKeyword(axesSection, "xTime", SHOW);
+    }
     out.writeKeyword(axesSection, "showCoorSystem", plot.showCoorSystem());
     out.writeKeyword(axesSection, "showLegend", plot.showLegend());
     out.writeKeyword(axesSection, "aspectRatio", plot.aspectRatio());
@@ -175,8 +178,12 @@ void PlotFileReader::readAxes()
     int16_t yLog = HIDE;
     in_.readKeyword(axesSection, "xLog", xLog);
     in_.readKeyword(axesSection, "yLog", yLog);
-    plot_.axes().setRangeAndKinds(xMin, xMax, yMin, yMax, axisKind(xLog == SHOW), axisKind(yLog == SHOW),
-                                  true);
+    // A time axis is never logarithmic; a file that says both has a
+    // logarithmic one.
+    int16_t xTime = HIDE;
+    in_.readKeyword(axesSection, "xTime", xTime);
+    const AxisKind xKind = xLog == SHOW ? AxisKind::Logarithmic : (xTime == SHOW ? AxisKind::Time : AxisKind::Linear);
+    plot_.axes().setRangeAndKinds(xMin, xMax, yMin, yMax, xKind, axisKind(yLog == SHOW), true);
 
     readTicks("xTick", "xSubTick", plot_.axes().x());
     readTicks("yTick", "ySubTick", plot_.axes().y());

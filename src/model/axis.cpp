@@ -23,7 +23,7 @@ bool Axis::acceptsBounds(double first, double second)
 
 bool Axis::acceptsBounds(double first, double second, AxisKind kind)
 {
-    if (kind == AxisKind::Linear) {
+    if (kind != AxisKind::Logarithmic) {
         return acceptsBounds(first, second);
     }
     const double a = kvx::toAxis(first, kind);

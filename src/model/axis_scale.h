@@ -11,8 +11,9 @@
 
 namespace kvx {
 
-// The kinds of axis; a time axis would be a third.
-enum class AxisKind : uint8_t { Linear, Logarithmic };
+// The kinds of axis. A time axis is linear in seconds since 1970-01-01
+// 00:00 and ticks at calendar steps.
+enum class AxisKind : uint8_t { Linear, Logarithmic, Time };
 
 inline AxisKind axisKind(bool log)
 {
@@ -21,7 +22,7 @@ inline AxisKind axisKind(bool log)
 
 inline double toAxis(double v, AxisKind kind)
 {
-    if (kind == AxisKind::Linear) {
+    if (kind != AxisKind::Logarithmic) {
         return v;
     }
     return v > 0.0 && v <= std::numeric_limits<double>::max() ? std::log10(v)

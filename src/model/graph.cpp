@@ -42,13 +42,30 @@ void Graph::initialise(int16_t number)
     lastAtt_ = ATT_NEW_LINE;
     lastX_ = -std::numeric_limits<double>::infinity();
     xNonDecreasing_ = true;
-    rebuildSummary();
+    pointsReplaced();
 }
 
 void Graph::extendSummary()
 {
     summary_.extend(y_.data(), att_.data(), numPoints_);
     summaryDue_ = summary_.covered() + PointSummary::blockSize;
+}
+
+void Graph::pointsReplaced()
+{
+    rebuildSummary();
+    xBounds_ = RunningBounds{};
+    yBounds_ = RunningBounds{};
+    boundsCount_ = 0;
+}
+
+void Graph::catchUpBounds() const
+{
+    if (boundsCount_ < numPoints_) {
+        xBounds_.extend(x_.data(), boundsCount_, numPoints_);
+        yBounds_.extend(y_.data(), boundsCount_, numPoints_);
+        boundsCount_ = numPoints_;
+    }
 }
 
 void Graph::rebuildSummary()
@@ -200,7 +217,7 @@ void Graph::copyFrom(const Graph& source)
     std::memset(att_.data() + sourceCapacity, 0, static_cast<std::size_t>(capacity_) - sourceCapacity);
     lastX_ = source.lastX_;
     xNonDecreasing_ = source.xNonDecreasing_;
-    rebuildSummary();
+    pointsReplaced();
 }
 
 void Graph::clearPoints()
@@ -213,7 +230,7 @@ void Graph::clearPoints()
     xNonDecreasing_ = true;
     setPointsDrawRate(pointsDrawRate_);
     setMarkerDrawRate(markerDrawRate_);
-    rebuildSummary();
+    pointsReplaced();
 }
 
 void Graph::reset()

@@ -10,6 +10,7 @@
 
 #include "app/heap_block.h"
 #include "model/point_summary.h"
+#include "model/running_bounds.h"
 
 namespace kvx {
 
@@ -84,6 +85,18 @@ public:
     // The minima and maxima of the y values by index range; only for graphs
     // of at least summaryThreshold points, else null.
     const PointSummary* summary() const { return numPoints_ >= summaryThreshold ? &summary_ : nullptr; }
+    // The bounds of the x and the y values, brought up to the last point
+    // when asked.
+    const RunningBounds& xBounds() const
+    {
+        catchUpBounds();
+        return xBounds_;
+    }
+    const RunningBounds& yBounds() const
+    {
+        catchUpBounds();
+        return yBounds_;
+    }
 
     // A point that keeps the attribute already waiting in its slot.
     void append(double x, double y)
@@ -126,6 +139,9 @@ private:
     void growTo(int32_t capacity);
     void extendSummary();
     void rebuildSummary();
+    // After points were replaced rather than appended.
+    void pointsReplaced();
+    void catchUpBounds() const;
 
     std::string lable_;
     int16_t colorNum_ = 0;
@@ -152,6 +168,9 @@ private:
     bool xNonDecreasing_ = true;
     PointSummary summary_;
     int32_t summaryDue_ = summaryThreshold;  // the point count at which the next block is complete
+    mutable RunningBounds xBounds_;
+    mutable RunningBounds yBounds_;
+    mutable int32_t boundsCount_ = 0;  // the points that the bounds have taken in
     int16_t dotCount_ = 0;
     int16_t markerCount_ = 0;
 };

@@ -78,7 +78,14 @@ void logTicks(const TickedAxis& axis, double uMin, double uMax, AxisTicks& t)
 AxisTicks axisTicks(const TickedAxis& axis)
 {
     AxisTicks t;
-    if (axis.kind == AxisKind::Linear) {
+    if (axis.kind == AxisKind::Time && onCalendar(axis.range.min, axis.range.max)) {
+        t.time = true;
+        t.calendar = calendarStep(axis.range.max - axis.range.min, axis.tickDivisor);
+        t.major = calendarTicks(axis.range.min, axis.range.max, t.calendar, axis.pixels);
+        t.minor = calendarTicks(axis.range.min, axis.range.max, calendarSubStep(t.calendar), axis.pixels);
+        return t;
+    }
+    if (axis.kind != AxisKind::Logarithmic) {
         t.major = multiples(axis.range.min, axis.range.max, axis.range.tick, axis.pixels);
         t.minor = multiples(axis.range.min, axis.range.max, axis.range.subTick, axis.pixels);
         t.format = labelFormat(axis.range.min, axis.range.max, axis.range.tick, axis.maxDigits);
@@ -104,6 +111,9 @@ std::string axisTickLabel(const AxisTicks& ticks, double value, std::string& exp
     if (ticks.powers) {
         exponent = std::to_string(std::lround(toAxis(value, AxisKind::Logarithmic)));
         return "10";
+    }
+    if (ticks.time) {
+        return calendarLabel(value, ticks.calendar);
     }
     return ticks.plain ? formatGeneral(value) : tickLabel(value, ticks.format);
 }

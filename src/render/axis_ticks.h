@@ -4,13 +4,15 @@
 // at whole decades (every `tick` decades) with sub-ticks at 2 to 9 times a
 // decade where a decade is wide enough for them; its labels read 10 with a
 // raised exponent, or as plain numbers on a range of less than two decades.
-// A logarithmic range of less than one decade ticks like a linear one.
+// A logarithmic range of less than one decade ticks like a linear one. A
+// time axis ticks at calendar steps.
 
 #include <string>
 #include <vector>
 
 #include "model/axis.h"
 #include "render/label_format.h"
+#include "scaling/calendar_ticks.h"
 
 namespace kvx {
 
@@ -20,6 +22,8 @@ struct AxisTicks {
     bool powers = false;   // labels as 10 to the power of major's logarithm
     LabelFormat format;    // the labels otherwise
     bool plain = false;    // plain numbers ("%g") instead of `format`
+    CalendarStep calendar;  // on a time axis: the step of the labelled ticks
+    bool time = false;      // labels as calendarLabel
 };
 
 struct TickedAxis {

@@ -91,7 +91,7 @@ constexpr double highestDecade = 308.0;
 // whole decades.
 void widenOnAxis(double& lo, double& hi, double excess, AxisKind kind)
 {
-    if (kind == AxisKind::Linear) {
+    if (kind != AxisKind::Logarithmic) {
         widen(lo, hi, excess);
         return;
     }

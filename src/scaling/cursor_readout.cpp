@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/general_format.h"
+#include "scaling/calendar_ticks.h"
 #include "settings/keywords.h"
 
 namespace kvx {
@@ -68,6 +69,9 @@ std::array<std::string, 2> cursorPositionTexts(const PlotView& view, int16_t x, 
     const DeviceTransform t = DeviceTransform::of(view);
     const DoublePoint w = t.deviceToWorld(x, y);
     const DoublePoint next = t.deviceToWorld(x + 1, y + 1);
+    if (view.x.kind == AxisKind::Time) {
+        return {" X:  " + timeText(w.x), " Y:  " + formatGeneral(w.y, pixelPrecision(w.y, next.y))};
+    }
     return {" X:  " + formatGeneral(w.x, pixelPrecision(w.x, next.x)),
             " Y:  " + formatGeneral(w.y, pixelPrecision(w.y, next.y))};
 }

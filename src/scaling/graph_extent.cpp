@@ -9,30 +9,11 @@
 namespace kvx {
 namespace {
 
-// The exact minimum and maximum of the finite values (of the positive
-// ones only with `positive`), or the start values.
-void finiteBounds(const double* v, int32_t n, double& lo, double& hi, bool positive = false)
+void take(const RunningBounds::Bounds& b, double& lo, double& hi)
 {
-    bool any = false;
-    double mn = 0.0;
-    double mx = 0.0;
-    for (int32_t i = 0; i < n; ++i) {
-        const double value = v[i];
-        if (!std::isfinite(value) || (positive && !(value > 0.0))) {
-            continue;
-        }
-        if (!any) {
-            mn = mx = value;
-            any = true;
-        } else if (value < mn) {
-            mn = value;
-        } else if (value > mx) {
-            mx = value;
-        }
-    }
-    if (any) {
-        lo = mn;
-        hi = mx;
+    if (b.any) {
+        lo = b.lo;
+        hi = b.hi;
     }
 }
 
@@ -55,8 +36,8 @@ void Extent::merge(const Extent& other)
 Extent graphExtent(const Graph& graph)
 {
     Extent e;
-    finiteBounds(graph.xData(), graph.numPoints(), e.xMin, e.xMax);
-    finiteBounds(graph.yData(), graph.numPoints(), e.yMin, e.yMax);
+    take(graph.xBounds().finite(), e.xMin, e.xMax);
+    take(graph.yBounds().finite(), e.yMin, e.yMax);
     return e;
 }
 
@@ -75,26 +56,26 @@ Extent graphExtentForRange(const Graph& graph)
 
 Extent axisExtentForRange(const Graph& graph, AxisKind xKind, AxisKind yKind)
 {
-    if (xKind == AxisKind::Linear && yKind == AxisKind::Linear) {
+    if (xKind != AxisKind::Logarithmic && yKind != AxisKind::Logarithmic) {
         return graphExtentForRange(graph);
     }
     Extent e = graphExtentForRange(graph);
     // The logarithm keeps the order, so the bounds of the positive values
     // give those of the logarithms.
-    const auto onAxis = [&graph](const double* v, AxisKind kind, double& lo, double& hi) {
-        if (kind == AxisKind::Linear) {
+    const auto onAxis = [](const RunningBounds& bounds, AxisKind kind, double& lo, double& hi) {
+        if (kind != AxisKind::Logarithmic) {
             return;
         }
         lo = Extent::startMin;
         hi = Extent::startMax;
-        finiteBounds(v, graph.numPoints(), lo, hi, true);
+        take(bounds.positive(), lo, hi);
         if (lo <= hi) {
             lo = toAxis(lo, kind);
             hi = toAxis(hi, kind);
         }
     };
-    onAxis(graph.xData(), xKind, e.xMin, e.xMax);
-    onAxis(graph.yData(), yKind, e.yMin, e.yMax);
+    onAxis(graph.xBounds(), xKind, e.xMin, e.xMax);
+    onAxis(graph.yBounds(), yKind, e.yMin, e.yMax);
     return e;
 }
 

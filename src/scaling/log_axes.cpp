@@ -28,6 +28,21 @@ bool setAxisLog(PlotModel& plot, bool xAxis, bool log)
     return set;
 }
 
+bool setTimeAxis(PlotModel& plot, bool time)
+{
+    AxesSystem& axes = plot.axes();
+    if ((axes.x().kind() == AxisKind::Time) == time) {
+        return true;
+    }
+    const RangeSet r = axes.currentRange();
+    const AxisKind kind = time ? AxisKind::Time : AxisKind::Linear;
+    if (!axes.setRangeAndKinds(r.x.min, r.x.max, r.y.min, r.y.max, kind, axes.y().kind(), true)) {
+        return false;
+    }
+    axes.autoTicks(axes.x());
+    return true;
+}
+
 std::string noPositiveValues(bool xAxis)
 {
     return std::string("No positive ") + (xAxis ? "x" : "y") +

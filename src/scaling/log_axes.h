@@ -1,5 +1,6 @@
 #pragma once
-// Switching an axis of a plot between linear and logarithmic.
+// Switching an axis of a plot between linear and logarithmic, and the x axis
+// to and from a time axis.
 
 #include <string>
 
@@ -15,5 +16,10 @@ bool setAxisLog(PlotModel& plot, bool xAxis, bool log);
 
 // The warning when an axis cannot become logarithmic.
 std::string noPositiveValues(bool xAxis);
+
+// Makes the x axis a time axis, or a linear one again, with the range it
+// has; a logarithmic x axis becomes a time axis. The x ticks become the
+// automatic ones. False when the range does not suit the new kind.
+bool setTimeAxis(PlotModel& plot, bool time);
 
 }  // namespace kvx

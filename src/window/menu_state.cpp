@@ -42,6 +42,7 @@ void updateMenuState(const Plot& plot, NativeWindow& window)
     window.checkMenuItem(CMD_AXES_EQUAL, plot.aspectRatio() == AXES_EQUAL);
     window.checkMenuItem(CMD_LOG_X, plot.axes().x().log());
     window.checkMenuItem(CMD_LOG_Y, plot.axes().y().log());
+    window.checkMenuItem(CMD_TIME_X, plot.axes().x().kind() == AxisKind::Time);
     setGroup(window, graphTypeGroup, plot.commonValue(GraphAttribute::Type));
     setGroup(window, lineWidthGroup, plot.commonValue(GraphAttribute::LineWidth));
     setGroup(window, markerSizeGroup, plot.commonValue(GraphAttribute::MarkerSize));

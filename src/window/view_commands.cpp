@@ -64,6 +64,7 @@ CommandOutcome viewCommand(Plot& plot, uint16_t command)
     case CMD_AXES_EQUAL: toggleAxesEqual(plot); break;
     case CMD_LOG_X: toggleLogAxis(plot, true); break;
     case CMD_LOG_Y: toggleLogAxis(plot, false); break;
+    case CMD_TIME_X: setTimeAxis(plot, plot.axes().x().kind() != AxisKind::Time); break;
 
     case CMD_MOVE_IN: zoomIn(plot); break;
     case CMD_MOVE_OUT: zoomOut(plot); break;
@@ -95,7 +96,8 @@ CommandOutcome viewCommand(Plot& plot, uint16_t command)
     // append, until "Auto Range" gives the range back to the data.
     if (command == CMD_AUTO_RANGE_XY) {
         plot.view().rangeByUser = false;
-    } else if (command != CMD_REDRAW_ALL && command != CMD_LOG_X && command != CMD_LOG_Y) {
+    } else if (command != CMD_REDRAW_ALL && command != CMD_LOG_X && command != CMD_LOG_Y &&
+               command != CMD_TIME_X) {
         plot.view().rangeByUser = true;
     }
     return CommandOutcome::Repaint;

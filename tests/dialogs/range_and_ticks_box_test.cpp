@@ -85,6 +85,26 @@ TEST_F(RangeAndTicksBoxTest, OpensWithTheShownDigitsAndOkTakesThemRememberingThe
     EXPECT_TRUE(desktop_.boxes.empty());
 }
 
+TEST_F(RangeAndTicksBoxTest, OnATimeAxisTheXBoundsAreDatesAndTimesAndStayExact)
+{
+    const double t = 1796685326.25;  // 2026-12-07 23:15:26.25
+    ASSERT_TRUE(plot_.axes().setRangeAndKinds(t, t + 3600, 0, 10, AxisKind::Time, AxisKind::Linear, false));
+    RangeAndTicksBox box(plot_);
+    RecordingDialogControls c = open(box);
+    EXPECT_EQ(c.control(IDC_X_MIN).text, "2026-12-07 23:15:26.25");
+    EXPECT_EQ(c.control(IDC_X_MAX).text, "2026-12-08 00:15:26.25");
+    c.press(box, IDOK);
+    EXPECT_EQ(plot_.axes().x().current().min, t);  // unchanged by the round trip
+
+    RecordingDialogControls typed = open(box);
+    typed.type(IDC_X_MIN, "2026-12-08");
+    typed.type(IDC_X_MAX, "1796774400");  // seconds still read as they are
+    typed.press(box, IDOK);
+    EXPECT_EQ(plot_.axes().x().current().min, 1796688000.0);
+    EXPECT_EQ(plot_.axes().x().current().max, 1796774400.0);
+    EXPECT_EQ(plot_.axes().x().kind(), AxisKind::Time);
+}
+
 TEST_F(RangeAndTicksBoxTest, FaultyFieldsKeepTheDialogOpenWithTheLastInReadingOrderFocused)
 {
     const RangeSet before = plot_.axes().currentRange();

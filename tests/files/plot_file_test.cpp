@@ -10,6 +10,7 @@
 #include "files/data_file_test_support.h"
 #include "files/data_file_writer.h"
 #include "model/app_context.h"
+#include "scaling/log_axes.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
@@ -339,6 +340,13 @@ TEST_F(PlotFileTest, LogarithmicAxesAreNamedAndReopenAsSaved)
     saveAndOpen(linear, opened);
     EXPECT_FALSE(opened.axes().x().log());
     EXPECT_EQ(opened.axes().currentRange(), linear.axes().currentRange());
+    EXPECT_EQ(test::readFile(plt).find("xTime"), std::string::npos);
+
+    // A time axis is named too, and comes back as one.
+    ASSERT_TRUE(setTimeAxis(linear, true));
+    saveAndOpen(linear, opened);
+    EXPECT_EQ(opened.axes().x().kind(), AxisKind::Time);
+    EXPECT_NE(test::readFile(plt).find("xTime"), std::string::npos);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "model/app_context.h"
 #include "support/sanitizers.h"
@@ -315,6 +316,45 @@ TEST(GraphDeathTest, GrowthThatCannotBeAllocatedIsErrorTwenty)
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(appendBeyondTheMemoryLimit(), testing::ExitedWithCode(0),
                 "Error: Process terminated ! Out of memory");
+}
+
+}  // namespace
+}  // namespace kvx
+
+namespace kvx {
+namespace {
+
+// The bounds a graph keeps while points arrive in bursts, asked for between
+// them, against those of a copy that reads all its points at once.
+TEST(GraphBounds, KeptWhileAppendingTheyEqualThoseReadAtOnceAndStartAfreshWhenPointsGo)
+{
+    const auto expectSame = [](const RunningBounds::Bounds& a, const RunningBounds::Bounds& b) {
+        EXPECT_EQ(a.any, b.any);
+        EXPECT_EQ(a.lo, b.lo);
+        EXPECT_EQ(a.hi, b.hi);
+    };
+    Graph kept(1);
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<std::vector<double>> bursts{{std::nan("")}, {-3.0, 0.0, inf}, {2.5}, {-inf, 7.0, -8.0, 0.5}};
+    for (const auto& burst : bursts) {
+        for (const double v : burst) {
+            kept.append(v, -v);
+        }
+        Graph once(2);
+        once.copyFrom(kept);
+        expectSame(kept.xBounds().finite(), once.xBounds().finite());
+        expectSame(kept.xBounds().positive(), once.xBounds().positive());
+        expectSame(kept.yBounds().finite(), once.yBounds().finite());
+        expectSame(kept.yBounds().positive(), once.yBounds().positive());
+    }
+    EXPECT_EQ(kept.xBounds().finite().lo, -8.0);
+    EXPECT_EQ(kept.xBounds().positive().lo, 0.5);
+    EXPECT_EQ(kept.yBounds().finite().hi, 8.0);
+
+    kept.clearPoints();
+    kept.append(1.0, 1.0);
+    EXPECT_EQ(kept.xBounds().finite().lo, 1.0);
+    EXPECT_EQ(kept.yBounds().positive().hi, 1.0);
 }
 
 }  // namespace
