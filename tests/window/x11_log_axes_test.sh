@@ -1,9 +1,10 @@
 #!/bin/sh
-# "Log X" and "Log Y" of the Plot menu on a real X server (Xvfb, the xcb
-# platform), on a file of positive x and negative y values: "Log X" makes
-# the x axis logarithmic; "Log Y" warns that no y value is positive and
-# leaves the axis linear; the saved plot file names only the x axis as
-# logarithmic. Pictures of each step in WORK_DIR.
+# "Log X", "Log Y" and "Time X" of the Plot menu on a real X server (Xvfb,
+# the xcb platform), on a file of positive x and negative y values: "Log X"
+# makes the x axis logarithmic; "Log Y" warns that no y value is positive
+# and leaves the axis linear; "Time X" makes the logarithmic x axis a time
+# axis, so the saved plot file names the x axis as a time axis and nothing
+# as logarithmic. Pictures of each step in WORK_DIR.
 # Usage: x11_log_axes_test.sh KURVEX WORK_DIR
 set -u
 kurvex=$1
@@ -29,6 +30,10 @@ wait_window up "Warning" || fail "\"Log Y\" on negative values gave no warning"
 import -window root warning.png
 xdotool key Return
 wait_window gone "Warning" || fail "the warning did not close"
+settled_shot root log_y_refused.png
+plot_menu_item 11
+wait_until differs_from root log_y_refused.png || fail "\"Time X\" changed nothing in the window"
+settled_shot root time_x.png
 
 # Plot > File > Save ...
 open_menu 81
@@ -41,6 +46,6 @@ saved() { [ -s log.dat ] && grep -q "^\[Graph1\]" log.plt 2>/dev/null && window_
 wait_until saved || fail "no plot file was written"
 kill "$pid"
 wait "$pid" 2>/dev/null
-grep -q "^xLog= SHOW" log.plt || fail "the plot file does not name the logarithmic x axis"
-if grep -q "yLog" log.plt; then fail "the plot file names a logarithmic y axis"; fi
-echo "the x axis became logarithmic, the y axis stayed linear"
+grep -q "^xTime= SHOW" log.plt || fail "the plot file does not name the time axis"
+if grep -q "Log" log.plt; then fail "the plot file names a logarithmic axis"; fi
+echo "the x axis became logarithmic, then a time axis; the y axis stayed linear"
