@@ -237,6 +237,7 @@ enum Command : uint16_t {
     CMD_READ_MODE_XYAYA = 803,
     CMD_READ_MODE_XYAXYA = 804,
     CMD_READ_MODE_YY = 805,
+    CMD_READ_MODE_COLUMNS = 806,
 };
 
 }  // namespace kvx

@@ -71,12 +71,17 @@ ExportResult exportFiles(Plot& plot, const std::string& path, const std::string&
 
 }  // namespace
 
-CommandLineReading openCommandLineFiles(Plot& plot, const std::vector<std::string>& files)
+CommandLineReading openCommandLineFiles(Plot& plot, const std::vector<std::string>& files,
+                                        const std::vector<int16_t>& readModes)
 {
     CommandLineReading reading;
     int leftOut = 0;
     bool first = true;
-    for (const std::string& file : files) {
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::string& file = files[i];
+        if (i < readModes.size() && readModes[i] != 0) {
+            plot.setReadMode(readModes[i]);
+        }
         // Added, a plot or session file comes in a window of its own.
         const bool needsWindow = !first && fileKindOf(file) != FILE_DATA;
         if (needsWindow && sessionList().count() >= SessionList::maxWindows) {
@@ -111,7 +116,7 @@ std::string batchInputProblem(const std::string& file)
 
 std::string refusedDataHint(const std::string& file)
 {
-    return "no data read from " + file + ": title lines must begin with \"#\"";
+    return "no data read from " + file + ": title lines must begin with \"#\" (--read-mode COLUMNS reads them)";
 }
 
 std::string exportPathProblem(const std::string& path)

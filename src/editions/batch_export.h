@@ -24,7 +24,10 @@ struct CommandLineReading {
 // Opens `files` into `plot` (the first opened, the rest added). A plot or
 // session file that would need a window when the session holds no more is
 // left out, with one warning for all of them.
-CommandLineReading openCommandLineFiles(Plot& plot, const std::vector<std::string>& files);
+// `readModes`, where given, holds per file the read mode to set before it
+// is read (0: the plot's own).
+CommandLineReading openCommandLineFiles(Plot& plot, const std::vector<std::string>& files,
+                                        const std::vector<int16_t>& readModes = {});
 
 // Why batch mode cannot open `file` ("cannot open NAME: reason"): it (for a
 // plot or session file, its .plt or .ses; for a plot file, also its data

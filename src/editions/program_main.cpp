@@ -54,7 +54,7 @@ int runBatch(const ProgramOptions& options, const std::string& name)
     }
     const OpenedWindows opened;
     PlotHandle handle("Kurvex");
-    const CommandLineReading reading = openCommandLineFiles(handle.plot(), options.files);
+    const CommandLineReading reading = openCommandLineFiles(handle.plot(), options.files, options.fileReadModes);
     // A file that went away since the check.
     for (const std::string& file : reading.unopened) {
         const std::string problem = batchInputProblem(file);
@@ -90,7 +90,7 @@ int runGeneralEdition(const ProgramOptions& options)
     const OpenedWindows opened;
     PlotHandle handle("Kurvex");
     handle.show();
-    openCommandLineFiles(handle.plot(), options.files);
+    openCommandLineFiles(handle.plot(), options.files, options.fileReadModes);
     if (options.follow) {
         setFollowing(handle.plot(), true);
     }

@@ -1,5 +1,6 @@
 #include "editions/program_options.h"
 
+#include "settings/keywords.h"
 #include "settings/setting_bounds.h"
 
 namespace kvx {
@@ -44,16 +45,29 @@ bool printPathIsPdf(std::string_view path)
            (extension[3] | 0x20) == 'f';
 }
 
+// A read mode by its keyword, in capitals as the settings write it.
+bool parseReadMode(std::string_view text, int16_t& mode)
+{
+    int16_t value = 0;
+    if (!keywordToValue(text, value) || value < XYY || value > COLUMNS) {
+        return false;
+    }
+    mode = value;
+    return true;
+}
+
 }  // namespace
 
 ProgramOptions parseProgramOptions(int argc, const char* const* argv)
 {
     ProgramOptions options;
     bool onlyFiles = false;
+    int16_t readMode = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (onlyFiles || arg.empty() || arg[0] != '-' || arg == "-") {
             options.files.emplace_back(arg);
+            options.fileReadModes.push_back(readMode);
         } else if (arg == "--") {
             onlyFiles = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -64,6 +78,12 @@ ProgramOptions parseProgramOptions(int argc, const char* const* argv)
             options.follow = true;
         } else if (arg == "--overwrite") {
             options.overwrite = true;
+        } else if (arg == "--read-mode") {
+            const std::string_view value = i + 1 < argc ? std::string_view(argv[++i]) : std::string_view();
+            if (!parseReadMode(value, readMode) && options.error.empty()) {
+                options.error = "--read-mode takes XYY, XYXY, XYAYA, XYAXYA, YY or COLUMNS, not \"" +
+                                std::string(value) + "\"";
+            }
         } else if (arg == "--export" || arg == "--print-to" || arg == "--size") {
             if (i + 1 >= argc) {
                 if (options.error.empty()) options.error = std::string(arg) + " needs a value";
@@ -116,7 +136,12 @@ std::string windowsText(std::string_view program)
     return "  FILES        data (.dat .txt .csv .asc), plot (.plt) or session (.ses) files;\n"
            "               the first is opened, the others are added\n"
            "  --follow     keep reading what the data files append while they\n"
-           "               grow (Extras > Follow Data Files)\n";
+           "               grow (Extras > Follow Data Files)\n"
+           "  --read-mode MODE\n"
+           "               read the data files after it in MODE: XYY, XYXY, XYAYA,\n"
+           "               XYAXYA, YY, or COLUMNS for tables with a title line,\n"
+           "               gaps and time stamps (.csv and .tsv files are read so\n"
+           "               while the mode is XYY)\n";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // The options every program understands before its own start-up runs.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,8 @@ struct ProgramOptions {
     int width = 0;           // --size WxH; 0: the window's default size
     int height = 0;
     std::vector<std::string> files;  // everything that is not an option
+    // Per file, the mode of the last --read-mode before it; 0 where none was.
+    std::vector<int16_t> fileReadModes;
     std::string error;               // set when an option is wrong
 };
 

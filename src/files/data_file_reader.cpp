@@ -6,10 +6,13 @@
 #include <optional>
 #include <vector>
 
+#include "app/compare_no_case.h"
 #include "app/errors.h"
 #include "files/line_reader.h"
 #include "files/number_rows.h"
 #include "files/number_scanner.h"
+#include "files/table_reader.h"
+#include "filesystem/path_parts.h"
 #include "app/run_state.h"
 #include "model/framed_plot.h"
 #include "model/plot_busy.h"
@@ -512,16 +515,34 @@ bool readData(FramedPlot plot, const std::string& fileName, int32_t start)
     return true;
 }
 
+int16_t readModeFor(std::string_view fileName, int16_t mode)
+{
+    const PathParts parts = splitPath(fileName);
+    if (mode != XYY || !parts.hasExtension()) {
+        return mode;
+    }
+    const std::string_view extension = fileName.substr(parts.extension);
+    return compareNoCase(extension, "csv") == 0 || compareNoCase(extension, "tsv") == 0 ? COLUMNS : mode;
+}
+
 DataOutcome readData(FramedPlot plot, std::FILE* file, const std::string& fileName, int32_t start)
 {
     LineReader lines(file);
-    return DataReader(plot, lines, fileName, plot.model.files().readMode).read(start);
+    const int16_t mode = readModeFor(fileName, plot.model.files().readMode);
+    if (mode == COLUMNS) {
+        return readTable(plot, lines, fileName, start);
+    }
+    return DataReader(plot, lines, fileName, mode).read(start);
 }
 
 DataOutcome readDataText(FramedPlot plot, std::string_view text, const std::string& fileName, int32_t start)
 {
     LineReader lines(text);
-    return DataReader(plot, lines, fileName, plot.model.files().readMode).read(start);
+    const int16_t mode = readModeFor(fileName, plot.model.files().readMode);
+    if (mode == COLUMNS) {
+        return readTable(plot, lines, fileName, start);
+    }
+    return DataReader(plot, lines, fileName, mode).read(start);
 }
 
 void readMoreData(FramedPlot plot, std::string_view lines, const std::string& fileName,
@@ -529,6 +550,10 @@ void readMoreData(FramedPlot plot, std::string_view lines, const std::string& fi
 {
     if (lines.empty()) {
         return;  // an empty view may have no memory behind it to search
+    }
+    if (position.mode == COLUMNS) {
+        readMoreTable(plot, lines, fileName, position);
+        return;
     }
     LineReader reader(lines);
     DataReader(plot, reader, fileName, position.mode).readMore(position);

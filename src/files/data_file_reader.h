@@ -1,6 +1,7 @@
 #pragma once
 // Reads the text columns of a data file into graphs of a plot, in the read
-// mode held by the plot's file state (XYY, XYXY, XYAXYA, XYAYA or YY). Blocks
+// mode held by the plot's file state (XYY, XYXY, XYAXYA, XYAYA, YY, or
+// COLUMNS for tables). Blocks
 // separated by "NEW" lines add graphs of their own; faults are warnings that
 // keep what was read before them.
 
@@ -13,6 +14,10 @@
 
 namespace kvx {
 
+
+// The mode `fileName` is read in when the plot's mode is `mode`: a ".csv"
+// or ".tsv" file is a table while the mode is the default XYY.
+int16_t readModeFor(std::string_view fileName, int16_t mode);
 
 // Whether a file gave data: Refused when its first block was turned away,
 // for a first line without numbers or with a column count that the read
@@ -40,7 +45,9 @@ struct DataReadPosition {
     long linesBefore = 0;       // physical lines of the earlier reads, for warnings
     bool newSkipped = false;    // the "NEW" line before the next block was passed
     bool stopped = false;       // a fault ended the file's data: nothing more is read
-    bool blankReported = false;  // a lone sign's warning was shown
+    bool blankReported = false;  // a lone sign's (in a table: a text field's) warning was shown
+    char separator = 0;          // a table's, once found
+    bool extraReported = false;  // a table's warning of fields beyond its columns was shown
 };
 
 // Reads the complete lines `lines` that a file appended since the last read

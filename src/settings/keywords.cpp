@@ -32,6 +32,7 @@ constexpr std::pair<int16_t, std::string_view> keywordTable[] = {
     {XYAXYA, "XYAXYA"},
     {XYAYA, "XYAYA"},
     {YY, "YY"},
+    {COLUMNS, "COLUMNS"},
     {SOLID, "SOLID"},
     {DASH, "DASH"},
     {DOT, "DOT"},
@@ -67,7 +68,7 @@ constexpr std::pair<int16_t, std::string_view> keywordTable[] = {
     {FANCY, "FANCY"},
 };
 
-static_assert(std::size(keywordTable) == 57);
+static_assert(std::size(keywordTable) == 58);
 
 }  // namespace
 

@@ -34,7 +34,7 @@ enum ZoomMode : int16_t {
     ZOOM_XKR = 306,
 };
 
-enum ReadMode : int16_t { XYY = 601, XYXY = 602, XYAXYA = 603, XYAYA = 604, YY = 605 };
+enum ReadMode : int16_t { XYY = 601, XYXY = 602, XYAXYA = 603, XYAYA = 604, YY = 605, COLUMNS = 606 };
 
 enum LineType : int16_t { SOLID = 7000, DASH = 7001, DOT = 7002, DASHDOT = 7003 };
 

@@ -13,20 +13,6 @@
 
 namespace kvx {
 
-PathParts splitPath(std::string_view path)
-{
-    PathParts parts;
-    const std::size_t slash = path.rfind('/');
-    parts.name = slash == std::string_view::npos ? 0 : slash + 1;
-    const std::size_t dot = path.rfind('.');
-    if (dot != std::string_view::npos && dot >= parts.name && dot + 1 < path.size()) {
-        parts.extension = dot + 1;
-    } else {
-        parts.extension = std::string::npos;
-    }
-    return parts;
-}
-
 std::string basePath(std::string_view path)
 {
     const PathParts parts = splitPath(path);
@@ -129,7 +115,7 @@ void clearForReading(Plot& plot, bool open)
 void noteDataFile(Plot& plot, const std::string& path, int32_t start)
 {
     plot.files().dataFiles.push_back(
-        ReadDataFile{absolutePath(path), start, plot.numGraphs(), plot.files().readMode});
+        ReadDataFile{absolutePath(path), start, plot.numGraphs(), readModeFor(path, plot.files().readMode)});
 }
 
 // Reads the open data file into the plot, after its graphs (open: instead

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "filesystem/path_parts.h"
 #include "window/plot.h"
 #include "window/read_shortfall.h"
 
@@ -20,17 +21,6 @@ constexpr int16_t FILE_DATA = 16;
 constexpr int16_t FILE_PLOT = 32;
 constexpr int16_t FILE_SESSION = 64;
 
-// Where the name and the extension of a path start. The extension is the
-// text after the last "." of the file name (a dot in a folder name is not
-// one); none when there is no dot or the dot ends the path.
-struct PathParts {
-    std::size_t name = 0;       // after the last "/"
-    std::size_t extension = 0;  // after the dot; std::string::npos when none
-
-    bool hasExtension() const { return extension != std::string::npos; }
-};
-
-PathParts splitPath(std::string_view path);
 // Everything before the extension's dot, followed by "."; without an
 // extension the whole path followed by ".".
 std::string basePath(std::string_view path);

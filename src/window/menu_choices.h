@@ -132,12 +132,13 @@ inline constexpr std::array<MenuChoice, 4> gridChoices{{
     {CMD_GRID_X_AXIS, SHOW_XAXIS},
     {CMD_GRID_Y_AXIS, SHOW_YAXIS},
 }};
-inline constexpr std::array<MenuChoice, 5> readModeChoices{{
+inline constexpr std::array<MenuChoice, 6> readModeChoices{{
     {CMD_READ_MODE_XYY, XYY},
     {CMD_READ_MODE_XYXY, XYXY},
     {CMD_READ_MODE_XYAYA, XYAYA},
     {CMD_READ_MODE_XYAXYA, XYAXYA},
     {CMD_READ_MODE_YY, YY},
+    {CMD_READ_MODE_COLUMNS, COLUMNS},
 }};
 inline constexpr std::array<MenuChoice, 6> zoomModeChoices{{
     {CMD_ZOOM_MODE_XY, ZOOM_XY},

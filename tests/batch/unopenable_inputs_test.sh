@@ -35,10 +35,14 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 printf 'time,voltage\n1 2\n' >titles.dat
 printf '5\n6\n' >one_column.dat
-hint='no data read from titles.dat: title lines must begin with "#"'
+hint='no data read from titles.dat: title lines must begin with "#" (--read-mode COLUMNS reads them)'
 check "$hint" good.dat titles.dat
 [ "$(grep -A1 '^Warning: No data found' stderr.txt | tail -n 1)" = "kurvex: $hint" ] ||
   { fail "the hint does not follow the warning:"; cat stderr.txt; }
-check 'no data read from one_column.dat: title lines must begin with "#"' one_column.dat
+check 'no data read from one_column.dat: title lines must begin with "#" (--read-mode COLUMNS reads them)' one_column.dat
+# Titles read as a table.
+printf 'time,voltage\n1,2\n' >table.dat
+"$kurvex" --export out.png --read-mode COLUMNS table.dat >/dev/null 2>stderr.txt ||
+  { fail "--read-mode COLUMNS did not read the title line:"; cat stderr.txt; }
 [ $failed -eq 0 ] && echo "inputs that cannot be opened: ok"
 exit $failed

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/keywords.h"
+
 namespace kvx {
 namespace {
 
@@ -21,6 +23,16 @@ TEST(ProgramOptions, FilesKeepTheirOrderAndOptionsAreRecognised)
     EXPECT_FALSE(o.version);
     EXPECT_EQ(o.files, (std::vector<std::string>{"a.dat", "b c.plt", "-", "--version"}));
     EXPECT_TRUE(o.error.empty());
+}
+
+TEST(ProgramOptions, ReadModeHoldsForTheFilesAfterIt)
+{
+    const ProgramOptions o = parse({"a.dat", "--read-mode", "COLUMNS", "b.txt", "c.txt", "--read-mode", "YY", "d"});
+    EXPECT_EQ(o.files, (std::vector<std::string>{"a.dat", "b.txt", "c.txt", "d"}));
+    EXPECT_EQ(o.fileReadModes, (std::vector<int16_t>{0, COLUMNS, COLUMNS, YY}));
+    EXPECT_EQ(parse({"--read-mode", "SHOW", "a"}).error,
+              "--read-mode takes XYY, XYXY, XYAYA, XYAXYA, YY or COLUMNS, not \"SHOW\"");
+    EXPECT_FALSE(parse({"--read-mode"}).error.empty());
 }
 
 TEST(ProgramOptions, EachProgramsHelpSaysWhatItDoesWithFiles)

@@ -13,7 +13,7 @@ constexpr int16_t allValues[] = {
     100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110,       // show modes
     200, 201,                                                    // aspect
     301, 302, 303, 304, 305, 306,                                // zoom
-    601, 602, 603, 604, 605,                                     // read modes
+    601, 602, 603, 604, 605, 606,                                // read modes
     7000, 7001, 7002, 7003,                                      // line types
     801, 802, 803, 804,                                          // graph types
     900, 901, 902, 903, 904, 905, 906, 907, 908, 909, 910, 911,  // markers
@@ -23,8 +23,8 @@ constexpr int16_t allValues[] = {
 
 TEST(Keywords, EveryValueHasOneKeywordThatLeadsBack)
 {
-    EXPECT_EQ(std::size(allValues), 57u);
-    EXPECT_EQ(keywordCount(), 57u);
+    EXPECT_EQ(std::size(allValues), 58u);
+    EXPECT_EQ(keywordCount(), 58u);
     std::set<std::string> seen;
     for (int16_t value : allValues) {
         std::string keyword;
@@ -48,7 +48,7 @@ TEST(Keywords, EachValueAndItsNameConvertBothWays)
         KVX_PAIR(SHOW_YAXIS), KVX_PAIR(SHOW_UPRIGHT), KVX_PAIR(SHOW_DOWNRIGHT), KVX_PAIR(SHOW_UPLEFT),
         KVX_PAIR(SHOW_DOWNLEFT), KVX_PAIR(SHOW_OUTRIGHT), KVX_PAIR(AXES_EQUAL), KVX_PAIR(AXES_SCALED),
         KVX_PAIR(ZOOM_XY), KVX_PAIR(ZOOM_X), KVX_PAIR(ZOOM_Y), KVX_PAIR(ZOOM_XARY), KVX_PAIR(ZOOM_YARX),
-        KVX_PAIR(ZOOM_XKR), KVX_PAIR(XYY), KVX_PAIR(XYXY), KVX_PAIR(XYAXYA), KVX_PAIR(XYAYA), KVX_PAIR(YY),
+        KVX_PAIR(ZOOM_XKR), KVX_PAIR(XYY), KVX_PAIR(XYXY), KVX_PAIR(XYAXYA), KVX_PAIR(XYAYA), KVX_PAIR(YY), KVX_PAIR(COLUMNS),
         KVX_PAIR(SOLID), KVX_PAIR(DASH), KVX_PAIR(DOT), KVX_PAIR(DASHDOT), KVX_PAIR(LINES), KVX_PAIR(STAIRS),
         KVX_PAIR(BARS), KVX_PAIR(STEMS), KVX_PAIR(NOMARKER), KVX_PAIR(TRIANGLE), KVX_PAIR(SQUARE),
         KVX_PAIR(DIAMOND), KVX_PAIR(CIRCLE), KVX_PAIR(STAR), KVX_PAIR(CROSS), KVX_PAIR(PLUS),
@@ -92,7 +92,7 @@ TEST(Keywords, NeighbouringNamesAndValuesAreNotConfused)
 
 TEST(Keywords, NumbersOutsideTheGroupsHaveNoKeyword)
 {
-    for (int16_t value : {0, 99, 111, 202, 300, 307, 600, 606, 800, 805, 899, 912, 1100, 1109,
+    for (int16_t value : {0, 99, 111, 202, 300, 307, 600, 607, 800, 805, 899, 912, 1100, 1109,
                           1200, 1206, 6999, 7004, -101}) {
         std::string keyword = "untouched";
         EXPECT_FALSE(valueToKeyword(value, keyword)) << value;

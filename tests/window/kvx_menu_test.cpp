@@ -51,8 +51,8 @@ TEST(KvxMenuTest, ReadModeItemsStandInTheOrderOfTheirModes)
     for (const MenuEntry& e : readMode->children) {
         modes.push_back(choiceValue(readModeGroup, static_cast<uint16_t>(e.command)).value_or(0));
     }
-    EXPECT_EQ(modes, (std::vector<int16_t>{XYY, XYXY, XYAYA, XYAXYA, YY}));
-    ASSERT_EQ(readMode->children.size(), 5u);
+    EXPECT_EQ(modes, (std::vector<int16_t>{XYY, XYXY, XYAYA, XYAXYA, YY, COLUMNS}));
+    ASSERT_EQ(readMode->children.size(), 6u);
     EXPECT_EQ(readMode->children[2].text, "X   Y att   Y att  ..");
 }
 
