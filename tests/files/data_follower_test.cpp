@@ -67,6 +67,8 @@ TEST_F(DataFollowerTest, PiecesCutAnywhereGiveThePointsOfTheWholeFile)
         {XYAXYA, "1 1 0 2 2 1\n3 3 1 4 4 0\n5 5 2 6 6 2\n"},
         {XYAYA, "1 10 0 20 1\n2 11 1 21 2\n3 12 0 22 0\r\n"},
         {YY, "5 6\n7 8\r\n9 10\nNEW\n1\n2\n3\n"},
+        {COLUMNS, "# logger\ntime,a,\"b, c\"\n2026-12-07T23:15:26,1,2\n2026-12-07T23:15:27,,4\r\n"
+                  "2026-12-07 23:15:28,5,NaN\nNEW\nx,y\n1,2.5\n"},
     };
     std::mt19937 random(7);
     for (const ModeText& c : cases) {
