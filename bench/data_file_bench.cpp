@@ -53,8 +53,10 @@ ScratchFolder& scratch()
 }
 
 // `lines` lines of `columns` values as "%.16e" gives them, separated by
-// blanks; the first column counts up, the others wander.
-std::string makeFile(const std::string& name, long lines, int columns)
+// `separator`; the first column counts up, the others wander. With
+// `timeStamps` the first column is an ISO time stamp a second apart.
+std::string makeFile(const std::string& name, long lines, int columns, char separator = ' ',
+                     bool timeStamps = false)
 {
     const std::string path = scratch().file(name);
     if (std::filesystem::exists(path)) {
@@ -66,9 +68,14 @@ std::string makeFile(const std::string& name, long lines, int columns)
         char* p = line.data();
         for (int c = 0; c < columns; ++c) {
             const double v = c == 0 ? i * 1e-3 : std::sin(i * 1e-4 * c) * 1000.0 + c;
-            p = std::to_chars(p, line.data() + line.size(), v, std::chars_format::scientific, 16)
-                    .ptr;
-            *p++ = c + 1 < columns ? ' ' : '\n';
+            if (c == 0 && timeStamps) {
+                const long s = 1796685326 % 86400 + i;
+                p += std::snprintf(p, 32, "%04ld-12-%02ldT%02ld:%02ld:%02ld", 2026 + s / (86400 * 31),
+                                   1 + s / 86400 % 31, s / 3600 % 24, s / 60 % 60, s % 60);
+            } else {
+                p = std::to_chars(p, line.data() + line.size(), v, std::chars_format::scientific, 16).ptr;
+            }
+            *p++ = c + 1 < columns ? separator : '\n';
         }
         std::fwrite(line.data(), 1, static_cast<std::size_t>(p - line.data()), out);
     }
@@ -130,6 +137,32 @@ BENCHMARK(BM_ReadOneMillionLinesLineByLine)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5)
     ->UseRealTime();
+
+// The numbers of BM_ReadOneMillionLinesFourColumns as a comma-separated
+// table, and the same with ISO time stamps for x, read as tables.
+void readTable(benchmark::State& state, const std::string& path)
+{
+    for (auto _ : state) {
+        auto plot = std::make_unique<kvx::Plot>("Bench");
+        plot->files().readMode = kvx::COLUMNS;
+        kvx::readData(*plot, path, 1);
+        benchmark::DoNotOptimize(plot->graph(3).yData());
+        state.PauseTiming();
+        plot.reset();
+        state.ResumeTiming();
+    }
+    state.counters["MB_per_s"] = rate(megabytes(path), state);
+}
+void BM_ReadOneMillionRowsTable(benchmark::State& state)
+{
+    readTable(state, makeFile("xyyy.csv", 1'000'000, 4, ','));
+}
+BENCHMARK(BM_ReadOneMillionRowsTable)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+void BM_ReadOneMillionRowsTableWithTimeStamps(benchmark::State& state)
+{
+    readTable(state, makeFile("times.csv", 1'000'000, 4, ',', true));
+}
+BENCHMARK(BM_ReadOneMillionRowsTableWithTimeStamps)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 void BM_ReadTenMillionLinesTwoColumns(benchmark::State& state)
 {

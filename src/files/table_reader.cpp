@@ -11,6 +11,7 @@
 #include "files/table_fields.h"
 #include "files/time_stamp.h"
 #include "model/plot_busy.h"
+#include "settings/profile.h"
 
 namespace kvx {
 
@@ -21,32 +22,42 @@ constexpr std::size_t sampleLines = 5;
 
 bool isMissingMark(std::string_view field)
 {
-    static constexpr std::array<std::string_view, 7> marks{"", "NaN", "nan", "NA", "N/A", "null", "-"};
-    for (const std::string_view mark : marks) {
-        if (field == mark) {
-            return true;
-        }
+    // Most fields are numbers: their first character rules the marks out.
+    if (field.empty()) {
+        return true;
     }
-    return false;
+    if (field.size() > 4 || (field[0] != 'N' && field[0] != 'n' && field[0] != '-')) {
+        return false;
+    }
+    return field == "NaN" || field == "nan" || field == "NA" || field == "N/A" || field == "null" || field == "-";
 }
 
 // A whole field as a number; a decimal comma with `decimalComma`.
 std::optional<double> fieldNumber(std::string_view field, bool decimalComma)
 {
-    std::array<char, 64> buffer{};
-    if (field.empty() || field.size() >= buffer.size()) {
-        return std::nullopt;
+    if (!field.empty() && field.front() == '+') {
+        field.remove_prefix(1);
     }
-    std::size_t n = 0;
-    for (const char c : field.substr(field.front() == '+' ? 1 : 0)) {
-        buffer[n++] = decimalComma && c == ',' ? '.' : c;
+    std::array<char, 64> buffer{};
+    if (decimalComma && field.find(',') != std::string_view::npos) {
+        if (field.size() >= buffer.size()) {
+            return std::nullopt;
+        }
+        std::size_t n = 0;
+        for (const char c : field) {
+            buffer[n++] = c == ',' ? '.' : c;
+        }
+        field = std::string_view(buffer.data(), n);
     }
     double value = 0.0;
-    const auto [end, error] = std::from_chars(buffer.data(), buffer.data() + n, value);
-    if (error != std::errc{} || end != buffer.data() + n || std::isnan(value)) {
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (end != field.data() + field.size() || std::isnan(value)) {
         return std::nullopt;
     }
-    return value;
+    if (error == std::errc::result_out_of_range) {
+        return leadingReal(field);  // saturated, as in every other mode
+    }
+    return error == std::errc{} ? std::optional<double>(value) : std::nullopt;
 }
 
 class TableReader {
