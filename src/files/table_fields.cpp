@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "settings/profile_document.h"
+
 namespace kvx {
 
 namespace {
@@ -10,17 +12,6 @@ namespace {
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r';
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && isBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
 }
 
 bool standsOutsideQuotes(std::string_view line, char separator)
@@ -111,7 +102,7 @@ void splitTableFields(std::string_view line, char separator, std::vector<std::st
             while (pos < line.size() && line[pos] != separator && !(blanks && isBlank(line[pos]))) {
                 ++pos;
             }
-            field = trimmed(line.substr(start, pos - start));
+            field = trimBlanks(line.substr(start, pos - start));
         }
         fields.push_back(field);
         if (pos >= line.size()) {
