@@ -97,20 +97,26 @@ benchmark::Counter rate(double megabytesPerIteration, const benchmark::State& st
                               benchmark::Counter::kIsRate);
 }
 
-void BM_ReadOneMillionLinesFourColumns(benchmark::State& state)
+// Reads `path` in `mode` once per iteration; the plot's destruction is no
+// part of reading.
+void readRepeatedly(benchmark::State& state, const std::string& path, int16_t mode)
 {
-    const std::string path = makeFile("xyyy.dat", 1'000'000, 4);
     for (auto _ : state) {
         auto plot = std::make_unique<kvx::Plot>("Bench");
-        plot->files().readMode = kvx::XYY;
+        plot->files().readMode = mode;
         kvx::readData(*plot, path, 1);
-        benchmark::DoNotOptimize(plot->graph(3).yData());
-        state.PauseTiming();  // the plot's destruction is no part of reading
+        benchmark::DoNotOptimize(plot->graph(1).yData());
+        state.PauseTiming();
         plot.reset();
         state.ResumeTiming();
     }
     state.counters["file_MB"] = megabytes(path);
     state.counters["MB_per_s"] = rate(megabytes(path), state);
+}
+
+void BM_ReadOneMillionLinesFourColumns(benchmark::State& state)
+{
+    readRepeatedly(state, makeFile("xyyy.dat", 1'000'000, 4), kvx::XYY);
 }
 BENCHMARK(BM_ReadOneMillionLinesFourColumns)
     ->Unit(benchmark::kMillisecond)
@@ -121,17 +127,7 @@ BENCHMARK(BM_ReadOneMillionLinesFourColumns)
 // ends do, without the batches of many lines.
 void BM_ReadOneMillionLinesLineByLine(benchmark::State& state)
 {
-    const std::string path = makeFile("xyyy.dat", 1'000'000, 4);
-    for (auto _ : state) {
-        auto plot = std::make_unique<kvx::Plot>("Bench");
-        plot->files().readMode = kvx::YY;
-        kvx::readData(*plot, path, 1);
-        benchmark::DoNotOptimize(plot->graph(4).yData());
-        state.PauseTiming();
-        plot.reset();
-        state.ResumeTiming();
-    }
-    state.counters["MB_per_s"] = rate(megabytes(path), state);
+    readRepeatedly(state, makeFile("xyyy.dat", 1'000'000, 4), kvx::YY);
 }
 BENCHMARK(BM_ReadOneMillionLinesLineByLine)
     ->Unit(benchmark::kMillisecond)
@@ -140,27 +136,14 @@ BENCHMARK(BM_ReadOneMillionLinesLineByLine)
 
 // The numbers of BM_ReadOneMillionLinesFourColumns as a comma-separated
 // table, and the same with ISO time stamps for x, read as tables.
-void readTable(benchmark::State& state, const std::string& path)
-{
-    for (auto _ : state) {
-        auto plot = std::make_unique<kvx::Plot>("Bench");
-        plot->files().readMode = kvx::COLUMNS;
-        kvx::readData(*plot, path, 1);
-        benchmark::DoNotOptimize(plot->graph(3).yData());
-        state.PauseTiming();
-        plot.reset();
-        state.ResumeTiming();
-    }
-    state.counters["MB_per_s"] = rate(megabytes(path), state);
-}
 void BM_ReadOneMillionRowsTable(benchmark::State& state)
 {
-    readTable(state, makeFile("xyyy.csv", 1'000'000, 4, ','));
+    readRepeatedly(state, makeFile("xyyy.csv", 1'000'000, 4, ','), kvx::COLUMNS);
 }
 BENCHMARK(BM_ReadOneMillionRowsTable)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 void BM_ReadOneMillionRowsTableWithTimeStamps(benchmark::State& state)
 {
-    readTable(state, makeFile("times.csv", 1'000'000, 4, ',', true));
+    readRepeatedly(state, makeFile("times.csv", 1'000'000, 4, ',', true), kvx::COLUMNS);
 }
 BENCHMARK(BM_ReadOneMillionRowsTableWithTimeStamps)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 

@@ -525,9 +525,11 @@ int16_t readModeFor(std::string_view fileName, int16_t mode)
     return compareNoCase(extension, "csv") == 0 || compareNoCase(extension, "tsv") == 0 ? COLUMNS : mode;
 }
 
-DataOutcome readData(FramedPlot plot, std::FILE* file, const std::string& fileName, int32_t start)
+namespace {
+
+// A whole file's lines, as a table or by the rules of the plot's mode.
+DataOutcome readLines(FramedPlot plot, LineReader& lines, const std::string& fileName, int32_t start)
 {
-    LineReader lines(file);
     const int16_t mode = readModeFor(fileName, plot.model.files().readMode);
     if (mode == COLUMNS) {
         return readTable(plot, lines, fileName, start);
@@ -535,14 +537,18 @@ DataOutcome readData(FramedPlot plot, std::FILE* file, const std::string& fileNa
     return DataReader(plot, lines, fileName, mode).read(start);
 }
 
+}  // namespace
+
+DataOutcome readData(FramedPlot plot, std::FILE* file, const std::string& fileName, int32_t start)
+{
+    LineReader lines(file);
+    return readLines(plot, lines, fileName, start);
+}
+
 DataOutcome readDataText(FramedPlot plot, std::string_view text, const std::string& fileName, int32_t start)
 {
     LineReader lines(text);
-    const int16_t mode = readModeFor(fileName, plot.model.files().readMode);
-    if (mode == COLUMNS) {
-        return readTable(plot, lines, fileName, start);
-    }
-    return DataReader(plot, lines, fileName, mode).read(start);
+    return readLines(plot, lines, fileName, start);
 }
 
 void readMoreData(FramedPlot plot, std::string_view lines, const std::string& fileName,

@@ -54,16 +54,22 @@ void AxesSystem::setTick(Axis& axis, double tick)
     axis.setTicks(tick, tick / subTickDivisor());
 }
 
+TickSpacing AxesSystem::autoSpacing(double min, double max, AxisKind kind) const
+{
+    const double tick = Axis::autoTickSpacing(min, max, kind, tickDivisor());
+    return {tick, tick / subTickDivisor()};
+}
+
 void AxesSystem::autoTicks(Axis& axis)
 {
-    setTick(axis, Axis::autoTickSpacing(axis.current().min, axis.current().max, axis.kind(), tickDivisor()));
+    const TickSpacing s = autoSpacing(axis.current().min, axis.current().max, axis.kind());
+    axis.setTicks(s.tick, s.subTick);
 }
 
 void AxesSystem::autoTicks(bool equal)
 {
     const auto spacing = [this](const Axis& axis) {
-        const double tick = Axis::autoTickSpacing(axis.current().min, axis.current().max, axis.kind(), tickDivisor());
-        return TickSpacing{tick, tick / subTickDivisor()};
+        return autoSpacing(axis.current().min, axis.current().max, axis.kind());
     };
     Ticks t{spacing(x_), spacing(y_)};
     if (equal) {

@@ -59,6 +59,9 @@ public:
 
     // A tick spacing with the sub-ticks that the tick counts give.
     void setTick(Axis& axis, double tick);
+    // The spacings that the tick counts give for a range from min to max on
+    // an axis of `kind`.
+    TickSpacing autoSpacing(double min, double max, AxisKind kind) const;
     // The spacing that the tick counts give for the axis's range.
     void autoTicks(Axis& axis);
     // With `equal` both axes take the larger tick and its sub-tick.

@@ -11,9 +11,7 @@ Ticks ticksForRange(const AxesSystem& axes, double xMin, double xMax, double yMi
 Ticks ticksForRange(const AxesSystem& axes, double xMin, double xMax, double yMin, double yMax,
                     bool equalize, AxisKind xKind, AxisKind yKind)
 {
-    const double xTick = Axis::autoTickSpacing(xMin, xMax, xKind, axes.tickDivisor());
-    const double yTick = Axis::autoTickSpacing(yMin, yMax, yKind, axes.tickDivisor());
-    Ticks t{{xTick, xTick / axes.subTickDivisor()}, {yTick, yTick / axes.subTickDivisor()}};
+    Ticks t{axes.autoSpacing(xMin, xMax, xKind), axes.autoSpacing(yMin, yMax, yKind)};
     if (equalize) {
         AxesSystem::equalizeTicks(t);
     }
