@@ -10,6 +10,7 @@
 #include "app/errors.h"
 #include "files/line_reader.h"
 #include "files/number_rows.h"
+#include "files/row_batches.h"
 #include "files/number_scanner.h"
 #include "files/table_reader.h"
 #include "filesystem/path_parts.h"
@@ -25,10 +26,6 @@ namespace kvx {
 namespace {
 
 enum class BlockEnd { EndOfFile, NewBlock, Failed };
-
-// Less text than this is read line by line: a second thread would not pay.
-constexpr std::size_t smallestBatch = std::size_t{1} << 16;
-constexpr std::size_t largestBatch = LineReader::chunkSize;
 
 // One read of one file into one plot.
 class DataReader {
@@ -90,9 +87,6 @@ private:
     // to the line-by-line way.
     void readBatches();
     void appendRows(const NumberRows& rows);
-    // Makes room for the points the rest of the input will bring, judged
-    // from a sample of its first lines.
-    void reserveFor(const NumberRows& sample);
     void blankSeen();
     void warn(unsigned code, const std::string& extra);
     std::string named() const { return "\n" + fileName_ + " !"; }
@@ -418,29 +412,25 @@ void DataReader::appendLine(double lineInBlock)
 void DataReader::readBatches()
 {
     const std::size_t perLine = valuesPerLine();
-    for (;;) {
-        const std::string_view text = lines_.linesAtHand(smallestBatch, largestBatch);
-        if (text.size() < smallestBatch) {
-            return;
+    // The rows of a batch go straight into the block's graphs.
+    class Sink : public RowSink {
+    public:
+        explicit Sink(DataReader& reader) : reader_(reader) {}
+        void append(const NumberRows& rows) override { reader_.appendRows(rows); }
+        void sample(const NumberRows& rows) override
+        {
+            if (reader_.mayReserve_) {
+                reserveForRest(reader_.graphs_, rows, reader_.valuesPerLine(), reader_.lines_);
+                reader_.mayReserve_ = false;
+            }
         }
-        const NumberRows& front = rows_.front(text, perLine);
-        if (mayReserve_ && !front.stopped) {
-            reserveFor(front);
-            mayReserve_ = false;
-        }
-        appendRows(front);
-        lines_.skipLines(front.bytes, front.lines);
-        // The line reader may move its buffer only once the back part is done with it.
-        const NumberRows& back = rows_.back();
-        if (front.stopped) {
-            return;
-        }
-        appendRows(back);
-        lines_.skipLines(back.bytes, back.lines);
-        if (back.stopped) {
-            return;
-        }
-    }
+
+    private:
+        DataReader& reader_;
+    } sink(*this);
+    readRowBatches(lines_, rows_, [perLine](std::string_view text, NumberRows& rows, const std::atomic<bool>* cancel) {
+        parseNumberRows(text, perLine, rows, cancel);
+    }, sink);
 }
 
 void DataReader::appendRows(const NumberRows& rows)
@@ -461,26 +451,6 @@ void DataReader::appendRows(const NumberRows& rows)
             for (std::size_t k = 0; k < count; ++k) {
                 graphs_[k]->append(v[row + 2 * k], v[row + 2 * k + 1]);
             }
-        }
-    }
-}
-
-void DataReader::reserveFor(const NumberRows& sample)
-{
-    // The sample is still part of what is left.
-    const std::optional<std::uint64_t> left = lines_.bytesLeft();
-    const std::size_t bytes = sample.bytes;
-    if (!left || bytes == 0) {
-        return;
-    }
-    const double rows = static_cast<double>(sample.values.size()) / static_cast<double>(valuesPerLine());
-    // A little over the average, so that slightly shorter lines later do
-    // not double the arrays for a handful of points.
-    const double expected = static_cast<double>(*left) * rows / static_cast<double>(bytes) * 1.01;
-    for (Graph* g : graphs_) {
-        const double points = static_cast<double>(g->numPoints()) + expected;
-        if (points < static_cast<double>(std::numeric_limits<int32_t>::max())) {
-            g->reserve(static_cast<int32_t>(points));
         }
     }
 }

@@ -85,6 +85,7 @@ void NumberRows::clear()
     bytes = 0;
     lines = 0;
     stopped = false;
+    timeStamps = false;
 }
 
 void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows, const std::atomic<bool>* cancel)
@@ -119,31 +120,32 @@ RowsInTwo::~RowsInTwo()
     join();
 }
 
-const NumberRows& RowsInTwo::front(std::string_view text, std::size_t perLine)
+const NumberRows& RowsInTwo::front(std::string_view text, const RowParser& parse)
 {
     join();
     backFailed_ = false;
     front_.clear();
     back_.clear();
+    parse_ = parse;  // the back part may outlive the caller's parser
     const std::size_t head = afterLineAt(text, std::min(headBytes, text.size()));
-    parseNumberRows(text.substr(0, head), perLine, front_);
+    parse(text.substr(0, head), front_, nullptr);
     if (front_.stopped) {
         return front_;
     }
     const auto share = static_cast<std::size_t>(static_cast<double>(text.size()) * frontShare_);
     const std::size_t cut = std::max(head, afterLineAt(text, share));
     if (cut == text.size()) {
-        parseNumberRows(text.substr(head), perLine, front_);
+        parse(text.substr(head), front_, nullptr);
         return front_;
     }
     const std::string_view backText = text.substr(cut);
     backDone_.store(false, std::memory_order_relaxed);
     cancel_.store(false, std::memory_order_relaxed);
     try {
-        helper_ = std::thread([this, backText, perLine, recoverable = RecoverableAllocations::active()] {
+        helper_ = std::thread([this, backText, recoverable = RecoverableAllocations::active()] {
             const RecoverableAllocations asTheCaller(recoverable);
             try {
-                parseNumberRows(backText, perLine, back_, &cancel_);
+                parse_(backText, back_, &cancel_);
             } catch (const std::bad_alloc&) {
                 backFailed_ = true;  // the caller learns it from back()
             }
@@ -151,9 +153,9 @@ const NumberRows& RowsInTwo::front(std::string_view text, std::size_t perLine)
         });
     } catch (const std::system_error&) {
         // No thread to be had: the same work, one part after the other.
-        parseNumberRows(backText, perLine, back_);
+        parse(backText, back_, nullptr);
     }
-    parseNumberRows(text.substr(head, cut - head), perLine, front_);
+    parse(text.substr(head, cut - head), front_, nullptr);
     if (front_.stopped) {
         cancel_.store(true, std::memory_order_relaxed);
     }

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -20,10 +21,11 @@ inline bool startsBlock(std::string_view line)
 
 // What one run of lines gave.
 struct NumberRows {
-    std::vector<double> values;  // `perLine` values per data line, line after line
+    std::vector<double> values;  // a fixed count of values per data line, line after line
     std::size_t bytes = 0;       // the text taken, up to the start of the line not taken
     long lines = 0;              // its physical lines, comment and blank lines included
     bool stopped = false;        // a line was left untaken before the text's end
+    bool timeStamps = false;     // a table's x value came from a date and time
 
     void clear();
 };
@@ -36,6 +38,10 @@ struct NumberRows {
 // untaken line, once `cancel` is set.
 void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows,
                      const std::atomic<bool>* cancel = nullptr);
+
+// Turns lines into rows as parseNumberRows does, by the rules of one kind
+// of file; called on two threads at once, so it keeps no state of its own.
+using RowParser = std::function<void(std::string_view text, NumberRows& rows, const std::atomic<bool>* cancel)>;
 
 // Parses the lines of a text in two parts: the back part on a second thread,
 // while the calling thread parses the front part and hands it to the caller
@@ -52,7 +58,7 @@ public:
     ~RowsInTwo();
 
     // Starts on the back part and parses the front part.
-    const NumberRows& front(std::string_view text, std::size_t perLine);
+    const NumberRows& front(std::string_view text, const RowParser& parse);
     // Waits for the back part. It only counts when the front did not stop.
     // Throws std::bad_alloc when the back part found no memory and failed
     // allocations of the calling thread throw.
@@ -65,6 +71,7 @@ private:
     // lines of their own, the two do not take the lines from each other.
     static constexpr std::size_t cacheLine = 64;
     double frontShare_;
+    RowParser parse_;
     alignas(cacheLine) NumberRows front_;
     alignas(cacheLine) NumberRows back_;
     alignas(cacheLine) std::atomic<bool> backDone_{false};

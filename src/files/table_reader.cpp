@@ -1,17 +1,14 @@
 #include "files/table_reader.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
-#include <optional>
 #include <vector>
 
 #include "app/errors.h"
 #include "files/number_rows.h"
+#include "files/row_batches.h"
 #include "files/table_fields.h"
-#include "files/time_stamp.h"
+#include "files/table_rows.h"
 #include "model/plot_busy.h"
-#include "settings/profile.h"
 
 namespace kvx {
 
@@ -20,47 +17,7 @@ namespace {
 // The lines from which the separator is found.
 constexpr std::size_t sampleLines = 5;
 
-bool isMissingMark(std::string_view field)
-{
-    // Most fields are numbers: their first character rules the marks out.
-    if (field.empty()) {
-        return true;
-    }
-    if (field.size() > 4 || (field[0] != 'N' && field[0] != 'n' && field[0] != '-')) {
-        return false;
-    }
-    return field == "NaN" || field == "nan" || field == "NA" || field == "N/A" || field == "null" || field == "-";
-}
-
-// A whole field as a number; a decimal comma with `decimalComma`.
-std::optional<double> fieldNumber(std::string_view field, bool decimalComma)
-{
-    if (!field.empty() && field.front() == '+') {
-        field.remove_prefix(1);
-    }
-    std::array<char, 64> buffer{};
-    if (decimalComma && field.find(',') != std::string_view::npos) {
-        if (field.size() >= buffer.size()) {
-            return std::nullopt;
-        }
-        std::size_t n = 0;
-        for (const char c : field) {
-            buffer[n++] = c == ',' ? '.' : c;
-        }
-        field = std::string_view(buffer.data(), n);
-    }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-    if (end != field.data() + field.size() || std::isnan(value)) {
-        return std::nullopt;
-    }
-    if (error == std::errc::result_out_of_range) {
-        return leadingReal(field);  // saturated, as in every other mode
-    }
-    return error == std::errc{} ? std::optional<double>(value) : std::nullopt;
-}
-
-class TableReader {
+class TableReader : private RowSink {
 public:
     TableReader(FramedPlot plot, LineReader& lines, const std::string& fileName)
         : plot_(plot.model), frame_(plot.frame), lines_(lines), fileName_(fileName)
@@ -71,15 +28,20 @@ public:
     void readMore(DataReadPosition& position);
 
 private:
-    enum class Field { Value, Missing, Text };
-
     bool nextLine(std::string_view& line);
     bool beginTable(std::string_view line, DataReadPosition& position);
     void selectGraphs(int32_t start, int32_t count);
     void findSeparator();
     void readRow(std::string_view line);
-    // `time` tells whether an x value came from a date and time.
-    Field value(std::string_view field, bool x, double& out, bool& time);
+    TableField value(std::string_view field, bool x, double& out, bool& time) const
+    {
+        return tableField(field, x, separator_ == ';', out, time);
+    }
+    // Reads the rows at hand in batches, up to a line that they leave to
+    // the line-by-line way.
+    void readBatches();
+    void append(const NumberRows& rows) override;
+    void sample(const NumberRows& rows) override;
     void textSeen(std::size_t column);
     void warn(unsigned code, const std::string& extra);
     std::string named() const { return "\n" + fileName_ + " !"; }
@@ -105,6 +67,8 @@ private:
     bool timeX_ = false;
     bool textReported_ = false;
     bool extraReported_ = false;
+    RowsInTwo rows_{0.4};
+    bool mayReserve_ = true;  // only the first whole batch makes room for the rest
 };
 
 // The first lines are read ahead to find the separator, then handed out
@@ -185,6 +149,7 @@ void TableReader::readMore(DataReadPosition& position)
         }
         if (position.count > 0) {
             readRow(line);
+            readBatches();
         } else if (!beginTable(line, position)) {
             refused_ = position.start == first && linesBefore_ == 0;
             position.stopped = true;
@@ -221,7 +186,7 @@ bool TableReader::beginTable(std::string_view line, DataReadPosition& position)
     for (std::size_t k = 0; k < columns_; ++k) {
         double unused = 0.0;
         bool time = false;
-        titles = titles || value(fields_[k], k == 0, unused, time) == Field::Text;
+        titles = titles || value(fields_[k], k == 0, unused, time) == TableField::Text;
     }
     if (!titles) {
         readRow(line);
@@ -237,25 +202,6 @@ bool TableReader::beginTable(std::string_view line, DataReadPosition& position)
     return true;
 }
 
-TableReader::Field TableReader::value(std::string_view field, bool x, double& out, bool& time)
-{
-    if (isMissingMark(field)) {
-        return Field::Missing;
-    }
-    if (const auto number = fieldNumber(field, separator_ == ';')) {
-        out = *number;
-        return Field::Value;
-    }
-    if (x) {
-        if (const auto seconds = parseTimeStamp(field)) {
-            out = *seconds;
-            time = true;
-            return Field::Value;
-        }
-    }
-    return Field::Text;
-}
-
 void TableReader::readRow(std::string_view line)
 {
     splitTableFields(line, separator_, fields_, scratch_);
@@ -265,23 +211,61 @@ void TableReader::readRow(std::string_view line)
                               std::to_string(lineNumber_) + " in" + named());
     }
     double x = 0.0;
-    const Field xField = value(fields_[0], true, x, timeX_);
-    if (xField == Field::Text) {
+    const TableField xField = value(fields_[0], true, x, timeX_);
+    if (xField == TableField::Text) {
         textSeen(0);
     }
     for (std::size_t k = 1; k < columns_; ++k) {
         Graph& g = *graphs_[k - 1];
         double y = 0.0;
         bool unused = false;
-        const Field yField = k < fields_.size() ? value(fields_[k], false, y, unused) : Field::Missing;
-        if (yField == Field::Text) {
+        const TableField yField = k < fields_.size() ? value(fields_[k], false, y, unused) : TableField::Missing;
+        if (yField == TableField::Text) {
             textSeen(k);
         }
-        if (xField == Field::Value && yField == Field::Value) {
+        if (xField == TableField::Value && yField == TableField::Value) {
             g.append(x, y);
         } else {
             g.startNewLine();
         }
+    }
+}
+
+void TableReader::readBatches()
+{
+    if (sampled_ < sample_.size()) {
+        return;  // the first lines are handed out again first
+    }
+    const TableRowRules rules{separator_, columns_, textReported_, extraReported_};
+    readRowBatches(lines_, rows_, [rules](std::string_view text, NumberRows& rows, const std::atomic<bool>* cancel) {
+        parseTableRows(text, rules, rows, cancel);
+    }, *this);
+}
+
+// A missing x breaks every graph's line, a missing y its own.
+void TableReader::append(const NumberRows& rows)
+{
+    timeX_ = timeX_ || rows.timeStamps;
+    const std::size_t total = rows.values.size();
+    const double* v = rows.values.data();
+    for (std::size_t row = 0; row < total; row += columns_) {
+        const double x = v[row];
+        for (std::size_t k = 1; k < columns_; ++k) {
+            const double y = v[row + k];
+            if (std::isnan(x) || std::isnan(y)) {
+                graphs_[k - 1]->startNewLine();
+            } else {
+                graphs_[k - 1]->append(x, y);
+            }
+        }
+    }
+}
+
+void TableReader::sample(const NumberRows& rows)
+{
+    if (mayReserve_) {
+        reserveForRest(graphs_, rows, columns_, lines_);
+        mayReserve_ = false;
     }
 }
 

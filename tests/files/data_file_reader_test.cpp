@@ -557,16 +557,6 @@ TEST_F(DataFileReaderTest, LargeFilesReadAsTheLineRulesSay)
     }
 }
 
-// The same lines with CR LF ends, which always go the line-by-line way.
-std::string withCrLf(std::string_view lf)
-{
-    std::string crlf;
-    for (const char c : lf) {
-        crlf += c == '\n' ? "\r\n" : std::string(1, c);
-    }
-    return crlf;
-}
-
 TEST_F(DataFileReaderTest, ManyBlocksOfManyLinesReadAsLineByLine)
 {
     // Blocks of about 200 KB: longer than what a batch starts with, shorter
@@ -586,7 +576,7 @@ TEST_F(DataFileReaderTest, ManyBlocksOfManyLinesReadAsLineByLine)
             lf += "\n";
         }
     }
-    const std::string crlf = withCrLf(lf);
+    const std::string crlf = test::withCrLf(lf);
     test::WindowedPlot fromCrLf;
     fromCrLf.files().readMode = XYY;
     test::writeFile(path, crlf);
@@ -617,7 +607,7 @@ TEST_F(DataFileReaderTest, BlanksAmidBatchesBreakTheGraphsAsLineByLine)
                                     100000 + 2 * i, std::cos(i * 1e-3));
         lf.append(numbers, static_cast<std::size_t>(n));
     }
-    const std::string crlf = withCrLf(lf);
+    const std::string crlf = test::withCrLf(lf);
     test::WindowedPlot fromCrLf;
     fromCrLf.files().readMode = XYXY;
     test::writeFile(path, crlf);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "window/plot.h"
@@ -57,6 +58,16 @@ inline void expectSameGraphs(const Plot& a, const Plot& b)
         SCOPED_TRACE("graph " + std::to_string(k));
         expectSamePoints(a.graph(k), b.graph(k));
     }
+}
+
+// The same lines with CR LF ends, which always go the line-by-line way.
+inline std::string withCrLf(std::string_view lf)
+{
+    std::string crlf;
+    for (const char c : lf) {
+        crlf += c == '\n' ? "\r\n" : std::string(1, c);
+    }
+    return crlf;
 }
 
 // A plot whose warnings have an owner window.

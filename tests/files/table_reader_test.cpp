@@ -72,7 +72,7 @@ TEST_F(TableReaderTest, ATableOfNumbersOnlyReadsAsXyyDoes)
     for (const char* separator : {" ", ",", "\t", "  "}) {
         std::string text;
         char number[40];
-        for (int line = 0; line < 200; ++line) {
+        for (int line = 0; line < 3000; ++line) {  // enough for batches
             for (int column = 0; column < 4; ++column) {
                 const double v = column == 1 && line % 7 == 0 ? 0.5 : value(random) * (line % 3 == 0 ? 1e-9 : 1.0);
                 std::snprintf(number, sizeof number, line % 5 == 0 ? "%.17g" : "%.6e", v);
@@ -89,6 +89,60 @@ TEST_F(TableReaderTest, ATableOfNumbersOnlyReadsAsXyyDoes)
         test::expectSameGraphs(table, xyy);
     }
     EXPECT_TRUE(desktop.boxes.empty());
+}
+
+
+// Batches of rows read as line by line does (lines with CR LF ends always
+// go that way): gaps, quotes, ragged lines, text and extra fields before
+// and after their warning, time stamps and a second table, on both sides
+// of the cut between the two threads.
+TEST_F(TableReaderTest, BatchesReadAsLineByLine)
+{
+    for (const char* separator : {",", ";"}) {
+        const std::string sep = separator;
+        std::string lf = "# logger\ntime" + sep + "a" + sep + "b" + sep + "\"c" + sep + " d\"\n";
+        char field[64];
+        for (int i = 0; i < 24000; ++i) {
+            if (i == 15000) {
+                lf += "NEW\n";
+            }
+            const bool stamped = i < 15000;
+            if (stamped) {
+                std::snprintf(field, sizeof field, "2026-12-0%dT%02d:%02d:%02d.%03d", 1 + i / 3600 % 9, i / 3600 % 24,
+                              i / 60 % 60, i % 60, i % 1000);
+            } else {
+                std::snprintf(field, sizeof field, "%.17g", i * 0.25);
+            }
+            lf += i % 503 == 0 ? "" : field;
+            std::snprintf(field, sizeof field, sep == ";" ? "%d,%03d" : "%d.%03d", i % 977, i % 1000);
+            lf += sep + (i % 97 == 0 ? "" : i % 301 == 0 ? "\"" + std::string(field) + "\"" : field);
+            if (i % 211 == 0) {
+                lf += "\n";
+                continue;
+            }
+            lf += sep + (i % 101 == 0 ? "NaN" : i == 7000 || i % 1000 == 500 ? "oops" : std::to_string(-i));
+            if (stamped) {
+                lf += sep + (i % 89 == 0 ? "-" : std::to_string(i % 13));
+            }
+            lf += i == 9000 || i % 1000 == 900 ? sep + "1" + sep + "2\n" : "\n";
+        }
+        test::WindowedPlot batched;
+        ASSERT_EQ(readTableText(batched, lf, "log", 1), DataOutcome::Read);
+        const std::vector<std::string> batchedBoxes = texts();
+        desktop.boxes.clear();
+        test::WindowedPlot lineByLine;
+        ASSERT_EQ(readTableText(lineByLine, test::withCrLf(lf), "log", 1), DataOutcome::Read);
+        SCOPED_TRACE("separator " + sep);
+        EXPECT_EQ(batched.numGraphs(), 5);
+        test::expectSameGraphs(batched, lineByLine);
+        EXPECT_EQ(batched.graph(3).lable(), "c" + sep + " d");
+        EXPECT_GT(batched.graph(1).numPoints(), 14000);
+        EXPECT_EQ(batched.axes().x().kind(), AxisKind::Time);
+        EXPECT_EQ(lineByLine.axes().x().kind(), AxisKind::Time);
+        EXPECT_EQ(batchedBoxes.size(), 2u);
+        EXPECT_EQ(batchedBoxes, texts());
+        desktop.boxes.clear();
+    }
 }
 
 }  // namespace

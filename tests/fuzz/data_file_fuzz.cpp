@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the data-file reader in each of the five read
-// modes, checks what the plot then holds, writes it and reads it back: the
+// modes (and as a table, batched against line by line), checks what the plot then holds, writes it and reads it back: the
 // graphs with points must come back bit for bit. Then the plot is ranged as
 // an open does and painted into a small picture, so that whatever a file can
 // hold (huge, tiny, denormal values, thousands of graphs) is drawn too.
@@ -12,6 +12,7 @@
 
 #include "files/data_file_reader.h"
 #include "files/data_file_writer.h"
+#include "files/table_reader.h"
 #include "fuzz_support.h"
 #include "window/plot.h"
 #include "scaling/auto_range.h"
@@ -68,6 +69,35 @@ void paint(kvx::Plot& plot)
     kvx::fuzz::paintSmall(plot);
 }
 
+// A table reads the same in batches as line by line (lines that end in CR
+// LF always go that way). The input is repeated until batches take part.
+void checkTableBatches(std::string_view text)
+{
+    if (text.empty() || text.find('\r') != std::string_view::npos) {
+        return;
+    }
+    std::string lf;
+    while (lf.size() < (std::size_t{1} << 18)) {
+        lf.append(text).append("\n");
+    }
+    std::string crlf;
+    for (const char c : lf) {
+        crlf += c == '\n' ? "\r\n" : std::string(1, c);
+    }
+    kvx::Plot batched("Batched");
+    kvx::Plot lineByLine("Lines");
+    const auto outcome = kvx::readTableText(batched, lf, "fuzz.csv", 1);
+    require(kvx::readTableText(lineByLine, crlf, "fuzz.csv", 1) == outcome);
+    checkGraphs(batched);
+    require(batched.numGraphs() == lineByLine.numGraphs());
+    for (int16_t k = 1; k <= batched.numGraphs(); ++k) {
+        require(sameGraph(batched.graph(k), lineByLine.graph(k)));
+    }
+    if (batched.numGraphs() > 0) {
+        paint(batched);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
@@ -89,5 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
             paint(plot);
         }
     }
+    checkTableBatches(text);
+    desktop.boxes = 0;
     return 0;
 }
