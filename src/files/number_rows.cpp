@@ -88,31 +88,27 @@ void NumberRows::clear()
     timeStamps = false;
 }
 
+std::string_view lineAt(const char* p, const char* end, const char*& next)
+{
+    const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+    next = lf ? lf + 1 : end;
+    return std::string_view(p, static_cast<std::size_t>((lf ? lf : end) - p));
+}
+
 void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows, const std::atomic<bool>* cancel)
 {
-    const char* const begin = text.data();
-    const char* const end = begin + text.size();
-    const char* p = begin;
-    while (p < end) {
-        if (cancel && cancel->load(std::memory_order_relaxed)) {
-            rows.stopped = true;
-            break;
-        }
+    parseLines(text, rows, cancel, [perLine, &rows](const char*& p, const char* end) {
         if (takeUsualLine(p, end, perLine, rows.values)) {
-            ++rows.lines;
-            continue;
+            return true;
         }
-        const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-        const char* lineEnd = lf ? lf : end;
-        const std::string_view line(p, static_cast<std::size_t>(lineEnd - p));
+        const char* next = nullptr;
+        const std::string_view line = lineAt(p, end, next);
         if (LineReader::carriesContent(line) && !takeLine(line, perLine, rows.values)) {
-            rows.stopped = true;
-            break;
+            return false;
         }
-        ++rows.lines;
-        p = lf ? lf + 1 : end;
-    }
-    rows.bytes += static_cast<std::size_t>(p - begin);
+        p = next;
+        return true;
+    });
 }
 
 RowsInTwo::~RowsInTwo()

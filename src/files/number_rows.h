@@ -30,6 +30,30 @@ struct NumberRows {
     void clear();
 };
 
+// Goes through the lines of `text` (each ending at an LF, none holding a CR)
+// while `take(p, end)` takes the line at `p`: it appends the line's values
+// (or none for a comment or blank line) and moves `p` past its LF, or
+// returns false to leave the line, and the rest, untaken. Stops early, as
+// before an untaken line, once `cancel` is set.
+template <class TakeLine>
+void parseLines(std::string_view text, NumberRows& rows, const std::atomic<bool>* cancel, TakeLine take)
+{
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* p = begin;
+    while (p < end) {
+        if ((cancel && cancel->load(std::memory_order_relaxed)) || !take(p, end)) {
+            rows.stopped = true;
+            break;
+        }
+        ++rows.lines;
+    }
+    rows.bytes += static_cast<std::size_t>(p - begin);
+}
+
+// The line at `p` up to its LF (or `end`), and where the next one begins.
+std::string_view lineAt(const char* p, const char* end, const char*& next);
+
 // Adds to `rows` the lines of `text` (each ending at an LF, none holding a
 // CR) up to the first one that is neither a comment or blank line nor
 // `perLine` numbers that all convert: a "NEW" line, a short line or a token

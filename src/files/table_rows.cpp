@@ -163,26 +163,16 @@ void parseTableRows(std::string_view text, const TableRowRules& rules, NumberRow
 {
     std::vector<std::string_view> fields;
     std::string scratch;
-    const char* const begin = text.data();
-    const char* const end = begin + text.size();
-    const char* p = begin;
-    while (p < end) {
-        if (cancel && cancel->load(std::memory_order_relaxed)) {
-            rows.stopped = true;
-            break;
-        }
-        const auto* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-        const char* lineEnd = lf ? lf : end;
-        const std::string_view line(p, static_cast<std::size_t>(lineEnd - p));
+    parseLines(text, rows, cancel, [&](const char*& p, const char* end) {
+        const char* next = nullptr;
+        const std::string_view line = lineAt(p, end, next);
         if (LineReader::carriesContent(line) &&
             (startsBlock(line) || !takeTableRow(line, rules, fields, scratch, rows))) {
-            rows.stopped = true;
-            break;
+            return false;
         }
-        ++rows.lines;
-        p = lf ? lf + 1 : end;
-    }
-    rows.bytes += static_cast<std::size_t>(p - begin);
+        p = next;
+        return true;
+    });
 }
 
 }  // namespace kvx
