@@ -1,5 +1,7 @@
 #include "editions/batch_export.h"
 
+#include "settings/setting_bounds.h"
+
 #include <cctype>
 
 #include "app/session_list.h"
@@ -130,7 +132,7 @@ std::string exportPathProblem(const std::string& path)
     return "cannot write " + path + ": the extension must be .png, .svg, .pdf, .emf, .dat, .plt or .ses";
 }
 
-ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height, bool overwrite)
+ExportResult exportPlot(Plot& plot, const std::string& path, FigureSize size, bool overwrite)
 {
     if (std::string problem = exportPathProblem(path); !problem.empty()) {
         return failure(std::move(problem));
@@ -140,12 +142,19 @@ ExportResult exportPlot(Plot& plot, const std::string& path, int width, int heig
         return exportFiles(plot, path, extension, overwrite);
     }
     const PictureFormat format = pictureFormatOf(path).value_or(PictureFormat::Png);
-    if (width <= 0 || height <= 0) {
-        width = plot.xWinSize();
-        height = plot.yWinSize();
+    if (size.widthMm > 0.0 && size.heightMm > 0.0) {
+        size = paperFigureSize(size.widthMm, size.heightMm, size.dpi, format);
+    } else if (size.width <= 0 || size.height <= 0) {
+        size.width = plot.xWinSize();
+        size.height = plot.yWinSize();
+    }
+    if (!bounds::windowSize.contains(size.width) || !bounds::windowSize.contains(size.height)) {
+        return failure("cannot write " + path + ": the picture would be " + std::to_string(size.width) + "x" +
+                       std::to_string(size.height) + " pixels, more than " +
+                       std::to_string(bounds::windowSize.max) + " a side");
     }
     std::string reason;
-    if (!paintFigureFile(plot, OUTPUT_COLORED, format, path, FigureSize{width, height}, &reason)) {
+    if (!paintFigureFile(plot, OUTPUT_COLORED, format, path, size, &reason)) {
         return failure("cannot write " + path + ": " + reason);
     }
     return {true, {}};

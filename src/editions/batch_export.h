@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "render/figure_output.h"
 #include "window/plot.h"
 #include "window/read_shortfall.h"
 
@@ -41,14 +42,15 @@ std::string refusedDataHint(const std::string& file);
 // empty when it can.
 std::string exportPathProblem(const std::string& path);
 
-// Writes `plot` to `path`: .png .svg .pdf the picture of width x height
-// pixels (the plot's window size when 0), .dat its data, .plt its plot file
+// Writes `plot` to `path`: .png .svg .pdf the picture of `size` (in pixels,
+// or on paper where it gives millimetres; the plot's window size when it
+// gives neither), .dat its data, .plt its plot file
 // with the data file beside it, .ses the whole session with every window's
 // plot and data files beside it. A plot without a
 // window is drawn as its window would show it. A file of that name
 // from before stays as it was unless the new one was written completely.
 // A session that would replace plot or data files that the session file
 // at `path` does not name is not written, unless `overwrite`.
-ExportResult exportPlot(Plot& plot, const std::string& path, int width, int height, bool overwrite = false);
+ExportResult exportPlot(Plot& plot, const std::string& path, FigureSize size, bool overwrite = false);
 
 }  // namespace kvx

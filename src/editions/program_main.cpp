@@ -23,6 +23,22 @@ namespace kvx {
 
 namespace {
 
+// The figure --size and --dpi ask for.
+FigureSize figureSizeOf(const ProgramOptions& options)
+{
+    return {options.width, options.height, options.widthMm, options.heightMm,
+            options.dpi > 0 ? options.dpi : FigureSize::screenDpi};
+}
+
+// The window --size asks for: a size on paper at 96 pixels an inch.
+FigureSize windowSizeOf(const ProgramOptions& options)
+{
+    if (options.widthMm > 0.0) {
+        return paperFigureSize(options.widthMm, options.heightMm, FigureSize::screenDpi, PictureFormat::Pdf);
+    }
+    return {options.width, options.height};
+}
+
 // Exit codes of batch mode (see usageText).
 constexpr int exitFailed = 1;
 constexpr int exitUsage = 2;
@@ -74,8 +90,8 @@ int runBatch(const ProgramOptions& options, const std::string& name)
     }
     const ExportResult result =
         options.printPath.empty()
-            ? exportPlot(handle.plot(), options.exportPath, options.width, options.height, options.overwrite)
-            : printToPdf(handle.plot(), options.printPath, options.width, options.height);
+            ? exportPlot(handle.plot(), options.exportPath, figureSizeOf(options), options.overwrite)
+            : printToPdf(handle.plot(), options.printPath, windowSizeOf(options).width, windowSizeOf(options).height);
     if (!result.ok) {
         complain(name, result.error);
         return exitFailed;

@@ -1,5 +1,7 @@
 #include "editions/program_options.h"
 
+#include <charconv>
+
 #include "settings/keywords.h"
 #include "settings/setting_bounds.h"
 
@@ -31,6 +33,53 @@ bool parseSize(std::string_view text, int& width, int& height)
     }
     width = w;
     height = h;
+    return true;
+}
+
+// "90x60mm" or "3.5x2.5in": each side above 0 and at most a metre.
+bool parsePaperSize(std::string_view text, double& widthMm, double& heightMm)
+{
+    double perUnit = 0.0;
+    if (text.ends_with("mm")) {
+        perUnit = 1.0;
+    } else if (text.ends_with("in")) {
+        perUnit = 25.4;
+    } else {
+        return false;
+    }
+    text.remove_suffix(2);
+    const auto x = text.find('x');
+    if (x == std::string_view::npos) {
+        return false;
+    }
+    auto number = [perUnit](std::string_view digits, double& out) {
+        double v = 0.0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), v,
+                                                  std::chars_format::fixed);
+        if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size()) return false;
+        v *= perUnit;
+        if (!(v > 0.0 && v <= 1000.0)) return false;
+        out = v;
+        return true;
+    };
+    double w = 0.0, h = 0.0;
+    if (!number(text.substr(0, x), w) || !number(text.substr(x + 1), h)) {
+        return false;
+    }
+    widthMm = w;
+    heightMm = h;
+    return true;
+}
+
+// "300": from 10 to 2400 pixels per inch.
+bool parseDpi(std::string_view text, int& dpi)
+{
+    int v = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || v < 10 || v > 2400) {
+        return false;
+    }
+    dpi = v;
     return true;
 }
 
@@ -84,7 +133,7 @@ ProgramOptions parseProgramOptions(int argc, const char* const* argv)
                 options.error = "--read-mode takes XYY, XYXY, XYAYA, XYAXYA, YY or COLUMNS, not \"" +
                                 std::string(value) + "\"";
             }
-        } else if (arg == "--export" || arg == "--print-to" || arg == "--size") {
+        } else if (arg == "--export" || arg == "--print-to" || arg == "--size" || arg == "--dpi") {
             if (i + 1 >= argc) {
                 if (options.error.empty()) options.error = std::string(arg) + " needs a value";
                 continue;
@@ -106,8 +155,17 @@ ProgramOptions parseProgramOptions(int argc, const char* const* argv)
                     options.error = "--print-to may be given only once";
                 }
                 options.printPath.assign(value);
-            } else if (!parseSize(value, options.width, options.height) && options.error.empty()) {
-                options.error = "--size takes WIDTHxHEIGHT, such as 800x600, not " + std::string(value);
+            } else if (arg == "--dpi") {
+                if (!parseDpi(value, options.dpi) && options.error.empty()) {
+                    options.error = "--dpi takes pixels per inch from 10 to 2400, such as 300, not " + std::string(value);
+                }
+            } else if (parseSize(value, options.width, options.height)) {
+                options.widthMm = options.heightMm = 0.0;
+            } else if (parsePaperSize(value, options.widthMm, options.heightMm)) {
+                options.width = options.height = 0;
+            } else if (options.error.empty()) {
+                options.error = "--size takes WIDTHxHEIGHT in pixels, millimetres or inches, such as 800x600, "
+                                "90x60mm or 3.5x2.5in, not " + std::string(value);
             }
         } else if (options.error.empty()) {
             options.error = "unknown option " + std::string(arg);
@@ -170,7 +228,11 @@ std::string usageText(std::string_view program)
             "               print the first window as on the default printer, onto\n"
             "               an A4 page of the PDF file OUT.pdf instead\n"
             "  --size WxH   the picture's size in pixels (with --export), the\n"
-            "               window's client size (with --print-to)\n"
+            "               window's client size (with --print-to); WxHmm or\n"
+            "               WxHin give it on paper (90x60mm, 3.5x2.5in), where\n"
+            "               text keeps its size in points\n"
+            "  --dpi N      a PNG's pixels per inch (default 96): lines and text\n"
+            "               grow with it, and the file records it\n"
             "  --help       this text\n"
             "  --version    the version\n"
             "Exit status with --export or --print-to: 0 written; 1 OUT or a FILE\n"

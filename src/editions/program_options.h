@@ -17,6 +17,9 @@ struct ProgramOptions {
     std::string printPath;   // batch mode: print the first window into this PDF file
     int width = 0;           // --size WxH; 0: the window's default size
     int height = 0;
+    double widthMm = 0.0;    // --size WxHmm or WxHin; 0: not on paper
+    double heightMm = 0.0;
+    int dpi = 0;             // --dpi N, a PNG's pixels per inch; 0: 96
     std::vector<std::string> files;  // everything that is not an option
     // Per file, the mode of the last --read-mode before it; 0 where none was.
     std::vector<int16_t> fileReadModes;

@@ -31,6 +31,14 @@ public:
     const std::string& finish();
 
     DeviceSize deviceSize() override;
+    // The frame keeps the pixels at 96 an inch.
+    void setPaperSize(double, double, double) {}
+    // Viewers show a pattern of the file's own as a solid line: each dash
+    // stays a line of its own.
+    void dashedLine(int ax, int ay, int bx, int by, int dash, int gap) override
+    {
+        Surface::dashedLine(ax, ay, bx, by, dash, gap);
+    }
 
 private:
     void strokeFigures(const std::vector<VectorFigure>& figures, const StrokeStyle& stroke) override;

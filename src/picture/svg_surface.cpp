@@ -68,6 +68,62 @@ const char* capName(LineCap cap)
     return "butt";
 }
 
+void appendStroke(std::string& out, const StrokeStyle* stroke)
+{
+    if (!stroke) {
+        out += " stroke=\"none\"";
+        return;
+    }
+    appendColorAttribute(out, "stroke", stroke->color);
+    appendAttribute(out, "stroke-width", stroke->width);
+    out += " stroke-linecap=\"";
+    out += capName(stroke->cap);
+    out += "\" stroke-linejoin=\"";
+    out += stroke->join == LineJoin::Round ? "round" : "miter";
+    out += '"';
+    if (!stroke->dashes.empty()) {
+        out += " stroke-dasharray=\"";
+        for (size_t k = 0; k < stroke->dashes.size(); ++k) {
+            if (k > 0) {
+                out += ' ';
+            }
+            appendNumber(out, stroke->dashes[k]);
+        }
+        out += '"';
+        if (stroke->dashOffset != 0.0) {
+            appendAttribute(out, "stroke-dashoffset", stroke->dashOffset);
+        }
+    }
+}
+
+void appendFill(std::string& out, std::optional<Color> fill)
+{
+    if (fill) {
+        appendColorAttribute(out, "fill", *fill);
+    } else {
+        out += " fill=\"none\"";
+    }
+}
+
+// Whether every segment of the figures runs along x or y.
+bool axisParallel(const std::vector<VectorFigure>& figures)
+{
+    for (const VectorFigure& figure : figures) {
+        const std::size_t n = figure.points.size();
+        for (std::size_t k = 0; k < n; ++k) {
+            if (k + 1 == n && !figure.closed) {
+                break;
+            }
+            const VectorPoint& a = figure.points[k];
+            const VectorPoint& b = figure.points[(k + 1) % n];
+            if (a.x != b.x && a.y != b.y) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 SvgSurface::SvgSurface(int width, int height, TextMeasurer& measurer, std::string_view title)
@@ -81,8 +137,7 @@ SvgSurface::SvgSurface(int width, int height, TextMeasurer& measurer, std::strin
     appendNumber(out_, width_);
     out_ += ' ';
     appendNumber(out_, height_);
-    // Edges on pixel boundaries stay sharp, as in the window image.
-    out_ += "\" shape-rendering=\"crispEdges\">\n";
+    out_ += "\">\n";
     if (!title.empty()) {
         out_ += "<title>";
         appendXmlEscaped(out_, title);
@@ -94,6 +149,7 @@ const std::string& SvgSurface::finish()
 {
     if (!finished_) {
         flush();
+        closeGraphGroup();
         closeClipGroup();
         out_ += "</svg>\n";
         finished_ = true;
@@ -101,46 +157,28 @@ const std::string& SvgSurface::finish()
     return out_;
 }
 
+void SvgSurface::setPaperSize(double widthMm, double heightMm, double /*dpi*/)
+{
+    if (finished_ || !(widthMm > 0.0) || !(heightMm > 0.0)) {
+        return;
+    }
+    std::string pixels;
+    appendAttribute(pixels, "width", width_);
+    appendAttribute(pixels, "height", height_);
+    std::string paper;
+    appendAttribute(paper, "width", widthMm);
+    paper.insert(paper.size() - 1, "mm");
+    appendAttribute(paper, "height", heightMm);
+    paper.insert(paper.size() - 1, "mm");
+    const std::size_t at = out_.find(pixels);
+    if (at != std::string::npos) {
+        out_.replace(at, pixels.size(), paper);
+    }
+}
+
 DeviceSize SvgSurface::deviceSize()
 {
     return {width_, height_, width_ / pixelsPerMm, height_ / pixelsPerMm};
-}
-
-void SvgSurface::appendStroke(const StrokeStyle* stroke)
-{
-    if (!stroke) {
-        out_ += " stroke=\"none\"";
-        return;
-    }
-    appendColorAttribute(out_, "stroke", stroke->color);
-    appendAttribute(out_, "stroke-width", stroke->width);
-    out_ += " stroke-linecap=\"";
-    out_ += capName(stroke->cap);
-    out_ += "\" stroke-linejoin=\"";
-    out_ += stroke->join == LineJoin::Round ? "round" : "miter";
-    out_ += '"';
-    if (!stroke->dashes.empty()) {
-        out_ += " stroke-dasharray=\"";
-        for (size_t k = 0; k < stroke->dashes.size(); ++k) {
-            if (k > 0) {
-                out_ += ' ';
-            }
-            appendNumber(out_, stroke->dashes[k]);
-        }
-        out_ += '"';
-        if (stroke->dashOffset != 0.0) {
-            appendAttribute(out_, "stroke-dashoffset", stroke->dashOffset);
-        }
-    }
-}
-
-void SvgSurface::appendFill(std::optional<Color> fill)
-{
-    if (fill) {
-        appendColorAttribute(out_, "fill", *fill);
-    } else {
-        out_ += " fill=\"none\"";
-    }
 }
 
 void SvgSurface::strokeFigures(const std::vector<VectorFigure>& figures, const StrokeStyle& stroke)
@@ -148,6 +186,7 @@ void SvgSurface::strokeFigures(const std::vector<VectorFigure>& figures, const S
     if (finished_) {
         return;
     }
+    usePaint(paintOf(&stroke, std::nullopt, axisParallel(figures)));
     out_ += "<path d=\"";
     bool firstCommand = true;
     for (const VectorFigure& figure : figures) {
@@ -165,10 +204,7 @@ void SvgSurface::strokeFigures(const std::vector<VectorFigure>& figures, const S
             out_ += " Z";
         }
     }
-    out_ += '"';
-    appendFill(std::nullopt);
-    appendStroke(&stroke);
-    out_ += "/>\n";
+    out_ += "\"/>\n";
 }
 
 void SvgSurface::drawRectangle(double x, double y, double width, double height,
@@ -177,13 +213,12 @@ void SvgSurface::drawRectangle(double x, double y, double width, double height,
     if (finished_) {
         return;
     }
+    usePaint(paintOf(stroke, fill, true));
     out_ += "<rect";
     appendAttribute(out_, "x", x);
     appendAttribute(out_, "y", y);
     appendAttribute(out_, "width", width);
     appendAttribute(out_, "height", height);
-    appendFill(fill);
-    appendStroke(stroke);
     out_ += "/>\n";
 }
 
@@ -193,13 +228,12 @@ void SvgSurface::drawEllipse(double cx, double cy, double rx, double ry,
     if (finished_) {
         return;
     }
+    usePaint(paintOf(stroke, fill, false));
     out_ += "<ellipse";
     appendAttribute(out_, "cx", cx);
     appendAttribute(out_, "cy", cy);
     appendAttribute(out_, "rx", rx);
     appendAttribute(out_, "ry", ry);
-    appendFill(fill);
-    appendStroke(stroke);
     out_ += "/>\n";
 }
 
@@ -208,12 +242,12 @@ void SvgSurface::fillBox(int x, int y, int width, int height, Color color)
     if (finished_) {
         return;
     }
+    usePaint(paintOf(nullptr, color, true));
     out_ += "<rect";
     appendAttribute(out_, "x", x);
     appendAttribute(out_, "y", y);
     appendAttribute(out_, "width", width);
     appendAttribute(out_, "height", height);
-    appendFill(color);
     out_ += "/>\n";
 }
 
@@ -223,41 +257,50 @@ void SvgSurface::drawText(const PlacedText& placed, const Font& font, Color colo
     if (finished_) {
         return;
     }
-    // Text coordinates are in the text's own frame; the group moves that
-    // frame to the reference point and turns it for the vertical font.
-    out_ += "<g transform=\"translate(";
-    appendNumber(out_, placed.x);
-    out_ += ' ';
-    appendNumber(out_, placed.y);
-    out_ += placed.vertical ? ") rotate(-90)\">" : ")\">";
+    // The em size is the cell height without the internal leading.
+    const FontMetrics metrics = measurer().fontMetrics(font);
+    std::string paint = " font-family=\"";
+    paint += fontFamily;
+    paint += ", ";
+    paint += fontFallbacks;
+    paint += '"';
+    appendAttribute(paint, "font-size", metrics.height - metrics.internalLeading);
+    appendAttribute(paint, "font-weight", fontWeight);
+    appendColorAttribute(paint, "fill", color);
+    usePaint(paint);
+    // Text coordinates are in the text's own frame; a group moves that frame
+    // to the reference point and turns it for the vertical font, where needed.
+    const bool framed = placed.vertical || background;
+    double x = placed.dx;
+    double y = placed.dy;
+    if (framed) {
+        out_ += "<g transform=\"translate(";
+        appendNumber(out_, placed.x);
+        out_ += ' ';
+        appendNumber(out_, placed.y);
+        out_ += placed.vertical ? ") rotate(-90)\">" : ")\">";
+    } else {
+        x += placed.x;
+        y += placed.y;
+    }
     if (background) {
         out_ += "<rect";
         appendAttribute(out_, "x", placed.dx);
         appendAttribute(out_, "y", placed.dy - placed.ascent);
         appendAttribute(out_, "width", placed.width);
         appendAttribute(out_, "height", placed.ascent + placed.descent);
-        appendFill(*background);
+        appendFill(out_, *background);
         out_ += "/>";
     }
-    // The em size is the cell height without the internal leading.
-    const FontMetrics metrics = measurer().fontMetrics(font);
     out_ += "<text xml:space=\"preserve\"";
-    appendAttribute(out_, "x", placed.dx);
-    appendAttribute(out_, "y", placed.dy);
-    out_ += " font-family=\"";
-    out_ += fontFamily;
-    out_ += ", ";
-    out_ += fontFallbacks;
-    out_ += '"';
-    appendAttribute(out_, "font-size", metrics.height - metrics.internalLeading);
-    appendAttribute(out_, "font-weight", fontWeight);
+    appendAttribute(out_, "x", x);
+    appendAttribute(out_, "y", y);
     if (placed.width > 0) {
         appendAttribute(out_, "textLength", placed.width);
     }
-    appendColorAttribute(out_, "fill", color);
     out_ += '>';
     appendXmlEscaped(out_, text);
-    out_ += "</text></g>\n";
+    out_ += framed ? "</text></g>\n" : "</text>\n";
 }
 
 void SvgSurface::clipTo(int left, int top, int right, int bottom)
@@ -265,6 +308,7 @@ void SvgSurface::clipTo(int left, int top, int right, int bottom)
     if (finished_) {
         return;
     }
+    closeGraphGroup();
     closeClipGroup();
     ++clipCount_;
     const std::string id = "clip" + std::to_string(clipCount_);
@@ -280,12 +324,75 @@ void SvgSurface::clipTo(int left, int top, int right, int bottom)
 void SvgSurface::unclip()
 {
     if (!finished_) {
+        closeGraphGroup();
         closeClipGroup();
+    }
+}
+
+void SvgSurface::beginGroup(std::string_view name)
+{
+    if (finished_) {
+        return;
+    }
+    flush();
+    closeGraphGroup();
+    out_ += "<g id=\"graph" + std::to_string(++graphCount_) + "\"><title>";
+    appendXmlEscaped(out_, name);
+    out_ += "</title>\n";
+    graphOpen_ = true;
+}
+
+void SvgSurface::endGroup()
+{
+    if (!finished_) {
+        flush();
+        closeGraphGroup();
+    }
+}
+
+void SvgSurface::closeGraphGroup()
+{
+    closePaintGroup();
+    if (graphOpen_) {
+        out_ += "</g>\n";
+        graphOpen_ = false;
+    }
+}
+
+std::string SvgSurface::paintOf(const StrokeStyle* stroke, std::optional<Color> fill, bool crisp)
+{
+    std::string paint;
+    appendFill(paint, fill);
+    appendStroke(paint, stroke);
+    if (crisp) {
+        // Edges on pixel boundaries stay sharp, as in the window image.
+        paint += " shape-rendering=\"crispEdges\"";
+    }
+    return paint;
+}
+
+void SvgSurface::usePaint(const std::string& paint)
+{
+    if (paintOpen_ && paint == paint_) {
+        return;
+    }
+    closePaintGroup();
+    out_ += "<g" + paint + ">\n";
+    paint_ = paint;
+    paintOpen_ = true;
+}
+
+void SvgSurface::closePaintGroup()
+{
+    if (paintOpen_) {
+        out_ += "</g>\n";
+        paintOpen_ = false;
     }
 }
 
 void SvgSurface::closeClipGroup()
 {
+    closePaintGroup();
     if (clipOpen_) {
         out_ += "</g>\n";
         clipOpen_ = false;

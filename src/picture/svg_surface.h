@@ -1,7 +1,10 @@
 #pragma once
 // The system's SVG writer: a surface that builds an SVG document with the
 // same geometry as the window image (see vector_surface.h), real clip paths
-// for clipping, and text measured by an injected TextMeasurer.
+// for clipping, and text measured by an injected TextMeasurer. It is meant
+// to be edited: shapes of the same paint share a group that holds it, each
+// graph is a group with its label as title, dashed lines are one element,
+// and only axis-parallel shapes ask viewers for crisp edges.
 
 #include <string>
 #include <string_view>
@@ -19,6 +22,10 @@ public:
     const std::string& finish();
 
     DeviceSize deviceSize() override;
+    // The document's size on paper, in place of its pixels at 96 an inch.
+    void setPaperSize(double widthMm, double heightMm, double dpi);
+    void beginGroup(std::string_view name) override;
+    void endGroup() override;
 
 private:
     void strokeFigures(const std::vector<VectorFigure>& figures, const StrokeStyle& stroke) override;
@@ -33,14 +40,21 @@ private:
     void unclip() override;
 
     void closeClipGroup();
-    void appendStroke(const StrokeStyle* stroke);
-    void appendFill(std::optional<Color> fill);
+    void closeGraphGroup();
+    // Shapes in a row with the same paint share a group that holds it.
+    void usePaint(const std::string& paint);
+    void closePaintGroup();
+    static std::string paintOf(const StrokeStyle* stroke, std::optional<Color> fill, bool crisp);
 
     std::string out_;
     int width_;
     int height_;
     int clipCount_ = 0;
     bool clipOpen_ = false;
+    int graphCount_ = 0;
+    bool graphOpen_ = false;
+    std::string paint_;  // of the open paint group
+    bool paintOpen_ = false;
     bool finished_ = false;
 };
 

@@ -37,6 +37,10 @@ public:
         return written_;
     }
     std::string error() const override { return error_; }
+    void setPaperSize(double widthMm, double heightMm, double dpi) override
+    {
+        surface_.setPaperSize(widthMm, heightMm, dpi);
+    }
 
 private:
     std::string path_;

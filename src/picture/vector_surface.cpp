@@ -184,6 +184,38 @@ void VectorSurface::lineTo(int x, int y)
     pendingOffset_ = continues ? lastLength_ : 0.0;
 }
 
+void VectorSurface::dashedLine(int ax, int ay, int bx, int by, int dash, int gap)
+{
+    if (invert_ || pen_.style != PenStyle::Solid || dash <= 0 || gap < 0) {
+        Surface::dashedLine(ax, ay, bx, by, dash, gap);  // a pattern on a pattern, or nothing
+        return;
+    }
+    const bool vertical = ax == bx;
+    const int lo = vertical ? std::min(ay, by) : std::min(ax, bx);
+    const int hi = vertical ? std::max(ay, by) : std::max(ax, bx);
+    if (lo >= hi - dash) {
+        return;
+    }
+    // The start of the last dash, as the loop of single dashes finds it.
+    const int64_t period = int64_t{dash} + gap;
+    const int64_t last = lo + (int64_t{hi} - dash - 1 - lo) / period * period;
+    const auto end = static_cast<int>(last + dash);
+    const PixelPoint from = vertical ? PixelPoint{ax, lo} : PixelPoint{lo, ay};
+    const PixelPoint to = vertical ? PixelPoint{ax, end} : PixelPoint{end, ay};
+    flush();
+    std::vector<VectorFigure> figure(1);
+    if (thinPlain(pen_)) {
+        figure[0].points = thinCentreLine({from, to});
+    } else {
+        figure[0].points = {centreOf(from), centreOf(to)};
+    }
+    StrokeStyle stroke = strokeFor(pen_);
+    stroke.dashes = {static_cast<double>(dash), static_cast<double>(gap)};
+    strokeFigures(figure, stroke);
+    lastEnd_.reset();  // nothing continues a pattern of its own
+    position_ = to;
+}
+
 std::optional<VectorSurface::Shape> VectorSurface::shapeOf(int left, int top, int right, int bottom)
 {
     flush();

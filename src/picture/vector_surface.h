@@ -57,6 +57,8 @@ public:
     void ellipse(int left, int top, int right, int bottom) final;
     void fillRect(int left, int top, int right, int bottom, Color color) final;
     void setPixel(int x, int y, Color color) final;
+    // One stroke with the dash pattern, on the pixels of the dashes drawn one by one.
+    void dashedLine(int ax, int ay, int bx, int by, int dash, int gap) override;
     void beginPath() final;
     void closeFigure() final;
     void endPath() final;

@@ -21,6 +21,10 @@ public:
     virtual bool finish() = 0;
     // Why finish() failed, in the system's words; empty after success.
     virtual std::string error() const = 0;
+    // What the picture stands for on paper, when asked for before drawing:
+    // its size in millimetres (0: its pixels at 96 an inch) and a raster
+    // picture's pixels per inch.
+    virtual void setPaperSize(double /*widthMm*/, double /*heightMm*/, double /*dpi*/) {}
 };
 
 }  // namespace kvx

@@ -5,6 +5,7 @@
 // ellipses exclude their right and bottom edge. Pens, brushes and fonts are
 // selected by value; the surface keeps what it needs to draw them.
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -92,6 +93,23 @@ public:
     // Fills without outline.
     virtual void fillRect(int left, int top, int right, int bottom, Color color) = 0;
     virtual void setPixel(int x, int y, Color color) = 0;
+    // A line along x (ay == by) or y (ax == bx) as dashes of `dash` pixels
+    // with gaps of `gap` between, from its lower end on; a dash that would
+    // reach the far end is left out. Here each dash is a line of its own;
+    // files may write the whole as one dashed stroke.
+    virtual void dashedLine(int ax, int ay, int bx, int by, int dash, int gap)
+    {
+        if (dash <= 0) {
+            return;
+        }
+        const bool vertical = ax == bx;
+        const int lo = vertical ? std::min(ay, by) : std::min(ax, bx);
+        const int hi = vertical ? std::max(ay, by) : std::max(ax, bx);
+        for (int c = lo; c < hi - dash; c += dash + gap) {
+            moveTo(vertical ? ax : c, vertical ? c : ay);
+            lineTo(vertical ? ax : c + dash, vertical ? c + dash : ay);
+        }
+    }
 
     // Lines between beginPath and endPath are recorded, not drawn;
     // strokePath draws the recorded outline with the pen.
@@ -118,6 +136,11 @@ public:
     virtual FontMetrics fontMetrics() = 0;
 
     virtual DeviceSize deviceSize() = 0;
+
+    // What is drawn between these belongs to one graph, named by its label;
+    // files that can group their shapes keep it together.
+    virtual void beginGroup(std::string_view /*name*/) {}
+    virtual void endGroup() {}
 };
 
 // Measures text in a font for the surfaces that cannot measure themselves

@@ -1,5 +1,6 @@
 #include "render/figure_output.h"
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "filesystem/regular_file.h"
 #include "filesystem/scratch_folder.h"
 #include "render/output_dress.h"
+#include "render/page_scale.h"
 #include "render/plot_painter.h"
 
 namespace kvx {
@@ -43,6 +45,16 @@ FigureSize figureSize(int clientWidth, int clientHeight, int size)
     return {static_cast<int>(static_cast<long long>(clientWidth) * size / clientHeight), size};
 }
 
+FigureSize paperFigureSize(double widthMm, double heightMm, double dpi, PictureFormat format)
+{
+    const double perMm = (format == PictureFormat::Png ? dpi : FigureSize::screenDpi) / 25.4;
+    auto pixels = [perMm](double mm) {
+        const double p = std::round(mm * perMm);
+        return p < 1.0 ? 1 : p > 1e9 ? 1000000000 : static_cast<int>(p);
+    };
+    return {pixels(widthMm), pixels(heightMm), widthMm, heightMm, dpi};
+}
+
 std::string figureDescription(const BaseWindow& frame)
 {
     return "Kvx - " + frame.windowTitle();
@@ -59,8 +71,12 @@ bool paintFigureFile(FramedPlot plot, int16_t mode, PictureFormat format, const 
         }
         return false;
     }
+    picture->setPaperSize(pixels.widthMm, pixels.heightMm, pixels.dpi);
     {
         const OutputDress dress(plot.model, mode);
+        if (format == PictureFormat::Png && pixels.dpi != FigureSize::screenDpi) {
+            scaleLines(plot.model, pixels.dpi / FigureSize::screenDpi);
+        }
         paintOutput(picture->surface(), plot.model, pixels.width, pixels.height);
     }
     if (!picture->finish()) {

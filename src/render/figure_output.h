@@ -20,9 +20,20 @@ namespace kvx {
 std::optional<PictureFormat> pictureFormatOf(std::string_view path);
 
 struct FigureSize {
-    int width = 0;
+    int width = 0;  // pixels
     int height = 0;
+    double widthMm = 0.0;  // asked for on paper; 0: the pixels at 96 an inch
+    double heightMm = 0.0;
+    // A PNG's pixels per inch. Its lines, text and distances grow with it,
+    // so that text keeps its size in points.
+    double dpi = screenDpi;
+
+    static constexpr double screenDpi = 96.0;
 };
+
+// A figure of a size on paper, in pixels at `dpi` for PNG and at 96 an inch
+// for the vector formats (whose text and lines keep their sizes in points).
+FigureSize paperFigureSize(double widthMm, double heightMm, double dpi, PictureFormat format);
 
 // The client size, or with `size` > 0 the larger side becomes `size` and
 // the other follows in proportion (truncated); of two equal sides the
@@ -33,7 +44,7 @@ FigureSize figureSize(int clientWidth, int clientHeight, int size);
 std::string figureDescription(const BaseWindow& frame);
 
 // Paints the plot in `mode` (OUTPUT_COLORED, OUTPUT_BLACK_WHITE) into a new
-// picture file of the format and pixel size. False when it could not be
+// picture file of the format and size. False when it could not be
 // written, with the reason; a file of that name from before then stays.
 bool paintFigureFile(FramedPlot plot, int16_t mode, PictureFormat format, const std::string& path, FigureSize pixels,
                      std::string* reason = nullptr);

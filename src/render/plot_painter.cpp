@@ -153,21 +153,7 @@ void PlotPainter::drawGridLine(double x0, double y0, double x1, double y1)
         return;
     }
     const int dash = 3 * s.gridLineWidth;
-    const int gap = 3 * s.gridLineWidth;
-    if (dash <= 0) {
-        return;
-    }
-    if (ax == bx) {
-        const int lo = std::min(ay, by), hi = std::max(ay, by);
-        for (int c = lo; c < hi - dash; c += dash + gap) {
-            line(ax, c, ax, c + dash);
-        }
-    } else {
-        const int lo = std::min(ax, bx), hi = std::max(ax, bx);
-        for (int c = lo; c < hi - dash; c += dash + gap) {
-            line(c, ay, c + dash, ay);
-        }
-    }
+    surface_.dashedLine(ax, ay, bx, by, dash, dash);
 }
 
 void PlotPainter::drawGrid()
@@ -399,8 +385,12 @@ void PlotPainter::drawGraphs()
     {
         GraphDrawer drawer(surface_, plot_, view_);
         drawer.setMergeColumns(mergeColumns_);
+        int number = 0;
         for (Graph& g : plot_.graphs()) {
+            ++number;
+            surface_.beginGroup(g.lable().empty() ? "graph " + std::to_string(number) : g.lable());
             drawer.drawGraph(g);
+            surface_.endGroup();
         }
     }
     surface_.removeClip();

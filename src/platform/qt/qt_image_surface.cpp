@@ -1,5 +1,6 @@
 #include "platform/qt/qt_image_surface.h"
 
+#include <cmath>
 #include <algorithm>
 #include <utility>
 
@@ -53,6 +54,13 @@ void QtImageSurface::start(int width, int height)
     painterInverts_ = false;
     invert_ = false;
     clip_.reset();
+}
+
+void QtImageSurface::setResolution(double dpi)
+{
+    const int dots = static_cast<int>(std::lround(dpi / 0.0254));
+    image_.setDotsPerMeterX(dots);
+    image_.setDotsPerMeterY(dots);
 }
 
 void QtImageSurface::resize(int width, int height)

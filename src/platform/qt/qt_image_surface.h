@@ -41,6 +41,8 @@ public:
     // The part of the image drawn on since the last call (or since it was
     // made), within the image; the window shows only that part anew.
     QRect takeDrawnArea();
+    // The pixels per inch the image records (96 unless told).
+    void setResolution(double dpi);
 
     void selectPen(const Pen& pen) override { pen_ = pen; }
     void selectBrush(const Brush& brush) override { brush_ = brush; }

@@ -54,6 +54,7 @@ public:
     }
 
     std::string error() const override { return error_; }
+    void setPaperSize(double, double, double dpi) override { surface_.setResolution(dpi); }
 
 private:
     std::string path_;

@@ -58,7 +58,7 @@ void expectBatchPictureIsTheWindows(Plot& shown, Plot& batch)
     const QImage window = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
     test::TempDir dir;
     const std::string path = dir.file("batch.png");
-    ASSERT_TRUE(exportPlot(batch, path, window.width(), window.height()).ok);
+    ASSERT_TRUE(exportPlot(batch, path, FigureSize{window.width(), window.height()}).ok);
     const QImage picture = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(picture.size(), window.size());
     EXPECT_TRUE(picture == window);
@@ -119,7 +119,7 @@ TEST(BatchPicture, MetafileDescribesThePlotOnce)
         fill(plot);
         test::TempDir dir;
         const std::string path = dir.file("tides.emf");
-        ASSERT_TRUE(exportPlot(plot, path, 320, 200).ok);
+        ASSERT_TRUE(exportPlot(plot, path, FigureSize{320, 200}).ok);
         const std::string bytes = test::readFile(path);
         ASSERT_GT(bytes.size(), 108u);
         const auto u32At = [&bytes](std::size_t at) {
