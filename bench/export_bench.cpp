@@ -6,6 +6,12 @@
 // beside `gracebat` drawing the same file to PNG when it is installed.
 //
 //   build/bench/bench_export [path/to/kurvex] [runs]
+//
+// With --print: `--print-to` of the 10,000,000-line file beside `--export`
+// to PNG and to PDF, for each program given (runs taken in turn, so that
+// the programs share the machine's moods), with the ratios to the PNG.
+//
+//   build/bench/bench_export --print [runs] path/to/kurvex...
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -172,10 +178,72 @@ void measure(const std::string& kurvex, const std::string& dir, long lines, int 
     std::filesystem::remove(data);
 }
 
+struct Job {
+    const char* name;
+    std::vector<std::string> argv;
+    std::vector<double> times;
+    long peak = 0;
+};
+
+// --print-to against --export for each program, the runs of all jobs in turn.
+void measurePrint(const std::vector<std::string>& programs, const std::string& dir, int runs)
+{
+    const long lines = 10'000'000;
+    const std::string data = dir + "/data_print.dat";
+    const std::size_t bytes = writeFile(data, lines, 2);
+    std::printf("%ld lines x 2 columns (%.0f MB), median of %d:\n", lines, bytes / 1e6, runs);
+    std::vector<std::vector<Job>> jobs;
+    for (const std::string& kurvex : programs) {
+        jobs.push_back({{"--export PNG", {kurvex, "--export", dir + "/out.png", data}},
+                        {"--export PDF", {kurvex, "--export", dir + "/out.pdf", data}},
+                        {"--print-to", {kurvex, "--print-to", dir + "/print.pdf", data}}});
+    }
+    for (int i = 0; i < runs; ++i) {
+        for (std::vector<Job>& programJobs : jobs) {
+            for (Job& job : programJobs) {
+                const Run r = runOnce(job.argv);
+                if (r.status != 0) {
+                    std::printf("%s %s failed\n", job.argv[0].c_str(), job.name);
+                    std::exit(1);
+                }
+                job.times.push_back(r.seconds);
+                job.peak = std::max(job.peak, r.peakKilobytes);
+            }
+        }
+    }
+    for (size_t p = 0; p < programs.size(); ++p) {
+        std::printf("  %s\n", programs[p].c_str());
+        const Job& png = jobs[p][0];
+        for (const Job& job : jobs[p]) {
+            std::printf("    %-13s median %.3f s, peak %.1f MB (%.2fx the PNG's time, %.2fx its memory)\n", job.name,
+                        medianOf(job.times), job.peak / 1024.0, medianOf(job.times) / medianOf(png.times),
+                        static_cast<double>(job.peak) / png.peak);
+        }
+    }
+    std::filesystem::remove(data);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::string(argv[1]) == "--print") {
+        const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+        std::vector<std::string> programs(argv + std::min(argc, 3), argv + argc);
+        if (programs.empty() || runs < 1) {
+            std::fprintf(stderr, "usage: bench_export --print RUNS KURVEX...\n");
+            return 2;
+        }
+        char pattern[] = "/tmp/kurvex-print-bench-XXXXXX";
+        const char* dir = mkdtemp(pattern);
+        if (!dir) {
+            std::perror("mkdtemp");
+            return 2;
+        }
+        measurePrint(programs, dir, runs);
+        std::filesystem::remove_all(dir);
+        return 0;
+    }
     const std::string self = std::filesystem::canonical("/proc/self/exe").string();
     const std::string kurvex =
         argc > 1 ? argv[1] : (std::filesystem::path(self).parent_path().parent_path() / "kurvex").string();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/font_face.h"
 #include "platform/pixel_geometry.h"
@@ -13,6 +14,9 @@ namespace {
 
 // Pen styles, end caps and joins.
 constexpr uint32_t psSolid = 0;
+constexpr uint32_t psDash = 1;
+constexpr uint32_t psDot = 2;
+constexpr uint32_t psDashDot = 3;
 constexpr uint32_t psUserStyle = 7;
 constexpr uint32_t psEndcapRound = 0;
 constexpr uint32_t psEndcapSquare = 0x100;
@@ -45,6 +49,24 @@ uint32_t capStyle(LineCap cap)
     case LineCap::Round: return psEndcapRound;
     }
     return psEndcapFlat;
+}
+
+// The stock style whose pattern a one-pixel pen's dashes are, if any: the
+// stock patterns are the cosmetic ones of the window image. Readers that
+// ignore user styles (LibreOffice draws them solid) know the stock ones.
+std::optional<uint32_t> stockDashStyle(const StrokeStyle& stroke)
+{
+    if (stroke.width > 1.0) {
+        return std::nullopt;
+    }
+    for (const auto& [pen, style] : {std::pair{PenStyle::Dash, psDash}, std::pair{PenStyle::Dot, psDot},
+                                     std::pair{PenStyle::DashDot, psDashDot}}) {
+        const std::span<const int> pattern = dashPattern(pen);
+        if (std::equal(stroke.dashes.begin(), stroke.dashes.end(), pattern.begin(), pattern.end())) {
+            return style;
+        }
+    }
+    return std::nullopt;
 }
 
 struct PixelRect {
@@ -157,6 +179,8 @@ void EmfSurface::usePen(const StrokeStyle* stroke)
     std::vector<int32_t> entries;
     if (stroke->dashes.empty()) {
         style |= psSolid;
+    } else if (const std::optional<uint32_t> stock = stockDashStyle(*stroke)) {
+        style |= *stock;
     } else {
         style |= psUserStyle;
         for (double d : stroke->dashes) {

@@ -107,6 +107,15 @@ StrokeStyle VectorSurface::strokeFor(const Pen& pen) const
         s.width = outlineWidth(pen);
         s.cap = LineCap::Square;
         s.join = LineJoin::Miter;
+    } else if (!dashPattern(pen.style).empty()) {
+        // The one-pixel pattern enlarged with the width, as the grid's
+        // dashes grow with its width on paper.
+        s.width = pen.width;
+        for (int length : dashPattern(pen.style)) {
+            s.dashes.push_back(length * s.width);
+        }
+        s.cap = LineCap::Flat;
+        s.join = LineJoin::Round;
     } else {
         s.width = pen.width;
         s.cap = LineCap::Round;

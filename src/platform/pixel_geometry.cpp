@@ -17,9 +17,6 @@ constexpr std::array<int, 4> dashDotLengths{9, 6, 3, 6};
 
 int outlineWidth(const Pen& pen)
 {
-    if (!pen.geometric && pen.style != PenStyle::Solid) {
-        return 1;
-    }
     return std::max(1, pen.width);
 }
 

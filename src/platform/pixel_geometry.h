@@ -25,8 +25,7 @@ struct PixelBox {
     int bottom = 0;
 };
 
-// The width in pixels an outline drawn with the pen has: dashed and dotted
-// pens are always one pixel wide.
+// The width in pixels an outline drawn with the pen has, one at least.
 int outlineWidth(const Pen& pen);
 
 // The pixels an outline of width `penWidth` covers around a rectangle or

@@ -39,8 +39,10 @@ GraphObjects makeGraphObjects(const Graph& graph, const PlotSettings& settings)
         o.linePen = Pen{PenStyle::Solid, graph.lineWidth(), o.color, false};
         o.markerPen = Pen{PenStyle::Solid, graph.lineWidth(), o.color, true};
     } else {
-        o.linePen = Pen{style, 1, o.color, false};
-        o.markerPen = Pen{style, 1, o.color, false};
+        // One pixel wide on the screen; on paper as wide as the grid's
+        // dashes, and dashed in proportion.
+        o.linePen = Pen{style, settings.dashLineWidth, o.color, false};
+        o.markerPen = o.linePen;
     }
     o.fillBrush = Brush{false, o.color};
     o.outlinePen = o.linePen;

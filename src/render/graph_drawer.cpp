@@ -98,7 +98,8 @@ void GraphDrawer::beginGraph(const Graph& graph)
     objects_ = makeGraphObjects(graph, plot_.settings());
     selectGraphObjects(surface_, objects_);
     const Pen& pen = objects_.outlinePen;
-    merging_ = mergeColumns_ && pen.style == PenStyle::Solid && pen.width <= 1 && !pen.geometric;
+    byColumn_ = mergeColumns_ && pen.style == PenStyle::Solid && !pen.geometric;
+    merging_ = byColumn_ && pen.width <= 1;
     penAt_.reset();
 }
 
@@ -361,13 +362,16 @@ void GraphDrawer::drawEveryPoint(const Graph& graph, GraphDrawState& st, int mar
 
 bool GraphDrawer::drawsByColumn(const Graph& graph) const
 {
-    // Wider, dashed or thinned lines, dots and markers need every point; a
-    // column search needs device x to grow with the index, which on a
-    // logarithmic axis only positive finite x do.
+    // The pieces between a column's points cover the span of its extremes,
+    // one pixel wide or, with a round-capped wide pen (a printed page's),
+    // that span widened by the pen: the extremes stand in for the points.
+    // Dashed or thinned lines, dots and markers need every point; a column
+    // search needs device x to grow with the index, which on a logarithmic
+    // axis only positive finite x do.
     const int16_t type = graph.type();
     const bool columnsGrow = graph.xNonDecreasing() && std::isfinite(transform_.x.scale) && transform_.x.scale > 0.0 &&
                              (!transform_.x.log() || (graph.xData()[0] > 0.0 && std::isfinite(graph.xData()[graph.numPoints() - 1])));
-    return merging_ && (type == LINES || type == STAIRS) && graph.showLines() == SHOW &&
+    return byColumn_ && (type == LINES || type == STAIRS) && graph.showLines() == SHOW &&
            rate(graph.linesDrawRate()) == 1 && graph.showPoints() != SHOW && graph.showMarker() != SHOW &&
            graph.summary() && columnsGrow;
 }

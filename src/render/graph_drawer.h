@@ -20,10 +20,11 @@ public:
     GraphDrawer(const GraphDrawer&) = delete;
     GraphDrawer& operator=(const GraphDrawer&) = delete;
 
-    // Consecutive vertical pieces of a line in one pixel column are drawn as
-    // one span; the pixels are the same. On by default; off to compare.
-    // Large graphs of solid thin lines whose x never decreases are then drawn
-    // by pixel column from their summary instead of point by point.
+    // Consecutive vertical pieces of a one-pixel line in one pixel column are
+    // drawn as one span; the pixels are the same. On by default; off to
+    // compare. Large graphs of solid lines (of any width: a printed page's
+    // are wide) whose x never decreases are then drawn by pixel column from
+    // their summary instead of point by point.
     void setMergeColumns(bool merge) { mergeColumns_ = merge; }
 
     // The whole graph; nothing for a graph without points.
@@ -81,7 +82,8 @@ private:
     DeviceRect rect_;
     GraphObjects objects_;
     bool mergeColumns_ = true;
-    bool merging_ = false;  // the current pen allows column merging
+    bool merging_ = false;   // the current pen allows column merging (one pixel wide)
+    bool byColumn_ = false;  // the current pen allows drawing by pixel column (solid, round caps)
 
     // Where the surface's current position is known to stand.
     std::optional<std::pair<int, int>> penAt_;

@@ -45,7 +45,7 @@ PageScale pageScale(int clientWidth, int clientHeight, const DeviceSize& page)
 void scaleLines(PlotModel& plot, double scale)
 {
     PlotSettings& s = plot.settings();
-    for (int16_t* value : {&s.frameLineWidth, &s.gridLineWidth, &s.ticksSize, &s.subTicksSize,
+    for (int16_t* value : {&s.frameLineWidth, &s.gridLineWidth, &s.dashLineWidth, &s.ticksSize, &s.subTicksSize,
                            &s.valueDistance, &s.axesTitleDistance, &s.xLableDistance, &s.yLableDistance,
                            &s.activeIndents.up, &s.activeIndents.down, &s.activeIndents.left,
                            &s.activeIndents.right, &s.fontSize, &s.legendBorderDistance,

@@ -28,7 +28,8 @@ struct PageScale {
 PageScale pageScale(int clientWidth, int clientHeight, const DeviceSize& page);
 
 // Multiplies every printed width, size and distance of `plot` by `scale`,
-// truncated toward zero: frame and grid lines, ticks and subticks, the
+// truncated toward zero: frame and grid lines, dashed graph lines (their
+// width and with it their dashes, as the grid's), ticks and subticks, the
 // label and title distances, the active indents, the font size, each
 // graph's line width, dot size and marker size, and the legend's distances
 // and sample length. OutputDress puts them back.

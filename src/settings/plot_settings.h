@@ -32,6 +32,8 @@ struct PlotSettings {
     int16_t gridLineType = DOT;
     int16_t gridLineWidth = 1;
     int16_t frameLineWidth = 1;
+    // The width of dashed and dotted graph lines, whose dashes grow with it.
+    int16_t dashLineWidth = 1;
     int16_t fileCommandMask = 1;  // 1: the window carries out all its file commands
     int16_t numGraphs = 0;
     Indents plainIndents{0, 20, 0, 1};  // used unless the coordinate system is shown

@@ -214,6 +214,36 @@ TEST(EmfFile, PaintedPlotIsAWellFormedMetafile)
     EXPECT_TRUE(turned);
 }
 
+TEST(EmfSurface, DashedPensOfOnePixelAreStockStylesAndWiderOnesTheirOwnPattern)
+{
+    // LibreOffice draws pens of the user's own style solid, the stock styles dashed.
+    FakeMeasurer measurer;
+    EmfSurface emf(100, 80, measurer);
+    for (const Pen& pen : {Pen{PenStyle::Dash, 1, 0}, Pen{PenStyle::Dot, 1, 0}, Pen{PenStyle::DashDot, 1, 0},
+                           Pen{PenStyle::Dash, 7, 0}}) {
+        emf.selectPen(pen);
+        emf.moveTo(0, 10);
+        emf.lineTo(90, 10);
+        emf.moveTo(0, 0);  // not joined to the next line
+    }
+    const std::string& bytes = emf.finish();
+    std::vector<std::vector<int32_t>> pens;  // style and the pattern
+    for (const Record& r : parseRecords(bytes)) {
+        if (r.type == emr::extCreatePen) {
+            std::vector<int32_t> pen{r.field(bytes, 5) & 0xF, r.field(bytes, 5) & 0x10000, r.field(bytes, 6)};
+            for (int32_t k = 0; k < r.field(bytes, 10); ++k) {
+                pen.push_back(r.field(bytes, 11 + k));
+            }
+            pens.push_back(pen);
+        }
+    }
+    const int32_t geometric = 0x10000, pixel = emfUnitsPerPixel;
+    EXPECT_EQ(pens, (std::vector<std::vector<int32_t>>{{1, geometric, pixel},
+                                                        {2, geometric, pixel},
+                                                        {3, geometric, pixel},
+                                                        {7, geometric, 7 * pixel, 7 * 18 * pixel, 7 * 6 * pixel}}));
+}
+
 TEST(EmfSurface, InvertModeDrawingLeavesNoRecord)
 {
     FakeMeasurer measurer;

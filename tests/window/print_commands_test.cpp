@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -113,6 +115,29 @@ TEST_F(PrintCommandsTest, ThePrintFactorScalesEveryWidthAndGraphsComeBack)
     EXPECT_FALSE(pens.empty());  // graph 1's line of width 3
     EXPECT_EQ(p.graph(1).lineWidth(), 3);
     EXPECT_EQ(p.graph(2).markerSize(), 5);
+}
+
+TEST_F(PrintCommandsTest, ADashedGraphIsAsWideAsTheGridOnPaperAndOnePixelOnTheScreen)
+{
+    Plot& p = makeWindow();
+    p.setLineType(DASH, 1);
+    p.redraw();
+    const std::string screenPen = "pen dash 1 ";
+    EXPECT_FALSE(native(p).recording.only(screenPen).empty());
+    EXPECT_FALSE(printPlot(p, OUTPUT_COLORED, 1.0));
+    // B = 7.5: the dotted grid's dashes are 3 x 7 pixels on 7-pixel lines;
+    // the graph's pen is 7 pixels wide, its dashes enlarged with it.
+    const test::RecordingSurface& page = desktop_.printedDocuments.at(0).page;
+    const std::string gridPen = "pen solid 7 " + test::colorText(p.settings().gridColor);
+    const auto grid = std::find(page.calls.begin(), page.calls.end(), gridPen);
+    ASSERT_NE(grid, page.calls.end());
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    ASSERT_EQ(std::sscanf(grid[1].c_str(), "moveTo %d %d", &x0, &y0), 2) << grid[1];
+    ASSERT_EQ(std::sscanf(grid[2].c_str(), "lineTo %d %d", &x1, &y1), 2) << grid[2];
+    EXPECT_EQ(std::abs(x1 - x0) + std::abs(y1 - y0), 3 * 7);
+    EXPECT_FALSE(page.only("pen dash 7 ").empty());
+    EXPECT_TRUE(page.only(screenPen).empty());
+    EXPECT_EQ(p.settings().dashLineWidth, 1);
 }
 
 TEST_F(PrintCommandsTest, EveryPlotOfTheSessionIsADocumentNamedAfterItsTitle)

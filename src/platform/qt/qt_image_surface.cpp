@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include <QPainterPath>
@@ -125,8 +126,13 @@ QPen QtImageSurface::widePen() const
         return QPen(QBrush(toQColor(pen_.color)), outlineWidth(pen_), Qt::SolidLine, Qt::SquareCap,
                     Qt::MiterJoin);
     }
-    return QPen(QBrush(toQColor(pen_.color)), outlineWidth(pen_), Qt::SolidLine, Qt::RoundCap,
-                Qt::RoundJoin);
+    QPen pen(QBrush(toQColor(pen_.color)), outlineWidth(pen_), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    if (const std::span<const int> dashes = dashPattern(pen_.style); !dashes.empty()) {
+        // Qt measures dashes in pen widths: the one-pixel pattern enlarged.
+        pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
+        pen.setCapStyle(Qt::FlatCap);
+    }
+    return pen;
 }
 
 void QtImageSurface::thinLine(PixelPoint from, PixelPoint to, DashCursor& dash)
@@ -165,7 +171,18 @@ void QtImageSurface::lineTo(int x, int y)
         return;
     }
     useInvert(invert_);
-    painter_.setPen(widePen());
+    QPen pen = widePen();
+    if (!dashPattern(pen_.style).empty()) {
+        // A wide dashed pen (a page's): the dashes run on across the joins.
+        if (!(dashEnd_ && *dashEnd_ == from && dashPen_ == pen_)) {
+            wideDashOffset_ = 0.0;
+        }
+        pen.setDashOffset(wideDashOffset_ / pen.widthF());
+        wideDashOffset_ += std::hypot(to.x - from.x, to.y - from.y);
+        dashEnd_ = to;
+        dashPen_ = pen_;
+    }
+    painter_.setPen(pen);
     painter_.drawLine(centreOf(from), centreOf(to));
     const int w = outlineWidth(pen_);
     drawnOn(QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)).normalized().adjusted(-w, -w, w, w));

@@ -108,6 +108,7 @@ private:
     DashCursor dash_;
     std::optional<PixelPoint> dashEnd_;
     Pen dashPen_;
+    double wideDashOffset_ = 0.0;  // pixels of a wide dashed pen's pattern used up
 };
 
 }  // namespace kvx

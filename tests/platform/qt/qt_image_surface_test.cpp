@@ -216,6 +216,28 @@ TEST(QtImageSurfaceLines, DashesFollowTheClassicPatternsInEveryDirection)
     }
 }
 
+TEST(QtImageSurfaceLines, AWideDashedPenEnlargesThePatternWithItsWidthAcrossJoins)
+{
+    // Three pixels wide: dashes of 54 and gaps of 18, running on from the
+    // first line into the second (the pixels at the dash ends left aside).
+    QtImageSurface s(220, 20);
+    clear(s);
+    s.selectPen({PenStyle::Dash, 3, black});
+    s.moveTo(0, 10);
+    s.lineTo(50, 10);
+    s.lineTo(210, 10);
+    for (int i = 0; i < 205; ++i) {
+        const int phase = i % 72;
+        if (phase >= 1 && phase <= 52) {
+            EXPECT_FALSE(isWhite(s.image(), i, 10)) << i;
+            EXPECT_FALSE(isWhite(s.image(), i, 9)) << i;
+        } else if (phase >= 55 && phase <= 70) {
+            EXPECT_TRUE(isWhite(s.image(), i, 10)) << i;
+        }
+    }
+    EXPECT_TRUE(isWhite(s.image(), 20, 13));
+}
+
 TEST(QtImageSurfaceShapes, RectanglesCoverTheirBoxWithoutRightAndBottomEdge)
 {
     QtImageSurface s(60, 50);

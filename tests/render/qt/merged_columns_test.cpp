@@ -13,10 +13,13 @@
 #include <vector>
 
 #include "platform/qt/qt_image_surface.h"
+#include "render/output_dress.h"
+#include "render/page_scale.h"
 #include "render/plot_painter.h"
 #include "scaling/auto_range.h"
 #include "model/app_context.h"
 #include "settings/keywords.h"
+#include "support/recording_surface.h"
 #include "window/plot.h"
 #include "window/window_drawing.h"
 
@@ -173,6 +176,36 @@ TEST(ColumnDrawingTest, LargeGraphsLookAsIfDrawnSegmentBySegment)
         ASSERT_TRUE(plot.axes().setRangeAndKinds(whole.x.min, whole.x.max, whole.y.min, whole.y.max, AxisKind::Linear,
                                                  AxisKind::Linear, false));
     }
+}
+
+TEST(ColumnDrawingTest, APrintedPageLooksAsIfDrawnSegmentBySegment)
+{
+    // A window of 640 x 520 on a page three times as fine, its lines
+    // thickened as printing does: wide round-capped lines by pixel column.
+    const int width = 1920, height = 1560;
+    Plot plot("page");
+    plot.setClientSize(width, height);
+    fillLargeGraphs(plot);
+    autoRangeXY(plot);
+    const RangeSet automatic = plot.axes().currentRange();
+    plot.axes().setRange(automatic.x.min, automatic.x.max, -3.5, 3.5, false);
+    plot.axes().autoTicks(false);
+    const OutputDress dress(plot, OUTPUT_COLORED);
+    scaleLines(plot, 3.0);
+    ASSERT_EQ(plot.graph(1).lineWidth(), 3);
+    const auto lines = [&](bool merge) {
+        test::RecordingSurface surface;
+        PlotPainter painter(surface, plot, clientView(plot));
+        painter.setMergeColumns(merge);
+        painter.paintPlot();
+        return surface.only("lineTo").size();
+    };
+    // Drawn by column at all: a few pieces per column, not one per point.
+    EXPECT_LT(lines(true) * 5, lines(false));
+    const QImage byColumn = paint(plot, true, width, height);
+    EXPECT_EQ(differingPixels(byColumn, paint(plot, false, width, height)), 0);
+    plot.axes().zoomAboutCentre(1.0 / 50.0);
+    EXPECT_EQ(differingPixels(paint(plot, true, width, height), paint(plot, false, width, height)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(GraphTypes, MergedColumnsTest,
