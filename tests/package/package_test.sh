@@ -26,7 +26,7 @@ unset XDG_CURRENT_DESKTOP DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 LC_ALL=C.UTF-8
 export LC_ALL
 
-deb=$("$src/scripts/make-deb" "$build" "$work/deb") || fail "CPack made no package"
+deb=$("$src/scripts/package" --built "$build" "$work/deb") || fail "CPack made no package"
 echo "package: $deb"
 
 # The Qt 6 libraries the programs link are among the dependencies.
