@@ -229,6 +229,7 @@ enum Command : uint16_t {
     CMD_BREAK = 763,
     CMD_FOLLOW_DATA_FILES = 764,
     CMD_ABOUT = 772,
+    CMD_MOUSE_AND_KEYS = 773,
 
     // "Graphs" "Data File" "Read Mode", standing in the menu in this order:
     // the third item reads "X Y att Y att", the fourth "X Y att X Y att".

@@ -6,6 +6,7 @@
 #include "settings/settings_loader.h"
 #include "window/about_box.h"
 #include "window/data_following.h"
+#include "window/mouse_and_keys_box.h"
 #include "app/commands.h"
 #include "window/user_messages.h"
 
@@ -37,6 +38,7 @@ CommandOutcome extrasCommand(Plot& plot, uint16_t command)
         setFollowing(plot, !plot.files().follow);
         return CommandOutcome::MenuChanged;
     case CMD_ABOUT: showAbout(plot); return CommandOutcome::Done;
+    case CMD_MOUSE_AND_KEYS: showMouseAndKeys(plot); return CommandOutcome::Done;
     // Later plots and graphs start from the reloaded defaults; this one keeps its values.
     case CMD_RELOAD_SETTINGS: loadSettings(); return CommandOutcome::Done;
     default: return CommandOutcome::NotMine;

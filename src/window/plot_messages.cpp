@@ -56,6 +56,7 @@ bool changesPlot(uint32_t message, uintptr_t wParam)
         case CMD_SHOW_ALL:
         case CMD_BREAK:
         case CMD_ABOUT:
+        case CMD_MOUSE_AND_KEYS:
             return false;
         default:
             return true;

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Every dialog of the menus on a real X server (Xvfb, the xcb platform):
-# each opens from its menu item over the plot window and Escape closes it;
+# each opens from its menu item over the plot window and Escape closes it
+# (also the box "Mouse and Keys" of the Help menu);
 # Enter in "Edit Lables" is OK and renames the window; "Plot" in
 # "Statistics" opens the statistics window while the dialog stays open.
 # Usage: x11_dialogs_test.sh KURVEX DATA_FILE WORK_DIR
@@ -31,7 +32,7 @@ close_dialog() {
     wait_window gone "$1" || fail "Escape did not close \"$1\""
 }
 
-plot=81 graphs=129 extras=184
+plot=81 graphs=129 extras=184 help=230
 start_kurvex "$data"
 open_dialog $plot "Down Down Return" "Edit Lables" lables
 close_dialog "Edit Lables"
@@ -45,6 +46,9 @@ open_dialog $graphs "Down Down Down Down Down Down Down Down Down Down Return" "
 close_dialog "Handle Graphs"
 open_dialog $extras "Down Down Return" "Distribution" distribution
 close_dialog "Distribution"
+# The box of Help > Mouse and Keys, the menu's first item.
+open_dialog $help "Down Return" "Mouse and Keys" mouse_and_keys
+close_dialog "Mouse and Keys"
 
 # "Plot" of the statistics: found by its caption among the dialog's
 # buttons, the new window comes up while the dialog stays.
