@@ -121,6 +121,7 @@ enum Command : uint16_t {
     CMD_LOG_X = 271,
     CMD_LOG_Y = 272,
     CMD_TIME_X = 273,
+    CMD_SMOOTH_LINES = 274,
 
     // "Plot" "Range" "Redraw".
     CMD_REDRAW_ALL = 310,

@@ -87,6 +87,9 @@ void writeAxes(Profile& out, const PlotModel& plot)
     if (plot.axes().x().kind() == AxisKind::Time) {
         out.writeKeyword(axesSection, "xTime", SHOW);
     }
+    if (plot.settings().antiAlias == SHOW) {
+        out.writeKeyword(axesSection, "antiAlias", SHOW);
+    }
     out.writeKeyword(axesSection, "showCoorSystem", plot.showCoorSystem());
     out.writeKeyword(axesSection, "showLegend", plot.showLegend());
     out.writeKeyword(axesSection, "aspectRatio", plot.aspectRatio());
@@ -215,6 +218,7 @@ void PlotFileReader::readSwitches()
     if (in_.readKeyword(axesSection, "showLegend", v)) plot_.setShowLegend(v);
     if (in_.readKeyword(axesSection, "aspectRatio", v)) plot_.setAspectRatio(v);
     if (in_.readKeyword(axesSection, "colorScheme", v)) plot_.setColorScheme(v);
+    if (in_.readKeyword(axesSection, "antiAlias", v)) plot_.settings().antiAlias = v == SHOW ? SHOW : HIDE;
 }
 
 void PlotFileReader::readPalette()

@@ -141,6 +141,22 @@ public:
     // files that can group their shapes keep it together.
     virtual void beginGroup(std::string_view /*name*/) {}
     virtual void endGroup() {}
+    // Lines, paths and ellipses drawn while on are smoothed (anti-aliased)
+    // where the output has pixels of its own; off, they follow the exact
+    // pixel rules.
+    virtual void setSmoothing(bool /*on*/) {}
+};
+
+// Smoothing on (or not) while it lives, off again afterwards.
+class SmoothedDrawing {
+public:
+    SmoothedDrawing(Surface& surface, bool on) : surface_(surface) { surface_.setSmoothing(on); }
+    ~SmoothedDrawing() { surface_.setSmoothing(false); }
+    SmoothedDrawing(const SmoothedDrawing&) = delete;
+    SmoothedDrawing& operator=(const SmoothedDrawing&) = delete;
+
+private:
+    Surface& surface_;
 };
 
 // Measures text in a font for the surfaces that cannot measure themselves

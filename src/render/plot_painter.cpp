@@ -385,6 +385,7 @@ void PlotPainter::drawGraphs()
     {
         GraphDrawer drawer(surface_, plot_, view_);
         drawer.setMergeColumns(mergeColumns_);
+        const SmoothedDrawing smoothed(surface_, plot_.settings().antiAlias == SHOW);
         int number = 0;
         for (Graph& g : plot_.graphs()) {
             ++number;
@@ -444,6 +445,7 @@ void PlotPainter::drawLegend()
     surface_.setTextAlign(TextHAlign::Left, TextVAlign::Bottom);
     surface_.setTextBackground(s.plotColor);
     GraphDrawer drawer(surface_, plot_, view_);
+    const SmoothedDrawing smoothed(surface_, plot_.settings().antiAlias == SHOW);
     for (int i = 0; i < plot_.numGraphs(); ++i) {
         const int top = y0 + s.legendInnerDistance + i * legend.lineHeight;
         if (top > view_.height) {

@@ -65,6 +65,9 @@ struct PlotSettings {
     // system holds its own.
     int16_t xLog = HIDE;
     int16_t yLog = HIDE;
+    // SHOW: curves and markers are smoothed (anti-aliased) in the window,
+    // in PNG files and in print; HIDE keeps their exact pixels.
+    int16_t antiAlias = HIDE;
     int16_t showLegend = HIDE;
     int16_t zoomMode = ZOOM_XY;
     int16_t readMode = XYY;

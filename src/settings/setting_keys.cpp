@@ -25,6 +25,7 @@ const SettingKey keys[] = {
     KVX_SHORT("AxesSystems", showGrid, KEY, plotDefaults.showGrid, any),
     KVX_SHORT("AxesSystems", xLog, KEY, plotDefaults.xLog, any),
     KVX_SHORT("AxesSystems", yLog, KEY, plotDefaults.yLog, any),
+    KVX_SHORT("AxesSystems", antiAlias, KEY, plotDefaults.antiAlias, any),
     KVX_SHORT("AxesSystems", showCoorSystem, KEY, plotDefaults.showCoorSystem, any),
     KVX_SHORT("AxesSystems", showLegend, KEY, plotDefaults.showLegend, any),
     KVX_SHORT("AxesSystems", aspectRatio, KEY, plotDefaults.aspectRatio, any),
@@ -64,9 +65,9 @@ const SettingKey keys[] = {
     KVX_SHORT("Graphs", markerDrawRate, I16, graphDefaults.markerDrawRate, drawRate),
 };
 
-// The settings table lists 45 keys (its introduction counts 47), and the
-// kinds of the axes add two.
-static_assert(std::size(keys) == 47);
+// The settings table lists 45 keys (its introduction counts 47), the
+// kinds of the axes add two and smoothing one.
+static_assert(std::size(keys) == 48);
 
 #undef KVX_SHORT
 #undef KVX_REAL

@@ -43,6 +43,7 @@ void updateMenuState(const Plot& plot, NativeWindow& window)
     window.checkMenuItem(CMD_LOG_X, plot.axes().x().log());
     window.checkMenuItem(CMD_LOG_Y, plot.axes().y().log());
     window.checkMenuItem(CMD_TIME_X, plot.axes().x().kind() == AxisKind::Time);
+    window.checkMenuItem(CMD_SMOOTH_LINES, plot.settings().antiAlias == SHOW);
     setGroup(window, graphTypeGroup, plot.commonValue(GraphAttribute::Type));
     setGroup(window, lineWidthGroup, plot.commonValue(GraphAttribute::LineWidth));
     setGroup(window, markerSizeGroup, plot.commonValue(GraphAttribute::MarkerSize));

@@ -65,6 +65,11 @@ CommandOutcome viewCommand(Plot& plot, uint16_t command)
     case CMD_LOG_X: toggleLogAxis(plot, true); break;
     case CMD_LOG_Y: toggleLogAxis(plot, false); break;
     case CMD_TIME_X: setTimeAxis(plot, plot.axes().x().kind() != AxisKind::Time); break;
+    case CMD_SMOOTH_LINES: {
+        int16_t& smooth = plot.settings().antiAlias;
+        smooth = smooth == SHOW ? HIDE : SHOW;
+        break;
+    }
 
     case CMD_MOVE_IN: zoomIn(plot); break;
     case CMD_MOVE_OUT: zoomOut(plot); break;
@@ -97,7 +102,7 @@ CommandOutcome viewCommand(Plot& plot, uint16_t command)
     if (command == CMD_AUTO_RANGE_XY) {
         plot.view().rangeByUser = false;
     } else if (command != CMD_REDRAW_ALL && command != CMD_LOG_X && command != CMD_LOG_Y &&
-               command != CMD_TIME_X) {
+               command != CMD_TIME_X && command != CMD_SMOOTH_LINES) {
         plot.view().rangeByUser = true;
     }
     return CommandOutcome::Repaint;

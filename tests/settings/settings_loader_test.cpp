@@ -23,7 +23,7 @@ namespace {
 // The built-in column of the settings table, by key.
 const std::map<std::string, double> builtIn = {
     {"xWinPos", 60}, {"yWinPos", 60}, {"xWinSize", 640}, {"yWinSize", 520},
-    {"dxWinPos", 20}, {"dyWinPos", 20}, {"printFactor", 1.0}, {"showGrid", 101}, {"xLog", 100}, {"yLog", 100},
+    {"dxWinPos", 20}, {"dyWinPos", 20}, {"printFactor", 1.0}, {"showGrid", 101}, {"xLog", 100}, {"yLog", 100}, {"antiAlias", 100},
     {"showCoorSystem", 101}, {"showLegend", 100}, {"aspectRatio", 201}, {"colorScheme", 1202},
     {"colorPalette", 1102}, {"numColors", 7}, {"zoomMode", 301}, {"zoomFactor", 1.5},
     {"autoRangeExcess", 0.05}, {"numTicks", 6}, {"numSubTicks", 2}, {"maxDigits", 6},

@@ -4,7 +4,7 @@
 # makes the x axis logarithmic; "Log Y" warns that no y value is positive
 # and leaves the axis linear; "Time X" makes the logarithmic x axis a time
 # axis, so the saved plot file names the x axis as a time axis and nothing
-# as logarithmic. Pictures of each step in WORK_DIR.
+# as logarithmic; "Smooth Lines" smooths the graph and the plot file keeps it. Pictures of each step in WORK_DIR.
 # Usage: x11_log_axes_test.sh KURVEX WORK_DIR
 set -u
 kurvex=$1
@@ -34,6 +34,9 @@ settled_shot root log_y_refused.png
 plot_menu_item 11
 wait_until differs_from root log_y_refused.png || fail "\"Time X\" changed nothing in the window"
 settled_shot root time_x.png
+plot_menu_item 12
+wait_until differs_from root time_x.png || fail "\"Smooth Lines\" changed nothing in the window"
+settled_shot root smooth.png
 
 # Plot > File > Save ...
 open_menu 81
@@ -48,4 +51,5 @@ kill "$pid"
 wait "$pid" 2>/dev/null
 grep -q "^xTime= SHOW" log.plt || fail "the plot file does not name the time axis"
 if grep -q "Log" log.plt; then fail "the plot file names a logarithmic axis"; fi
-echo "the x axis became logarithmic, then a time axis; the y axis stayed linear"
+grep -q "^antiAlias= SHOW" log.plt || fail "the plot file does not keep the smoothing"
+echo "the x axis became logarithmic, then a time axis; the y axis stayed linear; lines were smoothed"

@@ -161,7 +161,7 @@ void QtImageSurface::lineTo(int x, int y)
     if (pen_.style == PenStyle::None || from == to) {
         return;
     }
-    if (thinPlain()) {
+    if (thinPlain() && !smooth()) {
         if (!(dashEnd_ && *dashEnd_ == from && dashPen_ == pen_)) {
             dash_ = DashCursor(dashPattern(pen_.style));
         }
@@ -183,8 +183,10 @@ void QtImageSurface::lineTo(int x, int y)
         dashPen_ = pen_;
     }
     painter_.setPen(pen);
+    painter_.setRenderHint(QPainter::Antialiasing, smooth());
     painter_.drawLine(centreOf(from), centreOf(to));
-    const int w = outlineWidth(pen_);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    const int w = outlineWidth(pen_) + 1;
     drawnOn(QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)).normalized().adjusted(-w, -w, w, w));
 }
 
@@ -231,10 +233,30 @@ void QtImageSurface::rectangle(int left, int top, int right, int bottom)
     }
 }
 
+void QtImageSurface::smoothEllipse(int left, int top, int right, int bottom)
+{
+    // The outline runs through the middle of its outermost pixels.
+    const int w = outlineWidth(pen_);
+    const double inset = pen_.style == PenStyle::None ? 0.0 : w / 2.0;
+    useInvert(false);
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setPen(pen_.style == PenStyle::None ? QPen(Qt::NoPen)
+                                                 : QPen(QBrush(toQColor(pen_.color)), w, Qt::SolidLine));
+    painter_.setBrush(brush_.hollow ? QBrush(Qt::NoBrush) : QBrush(toQColor(brush_.color)));
+    painter_.drawEllipse(QRectF(left + inset, top + inset, right - left - 2 * inset, bottom - top - 2 * inset));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    drawnOn(QRect(left - 1, top - 1, right - left + 2, bottom - top + 2));
+}
+
 void QtImageSurface::ellipse(int left, int top, int right, int bottom)
 {
     normalise(left, top, right, bottom);
     if (right <= left || bottom <= top) {
+        return;
+    }
+    if (smooth()) {
+        smoothEllipse(left, top, right, bottom);
         return;
     }
     if (pen_.style == PenStyle::None) {
@@ -294,7 +316,7 @@ void QtImageSurface::strokePath()
     if (pen_.style == PenStyle::None || figures.empty()) {
         return;
     }
-    if (thinPlain()) {
+    if (thinPlain() && !smooth()) {
         // Each line leaves out its end pixel, which the next line starts
         // with; a closed figure's last line ends on its first pixel.
         for (const PathFigure& figure : figures) {
@@ -308,7 +330,7 @@ void QtImageSurface::strokePath()
         }
         return;
     }
-    if (pen_.geometric && outlineWidth(pen_) == 1) {
+    if (pen_.geometric && outlineWidth(pen_) == 1 && !smooth()) {
         strokeSquareCapped(figures);
         return;
     }
@@ -323,8 +345,10 @@ void QtImageSurface::strokePath()
         }
     }
     useInvert(invert_);
+    painter_.setRenderHint(QPainter::Antialiasing, smooth());
     painter_.strokePath(path, widePen());
-    const int w = outlineWidth(pen_);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    const int w = outlineWidth(pen_) + 1;
     drawnOn(path.boundingRect().toAlignedRect().adjusted(-w, -w, w, w));
 }
 

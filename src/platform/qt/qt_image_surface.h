@@ -58,6 +58,7 @@ public:
     void endPath() override { path_.end(); }
     void strokePath() override;
     void setInvertMode(bool invert) override { invert_ = invert; }
+    void setSmoothing(bool on) override { smoothing_ = on; }
     void setClipRect(int left, int top, int right, int bottom) override;
     void removeClip() override;
     void setTextAlign(TextHAlign horizontal, TextVAlign vertical) override;
@@ -81,6 +82,9 @@ private:
     bool thinPlain() const;
     void thinLine(PixelPoint from, PixelPoint to, DashCursor& dash);
     QPen widePen() const;
+    // Smoothing leaves inverted drawing (rubber bands) exact.
+    bool smooth() const { return smoothing_ && !invert_; }
+    void smoothEllipse(int left, int top, int right, int bottom);
     // The outline of a one-pixel geometric pen (the markers' pen): the
     // square caps keep the end pixels that plain lines leave out.
     void strokeSquareCapped(const std::vector<PathFigure>& figures);
@@ -106,6 +110,7 @@ private:
     // The dashes of a line continue those of the line before when it starts
     // where that one ended and the pen is the same.
     DashCursor dash_;
+    bool smoothing_ = false;
     std::optional<PixelPoint> dashEnd_;
     Pen dashPen_;
     double wideDashOffset_ = 0.0;  // pixels of a wide dashed pen's pattern used up
