@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/commands.h"
 #include "editions/conconi_edition.h"
@@ -46,6 +49,17 @@ protected:
         handle.plot().handleMessage(MSG_COMMAND, static_cast<uintptr_t>(command), 0);
         desktop_.fileAnswers.push_back(std::move(answer));
         return runConconiPass(handle);
+    }
+    // The Conconi plot with runner A opened and runner B added, as a user
+    // would have it.
+    std::unique_ptr<PlotHandle> plotOfBothRunners()
+    {
+        setConconiDefaults();
+        std::unique_ptr<PlotHandle> handle = makeConconiPlot();
+        desktop_.fileAnswers.push_back(runnerA_);
+        runConconiPass(*handle);
+        passWith(*handle, CMD_DATA_FILE_ADD, runnerB_);
+        return handle;
     }
 
     test::RecordingDesktop desktop_;
@@ -116,12 +130,8 @@ TEST_F(ConconiEditionTest, ThePlotIsSetUpForHeartRateAgainstVelocityAndTheFirstP
 
 TEST_F(ConconiEditionTest, OpenReplacesAddKeepsAndWhatGivesNoPointChangesNothing)
 {
-    setConconiDefaults();
-    const std::unique_ptr<PlotHandle> handle = makeConconiPlot();
+    const std::unique_ptr<PlotHandle> handle = plotOfBothRunners();
     Plot& plot = handle->plot();
-    desktop_.fileAnswers.push_back(runnerA_);
-    runConconiPass(*handle);
-    passWith(*handle, CMD_DATA_FILE_ADD, runnerB_);
     ASSERT_EQ(plot.numGraphs(), 2);
     EXPECT_EQ(plot.graph(1).lable(), "Runner A");
     EXPECT_EQ(plot.graph(2).lable(), "Runner B");
@@ -154,12 +164,8 @@ TEST_F(ConconiEditionTest, OpenReplacesAddKeepsAndWhatGivesNoPointChangesNothing
 
 TEST_F(ConconiEditionTest, TheVelocityLabelsOfHalfKilometresAnHourStandApartAtTheDefaultSize)
 {
-    setConconiDefaults();
-    const std::unique_ptr<PlotHandle> handle = makeConconiPlot();
+    const std::unique_ptr<PlotHandle> handle = plotOfBothRunners();
     Plot& plot = handle->plot();
-    desktop_.fileAnswers.push_back(runnerA_);
-    runConconiPass(*handle);
-    passWith(*handle, CMD_DATA_FILE_ADD, runnerB_);
     ASSERT_EQ(plot.axes().x().current().tick, 0.5);
     ASSERT_GE(plot.axes().x().current().max - plot.axes().x().current().min, 8.0);
 
