@@ -43,6 +43,7 @@ void logTicks(const TickedAxis& axis, double uMin, double uMax, AxisTicks& t)
     const double decades = uMax - uMin;
     const double perDecade = axis.pixels / decades;
     const double step = std::max(1.0, std::round(axis.range.tick));
+    t.step = step;
     for (const double u : multiples(uMin, uMax, step, axis.pixels)) {
         t.major.push_back(fromAxis(u, AxisKind::Logarithmic));
     }
@@ -88,7 +89,8 @@ AxisTicks axisTicks(const TickedAxis& axis)
     if (axis.kind != AxisKind::Logarithmic) {
         t.major = multiples(axis.range.min, axis.range.max, axis.range.tick, axis.pixels);
         t.minor = multiples(axis.range.min, axis.range.max, axis.range.subTick, axis.pixels);
-        t.format = labelFormat(axis.range.min, axis.range.max, axis.range.tick, axis.maxDigits);
+        t.step = axis.range.tick;
+        t.format = distinctLabelFormat(t.major, axis.range.min, axis.range.max, axis.range.tick, axis.maxDigits);
         return t;
     }
     const double uMin = toAxis(axis.range.min, AxisKind::Logarithmic);
@@ -98,11 +100,28 @@ AxisTicks axisTicks(const TickedAxis& axis)
         const double step = niceStep((axis.range.max - axis.range.min) / axis.tickDivisor);
         t.major = multiples(axis.range.min, axis.range.max, step, axis.pixels);
         t.minor = multiples(axis.range.min, axis.range.max, step / axis.subTickDivisor, axis.pixels);
-        t.format = labelFormat(axis.range.min, axis.range.max, step, axis.maxDigits);
+        t.step = step;
+        t.format = distinctLabelFormat(t.major, axis.range.min, axis.range.max, step, axis.maxDigits);
         return t;
     }
     logTicks(axis, uMin, uMax, t);
     return t;
+}
+
+bool labelled(const AxisTicks& ticks, double value)
+{
+    if (ticks.labelEvery <= 1) {
+        return true;
+    }
+    int64_t index = 0;
+    if (ticks.time) {
+        index = calendarIndex(value, ticks.calendar);
+    } else if (ticks.powers || ticks.plain) {
+        index = std::llround(toAxis(value, AxisKind::Logarithmic) / ticks.step);
+    } else if (ticks.step > 0.0) {
+        index = std::llround(value / ticks.step);
+    }
+    return index % ticks.labelEvery == 0;
 }
 
 std::string axisTickLabel(const AxisTicks& ticks, double value, std::string& exponent)
@@ -113,7 +132,11 @@ std::string axisTickLabel(const AxisTicks& ticks, double value, std::string& exp
         return "10";
     }
     if (ticks.time) {
-        return calendarLabel(value, ticks.calendar);
+        // A thinned axis reads as one of the longer step: the date comes
+        // where the day changes since the label before.
+        const CalendarStep labelStep{ticks.calendar.seconds * ticks.labelEvery,
+                                     ticks.calendar.months * ticks.labelEvery};
+        return calendarLabel(value, labelStep);
     }
     return ticks.plain ? formatGeneral(value) : tickLabel(value, ticks.format);
 }

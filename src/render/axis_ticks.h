@@ -5,7 +5,11 @@
 // decade where a decade is wide enough for them; its labels read 10 with a
 // raised exponent, or as plain numbers on a range of less than two decades.
 // A logarithmic range of less than one decade ticks like a linear one. A
-// time axis ticks at calendar steps.
+// time axis ticks at calendar steps. Where the labels of all major ticks
+// would run into each other, only every second, fifth, tenth ... tick
+// carries one (`labelEvery`, set by whoever measures them): those whose
+// number of steps from zero is a multiple of it, so that the labelled ticks
+// stay where they are when the range moves.
 
 #include <string>
 #include <vector>
@@ -24,6 +28,8 @@ struct AxisTicks {
     bool plain = false;    // plain numbers ("%g") instead of `format`
     CalendarStep calendar;  // on a time axis: the step of the labelled ticks
     bool time = false;      // labels as calendarLabel
+    double step = 0.0;      // between major ticks; in decades for powers and plain numbers
+    int labelEvery = 1;     // the major ticks whose index is a multiple of it carry labels
 };
 
 struct TickedAxis {
@@ -36,6 +42,9 @@ struct TickedAxis {
 };
 
 AxisTicks axisTicks(const TickedAxis& axis);
+
+// Whether the major tick at `value` carries a label.
+bool labelled(const AxisTicks& ticks, double value);
 
 // The label of a major tick; with `powers` the exponent goes to `exponent`
 // and the label is the base "10".

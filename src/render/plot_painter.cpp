@@ -5,6 +5,7 @@
 #include <string>
 
 #include "render/graph_drawer.h"
+#include "render/label_spacing.h"
 #include "scaling/device_transform.h"
 #include "scaling/layout_transform.h"
 #include "settings/keywords.h"
@@ -26,6 +27,13 @@ int axisPixels(int16_t a, int16_t b)
 int16_t factorOf(const AxisTicks& ticks)
 {
     return ticks.powers || ticks.plain ? int16_t{0} : ticks.format.exponent;
+}
+
+// The common part of an axis's labels, written once beside it.
+const std::string& offsetOf(const AxisTicks& ticks)
+{
+    static const std::string none;
+    return ticks.powers || ticks.plain || ticks.time ? none : ticks.format.offsetText;
 }
 
 }  // namespace
@@ -276,13 +284,14 @@ void PlotPainter::drawTicks(bool withLabels)
     if (withLabels) {
         surface_.selectFont(objects_.labelFont);
         surface_.setTextBackground(s.marginColor);
+        spaceLabels();
     }
     const FontMetrics metrics = surface_.fontMetrics();
 
     // X ticks with their labels below the axis.
     for (const double x : xTicks_.major) {
         const DoublePoint p = t.worldToDevice(x, r.y.min);
-        if (withLabels) {
+        if (withLabels && labelled(xTicks_, x)) {
             drawLabel(xTicks_, x, truncatedPx(p.x), truncatedPx(p.y) + s.valueDistance, TextHAlign::Center);
         }
         if (r.x.min < x && x < r.x.max) {
@@ -297,9 +306,9 @@ void PlotPainter::drawTicks(bool withLabels)
     // Y ticks with their labels left of the axis.
     for (const double y : yTicks_.major) {
         const DoublePoint p = t.worldToDevice(r.x.min, y);
-        if (withLabels) {
+        if (withLabels && labelled(yTicks_, y)) {
             drawLabel(yTicks_, y, truncatedPx(p.x) - s.valueDistance - metrics.externalLeading,
-                      truncatedPx(p.y) - 1 - (metrics.height + metrics.externalLeading) / 2, TextHAlign::Right);
+                      yLabelTop(p.y, metrics), TextHAlign::Right);
         }
         if (r.y.min < y && y < r.y.max) {
             mark(p, 1, 0, s.ticksSize);
@@ -312,6 +321,45 @@ void PlotPainter::drawTicks(bool withLabels)
     if (withLabels) {
         drawFactors();
     }
+}
+
+int PlotPainter::yLabelTop(double y, const FontMetrics& metrics)
+{
+    return truncatedPx(y) - 1 - (metrics.height + metrics.externalLeading) / 2;
+}
+
+void PlotPainter::spaceLabels()
+{
+    const RangeSet r = plot_.axes().currentRange();
+    const DeviceTransform t = DeviceTransform::of(view_);
+    const FontMetrics metrics = surface_.fontMetrics();
+    // A space between two labels of the x axis, so that "12.0" and "12.5"
+    // do not read as "12.012.5"; the lines of the y axis's labels have
+    // their leading between them.
+    const int gap = surface_.textExtent(" ").width;
+    xTicks_.labelEvery = labelEvery(xTicks_, [&](const AxisTicks& ticks, double x) {
+        const int width = labelWidth(ticks, x);
+        const int left = truncatedPx(t.worldToDevice(x, r.y.min).x) - width / 2;
+        return LabelSpan{left, left + width + gap};
+    });
+    yTicks_.labelEvery = labelEvery(yTicks_, [&](const AxisTicks&, double y) {
+        const int top = yLabelTop(t.worldToDevice(r.x.min, y).y, metrics);
+        return LabelSpan{top, top + metrics.height};
+    });
+}
+
+int PlotPainter::labelWidth(const AxisTicks& ticks, double value)
+{
+    std::string exponent;
+    const std::string text = axisTickLabel(ticks, value, exponent);
+    const int baseWidth = surface_.textExtent(text).width;
+    if (exponent.empty()) {
+        return baseWidth;
+    }
+    surface_.selectFont(objects_.smallFont);
+    const int exponentWidth = surface_.textExtent(exponent).width;
+    surface_.selectFont(objects_.labelFont);
+    return baseWidth + exponentWidth;
 }
 
 void PlotPainter::drawLabel(const AxisTicks& ticks, double value, int x, int top, TextHAlign align)
@@ -327,10 +375,9 @@ void PlotPainter::drawLabel(const AxisTicks& ticks, double value, int x, int top
     // axis is written; placed as one text of both widths.
     const FontMetrics metrics = surface_.fontMetrics();
     const int baseWidth = surface_.textExtent(text).width;
-    surface_.selectFont(objects_.smallFont);
-    const int exponentWidth = surface_.textExtent(exponent).width;
-    const int width = baseWidth + exponentWidth;
+    const int width = labelWidth(ticks, value);
     const int left = align == TextHAlign::Center ? x - width / 2 : (align == TextHAlign::Right ? x - width : x);
+    surface_.selectFont(objects_.smallFont);
     surface_.setTextAlign(TextHAlign::Left, TextVAlign::Top);
     surface_.textOut(left + baseWidth, top - metrics.ascent / 3, exponent);
     surface_.selectFont(objects_.labelFont);
@@ -343,24 +390,44 @@ void PlotPainter::drawFactors()
     const DeviceRect& r = view_.plotRect;
     surface_.selectFont(objects_.labelFont);
     const FontMetrics metrics = surface_.fontMetrics();
+    const std::string& xOffset = offsetOf(xTicks_);
+    const std::string& yOffset = offsetOf(yTicks_);
+    // The x axis's offset ends at the right of the plot rectangle, its
+    // factor before it; the y axis's offset follows its factor.
+    int xRight = r.right;
+    if (!xOffset.empty()) {
+        surface_.setTextAlign(TextHAlign::Right, TextVAlign::Bottom);
+        surface_.textOut(xRight, r.bottom + s.xLableDistance, xOffset);
+        xRight -= surface_.textExtent(" " + xOffset).width;
+    }
     if (factorOf(xTicks_) != 0) {
         const std::string exponent = " " + std::to_string(factorOf(xTicks_));
         surface_.selectFont(objects_.smallFont);
         surface_.setTextAlign(TextHAlign::Right, TextVAlign::Bottom);
-        surface_.textOut(r.right, r.bottom + s.xLableDistance + 3 * metrics.internalLeading - metrics.ascent,
+        surface_.textOut(xRight, r.bottom + s.xLableDistance + 3 * metrics.internalLeading - metrics.ascent,
                          exponent);
         const int width = surface_.textExtent(exponent).width;
         surface_.selectFont(objects_.labelFont);
-        surface_.textOut(r.right - width, r.bottom + s.xLableDistance, "x 10");
+        surface_.textOut(xRight - width, r.bottom + s.xLableDistance, "x 10");
     }
+    int yLeft = r.left;
     if (factorOf(yTicks_) != 0) {
         surface_.selectFont(objects_.labelFont);
         surface_.setTextAlign(TextHAlign::Left, TextVAlign::Bottom);
         surface_.textOut(r.left, r.top - s.valueDistance, "x 10");
         const int width = surface_.textExtent("x 10").width;
+        const std::string exponent = " " + std::to_string(factorOf(yTicks_));
         surface_.selectFont(objects_.smallFont);
         surface_.textOut(r.left + width, r.top - s.valueDistance - metrics.ascent + 3 * metrics.internalLeading,
-                         " " + std::to_string(factorOf(yTicks_)));
+                         exponent);
+        yLeft += width + surface_.textExtent(exponent).width;
+        surface_.selectFont(objects_.labelFont);
+        yLeft += surface_.textExtent(" ").width;
+    }
+    if (!yOffset.empty()) {
+        surface_.selectFont(objects_.labelFont);
+        surface_.setTextAlign(TextHAlign::Left, TextVAlign::Bottom);
+        surface_.textOut(yLeft, r.top - s.valueDistance, yOffset);
     }
 }
 

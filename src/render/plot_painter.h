@@ -1,6 +1,6 @@
 #pragma once
 // Paints the whole picture of a plot on a surface: background, grid, frame,
-// ticks with their labels and power-of-ten factor, titles, the graphs
+// ticks with their labels, power-of-ten factor and offset, titles, the graphs
 // clipped to the plot rectangle, and the legend.
 
 #include "model/plot_model.h"
@@ -40,6 +40,11 @@ private:
     void drawGridLine(double x0, double y0, double x1, double y1);
     void drawFrame();
     void drawTicks(bool withLabels);
+    // Which major ticks carry labels, for the label font selected.
+    void spaceLabels();
+    int labelWidth(const AxisTicks& ticks, double value);
+    static int yLabelTop(double y, const FontMetrics& metrics);
+    // The factor ("x 10" and its exponent) and the offset of each axis.
     void drawFactors();
     // A major tick's label with its top at `top`, placed at x by `align`.
     void drawLabel(const AxisTicks& ticks, double value, int x, int top, TextHAlign align);

@@ -171,6 +171,18 @@ std::vector<double> calendarTicks(double min, double max, CalendarStep step, int
     return ticks;
 }
 
+int64_t calendarIndex(double tick, CalendarStep step)
+{
+    if (step.seconds > 0) {
+        const double offset = step.seconds % week == 0 ? firstMonday : 0.0;
+        return std::llround((tick - offset) / static_cast<double>(step.seconds));
+    }
+    if (step.months > 0) {
+        return monthIndex(civil(tick)) / step.months;
+    }
+    return 0;
+}
+
 std::string calendarLabel(double value, CalendarStep step)
 {
     const CivilTime c = civil(value);

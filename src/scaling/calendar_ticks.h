@@ -32,6 +32,9 @@ CalendarStep calendarSubStep(CalendarStep major);
 // whose number since year 0 the step divides. None when they would be more
 // than `pixels`.
 std::vector<double> calendarTicks(double min, double max, CalendarStep step, int pixels);
+// The number of whole steps from the calendar's origin (1970, its first
+// Monday for weeks, year 0 for months) to `tick`, one of calendarTicks.
+int64_t calendarIndex(double tick, CalendarStep step);
 // "23:15:26" or "23:15" below a day, with the date in front where the
 // day changes since the tick before ("Dec 08 00:00"); "Dec 08" for days and
 // weeks, "2026-12" for months, "2026" for years.

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/commands.h"
 #include "editions/conconi_edition.h"
@@ -15,8 +18,11 @@
 #include "settings/keywords.h"
 #include "support/recording_desktop.h"
 #include "support/recording_native_window.h"
+#include "render/plot_painter.h"
+#include "support/recording_surface.h"
 #include "support/temp_dir.h"
 #include "window/file_commands.h"
+#include "window/window_drawing.h"
 
 namespace kvx {
 namespace {
@@ -43,6 +49,17 @@ protected:
         handle.plot().handleMessage(MSG_COMMAND, static_cast<uintptr_t>(command), 0);
         desktop_.fileAnswers.push_back(std::move(answer));
         return runConconiPass(handle);
+    }
+    // The Conconi plot with runner A opened and runner B added, as a user
+    // would have it.
+    std::unique_ptr<PlotHandle> plotOfBothRunners()
+    {
+        setConconiDefaults();
+        std::unique_ptr<PlotHandle> handle = makeConconiPlot();
+        desktop_.fileAnswers.push_back(runnerA_);
+        runConconiPass(*handle);
+        passWith(*handle, CMD_DATA_FILE_ADD, runnerB_);
+        return handle;
     }
 
     test::RecordingDesktop desktop_;
@@ -113,12 +130,8 @@ TEST_F(ConconiEditionTest, ThePlotIsSetUpForHeartRateAgainstVelocityAndTheFirstP
 
 TEST_F(ConconiEditionTest, OpenReplacesAddKeepsAndWhatGivesNoPointChangesNothing)
 {
-    setConconiDefaults();
-    const std::unique_ptr<PlotHandle> handle = makeConconiPlot();
+    const std::unique_ptr<PlotHandle> handle = plotOfBothRunners();
     Plot& plot = handle->plot();
-    desktop_.fileAnswers.push_back(runnerA_);
-    runConconiPass(*handle);
-    passWith(*handle, CMD_DATA_FILE_ADD, runnerB_);
     ASSERT_EQ(plot.numGraphs(), 2);
     EXPECT_EQ(plot.graph(1).lable(), "Runner A");
     EXPECT_EQ(plot.graph(2).lable(), "Runner B");
@@ -147,6 +160,42 @@ TEST_F(ConconiEditionTest, OpenReplacesAddKeepsAndWhatGivesNoPointChangesNothing
     // Closing the last window, a message dispatched by a pass, ends the loop.
     desktop_.waitingMessages.push_back([&plot] { plot.handleMessage(MSG_CLOSE, 0, 0); });
     EXPECT_EQ(runConconiPass(*handle), RUN_QUIT);
+}
+
+TEST_F(ConconiEditionTest, TheVelocityLabelsOfHalfKilometresAnHourStandApartAtTheDefaultSize)
+{
+    const std::unique_ptr<PlotHandle> handle = plotOfBothRunners();
+    Plot& plot = handle->plot();
+    ASSERT_EQ(plot.axes().x().current().tick, 0.5);
+    ASSERT_GE(plot.axes().x().current().max - plot.axes().x().current().min, 8.0);
+
+    test::RecordingSurface surface;
+    PlotPainter(surface, plot, clientView(plot)).paintPlot();
+    // The x labels come first, all on one line: each ends a space or more
+    // before the next begins, and no two read the same.
+    struct Label {
+        int x, y;
+        std::string text;
+    };
+    std::vector<Label> labels;
+    for (const std::string& call : surface.only("text ")) {
+        Label l{};
+        char text[64] = {};
+        ASSERT_EQ(std::sscanf(call.c_str(), "text %d %d %63s", &l.x, &l.y, text), 3) << call;
+        l.text = text;
+        if (!labels.empty() && l.y != labels.front().y) {
+            break;
+        }
+        labels.push_back(l);
+    }
+    ASSERT_GE(labels.size(), 4u);
+    const int space = surface.textExtent(" ").width;
+    for (std::size_t i = 1; i < labels.size(); ++i) {
+        const int end = labels[i - 1].x + surface.textExtent(labels[i - 1].text).width / 2;
+        const int begin = labels[i].x - surface.textExtent(labels[i].text).width / 2;
+        EXPECT_GE(begin - end, space) << labels[i - 1].text << " " << labels[i].text;
+        EXPECT_NE(labels[i - 1].text, labels[i].text);
+    }
 }
 
 }  // namespace

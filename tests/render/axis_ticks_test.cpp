@@ -1,4 +1,5 @@
 #include "render/axis_ticks.h"
+#include "render/label_spacing.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,32 @@ TEST(AxisTicks, ShortLogarithmicRangesReadAsPlainNumbers)
     t = axisTicks(logAxis(2.0, 5.0, 0.05, 400));
     EXPECT_EQ(labels(t), (std::vector<std::string>{"2.0", "2.5", "3.0", "3.5", "4.0", "4.5", "5.0"}));
     EXPECT_EQ(t.minor.size(), 13u);
+}
+
+TEST(AxisTicks, ThinnedTimeLabelsStayOnWholeDaysAndKeepTheirDates)
+{
+    // 2026-12-07 09:00 to 12-09 15:00 ticks every 12 hours; labels 100
+    // pixels wide, 80 pixels apart, fit on every second tick: the midnights, as days.
+    TickedAxis axis;
+    axis.range = {1796634000.0, 1796828400.0, 0.0, 0.0};
+    axis.kind = AxisKind::Time;
+    axis.pixels = 320;
+    AxisTicks t = axisTicks(axis);
+    ASSERT_EQ(t.calendar.seconds, 43200);
+    ASSERT_EQ(t.major.size(), 5u);
+    t.labelEvery = labelEvery(t, [&t](const AxisTicks&, double v) {
+        const int x = static_cast<int>((v - t.major.front()) / 43200 * 80);
+        return LabelSpan{x - 50, x + 50};
+    });
+    EXPECT_EQ(t.labelEvery, 2);
+    std::vector<std::string> shown;
+    for (const double v : t.major) {
+        std::string exponent;
+        if (labelled(t, v)) {
+            shown.push_back(axisTickLabel(t, v, exponent));
+        }
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"Dec 08", "Dec 09"}));
 }
 
 }  // namespace

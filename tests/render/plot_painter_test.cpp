@@ -229,7 +229,9 @@ TEST_F(PlotPainterTest, NoAxisGetsMoreTicksOrGridLinesThanItHasPixels)
     plot.axes().setRange(0, 520, 0, 5, false);
     plot.axes().setTicks({{1, 1}, {10, 10}});  // 521 x ticks: one a pixel
     paint();
-    EXPECT_EQ(count("text "), 521u + 1u + 3u);  // with the y label at 0 and the titles
+    // Labels on every 50th tick only (0, 50, ... 500): more would run into
+    // each other; with the y label at 0 and the titles.
+    EXPECT_EQ(count("text "), 11u + 1u + 3u);
     const std::size_t oneAPixel = count("lineTo");
     EXPECT_GT(oneAPixel, 1000u);  // grid lines and marks
 
@@ -237,6 +239,53 @@ TEST_F(PlotPainterTest, NoAxisGetsMoreTicksOrGridLinesThanItHasPixels)
     paint();
     EXPECT_EQ(count("text "), 1u + 3u);
     EXPECT_LT(count("lineTo"), 100u);
+}
+
+TEST_F(PlotPainterTest, LabelsThatWouldRunIntoEachOtherStandOnEverySecondOrFifthTick)
+{
+    // Half a km/h on 520 pixels, a tenth on 405: labelled where they fit,
+    // at whole multiples of the label step; every tick keeps its mark.
+    plot.axes().setRange(8, 20, 0, 5, false);
+    plot.axes().setTicks({{0.5, 0.1}, {0.1, 0.05}});
+    paint();
+    const Texts expected = {"8.0",  "9.0",  "10.0", "11.0", "12.0", "13.0", "14.0", "15.0", "16.0",
+                            "17.0", "18.0", "19.0", "20.0", "0.0",  "0.5",  "1.0",  "1.5",  "2.0",
+                            "2.5",  "3.0",  "3.5",  "4.0",  "4.5",  "5.0",  "",     "",     ""};
+    EXPECT_EQ(texts(), expected);
+    const std::string xMarkAt8_5 = "lineTo 107 " + std::to_string(445 - 1 - 7);  // 85 + 520 / 24, rounded
+    EXPECT_EQ(std::count(surface.calls.begin(), surface.calls.end(), xMarkAt8_5), 2);
+    // Where they fit, every tick is labelled, as before.
+    plot.axes().setTicks({{1, 0.5}, {0.5, 0.1}});
+    paint();
+    EXPECT_EQ(texts().size(), 13u + 11u + 3u);
+}
+
+TEST_F(PlotPainterTest, NeighbouringLabelsNeverReadAlike)
+{
+    // Air pressure to the hundredth: a third decimal, not three "1013.26".
+    plot.axes().setRange(0, 10, 1013.25, 1013.26, false);
+    plot.axes().setTicks({{2, 1}, {0.002, 0.001}});
+    paint();
+    Texts t = texts();
+    EXPECT_EQ(Texts(t.begin() + 6, t.begin() + 12),
+              (Texts{"1013.250", "1013.252", "1013.254", "1013.256", "1013.258", "1013.260"}));
+    // An hour of Unix times: their common part once beside the axis, where
+    // a factor would stand, not six "1.70000".
+    plot.axes().setRange(1699999820, 1700003780, 0, 5, false);
+    plot.axes().setTicks({{500, 100}, {1, 0.5}});
+    paint();
+    t = texts();
+    EXPECT_EQ(Texts(t.begin(), t.begin() + 8), (Texts{"0", "500", "1000", "1500", "2000", "2500", "3000", "3500"}));
+    ASSERT_EQ(surface.only("text 605 ").size(), 1u);  // right-aligned at the plot's right
+    EXPECT_EQ(surface.only("text 605 ").front(), "text 605 " + std::to_string(445 + 50) + " +1.7e9");
+    EXPECT_EQ(std::find(t.begin(), t.end(), "x 10"), t.end());
+    // The same below zero, on the y axis: above it, where its factor would stand.
+    plot.axes().setRange(0, 10, -1700003600, -1700000000, false);
+    plot.axes().setTicks({{2, 1}, {1000, 500}});
+    paint();
+    t = texts();
+    EXPECT_EQ(Texts(t.begin() + 6, t.begin() + 10), (Texts{"-3000", "-2000", "-1000", "0"}));
+    EXPECT_NE(std::find(t.begin(), t.end(), "-1.7e9"), t.end());
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #pragma once
 // The status line of a plot window: numbered parts side by side from the
-// left edge, each as wide as its right edge gives, whatever the window's
-// width; what the window cannot show is cut off at its right edge.
+// left edge, each as wide as its right edge gives, or as its text where that
+// is wider. In a window too narrow for them the parts shrink towards their
+// texts, so that a measurement stays readable (statusPartWidths); what the
+// texts alone do not leave room for is cut off at the right edge.
 
 #include <vector>
 
@@ -26,6 +28,7 @@ private:
     void place();
 
     std::vector<QLabel*> parts_;
+    std::vector<QString> texts_;  // each part's text, whether or not it is shown whole
     std::vector<int> rightEdges_;
 };
 

@@ -13,6 +13,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +28,7 @@
 #include "settings/keywords.h"
 #include "window/command_dispatcher.h"
 #include "app/commands.h"
+#include "scaling/cursor_readout.h"
 #include "window/plot_window_parts.h"
 #include "window/session_commands.h"
 
@@ -214,7 +216,7 @@ TEST_F(QtPlotWindowTest, PointerReadoutAndKeys)
     EXPECT_EQ(plot_->axes().x().current().min, -1000);
 }
 
-TEST_F(QtPlotWindowTest, StatusPartsSitSideBySideAndAreCutAtTheRightEdge)
+TEST_F(QtPlotWindowTest, StatusPartsSitSideBySideAndShrinkInANarrowWindow)
 {
     ASSERT_NE(canvas_, nullptr);
     // Measuring, as a control-click starts it (which needs the keyboard's
@@ -229,6 +231,11 @@ TEST_F(QtPlotWindowTest, StatusPartsSitSideBySideAndAreCutAtTheRightEdge)
         }
         return out;
     };
+    // Wide enough for all parts: as they are laid out.
+    window_->resize(2000, window_->height());
+    QApplication::processEvents();
+    plot_->settings().measureMode = 1;
+    layoutStatusLine(*plot_);
     const std::vector<QRect> measuring = parts();
     ASSERT_EQ(measuring.size(), 5u);
     EXPECT_EQ(measuring[0].left(), canvas_->x());
@@ -243,18 +250,69 @@ TEST_F(QtPlotWindowTest, StatusPartsSitSideBySideAndAreCutAtTheRightEdge)
     EXPECT_EQ(measuring[3].width(), w2);
     EXPECT_EQ(measuring[4].width(), w2);
 
-    // A window too narrow for the parts cuts them off; it is not held wider.
+    // A window too narrow for the parts is not held wider; the parts shrink
+    // side by side to fit it.
     window_->resize(2 * w1, window_->height());
     QApplication::processEvents();
     EXPECT_EQ(window_->width(), 2 * w1);
     EXPECT_FALSE(plot_->settings().measureMode);  // the resize's repaint ended it
     plot_->settings().measureMode = 1;
     layoutStatusLine(*plot_);
-    EXPECT_EQ(parts(), measuring);
+    const std::vector<QRect> narrow = parts();
+    ASSERT_EQ(narrow.size(), 5u);
+    EXPECT_LT(narrow[0].width(), w1);
+    EXPECT_LE(narrow.back().right(), bar->width());
+    for (size_t i = 1; i < narrow.size(); ++i) {
+        EXPECT_EQ(narrow[i].left(), narrow[i - 1].right() + 1) << "part " << i;
+    }
 
     plot_->settings().measureMode = 0;
     layoutStatusLine(*plot_);
-    EXPECT_EQ(parts(), std::vector<QRect>(measuring.begin(), measuring.begin() + 2));
+    EXPECT_EQ(parts().size(), 2u);
+}
+
+TEST_F(QtPlotWindowTest, StatusPartsShowEveryValueOfAMeasurementAt640Pixels)
+{
+    ASSERT_NE(canvas_, nullptr);
+    window_->resize(640, window_->height());
+    QApplication::processEvents();
+    ASSERT_EQ(window_->statusBar()->width(), 640);
+    // The most parts there are: equal axes (r and phi) and a logarithmic y
+    // axis (y2/y1); values with all the digits "%g" gives.
+    plot_->setAspectRatio(AXES_EQUAL);
+    plot_->axes().y().setKindAndBounds(AxisKind::Logarithmic, 1e-7, 1e-3, false);
+    plot_->axes().x().setBounds(-0.00123456, 0.00987654, false);
+    plot_->redraw();
+    QApplication::processEvents();
+    plot_->settings().measureMode = 1;
+    layoutStatusLine(*plot_);
+    showCursorPosition(*plot_, 301, 203);
+    showDistance(*plot_, 101, 303, 307, 109);
+    QStatusBar* bar = window_->statusBar();
+    const auto labels = bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(labels.size(), 7);
+    const QStringList names{" X:", " Y:", "d X:", "d Y:", " r:", " phi:", " y2/y1:"};
+    auto* grip = bar->findChild<QSizeGrip*>();
+    const int room = bar->width() - (grip && grip->isVisible() ? grip->width() : 0);
+    for (int i = 0; i < labels.size(); ++i) {
+        const QLabel* part = labels[i];
+        const std::string text = part->text().toStdString();
+        EXPECT_TRUE(part->text().startsWith(names[i])) << text;
+        // What a part shows lies inside it, the part inside the window; the
+        // measurement is shown whole, the coordinates give way to it with
+        // an ellipsis where they must.
+        EXPECT_GE(part->width(), part->sizeHint().width()) << text;
+        EXPECT_LE(part->geometry().right() + 1, room) << text;
+        if (i >= 2) {
+            EXPECT_FALSE(part->text().contains(QChar(0x2026))) << text;
+        }
+    }
+    const std::vector<std::string> measured =
+        distanceTexts(*plot_, plot_->view(), DevicePoint{101, 303}, DevicePoint{307, 109});
+    ASSERT_EQ(measured.size(), 5u);
+    for (std::size_t i = 0; i < measured.size(); ++i) {
+        EXPECT_EQ(labels[static_cast<int>(i) + 2]->text().toStdString(), measured[i]);
+    }
 }
 
 TEST_F(QtPlotWindowTest, WheelZoomsInAndOut)
