@@ -106,4 +106,8 @@ constexpr int IDC_BINS_WIDTH = 896;
 constexpr int IDC_BY_NUM_BINS = 897;
 constexpr int IDC_BY_BINS_WIDTH = 898;
 
+// "Save Figure" "On Paper ..." (FigurePaperBox).
+constexpr int IDC_FIGURE_SIZE = 899;
+constexpr int IDC_FIGURE_DPI = 900;
+
 }  // namespace kvx

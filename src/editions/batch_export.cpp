@@ -1,7 +1,5 @@
 #include "editions/batch_export.h"
 
-#include "settings/setting_bounds.h"
-
 #include <cctype>
 
 #include "app/session_list.h"
@@ -147,11 +145,6 @@ ExportResult exportPlot(Plot& plot, const std::string& path, FigureSize size, bo
     } else if (size.width <= 0 || size.height <= 0) {
         size.width = plot.xWinSize();
         size.height = plot.yWinSize();
-    }
-    if (!bounds::windowSize.contains(size.width) || !bounds::windowSize.contains(size.height)) {
-        return failure("cannot write " + path + ": the picture would be " + std::to_string(size.width) + "x" +
-                       std::to_string(size.height) + " pixels, more than " +
-                       std::to_string(bounds::windowSize.max) + " a side");
     }
     std::string reason;
     if (!paintFigureFile(plot, OUTPUT_COLORED, format, path, size, &reason)) {

@@ -1,6 +1,6 @@
 #include "editions/program_options.h"
 
-#include <charconv>
+#include "render/figure_output.h"
 
 #include "settings/keywords.h"
 #include "settings/setting_bounds.h"
@@ -8,80 +8,6 @@
 namespace kvx {
 
 namespace {
-
-// "800x600": both from 1 to 16000 pixels.
-bool parseSize(std::string_view text, int& width, int& height)
-{
-    const auto x = text.find('x');
-    if (x == std::string_view::npos) {
-        return false;
-    }
-    auto number = [](std::string_view digits, int& out) {
-        if (digits.empty() || digits.size() > 5) return false;
-        int v = 0;
-        for (char c : digits) {
-            if (c < '0' || c > '9') return false;
-            v = v * 10 + (c - '0');
-        }
-        if (!bounds::windowSize.contains(v)) return false;
-        out = v;
-        return true;
-    };
-    int w = 0, h = 0;
-    if (!number(text.substr(0, x), w) || !number(text.substr(x + 1), h)) {
-        return false;
-    }
-    width = w;
-    height = h;
-    return true;
-}
-
-// "90x60mm" or "3.5x2.5in": each side above 0 and at most a metre.
-bool parsePaperSize(std::string_view text, double& widthMm, double& heightMm)
-{
-    double perUnit = 0.0;
-    if (text.ends_with("mm")) {
-        perUnit = 1.0;
-    } else if (text.ends_with("in")) {
-        perUnit = 25.4;
-    } else {
-        return false;
-    }
-    text.remove_suffix(2);
-    const auto x = text.find('x');
-    if (x == std::string_view::npos) {
-        return false;
-    }
-    auto number = [perUnit](std::string_view digits, double& out) {
-        double v = 0.0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), v,
-                                                  std::chars_format::fixed);
-        if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size()) return false;
-        v *= perUnit;
-        if (!(v > 0.0 && v <= 1000.0)) return false;
-        out = v;
-        return true;
-    };
-    double w = 0.0, h = 0.0;
-    if (!number(text.substr(0, x), w) || !number(text.substr(x + 1), h)) {
-        return false;
-    }
-    widthMm = w;
-    heightMm = h;
-    return true;
-}
-
-// "300": from 10 to 2400 pixels per inch.
-bool parseDpi(std::string_view text, int& dpi)
-{
-    int v = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || v < 10 || v > 2400) {
-        return false;
-    }
-    dpi = v;
-    return true;
-}
 
 // "page.pdf", in any case of the extension.
 bool printPathIsPdf(std::string_view path)
@@ -156,13 +82,14 @@ ProgramOptions parseProgramOptions(int argc, const char* const* argv)
                 }
                 options.printPath.assign(value);
             } else if (arg == "--dpi") {
-                if (!parseDpi(value, options.dpi) && options.error.empty()) {
+                if (!parseFigureDpi(value, options.dpi) && options.error.empty()) {
                     options.error = "--dpi takes pixels per inch from 10 to 2400, such as 300, not " + std::string(value);
                 }
-            } else if (parseSize(value, options.width, options.height)) {
-                options.widthMm = options.heightMm = 0.0;
-            } else if (parsePaperSize(value, options.widthMm, options.heightMm)) {
-                options.width = options.height = 0;
+            } else if (FigureSize size; parseFigureSize(value, size)) {
+                options.width = size.width;
+                options.height = size.height;
+                options.widthMm = size.widthMm;
+                options.heightMm = size.heightMm;
             } else if (options.error.empty()) {
                 options.error = "--size takes WIDTHxHEIGHT in pixels, millimetres or inches, such as 800x600, "
                                 "90x60mm or 3.5x2.5in, not " + std::string(value);

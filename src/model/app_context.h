@@ -23,6 +23,12 @@ namespace kvx {
 struct DialogChoices {
     int16_t statisticsGraph = 1;
     int16_t distributionGraph = 1;
+    // The last figure on paper: millimetres, or pixels where those are 0.
+    double figureWidthMm = 90.0;
+    double figureHeightMm = 60.0;
+    int figureWidth = 0;
+    int figureHeight = 0;
+    int figureDpi = 300;
 };
 
 class AppContext {

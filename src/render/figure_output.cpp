@@ -1,5 +1,6 @@
 #include "render/figure_output.h"
 
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -11,8 +12,101 @@
 #include "render/output_dress.h"
 #include "render/page_scale.h"
 #include "render/plot_painter.h"
+#include "settings/setting_bounds.h"
 
 namespace kvx {
+
+namespace {
+
+// "800x600": both from 1 to 16000 pixels.
+bool parsePixelSize(std::string_view text, int& width, int& height)
+{
+    const auto x = text.find('x');
+    if (x == std::string_view::npos) {
+        return false;
+    }
+    auto number = [](std::string_view digits, int& out) {
+        if (digits.empty() || digits.size() > 5) return false;
+        int v = 0;
+        for (char c : digits) {
+            if (c < '0' || c > '9') return false;
+            v = v * 10 + (c - '0');
+        }
+        if (!bounds::windowSize.contains(v)) return false;
+        out = v;
+        return true;
+    };
+    int w = 0, h = 0;
+    if (!number(text.substr(0, x), w) || !number(text.substr(x + 1), h)) {
+        return false;
+    }
+    width = w;
+    height = h;
+    return true;
+}
+
+// "90x60mm" or "3.5x2.5in": each side above 0 and at most a metre.
+bool parsePaperSize(std::string_view text, double& widthMm, double& heightMm)
+{
+    double perUnit = 0.0;
+    if (text.ends_with("mm")) {
+        perUnit = 1.0;
+    } else if (text.ends_with("in")) {
+        perUnit = 25.4;
+    } else {
+        return false;
+    }
+    text.remove_suffix(2);
+    const auto x = text.find('x');
+    if (x == std::string_view::npos) {
+        return false;
+    }
+    auto number = [perUnit](std::string_view digits, double& out) {
+        double v = 0.0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), v,
+                                                  std::chars_format::fixed);
+        if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size()) return false;
+        v *= perUnit;
+        if (!(v > 0.0 && v <= 1000.0)) return false;
+        out = v;
+        return true;
+    };
+    double w = 0.0, h = 0.0;
+    if (!number(text.substr(0, x), w) || !number(text.substr(x + 1), h)) {
+        return false;
+    }
+    widthMm = w;
+    heightMm = h;
+    return true;
+}
+
+}  // namespace
+
+bool parseFigureSize(std::string_view text, FigureSize& size)
+{
+    FigureSize parsed;
+    if (!parsePixelSize(text, parsed.width, parsed.height) &&
+        !parsePaperSize(text, parsed.widthMm, parsed.heightMm)) {
+        return false;
+    }
+    size.width = parsed.width;
+    size.height = parsed.height;
+    size.widthMm = parsed.widthMm;
+    size.heightMm = parsed.heightMm;
+    return true;
+}
+
+bool parseFigureDpi(std::string_view text, int& dpi)
+{
+    int v = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || v < 10 || v > 2400) {
+        return false;
+    }
+    dpi = v;
+    return true;
+}
+
 
 std::optional<PictureFormat> pictureFormatOf(std::string_view path)
 {
@@ -63,6 +157,13 @@ std::string figureDescription(const BaseWindow& frame)
 bool paintFigureFile(FramedPlot plot, int16_t mode, PictureFormat format, const std::string& path, FigureSize pixels,
                      std::string* reason)
 {
+    if (!bounds::windowSize.contains(pixels.width) || !bounds::windowSize.contains(pixels.height)) {
+        if (reason) {
+            *reason = "the picture would be " + std::to_string(pixels.width) + "x" + std::to_string(pixels.height) +
+                      " pixels, more than " + std::to_string(bounds::windowSize.max) + " a side";
+        }
+        return false;
+    }
     auto picture = Desktop::current().createPictureFile(format, path, pixels.width, pixels.height,
                                                         figureDescription(plot.frame));
     if (!picture) {

@@ -31,6 +31,13 @@ struct FigureSize {
     static constexpr double screenDpi = 96.0;
 };
 
+// "800x600" in pixels, or "90x60mm" and "3.5x2.5in" on paper (each side
+// above 0 and at most a metre): sets the pixels or the millimetres of
+// `size` and clears the others. False, with `size` as it was, for other text.
+bool parseFigureSize(std::string_view text, FigureSize& size);
+// "300": pixels per inch from 10 to 2400.
+bool parseFigureDpi(std::string_view text, int& dpi);
+
 // A figure of a size on paper, in pixels at `dpi` for PNG and at 96 an inch
 // for the vector formats (whose text and lines keep their sizes in points).
 FigureSize paperFigureSize(double widthMm, double heightMm, double dpi, PictureFormat format);

@@ -40,7 +40,7 @@ TEST(DialogTemplates, EveryDialogReadsWithUniqueIdsAndNamesOnlyItsOwnControls)
         }
         EXPECT_EQ(dialogTemplate(dialog.name), dialogTemplate(dialog.name));
     }
-    EXPECT_EQ(names, (std::set<std::string>{"ColorSetBox", "DistributionBox", "EditGraphsBox", "HandleGraphsBox",
+    EXPECT_EQ(names, (std::set<std::string>{"ColorSetBox", "DistributionBox", "EditGraphsBox", "FigurePaperBox", "HandleGraphsBox",
                                             "LablesBox", "RangeAndTicksBox", "StatisticsBox"}));
     EXPECT_EQ(dialogTemplate("NoSuchBox"), nullptr);
 }

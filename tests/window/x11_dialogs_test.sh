@@ -1,7 +1,8 @@
 #!/bin/sh
 # Every dialog of the menus on a real X server (Xvfb, the xcb platform):
 # each opens from its menu item over the plot window and Escape closes it
-# (also the box "Mouse and Keys" of the Help menu);
+# (also the box "Mouse and Keys" of the Help menu and "Figure on Paper" of
+# Save Figure);
 # Enter in "Edit Lables" is OK and renames the window; "Plot" in
 # "Statistics" opens the statistics window while the dialog stays open.
 # Usage: x11_dialogs_test.sh KURVEX DATA_FILE WORK_DIR
@@ -40,6 +41,10 @@ open_dialog $plot "Down Down Down Down Right Return" "Color Palettes" color_set
 close_dialog "Color Palettes"
 open_dialog $plot "Down Down Down Down Down Down Down Right Return" "Set Range & Ticks" range_and_ticks
 close_dialog "Set Range & Ticks"
+# Save Figure > On Paper ..., the popup's fourth item.
+open_dialog $plot "Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Right Down Down Down Return" \
+    "Figure on Paper" figure_paper
+close_dialog "Figure on Paper"
 open_dialog $graphs "Down Down Return" "Edit Graphs" edit_graphs
 close_dialog "Edit Graphs"
 open_dialog $graphs "Down Down Down Down Down Down Down Down Down Down Return" "Handle Graphs" handle_graphs
