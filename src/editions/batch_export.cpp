@@ -140,9 +140,7 @@ ExportResult exportPlot(Plot& plot, const std::string& path, FigureSize size, bo
         return exportFiles(plot, path, extension, overwrite);
     }
     const PictureFormat format = pictureFormatOf(path).value_or(PictureFormat::Png);
-    if (size.widthMm > 0.0 && size.heightMm > 0.0) {
-        size = paperFigureSize(size.widthMm, size.heightMm, size.dpi, format);
-    } else if (size.width <= 0 || size.height <= 0) {
+    if (!(size.widthMm > 0.0 && size.heightMm > 0.0) && (size.width <= 0 || size.height <= 0)) {
         size.width = plot.xWinSize();
         size.height = plot.yWinSize();
     }

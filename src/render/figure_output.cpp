@@ -18,31 +18,36 @@ namespace kvx {
 
 namespace {
 
+// "AxB", each side read by `side`; false, with nothing set, when either
+// cannot be read.
+template <class T, class Side>
+bool parseSides(std::string_view text, Side side, T& first, T& second)
+{
+    const auto x = text.find('x');
+    T a{};
+    T b{};
+    if (x == std::string_view::npos || !side(text.substr(0, x), a) || !side(text.substr(x + 1), b)) {
+        return false;
+    }
+    first = a;
+    second = b;
+    return true;
+}
+
 // "800x600": both from 1 to 16000 pixels.
 bool parsePixelSize(std::string_view text, int& width, int& height)
 {
-    const auto x = text.find('x');
-    if (x == std::string_view::npos) {
-        return false;
-    }
-    auto number = [](std::string_view digits, int& out) {
+    auto pixels = [](std::string_view digits, int& out) {
         if (digits.empty() || digits.size() > 5) return false;
         int v = 0;
         for (char c : digits) {
             if (c < '0' || c > '9') return false;
             v = v * 10 + (c - '0');
         }
-        if (!bounds::windowSize.contains(v)) return false;
         out = v;
-        return true;
+        return bounds::windowSize.contains(v);
     };
-    int w = 0, h = 0;
-    if (!number(text.substr(0, x), w) || !number(text.substr(x + 1), h)) {
-        return false;
-    }
-    width = w;
-    height = h;
-    return true;
+    return parseSides(text, pixels, width, height);
 }
 
 // "90x60mm" or "3.5x2.5in": each side above 0 and at most a metre.
@@ -57,27 +62,14 @@ bool parsePaperSize(std::string_view text, double& widthMm, double& heightMm)
         return false;
     }
     text.remove_suffix(2);
-    const auto x = text.find('x');
-    if (x == std::string_view::npos) {
-        return false;
-    }
-    auto number = [perUnit](std::string_view digits, double& out) {
-        double v = 0.0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), v,
+    auto millimetres = [perUnit](std::string_view digits, double& out) {
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), out,
                                                   std::chars_format::fixed);
-        if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size()) return false;
-        v *= perUnit;
-        if (!(v > 0.0 && v <= 1000.0)) return false;
-        out = v;
-        return true;
+        out *= perUnit;
+        return !digits.empty() && error == std::errc{} && end == digits.data() + digits.size() && out > 0.0 &&
+               out <= 1000.0;
     };
-    double w = 0.0, h = 0.0;
-    if (!number(text.substr(0, x), w) || !number(text.substr(x + 1), h)) {
-        return false;
-    }
-    widthMm = w;
-    heightMm = h;
-    return true;
+    return parseSides(text, millimetres, widthMm, heightMm);
 }
 
 }  // namespace
@@ -157,6 +149,9 @@ std::string figureDescription(const BaseWindow& frame)
 bool paintFigureFile(FramedPlot plot, int16_t mode, PictureFormat format, const std::string& path, FigureSize pixels,
                      std::string* reason)
 {
+    if (pixels.widthMm > 0.0 && pixels.heightMm > 0.0) {
+        pixels = paperFigureSize(pixels.widthMm, pixels.heightMm, pixels.dpi, format);
+    }
     if (!bounds::windowSize.contains(pixels.width) || !bounds::windowSize.contains(pixels.height)) {
         if (reason) {
             *reason = "the picture would be " + std::to_string(pixels.width) + "x" + std::to_string(pixels.height) +

@@ -51,7 +51,7 @@ FigureSize figureSize(int clientWidth, int clientHeight, int size);
 std::string figureDescription(const BaseWindow& frame);
 
 // Paints the plot in `mode` (OUTPUT_COLORED, OUTPUT_BLACK_WHITE) into a new
-// picture file of the format and size. False when it could not be
+// picture file of the format and size (on paper where it gives millimetres). False when it could not be
 // written, with the reason; a file of that name from before then stays.
 bool paintFigureFile(FramedPlot plot, int16_t mode, PictureFormat format, const std::string& path, FigureSize pixels,
                      std::string* reason = nullptr);

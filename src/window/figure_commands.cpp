@@ -53,11 +53,9 @@ void saveFigureOnPaper(Plot& plot)
     if (!path) {
         return;
     }
-    const PictureFormat format = pictureFormatOf(*path).value_or(PictureFormat::Emf);
-    const FigureSize pixels =
-        size.widthMm > 0.0 ? paperFigureSize(size.widthMm, size.heightMm, size.dpi, format) : size;
     std::string reason;
-    if (!paintFigureFile(plot, OUTPUT_COLORED, format, *path, pixels, &reason)) {
+    if (!paintFigureFile(plot, OUTPUT_COLORED, pictureFormatOf(*path).value_or(PictureFormat::Emf), *path, size,
+                         &reason)) {
         warnWriteFailure(plot, *path, reason);
     }
 }
