@@ -1,6 +1,7 @@
 #include "model/point_summary.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace kvx {
@@ -16,6 +17,7 @@ void PointSummary::add(Span& into, const Span& part)
     if (part.empty) {
         return;
     }
+    into.step = std::max(into.step, part.step);
     into.breaks = into.breaks || part.breaks;
     into.notNumber = into.notNumber || part.notNumber;
     if (into.empty) {
@@ -40,8 +42,13 @@ PointSummary::Span PointSummary::scan(const double* y, const uint8_t* att, int32
     double high = -low;
     uint8_t attributes = 0;
     bool notNumber = false;
+    double step = 0.0;
+    double before = from > 0 ? y[from - 1] : y[from];
     for (int32_t i = from; i < to; ++i) {
         const double v = y[i];
+        const double d = v > before ? v - before : before - v;
+        step = d <= step ? step : (d == d ? d : std::numeric_limits<double>::infinity());
+        before = v;
         notNumber |= v != v;
         low = v < low ? v : low;
         high = v > high ? v : high;
@@ -51,6 +58,10 @@ PointSummary::Span PointSummary::scan(const double* y, const uint8_t* att, int32
     s.high = high;
     s.breaks = attributes != 0;
     s.notNumber = notNumber;
+    s.step = static_cast<float>(step);
+    if (static_cast<double>(s.step) < step) {
+        s.step = std::nextafter(s.step, std::numeric_limits<float>::infinity());
+    }
     return s;
 }
 

@@ -5,6 +5,8 @@
 // block while points are appended, so that a large graph can be drawn by
 // pixel column instead of by point.
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -20,6 +22,10 @@ public:
         bool breaks = false;    // a point's attribute is not "connected"
         bool notNumber = false; // a y value is NaN
         bool empty = true;
+        // The largest difference of a y value from the one before it, from
+        // the first point (against its predecessor) on; infinite for a NaN.
+        // Rounded up, and kept small so that a span stays 24 bytes.
+        float step = 0.0f;
     };
 
     // Summarises the first `count` points from scratch.
@@ -32,10 +38,53 @@ public:
 
     // Points [from, to) of the arrays this summary was built on.
     Span span(const double* y, const uint8_t* att, int32_t from, int32_t to) const;
-
-private:
+    // The first of points [from, to) whose y value `inBand` refuses (NaN
+    // must be refused), or `to`; `seen`, when given, becomes the span of
+    // the points before it. Whole blocks are taken at once when both their
+    // extremes lie in the band, which must be an interval.
+    template <class InBand>
+    int32_t firstOutside(const double* y, const uint8_t* att, int32_t from, int32_t to, InBand inBand,
+                         Span* seen) const
+    {
+        Span taken;
+        const int32_t blocks = std::min(to, covered()) / blockSize;
+        int32_t i = from;
+        int32_t end = from;
+        while (i < to) {
+            const int32_t k = i / blockSize;
+            end = std::min(to, (k + 1) * blockSize);
+            if (k < blocks) {
+                const Span& block = levels_[0][static_cast<std::size_t>(k)];
+                if (!block.notNumber && inBand(block.low) && inBand(block.high)) {
+                    if (seen) {
+                        add(taken, i == k * blockSize && end == (k + 1) * blockSize ? block : scan(y, att, i, end));
+                    }
+                    i = end;
+                    continue;
+                }
+            }
+            const int32_t start = i;
+            while (i < end && inBand(y[i])) {
+                ++i;
+            }
+            if (seen) {
+                add(taken, scan(y, att, start, i));
+            }
+            if (i < end) {
+                break;
+            }
+        }
+        if (seen) {
+            *seen = taken;
+        }
+        return std::min(i, to);
+    }
+    // Widens `into` by the span of points that follow or precede it.
     static void add(Span& into, const Span& part);
+
+    // Points [from, to), read one by one.
     static Span scan(const double* y, const uint8_t* att, int32_t from, int32_t to);
+private:
     void addBlock(Span block);
 
     // levels_[0][k] summarises points [k, k + 1) * blockSize; levels_[l][k]

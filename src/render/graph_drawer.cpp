@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "render/column_points.h"
 #include "render/markers.h"
 #include "scaling/clip_segment.h"
 #include "settings/keywords.h"
@@ -32,39 +34,6 @@ int rate(int16_t r)
 {
     return r < 1 ? 1 : r;
 }
-
-// The device x of a graph's points, which never decreases with the index.
-struct ColumnSearch {
-    const double* xs;
-    int32_t count;
-    const DeviceTransform& transform;
-
-    double deviceX(int32_t i) const { return transform.worldToDevice(xs[i], 0.0).x; }
-
-    // The first index from `from` on whose device x exceeds `limit`, or
-    // count: galloping, so that a short step costs a few probes.
-    int32_t firstRightOf(int32_t from, double limit) const
-    {
-        int32_t low = from;  // every index before low is at or left of limit
-        int32_t high = from;
-        int64_t stride = 1;
-        while (high < count && !(deviceX(high) > limit)) {
-            low = high + 1;
-            high = static_cast<int32_t>(std::min<int64_t>(count, low + stride));
-            stride *= 2;
-        }
-        // The answer lies in [low, high].
-        while (low < high) {
-            const int32_t mid = low + (high - low) / 2;
-            if (deviceX(mid) > limit) {
-                high = mid;
-            } else {
-                low = mid + 1;
-            }
-        }
-        return low;
-    }
-};
 
 }  // namespace
 
@@ -360,92 +329,213 @@ void GraphDrawer::drawEveryPoint(const Graph& graph, GraphDrawState& st, int mar
 }
 
 
+namespace {
+
+// Where the points of one pixel column lie against the plot rectangle:
+// inside it (and visible), wholly above or below it (and not visible), or
+// in between, where they are stepped to one by one.
+enum class Band { Inside, Above, Below, Between };
+
+class ColumnBands {
+public:
+    ColumnBands(const DeviceTransform& transform, const DeviceRect& rect, int margin, double X)
+        : y_(transform.y)
+    {
+        // Device y are whole numbers; a point is visible strictly within
+        // the margin around the rectangle, and clipping keeps what lies on
+        // the rectangle's edges.
+        const double inf = std::numeric_limits<double>::infinity();
+        const bool xInside = rect.left <= X && X <= rect.right && rect.left - margin < X && X < rect.right + margin;
+        rows_[0] = xInside ? Rows{std::max<double>(rect.top, rect.top - margin + 1),
+                                  std::min<double>(rect.bottom, rect.bottom + margin - 1)}
+                           : Rows{inf, -inf};
+        rows_[1] = {-inf, std::min<double>(rect.top, rect.top - margin) - 1};
+        rows_[2] = {std::max<double>(rect.bottom, rect.bottom + margin) + 1, inf};
+    }
+
+    // Whether world y lies in `band`: the device y rounds half up from the
+    // axis value v, so it is in rows [a, b] when v is in [a - 0.5, b + 0.5).
+    bool in(Band band, double y) const
+    {
+        const Rows& r = rows_[static_cast<int>(band)];
+        const double v = y_.offset - toAxis(y, y_.kind) * y_.scale;
+        return r.first - 0.5 <= v && v < r.last + 0.5;
+    }
+
+    Band of(double y) const
+    {
+        for (const Band band : {Band::Inside, Band::Above, Band::Below}) {
+            if (in(band, y)) {
+                return band;
+            }
+        }
+        return Band::Between;
+    }
+
+private:
+    struct Rows {
+        double first;
+        double last;
+    };
+    AxisTransform y_;
+    Rows rows_[3];
+};
+
+}  // namespace
+
 bool GraphDrawer::drawsByColumn(const Graph& graph) const
 {
-    // The pieces between a column's points cover the span of its extremes,
-    // one pixel wide or, with a round-capped wide pen (a printed page's),
-    // that span widened by the pen: the extremes stand in for the points.
-    // Dashed or thinned lines, dots and markers need every point; a column
-    // search needs device x to grow with the index, which on a logarithmic
-    // axis only positive finite x do.
+    // Between the points of one column every piece is vertical, so the
+    // extremes stand in for them (one pixel wide or, with a round-capped
+    // wide pen, a page's, that span widened by the pen). Dashed lines need
+    // every point, and so do dots and markers, which bars with their lines
+    // shown leave out. A column search needs device x to grow with the
+    // index, which on a logarithmic axis only positive finite x do. A draw
+    // rate thins the points to every n-th and the last where no breaks
+    // restart its count.
+    const int32_t count = graph.numPoints();
     const int16_t type = graph.type();
     const bool columnsGrow = graph.xNonDecreasing() && std::isfinite(transform_.x.scale) && transform_.x.scale > 0.0 &&
-                             (!transform_.x.log() || (graph.xData()[0] > 0.0 && std::isfinite(graph.xData()[graph.numPoints() - 1])));
-    return byColumn_ && (type == LINES || type == STAIRS) && graph.showLines() == SHOW &&
-           rate(graph.linesDrawRate()) == 1 && graph.showPoints() != SHOW && graph.showMarker() != SHOW &&
-           graph.summary() && columnsGrow;
+                             (!transform_.x.log() || (graph.xData()[0] > 0.0 && std::isfinite(graph.xData()[count - 1])));
+    if (!byColumn_ || graph.showLines() != SHOW || !graph.summary() || !columnsGrow) {
+        return false;
+    }
+    if (type != BARS && (graph.showPoints() == SHOW || graph.showMarker() == SHOW)) {
+        return false;
+    }
+    return rate(graph.linesDrawRate()) == 1 ||
+           !graph.summary()->span(graph.yData(), graph.attData(), 1, count).breaks;
+}
+
+void GraphDrawer::stepToPosition(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t m,
+                                 int margin)
+{
+    stepTo(graph, st, points.device(m), points.worldX(m), points.attribute(m), true, margin);
 }
 
 void GraphDrawer::drawByColumns(const Graph& graph, GraphDrawState& st, int margin)
 {
-    const int32_t count = graph.numPoints();
-    const double* xs = graph.xData();
-    const double* ys = graph.yData();
-    const uint8_t* att = graph.attData();
-    const auto step = [&](int32_t i) {
-        stepTo(graph, st, transform_.worldToDevice(xs[i], ys[i]), xs[i], att[i], true, margin);
-    };
+    const ColumnPoints points(graph, rate(graph.linesDrawRate()), transform_);
+    const int32_t size = points.size();
+    const auto step = [&](int32_t m) { stepToPosition(graph, points, st, m, margin); };
     // Points wholly left or right of the rectangle and its margin are
     // invisible and their segments clip to nothing: only the last of them
     // before the rectangle matters, for the segment that enters it.
     const double leftOf = std::min<double>(rect_.left, rect_.left - margin);
     const double rightOf = std::max<double>(rect_.right, rect_.right + margin);
-    const ColumnSearch columns{xs, count, transform_};
-    int32_t i = 1;
-    while (i < count) {
-        const double X = columns.deviceX(i);
+    int32_t m = 1;
+    while (m < size) {
+        const double X = points.deviceX(m);
         if (X < leftOf) {
-            const int32_t k = columns.firstRightOf(i, leftOf - 1.0);
+            const int32_t k = points.firstRightOf(m, leftOf - 1.0);
             step(k - 1);
-            i = k;
+            m = k;
             continue;
         }
         if (X > rightOf) {
-            step(i);
-            if (i < count - 1) {
-                step(count - 1);
+            step(m);
+            if (m < size - 1) {
+                step(size - 1);
             }
             return;
         }
-        step(i);
-        const int32_t j = columns.firstRightOf(i + 1, X);
-        if (j - i < 4 || !reduceColumn(graph, st, i, j, margin)) {
-            for (int32_t k = i + 1; k < j; ++k) {
-                step(k);
-            }
-        }
-        i = j;
+        step(m);
+        const int32_t j = points.firstRightOf(m + 1, X);
+        drawColumn(graph, points, st, m + 1, j, X, margin);
+        m = j;
     }
 }
 
-bool GraphDrawer::reduceColumn(const Graph& graph, GraphDrawState& st, int32_t i, int32_t j, int margin)
+void GraphDrawer::drawColumn(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t from,
+                             int32_t to, double X, int margin)
 {
-    // The column's pixels are the span of its vertical pieces, the in-coming
-    // segment and the out-going one, which draws the last point's pixel. So
-    // the points must all be visible and joined, and the next column's first
-    // point must be there to draw that segment unclipped.
-    const int32_t count = graph.numPoints();
-    const double* xs = graph.xData();
-    const double* ys = graph.yData();
-    const uint8_t* att = graph.attData();
-    if (j >= count || !st.prevVisible || att[j] != ATT_CONNECTED) {
-        return false;
+    const auto step = [&](int32_t m) { stepToPosition(graph, points, st, m, margin); };
+    switch (graph.type()) {
+    case BARS:
+        // A bar between two points of one column has no width: only the
+        // last point's height goes on to the next bar.
+        if (to - from >= 2 && !points.span(from, to).breaks) {
+            step(to - 1);
+            return;
+        }
+        break;
+    case STEMS:
+        // Every stem runs from its point to the zero line: those of the
+        // extremes cover the others.
+        if (to - from >= 4) {
+            const PointSummary::Span span = points.span(from, to);
+            if (!span.breaks && !span.notNumber) {
+                const double x = points.worldX(from);
+                stepTo(graph, st, transform_.worldToDevice(x, span.high), x, ATT_CONNECTED, true, margin);
+                stepTo(graph, st, transform_.worldToDevice(x, span.low), x, ATT_CONNECTED, true, margin);
+                step(to - 1);
+                return;
+            }
+        }
+        break;
+    default:
+        drawColumnRuns(graph, points, st, from, to, X, margin);
+        return;
     }
-    const PointSummary::Span span = graph.summary()->span(ys, att, i + 1, j);
-    if (span.breaks || span.notNumber) {
-        return false;
+    for (int32_t m = from; m < to; ++m) {
+        step(m);
     }
-    const DoublePoint top = transform_.worldToDevice(xs[i], span.high);
-    const DoublePoint bottom = transform_.worldToDevice(xs[i], span.low);
-    const DoublePoint next = transform_.worldToDevice(xs[j], ys[j]);
-    if (!visible(top.x, top.y, margin) || !visible(bottom.x, bottom.y, margin) ||
-        !visible(next.x, next.y, margin)) {
-        return false;
+}
+
+void GraphDrawer::drawColumnRuns(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t from,
+                                 int32_t to, double X, int margin)
+{
+    const ColumnBands bands(transform_, rect_, std::max(margin, 0), X);
+    int32_t m = from;
+    while (m < to) {
+        const Band band = bands.of(graph.yData()[points.index(m)]);
+        if (band == Band::Between) {
+            stepToPosition(graph, points, st, m, margin);
+            ++m;
+            continue;
+        }
+        PointSummary::Span rest;
+        const int32_t end = points.firstOutside(
+            m + 1, to, [&](double y) { return bands.in(band, y); }, band == Band::Inside ? &rest : nullptr);
+        if (band == Band::Inside) {
+            drawInsideRun(graph, points, st, m, end, rest, margin);
+        } else {
+            // Pieces between points wholly above (or below) the rectangle
+            // clip to nothing: the first and the last point stand in.
+            stepToPosition(graph, points, st, m, margin);
+            if (end - 1 > m) {
+                stepToPosition(graph, points, st, end - 1, margin);
+            }
+        }
+        m = end;
     }
-    stepTo(graph, st, top, xs[i], ATT_CONNECTED, true, margin);
-    stepTo(graph, st, bottom, xs[i], ATT_CONNECTED, true, margin);
-    stepTo(graph, st, transform_.worldToDevice(xs[j - 1], ys[j - 1]), xs[j - 1], att[j - 1], true, margin);
-    return true;
+}
+
+void GraphDrawer::drawInsideRun(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t from,
+                                int32_t to, const PointSummary::Span& span, int margin)
+{
+    // Between the first and the last point the vertical pieces cover the
+    // span of the extremes, and the last point's pixel is drawn when a
+    // piece before it reaches it. The piece after the run starts with that
+    // pixel whenever it is drawn, so the point after the run must follow it
+    // joined and elsewhere; the stand-ins then draw the same.
+    stepToPosition(graph, points, st, from, margin);
+    const int32_t last = to - 1;
+    if (to - from >= 4 && to < points.size() && points.attribute(to) == ATT_CONNECTED) {
+        const DoublePoint after = points.device(to);
+        const DoublePoint end = points.device(last);
+        if (!std::isnan(after.x) && !std::isnan(after.y) && !samePixel(after.x, after.y, end.x, end.y) &&
+            !span.breaks && !span.notNumber) {
+            const double x = points.worldX(from);
+            stepTo(graph, st, transform_.worldToDevice(x, span.high), x, ATT_CONNECTED, true, margin);
+            stepTo(graph, st, transform_.worldToDevice(x, span.low), x, ATT_CONNECTED, true, margin);
+            stepToPosition(graph, points, st, last, margin);
+            return;
+        }
+    }
+    for (int32_t m = from + 1; m < to; ++m) {
+        stepToPosition(graph, points, st, m, margin);
+    }
 }
 
 void GraphDrawer::drawGraph(Graph& graph)

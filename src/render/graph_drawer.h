@@ -8,6 +8,7 @@
 
 #include "model/plot_model.h"
 #include "platform/surface.h"
+#include "render/column_points.h"
 #include "render/drawing_objects.h"
 #include "scaling/device_transform.h"
 
@@ -54,11 +55,21 @@ private:
     void drawEveryPoint(const Graph& graph, GraphDrawState& st, int margin);
     bool drawsByColumn(const Graph& graph) const;
     // Points 1 onward of a graph that drawsByColumn, with the pixels and the
-    // final state of stepping to every point.
+    // final state of stepping to every point the lines draw rate leaves.
     void drawByColumns(const Graph& graph, GraphDrawState& st, int margin);
-    // Points i + 1 to j - 1, all in the column of point i, stand in for
-    // their highest and lowest point where that draws the same pixels.
-    bool reduceColumn(const Graph& graph, GraphDrawState& st, int32_t i, int32_t j, int margin);
+    // Positions [from, to) of one pixel column at device x `X`, whose first
+    // position has been stepped to: stand-ins where they draw the same.
+    void drawColumn(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t from, int32_t to,
+                    double X, int margin);
+    // The same for lines and stairs: the column taken apart into runs of
+    // points inside the plot rectangle, wholly above or wholly below it.
+    void drawColumnRuns(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t from,
+                        int32_t to, double X, int margin);
+    // Positions [from, to) inside the rectangle; `span` is that of all but
+    // the first.
+    void drawInsideRun(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t from,
+                       int32_t to, const PointSummary::Span& span, int margin);
+    void stepToPosition(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t m, int margin);
     // From the last processed point of `st` to (X, Y).
     void drawSegment(const Graph& graph, const GraphDrawState& st, double X, double Y, double worldX,
                      bool visibleNow);
