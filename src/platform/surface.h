@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -141,6 +142,14 @@ public:
     // files that can group their shapes keep it together.
     virtual void beginGroup(std::string_view /*name*/) {}
     virtual void endGroup() {}
+    // A shape drawn many times down one pixel column: stampShape keeps the
+    // pixels `shape` draws at (0, 0) with the selected pen and brush, and
+    // sweepStamp draws the union of that shape placed at (x, y) for every y
+    // from `top` to `bottom`. A surface that cannot keep a shape's pixels,
+    // or a shape of more than one colour, returns false: then the caller
+    // draws each shape itself.
+    virtual bool stampShape(const std::function<void(Surface&, int x, int y)>& /*shape*/) { return false; }
+    virtual void sweepStamp(int /*x*/, int /*top*/, int /*bottom*/) {}
     // Lines, paths and ellipses drawn while on are smoothed (anti-aliased)
     // where the output has pixels of its own; off, they follow the exact
     // pixel rules.

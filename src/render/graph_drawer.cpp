@@ -388,19 +388,22 @@ bool GraphDrawer::drawsByColumn(const Graph& graph) const
     // Between the points of one column every piece is vertical, so the
     // extremes stand in for them (one pixel wide or, with a round-capped
     // wide pen, a page's, that span widened by the pen). Dashed lines need
-    // every point, and so do dots and markers, which bars with their lines
-    // shown leave out. A column search needs device x to grow with the
-    // index, which on a logarithmic axis only positive finite x do. A draw
-    // rate thins the points to every n-th and the last where no breaks
-    // restart its count.
+    // every point, and so do dots, whose white centres depend on the order
+    // they were drawn in. Markers have the lines' colour: a column's are
+    // drawn once per row they stand in. A column search needs device x to
+    // grow with the index, which on a logarithmic axis only positive finite
+    // x do. A draw rate thins the points to every n-th and the last where
+    // no breaks restart its count.
     const int32_t count = graph.numPoints();
     const int16_t type = graph.type();
     const bool columnsGrow = graph.xNonDecreasing() && std::isfinite(transform_.x.scale) && transform_.x.scale > 0.0 &&
                              (!transform_.x.log() || (graph.xData()[0] > 0.0 && std::isfinite(graph.xData()[count - 1])));
-    if (!byColumn_ || graph.showLines() != SHOW || !graph.summary() || !columnsGrow) {
+    if (!byColumn_ || !graph.summary() || !columnsGrow) {
         return false;
     }
-    if (type != BARS && (graph.showPoints() == SHOW || graph.showMarker() == SHOW)) {
+    if (type == BARS ? graph.showLines() != SHOW
+                     : graph.showPoints() == SHOW ||
+                           (graph.showMarker() == SHOW && rate(graph.markerDrawRate()) != 1)) {
         return false;
     }
     return rate(graph.linesDrawRate()) == 1 ||
@@ -410,7 +413,7 @@ bool GraphDrawer::drawsByColumn(const Graph& graph) const
 void GraphDrawer::stepToPosition(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t m,
                                  int margin)
 {
-    stepTo(graph, st, points.device(m), points.worldX(m), points.attribute(m), true, margin);
+    stepTo(graph, st, points.device(m), points.worldX(m), points.attribute(m), graph.showLines() == SHOW, margin);
 }
 
 void GraphDrawer::drawByColumns(const Graph& graph, GraphDrawState& st, int margin)
@@ -423,25 +426,35 @@ void GraphDrawer::drawByColumns(const Graph& graph, GraphDrawState& st, int marg
     // before the rectangle matters, for the segment that enters it.
     const double leftOf = std::min<double>(rect_.left, rect_.left - margin);
     const double rightOf = std::max<double>(rect_.right, rect_.right + margin);
+    const bool markers = graph.showMarker() == SHOW && graph.type() != BARS;
+    bool stamped = false;
+    if (markers) {
+        flushColumn();
+        surface_.selectPen(objects_.markerPen);
+        stamped = surface_.stampShape([&](Surface& surface, int x, int y) {
+            drawMarkerShape(surface, graph.markerType(), x, y, graph.markerSize(), objects_.fillBrush);
+        });
+        surface_.selectPen(objects_.linePen);
+    }
     int32_t m = 1;
     while (m < size) {
         const double X = points.deviceX(m);
         if (X < leftOf) {
             const int32_t k = points.firstRightOf(m, leftOf - 1.0);
-            step(k - 1);
+            stepOverInvisible(graph, points, st, m, k, false, margin);
             m = k;
             continue;
         }
         if (X > rightOf) {
-            step(m);
-            if (m < size - 1) {
-                step(size - 1);
-            }
+            stepOverInvisible(graph, points, st, m, size, true, margin);
             return;
         }
         step(m);
         const int32_t j = points.firstRightOf(m + 1, X);
         drawColumn(graph, points, st, m + 1, j, X, margin);
+        if (markers) {
+            drawColumnMarkers(graph, points, m, j, X, stamped, margin);
+        }
         m = j;
     }
 }
@@ -450,6 +463,7 @@ void GraphDrawer::drawColumn(const Graph& graph, const ColumnPoints& points, Gra
                              int32_t to, double X, int margin)
 {
     const auto step = [&](int32_t m) { stepToPosition(graph, points, st, m, margin); };
+    const bool linesShown = graph.showLines() == SHOW;
     switch (graph.type()) {
     case BARS:
         // A bar between two points of one column has no width: only the
@@ -466,8 +480,8 @@ void GraphDrawer::drawColumn(const Graph& graph, const ColumnPoints& points, Gra
             const PointSummary::Span span = points.span(from, to);
             if (!span.breaks && !span.notNumber) {
                 const double x = points.worldX(from);
-                stepTo(graph, st, transform_.worldToDevice(x, span.high), x, ATT_CONNECTED, true, margin);
-                stepTo(graph, st, transform_.worldToDevice(x, span.low), x, ATT_CONNECTED, true, margin);
+                stepTo(graph, st, transform_.worldToDevice(x, span.high), x, ATT_CONNECTED, linesShown, margin);
+                stepTo(graph, st, transform_.worldToDevice(x, span.low), x, ATT_CONNECTED, linesShown, margin);
                 step(to - 1);
                 return;
             }
@@ -500,15 +514,91 @@ void GraphDrawer::drawColumnRuns(const Graph& graph, const ColumnPoints& points,
         if (band == Band::Inside) {
             drawInsideRun(graph, points, st, m, end, rest, margin);
         } else {
-            // Pieces between points wholly above (or below) the rectangle
-            // clip to nothing: the first and the last point stand in.
-            stepToPosition(graph, points, st, m, margin);
-            if (end - 1 > m) {
-                stepToPosition(graph, points, st, end - 1, margin);
-            }
+            stepOverInvisible(graph, points, st, m, end, true, margin);
         }
         m = end;
     }
+}
+
+void GraphDrawer::stepOverInvisible(const Graph& graph, const ColumnPoints& points, GraphDrawState& st,
+                                    int32_t from, int32_t to, bool first, int margin)
+{
+    // Pieces between points off the picture (left or right of it, or wholly
+    // above or below it) clip to nothing: the last point stands in, and the
+    // first for the piece that leaves the picture.
+    if (first) {
+        stepToPosition(graph, points, st, from, margin);
+    }
+    if (to - 1 > from || !first) {
+        stepToPosition(graph, points, st, to - 1, margin);
+    }
+    // Without lines only breaks tell that the last point is not visible.
+    if (graph.showLines() != SHOW && points.span(from, to).breaks) {
+        st.prevVisible = false;
+    }
+}
+
+void GraphDrawer::drawColumnMarkers(const Graph& graph, const ColumnPoints& points, int32_t from, int32_t to,
+                                    double X, bool stamped, int margin)
+{
+    // The rows where a marker is visible, and those of the column's points.
+    if (!(rect_.left - margin < X && X < rect_.right + margin)) {
+        return;
+    }
+    const int first = rect_.top - margin + 1;
+    const int last = rect_.bottom + margin - 1;
+    if (first > last) {
+        return;
+    }
+    markerRows_.clear();
+    const PointSummary::Span span = points.span(from, to);
+    if (!span.notNumber && !span.empty && points.dense(from, to)) {
+        const double a = transform_.worldToDevice(0.0, span.high).y;
+        const double b = transform_.worldToDevice(0.0, span.low).y;
+        const double top = std::max<double>(std::min(a, b), first);
+        const double bottom = std::min<double>(std::max(a, b), last);
+        if (top <= bottom) {
+            markerRows_.push_back({static_cast<int>(top), static_cast<int>(bottom)});
+        }
+    } else {
+        rowSeen_.assign(static_cast<std::size_t>(last - first + 1), 0);
+        for (int32_t m = from; m < to; ++m) {
+            const double Y = points.device(m).y;
+            if (first <= Y && Y <= last) {
+                rowSeen_[static_cast<std::size_t>(Y - first)] = 1;
+            }
+        }
+        for (std::size_t r = 0; r < rowSeen_.size(); ++r) {
+            if (!rowSeen_[r]) {
+                continue;
+            }
+            std::size_t end = r;
+            while (end + 1 < rowSeen_.size() && rowSeen_[end + 1]) {
+                ++end;
+            }
+            markerRows_.push_back({first + static_cast<int>(r), first + static_cast<int>(end)});
+            r = end;
+        }
+    }
+    if (markerRows_.empty()) {
+        return;
+    }
+    flushColumn();
+    const int x = pixel(X);
+    if (stamped) {
+        for (const auto& [top, bottom] : markerRows_) {
+            surface_.sweepStamp(x, top, bottom);
+        }
+        return;
+    }
+    surface_.selectPen(objects_.markerPen);
+    for (const auto& [top, bottom] : markerRows_) {
+        for (int y = top; y <= bottom; ++y) {
+            drawMarkerShape(surface_, graph.markerType(), x, y, graph.markerSize(), objects_.fillBrush);
+        }
+    }
+    surface_.selectPen(objects_.linePen);
+    penAt_.reset();
 }
 
 void GraphDrawer::drawInsideRun(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t from,
@@ -527,8 +617,9 @@ void GraphDrawer::drawInsideRun(const Graph& graph, const ColumnPoints& points, 
         if (!std::isnan(after.x) && !std::isnan(after.y) && !samePixel(after.x, after.y, end.x, end.y) &&
             !span.breaks && !span.notNumber) {
             const double x = points.worldX(from);
-            stepTo(graph, st, transform_.worldToDevice(x, span.high), x, ATT_CONNECTED, true, margin);
-            stepTo(graph, st, transform_.worldToDevice(x, span.low), x, ATT_CONNECTED, true, margin);
+            const bool linesShown = graph.showLines() == SHOW;
+            stepTo(graph, st, transform_.worldToDevice(x, span.high), x, ATT_CONNECTED, linesShown, margin);
+            stepTo(graph, st, transform_.worldToDevice(x, span.low), x, ATT_CONNECTED, linesShown, margin);
             stepToPosition(graph, points, st, last, margin);
             return;
         }

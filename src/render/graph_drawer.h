@@ -5,6 +5,8 @@
 // window's own, or that of the picture being painted.
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "model/plot_model.h"
 #include "platform/surface.h"
@@ -69,6 +71,14 @@ private:
     // the first.
     void drawInsideRun(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t from,
                        int32_t to, const PointSummary::Span& span, int margin);
+    // Positions [from, to), none visible, with their first stepped to too
+    // when `first`.
+    void stepOverInvisible(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t from,
+                           int32_t to, bool first, int margin);
+    // The markers of positions [from, to) of one column, once per row: as
+    // one stamp swept down the rows where the surface can.
+    void drawColumnMarkers(const Graph& graph, const ColumnPoints& points, int32_t from, int32_t to, double X,
+                           bool stamped, int margin);
     void stepToPosition(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t m, int margin);
     // From the last processed point of `st` to (X, Y).
     void drawSegment(const Graph& graph, const GraphDrawState& st, double X, double Y, double worldX,
@@ -108,6 +118,10 @@ private:
         int high = 0;
         int last = 0;
     } run_;
+
+    // Rows of one column's markers, as runs [top, bottom].
+    std::vector<std::pair<int, int>> markerRows_;
+    std::vector<uint8_t> rowSeen_;
 };
 
 }  // namespace kvx

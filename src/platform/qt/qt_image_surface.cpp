@@ -302,6 +302,54 @@ void QtImageSurface::setPixel(int x, int y, Color color)
     fill(x, y, 1, 1, color, false);
 }
 
+bool QtImageSurface::stampShape(const std::function<void(Surface&, int x, int y)>& shape)
+{
+    stamp_ = PixelStamp();
+    if (smooth() || invert_ || path_.recording()) {
+        return false;  // smoothed or inverted pixels depend on what is below
+    }
+    // Drawn once on a scratch image of a colour neither the pen nor the
+    // brush has; a shape that reaches the scratch image's edge is too big.
+    constexpr int half = 160;
+    QtImageSurface scratch(2 * half + 1, 2 * half + 1);
+    Color background = rgb(1, 2, 3);
+    while (background == pen_.color || background == brush_.color) {
+        background += 1;
+    }
+    scratch.fillRect(0, 0, 2 * half + 1, 2 * half + 1, background);
+    scratch.selectPen(pen_);
+    scratch.selectBrush(brush_);
+    shape(scratch, half, half);
+    const QImage& pixels = scratch.image();
+    const QRgb empty = toQColor(background).rgb() & 0xffffff;
+    std::optional<QRgb> color;
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            const QRgb c = row[x] & 0xffffff;
+            if (c == empty) {
+                continue;
+            }
+            if ((color && *color != c) || x == 0 || y == 0 || x == 2 * half || y == 2 * half) {
+                stamp_ = PixelStamp();
+                return false;
+            }
+            color = c;
+            stamp_.add(x - half, y - half);
+        }
+    }
+    if (color) {
+        stamp_.setColor(rgb(qRed(*color), qGreen(*color), qBlue(*color)));
+    }
+    return true;
+}
+
+void QtImageSurface::sweepStamp(int x, int top, int bottom)
+{
+    stamp_.sweep(x, top, bottom,
+                 [this](int px, int py, int height) { fill(px, py, 1, height, stamp_.color(), false); });
+}
+
 void QtImageSurface::closeFigure()
 {
     if (path_.recording()) {

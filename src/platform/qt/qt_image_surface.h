@@ -19,6 +19,7 @@
 #include "platform/path_recorder.h"
 #include "platform/pixel_geometry.h"
 #include "platform/qt/qt_text_measurer.h"
+#include "platform/pixel_stamp.h"
 #include "platform/surface.h"
 
 namespace kvx {
@@ -69,6 +70,8 @@ public:
     TextSize textExtent(std::string_view text) override;
     FontMetrics fontMetrics() override;
     DeviceSize deviceSize() override;
+    bool stampShape(const std::function<void(Surface&, int x, int y)>& shape) override;
+    void sweepStamp(int x, int top, int bottom) override;
 
 private:
     void start(int width, int height);
@@ -114,6 +117,7 @@ private:
     std::optional<PixelPoint> dashEnd_;
     Pen dashPen_;
     double wideDashOffset_ = 0.0;  // pixels of a wide dashed pen's pattern used up
+    PixelStamp stamp_;
 };
 
 }  // namespace kvx

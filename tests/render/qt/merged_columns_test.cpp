@@ -202,14 +202,24 @@ TEST(ColumnDrawingTest, EveryStyleLooksAsIfDrawnSegmentBySegment)
     // Graph 1 has no breaks, so its thinned points go by column too.
     const struct {
         const char* name;
-        int16_t type, width, rate;
-    } styles[] = {{"stairs", STAIRS, 1, 1},   {"bars", BARS, 1, 1},        {"stems", STEMS, 1, 1},
-                  {"draw rate 7", LINES, 1, 7}, {"width 3", LINES, 3, 1}, {"stems, draw rate 3", STEMS, 1, 3}};
+        int16_t type, width, rate, lines, markers;
+    } styles[] = {{"stairs", STAIRS, 1, 1, SHOW, HIDE},
+                  {"bars", BARS, 1, 1, SHOW, HIDE},
+                  {"stems", STEMS, 1, 1, SHOW, HIDE},
+                  {"draw rate 7", LINES, 1, 7, SHOW, HIDE},
+                  {"width 3", LINES, 3, 1, SHOW, HIDE},
+                  {"stems, draw rate 3", STEMS, 1, 3, SHOW, HIDE},
+                  {"markers", LINES, 1, 1, SHOW, SHOW},
+                  {"markers, width 2, draw rate 2", LINES, 2, 2, SHOW, SHOW},
+                  {"markers without lines", LINES, 1, 1, HIDE, SHOW}};
     for (const auto& style : styles) {
         SCOPED_TRACE(style.name);
         plot.setType(style.type, 0);
         plot.setLineWidth(style.width, 0);
         plot.setLinesDrawRate(style.rate, 0);
+        plot.setShowLines(style.lines, 0);
+        plot.setShowMarker(style.markers, 0);
+        plot.setMarkerDrawRate(1, 0);
         plot.setClientSize(640, 520);
         autoRangeXY(plot);
         plot.axes().setRange(plot.axes().currentRange().x.min, plot.axes().currentRange().x.max, -3.5, 3.5, false);
@@ -218,9 +228,11 @@ TEST(ColumnDrawingTest, EveryStyleLooksAsIfDrawnSegmentBySegment)
             // draw rate leaves to the drawing point by point.
             plot.setShowLines(HIDE, 2);
             plot.setShowLines(HIDE, 3);
+            plot.setShowMarker(HIDE, 2);
+            plot.setShowMarker(HIDE, 3);
             EXPECT_LT(surfaceCalls(plot, true) * 2, surfaceCalls(plot, false));
-            plot.setShowLines(SHOW, 2);
-            plot.setShowLines(SHOW, 3);
+            plot.setShowLines(style.lines, 0);
+            plot.setShowMarker(style.markers, 0);
         }
         compareViews(plot, 640, 520);
     }
