@@ -18,6 +18,13 @@ public:
     void setColor(Color color) { color_ = color; }
     Color color() const { return color_; }
     bool empty() const { return columns_.empty(); }
+    // The rows of the shape's pixels in column dx, ascending.
+    const std::vector<int>& rowsAt(int dx) const
+    {
+        static const std::vector<int> none;
+        const int c = dx - left_;
+        return c >= 0 && c < static_cast<int>(columns_.size()) ? columns_[static_cast<std::size_t>(c)] : none;
+    }
 
     // Calls fill(x, y, height) for the runs of pixels of the shape placed
     // at (x0, y) for every y from `top` to `bottom`.

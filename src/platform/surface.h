@@ -13,6 +13,8 @@
 
 namespace kvx {
 
+class PixelStamp;
+
 // A colour packed as red in the low byte, then green, then blue.
 using Color = uint32_t;
 
@@ -146,9 +148,12 @@ public:
     // pixels `shape` draws at (0, 0) with the selected pen and brush, and
     // sweepStamp draws the union of that shape placed at (x, y) for every y
     // from `top` to `bottom`. A surface that cannot keep a shape's pixels,
-    // or a shape of more than one colour, returns false: then the caller
+    // or a shape of more than one colour, returns null: then the caller
     // draws each shape itself.
-    virtual bool stampShape(const std::function<void(Surface&, int x, int y)>& /*shape*/) { return false; }
+    virtual const PixelStamp* stampShape(const std::function<void(Surface&, int x, int y)>& /*shape*/)
+    {
+        return nullptr;
+    }
     virtual void sweepStamp(int /*x*/, int /*top*/, int /*bottom*/) {}
     // Lines, paths and ellipses drawn while on are smoothed (anti-aliased)
     // where the output has pixels of its own; off, they follow the exact

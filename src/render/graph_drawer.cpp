@@ -28,6 +28,13 @@ bool samePixel(double x0, double y0, double x1, double y1)
     return x0 == x1 && y0 == y1;
 }
 
+// Where the white pixel of a dot of size s lies, right and down of its
+// centre.
+int dotHighlight(int s)
+{
+    return s == 3 ? -1 : -(s / 2) + 1;
+}
+
 // Draw rates and their counters work modulo the rate; a rate below 1 (from
 // a damaged file) counts as 1.
 int rate(int16_t r)
@@ -214,11 +221,8 @@ void GraphDrawer::drawDot(const Graph& graph, double X, double Y, int s)
     const int x = pixel(X);
     const int y = pixel(Y);
     surface_.ellipse(x - s + 1, y - s + 1, x + s, y + s);
-    if (s == 3) {
-        surface_.setPixel(x - 1, y - 1, rgb(255, 255, 255));
-    } else {
-        surface_.setPixel(x - s / 2 + 1, y - s / 2 + 1, rgb(255, 255, 255));
-    }
+    const int h = dotHighlight(s);
+    surface_.setPixel(x + h, y + h, rgb(255, 255, 255));
 }
 
 void GraphDrawer::drawMarker(const Graph& graph, double X, double Y, int size)
@@ -388,9 +392,8 @@ bool GraphDrawer::drawsByColumn(const Graph& graph) const
     // Between the points of one column every piece is vertical, so the
     // extremes stand in for them (one pixel wide or, with a round-capped
     // wide pen, a page's, that span widened by the pen). Dashed lines need
-    // every point, and so do dots, whose white centres depend on the order
-    // they were drawn in. Markers have the lines' colour: a column's are
-    // drawn once per row they stand in. A column search needs device x to
+    // every point. Markers have the lines' colour: a column's are drawn once
+    // per row they stand in; so are dots, see dotsByColumn. A column search needs device x to
     // grow with the index, which on a logarithmic axis only positive finite
     // x do. A draw rate thins the points to every n-th and the last where
     // no breaks restart its count.
@@ -401,13 +404,25 @@ bool GraphDrawer::drawsByColumn(const Graph& graph) const
     if (!byColumn_ || !graph.summary() || !columnsGrow) {
         return false;
     }
+    const bool markers = graph.showMarker() == SHOW;
+    const bool dots = graph.showPoints() == SHOW;
     if (type == BARS ? graph.showLines() != SHOW
-                     : graph.showPoints() == SHOW ||
-                           (graph.showMarker() == SHOW && rate(graph.markerDrawRate()) != 1)) {
+                     : (markers && rate(graph.markerDrawRate()) != 1) || (dots && !dotsByColumn(graph))) {
         return false;
     }
     return rate(graph.linesDrawRate()) == 1 ||
            !graph.summary()->span(graph.yData(), graph.attData(), 1, count).breaks;
+}
+
+bool GraphDrawer::dotsByColumn(const Graph& graph) const
+{
+    // A dot's white pixel stays white unless something drawn later covers
+    // it. Drawn once per row, in the order of the rows' last dots, the
+    // column's dots cover each other as drawn point by point; the line's
+    // pieces, one pixel wide in the dots' own column, must not reach the
+    // white pixels, and markers drawn after each dot would.
+    return merging_ && dotHighlight(graph.pointsSize()) != 0 && rate(graph.pointsDrawRate()) == 1 &&
+           graph.showMarker() != SHOW;
 }
 
 void GraphDrawer::stepToPosition(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t m,
@@ -427,14 +442,19 @@ void GraphDrawer::drawByColumns(const Graph& graph, GraphDrawState& st, int marg
     const double leftOf = std::min<double>(rect_.left, rect_.left - margin);
     const double rightOf = std::max<double>(rect_.right, rect_.right + margin);
     const bool markers = graph.showMarker() == SHOW && graph.type() != BARS;
-    bool stamped = false;
+    const bool dots = graph.showPoints() == SHOW && graph.type() != BARS;
+    const PixelStamp* stamp = nullptr;
+    flushColumn();
     if (markers) {
-        flushColumn();
         surface_.selectPen(objects_.markerPen);
-        stamped = surface_.stampShape([&](Surface& surface, int x, int y) {
+        stamp = surface_.stampShape([&](Surface& surface, int x, int y) {
             drawMarkerShape(surface, graph.markerType(), x, y, graph.markerSize(), objects_.fillBrush);
         });
         surface_.selectPen(objects_.linePen);
+    } else if (dots) {
+        const int s = graph.pointsSize();
+        stamp = surface_.stampShape(
+            [s](Surface& surface, int x, int y) { surface.ellipse(x - s + 1, y - s + 1, x + s, y + s); });
     }
     int32_t m = 1;
     while (m < size) {
@@ -453,7 +473,9 @@ void GraphDrawer::drawByColumns(const Graph& graph, GraphDrawState& st, int marg
         const int32_t j = points.firstRightOf(m + 1, X);
         drawColumn(graph, points, st, m + 1, j, X, margin);
         if (markers) {
-            drawColumnMarkers(graph, points, m, j, X, stamped, margin);
+            drawColumnMarkers(graph, points, m, j, X, stamp, margin);
+        } else if (dots) {
+            drawColumnDots(graph, points, m, j, X, stamp, margin);
         }
         m = j;
     }
@@ -538,21 +560,59 @@ void GraphDrawer::stepOverInvisible(const Graph& graph, const ColumnPoints& poin
     }
 }
 
-void GraphDrawer::drawColumnMarkers(const Graph& graph, const ColumnPoints& points, int32_t from, int32_t to,
-                                    double X, bool stamped, int margin)
+std::optional<std::pair<int, int>> GraphDrawer::visibleRows(double X, int margin) const
 {
-    // The rows where a marker is visible, and those of the column's points.
     if (!(rect_.left - margin < X && X < rect_.right + margin)) {
-        return;
+        return std::nullopt;
     }
     const int first = rect_.top - margin + 1;
     const int last = rect_.bottom + margin - 1;
     if (first > last) {
+        return std::nullopt;
+    }
+    return std::pair{first, last};
+}
+
+void GraphDrawer::markRuns(int first)
+{
+    markerRows_.clear();
+    for (std::size_t r = 0; r < rowSeen_.size(); ++r) {
+        if (rowSeen_[r] < 0) {
+            continue;
+        }
+        std::size_t end = r;
+        while (end + 1 < rowSeen_.size() && rowSeen_[end + 1] >= 0) {
+            ++end;
+        }
+        markerRows_.push_back({first + static_cast<int>(r), first + static_cast<int>(end)});
+        r = end;
+    }
+}
+
+void GraphDrawer::readRows(const ColumnPoints& points, int32_t from, int32_t to, int first, int last)
+{
+    rowSeen_.assign(static_cast<std::size_t>(last - first + 1), -1);
+    for (int32_t m = from; m < to; ++m) {
+        const double Y = points.device(m).y;
+        if (first <= Y && Y <= last) {
+            rowSeen_[static_cast<std::size_t>(Y - first)] = m;
+        }
+    }
+    markRuns(first);
+}
+
+void GraphDrawer::drawColumnMarkers(const Graph& graph, const ColumnPoints& points, int32_t from, int32_t to,
+                                    double X, const PixelStamp* stamp, int margin)
+{
+    const auto rows = visibleRows(X, margin);
+    if (!rows) {
         return;
     }
-    markerRows_.clear();
+    const auto [first, last] = *rows;
     const PointSummary::Span span = points.span(from, to);
     if (!span.notNumber && !span.empty && points.dense(from, to)) {
+        // Every row between the extremes is visited.
+        markerRows_.clear();
         const double a = transform_.worldToDevice(0.0, span.high).y;
         const double b = transform_.worldToDevice(0.0, span.low).y;
         const double top = std::max<double>(std::min(a, b), first);
@@ -561,31 +621,14 @@ void GraphDrawer::drawColumnMarkers(const Graph& graph, const ColumnPoints& poin
             markerRows_.push_back({static_cast<int>(top), static_cast<int>(bottom)});
         }
     } else {
-        rowSeen_.assign(static_cast<std::size_t>(last - first + 1), 0);
-        for (int32_t m = from; m < to; ++m) {
-            const double Y = points.device(m).y;
-            if (first <= Y && Y <= last) {
-                rowSeen_[static_cast<std::size_t>(Y - first)] = 1;
-            }
-        }
-        for (std::size_t r = 0; r < rowSeen_.size(); ++r) {
-            if (!rowSeen_[r]) {
-                continue;
-            }
-            std::size_t end = r;
-            while (end + 1 < rowSeen_.size() && rowSeen_[end + 1]) {
-                ++end;
-            }
-            markerRows_.push_back({first + static_cast<int>(r), first + static_cast<int>(end)});
-            r = end;
-        }
+        readRows(points, from, to, first, last);
     }
     if (markerRows_.empty()) {
         return;
     }
     flushColumn();
     const int x = pixel(X);
-    if (stamped) {
+    if (stamp) {
         for (const auto& [top, bottom] : markerRows_) {
             surface_.sweepStamp(x, top, bottom);
         }
@@ -599,6 +642,60 @@ void GraphDrawer::drawColumnMarkers(const Graph& graph, const ColumnPoints& poin
     }
     surface_.selectPen(objects_.linePen);
     penAt_.reset();
+}
+
+void GraphDrawer::drawColumnDots(const Graph& graph, const ColumnPoints& points, int32_t from, int32_t to,
+                                 double X, const PixelStamp* stamp, int margin)
+{
+    const auto rows = visibleRows(X, margin);
+    if (!rows) {
+        return;
+    }
+    const auto [first, last] = *rows;
+    readRows(points, from, to, first, last);
+    if (markerRows_.empty()) {
+        return;
+    }
+    flushColumn();
+    const int s = graph.pointsSize();
+    const int h = dotHighlight(s);
+    if (stamp) {
+        // The dots' union, then the white pixels of the dots that no dot
+        // drawn after them covers.
+        const int x = pixel(X);
+        for (const auto& [top, bottom] : markerRows_) {
+            surface_.sweepStamp(x, top, bottom);
+        }
+        const std::vector<int>& covering = stamp->rowsAt(h);
+        for (int r = 0; r <= last - first; ++r) {
+            const int32_t seen = rowSeen_[static_cast<std::size_t>(r)];
+            if (seen < 0) {
+                continue;
+            }
+            const bool covered = std::any_of(covering.begin(), covering.end(), [&](int c) {
+                const int other = r + h - c;
+                return other != r && other >= 0 && other <= last - first &&
+                       rowSeen_[static_cast<std::size_t>(other)] > seen;
+            });
+            if (!covered) {
+                surface_.setPixel(x + h, first + r + h, rgb(255, 255, 255));
+            }
+        }
+        return;
+    }
+    // Each row's dot as drawn last, in that order.
+    dotOrder_.clear();
+    for (int r = 0; r <= last - first; ++r) {
+        if (rowSeen_[static_cast<std::size_t>(r)] >= 0) {
+            dotOrder_.push_back(r);
+        }
+    }
+    std::sort(dotOrder_.begin(), dotOrder_.end(), [&](int a, int b) {
+        return rowSeen_[static_cast<std::size_t>(a)] < rowSeen_[static_cast<std::size_t>(b)];
+    });
+    for (const int r : dotOrder_) {
+        drawDot(graph, X, first + r, s);
+    }
 }
 
 void GraphDrawer::drawInsideRun(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t from,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/plot_model.h"
+#include "platform/pixel_stamp.h"
 #include "platform/surface.h"
 #include "render/column_points.h"
 #include "render/drawing_objects.h"
@@ -78,7 +79,17 @@ private:
     // The markers of positions [from, to) of one column, once per row: as
     // one stamp swept down the rows where the surface can.
     void drawColumnMarkers(const Graph& graph, const ColumnPoints& points, int32_t from, int32_t to, double X,
-                           bool stamped, int margin);
+                           const PixelStamp* stamp, int margin);
+    // The dots of positions [from, to) of one column, once per row.
+    void drawColumnDots(const Graph& graph, const ColumnPoints& points, int32_t from, int32_t to, double X,
+                        const PixelStamp* stamp, int margin);
+    bool dotsByColumn(const Graph& graph) const;
+    // The rows where a marker or dot at device x `X` is visible.
+    std::optional<std::pair<int, int>> visibleRows(double X, int margin) const;
+    // rowSeen_: the last of positions [from, to) on each of rows [first,
+    // last], or -1; markerRows_: its runs of visited rows.
+    void readRows(const ColumnPoints& points, int32_t from, int32_t to, int first, int last);
+    void markRuns(int first);
     void stepToPosition(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t m, int margin);
     // From the last processed point of `st` to (X, Y).
     void drawSegment(const Graph& graph, const GraphDrawState& st, double X, double Y, double worldX,
@@ -121,7 +132,8 @@ private:
 
     // Rows of one column's markers, as runs [top, bottom].
     std::vector<std::pair<int, int>> markerRows_;
-    std::vector<uint8_t> rowSeen_;
+    std::vector<int32_t> rowSeen_;
+    std::vector<int> dotOrder_;
 };
 
 }  // namespace kvx

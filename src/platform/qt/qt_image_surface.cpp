@@ -302,11 +302,11 @@ void QtImageSurface::setPixel(int x, int y, Color color)
     fill(x, y, 1, 1, color, false);
 }
 
-bool QtImageSurface::stampShape(const std::function<void(Surface&, int x, int y)>& shape)
+const PixelStamp* QtImageSurface::stampShape(const std::function<void(Surface&, int x, int y)>& shape)
 {
     stamp_ = PixelStamp();
     if (smooth() || invert_ || path_.recording()) {
-        return false;  // smoothed or inverted pixels depend on what is below
+        return nullptr;  // smoothed or inverted pixels depend on what is below
     }
     // Drawn once on a scratch image of a colour neither the pen nor the
     // brush has; a shape that reaches the scratch image's edge is too big.
@@ -332,7 +332,7 @@ bool QtImageSurface::stampShape(const std::function<void(Surface&, int x, int y)
             }
             if ((color && *color != c) || x == 0 || y == 0 || x == 2 * half || y == 2 * half) {
                 stamp_ = PixelStamp();
-                return false;
+                return nullptr;
             }
             color = c;
             stamp_.add(x - half, y - half);
@@ -341,7 +341,7 @@ bool QtImageSurface::stampShape(const std::function<void(Surface&, int x, int y)
     if (color) {
         stamp_.setColor(rgb(qRed(*color), qGreen(*color), qBlue(*color)));
     }
-    return true;
+    return &stamp_;
 }
 
 void QtImageSurface::sweepStamp(int x, int top, int bottom)

@@ -70,7 +70,7 @@ public:
     TextSize textExtent(std::string_view text) override;
     FontMetrics fontMetrics() override;
     DeviceSize deviceSize() override;
-    bool stampShape(const std::function<void(Surface&, int x, int y)>& shape) override;
+    const PixelStamp* stampShape(const std::function<void(Surface&, int x, int y)>& shape) override;
     void sweepStamp(int x, int top, int bottom) override;
 
 private:

@@ -202,16 +202,19 @@ TEST(ColumnDrawingTest, EveryStyleLooksAsIfDrawnSegmentBySegment)
     // Graph 1 has no breaks, so its thinned points go by column too.
     const struct {
         const char* name;
-        int16_t type, width, rate, lines, markers;
-    } styles[] = {{"stairs", STAIRS, 1, 1, SHOW, HIDE},
-                  {"bars", BARS, 1, 1, SHOW, HIDE},
-                  {"stems", STEMS, 1, 1, SHOW, HIDE},
-                  {"draw rate 7", LINES, 1, 7, SHOW, HIDE},
-                  {"width 3", LINES, 3, 1, SHOW, HIDE},
-                  {"stems, draw rate 3", STEMS, 1, 3, SHOW, HIDE},
-                  {"markers", LINES, 1, 1, SHOW, SHOW},
-                  {"markers, width 2, draw rate 2", LINES, 2, 2, SHOW, SHOW},
-                  {"markers without lines", LINES, 1, 1, HIDE, SHOW}};
+        int16_t type, width, rate, lines, markers, dots, size;
+    } styles[] = {{"stairs", STAIRS, 1, 1, SHOW, HIDE, HIDE, 3},
+                  {"bars", BARS, 1, 1, SHOW, HIDE, HIDE, 3},
+                  {"stems", STEMS, 1, 1, SHOW, HIDE, HIDE, 3},
+                  {"draw rate 7", LINES, 1, 7, SHOW, HIDE, HIDE, 3},
+                  {"width 3", LINES, 3, 1, SHOW, HIDE, HIDE, 3},
+                  {"stems, draw rate 3", STEMS, 1, 3, SHOW, HIDE, HIDE, 3},
+                  {"markers", LINES, 1, 1, SHOW, SHOW, HIDE, 3},
+                  {"markers, width 2, draw rate 2", LINES, 2, 2, SHOW, SHOW, HIDE, 3},
+                  {"markers without lines", LINES, 1, 1, HIDE, SHOW, HIDE, 3},
+                  {"dots", LINES, 1, 1, SHOW, HIDE, SHOW, 3},
+                  {"dots of size 5, stairs", STAIRS, 1, 1, SHOW, HIDE, SHOW, 5},
+                  {"dots of size 1 without lines", LINES, 1, 1, HIDE, HIDE, SHOW, 1}};
     for (const auto& style : styles) {
         SCOPED_TRACE(style.name);
         plot.setType(style.type, 0);
@@ -219,6 +222,8 @@ TEST(ColumnDrawingTest, EveryStyleLooksAsIfDrawnSegmentBySegment)
         plot.setLinesDrawRate(style.rate, 0);
         plot.setShowLines(style.lines, 0);
         plot.setShowMarker(style.markers, 0);
+        plot.setShowPoints(style.dots, 0);
+        plot.setPointsSize(style.size, 0);
         plot.setMarkerDrawRate(1, 0);
         plot.setClientSize(640, 520);
         autoRangeXY(plot);
@@ -230,9 +235,12 @@ TEST(ColumnDrawingTest, EveryStyleLooksAsIfDrawnSegmentBySegment)
             plot.setShowLines(HIDE, 3);
             plot.setShowMarker(HIDE, 2);
             plot.setShowMarker(HIDE, 3);
+            plot.setShowPoints(HIDE, 2);
+            plot.setShowPoints(HIDE, 3);
             EXPECT_LT(surfaceCalls(plot, true) * 2, surfaceCalls(plot, false));
             plot.setShowLines(style.lines, 0);
             plot.setShowMarker(style.markers, 0);
+            plot.setShowPoints(style.dots, 0);
         }
         compareViews(plot, 640, 520);
     }
