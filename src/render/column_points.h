@@ -26,7 +26,15 @@ public:
     double worldX(int32_t m) const { return xs_[index(m)]; }
     double deviceX(int32_t m) const { return transform_.worldToDevice(xs_[index(m)], 0.0).x; }
     DoublePoint device(int32_t m) const { return transform_.worldToDevice(xs_[index(m)], ys_[index(m)]); }
+    double deviceY(int32_t m) const { return transform_.deviceY(ys_[index(m)]); }
     uint8_t attribute(int32_t m) const { return att_[index(m)]; }
+    // Where the summary's block holding position m starts, or m when the
+    // positions have no summary of their own.
+    int32_t blockStart(int32_t m) const
+    {
+        return rate_ == 1 && summary_ && m < summary_->covered() ? m / PointSummary::blockSize * PointSummary::blockSize
+                                                                 : m;
+    }
 
     // The first position from `from` on whose device x exceeds `limit`, or
     // size(): galloping, so that a short step costs a few probes.

@@ -592,11 +592,41 @@ void GraphDrawer::markRuns(int first)
 void GraphDrawer::readRows(const ColumnPoints& points, int32_t from, int32_t to, int first, int last)
 {
     rowSeen_.assign(static_cast<std::size_t>(last - first + 1), -1);
-    for (int32_t m = from; m < to; ++m) {
-        const double Y = points.device(m).y;
-        if (first <= Y && Y <= last) {
-            rowSeen_[static_cast<std::size_t>(Y - first)] = m;
+    // Read backward, so that the first visit of a row met is its last; a
+    // block of the summary whose rows have all been visited later holds no
+    // row's last visit and is passed over.
+    const auto allSeen = [&](int32_t start, int32_t end) {
+        if (points.blockStart(end - 1) == end - 1 && end - start == 1) {
+            return false;
         }
+        const PointSummary::Span span = points.span(start, end);
+        const double a = transform_.deviceY(span.high);
+        const double b = transform_.deviceY(span.low);
+        if (std::isnan(a) || std::isnan(b)) {
+            return false;  // not every value has a row, or none
+        }
+        const double top = std::max<double>(std::min(a, b), first);
+        const double bottom = std::min<double>(std::max(a, b), last);
+        for (double r = top; r <= bottom; ++r) {
+            if (rowSeen_[static_cast<std::size_t>(r - first)] < 0) {
+                return false;
+            }
+        }
+        return true;
+    };
+    int32_t end = to;
+    while (end > from) {
+        const int32_t start = std::max(from, points.blockStart(end - 1));
+        if (!allSeen(start, end)) {
+            for (int32_t m = end - 1; m >= start; --m) {
+                const double Y = points.deviceY(m);
+                if (first <= Y && Y <= last) {
+                    int32_t& seen = rowSeen_[static_cast<std::size_t>(Y - first)];
+                    seen = seen < 0 ? m : seen;
+                }
+            }
+        }
+        end = start;
     }
     markRuns(first);
 }
@@ -613,11 +643,11 @@ void GraphDrawer::drawColumnMarkers(const Graph& graph, const ColumnPoints& poin
     if (!span.notNumber && !span.empty && points.dense(from, to)) {
         // Every row between the extremes is visited.
         markerRows_.clear();
-        const double a = transform_.worldToDevice(0.0, span.high).y;
-        const double b = transform_.worldToDevice(0.0, span.low).y;
+        const double a = transform_.deviceY(span.high);
+        const double b = transform_.deviceY(span.low);
         const double top = std::max<double>(std::min(a, b), first);
         const double bottom = std::min<double>(std::max(a, b), last);
-        if (top <= bottom) {
+        if (!std::isnan(a) && !std::isnan(b) && top <= bottom) {
             markerRows_.push_back({static_cast<int>(top), static_cast<int>(bottom)});
         }
     } else {

@@ -61,9 +61,9 @@ struct DeviceTransform {
     // until clipping brings them into the surface's integer range.
     DoublePoint worldToDevice(double wx, double wy) const
     {
-        return {roundHalfUp(toAxis(wx, x.kind) * x.scale + x.offset),
-                roundHalfUp(y.offset - toAxis(wy, y.kind) * y.scale)};
+        return {roundHalfUp(toAxis(wx, x.kind) * x.scale + x.offset), deviceY(wy)};
     }
+    double deviceY(double wy) const { return roundHalfUp(y.offset - toAxis(wy, y.kind) * y.scale); }
     // worldToDevice when both axes are known to be linear: loops over the
     // points of large graphs decide that once, not per point.
     DoublePoint linearToDevice(double wx, double wy) const
