@@ -42,6 +42,7 @@ void Graph::initialise(int16_t number)
     lastAtt_ = ATT_NEW_LINE;
     lastX_ = -std::numeric_limits<double>::infinity();
     xNonDecreasing_ = true;
+    xNonIncreasing_ = true;
     pointsReplaced();
 }
 
@@ -217,6 +218,7 @@ void Graph::copyFrom(const Graph& source)
     std::memset(att_.data() + sourceCapacity, 0, static_cast<std::size_t>(capacity_) - sourceCapacity);
     lastX_ = source.lastX_;
     xNonDecreasing_ = source.xNonDecreasing_;
+    xNonIncreasing_ = source.xNonIncreasing_;
     pointsReplaced();
 }
 
@@ -228,6 +230,7 @@ void Graph::clearPoints()
     lastAtt_ = ATT_NEW_LINE;
     lastX_ = -std::numeric_limits<double>::infinity();
     xNonDecreasing_ = true;
+    xNonIncreasing_ = true;
     setPointsDrawRate(pointsDrawRate_);
     setMarkerDrawRate(markerDrawRate_);
     pointsReplaced();

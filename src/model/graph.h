@@ -82,6 +82,7 @@ public:
     const uint8_t* attData() const { return att_.data(); }
     // No x value is smaller than the one before it, and none is NaN.
     bool xNonDecreasing() const { return xNonDecreasing_; }
+    bool xNonIncreasing() const { return xNonIncreasing_; }
     // The minima and maxima of the y values by index range; only for graphs
     // of at least summaryThreshold points, else null.
     const PointSummary* summary() const { return numPoints_ >= summaryThreshold ? &summary_ : nullptr; }
@@ -109,6 +110,7 @@ public:
         lastAtt_ = att_[numPoints_];
         ++numPoints_;
         xNonDecreasing_ = xNonDecreasing_ && x >= lastX_;
+        xNonIncreasing_ = xNonIncreasing_ && (numPoints_ == 1 || x <= lastX_);
         lastX_ = x;
         if (numPoints_ == summaryDue_) {
             extendSummary();
@@ -166,6 +168,7 @@ private:
     int32_t capacity_ = 0;
     double lastX_ = 0.0;
     bool xNonDecreasing_ = true;
+    bool xNonIncreasing_ = true;
     PointSummary summary_;
     int32_t summaryDue_ = summaryThreshold;  // the point count at which the next block is complete
     mutable RunningBounds xBounds_;

@@ -5,7 +5,7 @@
 
 namespace kvx {
 
-ColumnPoints::ColumnPoints(const Graph& graph, int32_t rate, const DeviceTransform& transform)
+ColumnPoints::ColumnPoints(const Graph& graph, int32_t rate, const DeviceTransform& transform, int direction)
     : xs_(graph.xData()),
       ys_(graph.yData()),
       att_(graph.attData()),
@@ -13,16 +13,17 @@ ColumnPoints::ColumnPoints(const Graph& graph, int32_t rate, const DeviceTransfo
       count_(graph.numPoints()),
       rate_(std::max(rate, 1)),
       size_(count_ <= 1 ? count_ : static_cast<int32_t>((count_ - 1 + static_cast<int64_t>(rate_) - 1) / rate_) + 1),
-      transform_(transform)
+      transform_(transform),
+      direction_(direction)
 {
 }
 
-int32_t ColumnPoints::firstRightOf(int32_t from, double limit) const
+int32_t ColumnPoints::firstBeyond(int32_t from, double limit) const
 {
     int32_t low = from;  // every position before low is at or left of limit
     int32_t high = from;
     int64_t stride = 1;
-    while (high < size_ && !(deviceX(high) > limit)) {
+    while (high < size_ && !(along(high) > limit)) {
         low = high + 1;
         high = static_cast<int32_t>(std::min<int64_t>(size_, low + stride));
         stride *= 2;
@@ -30,7 +31,7 @@ int32_t ColumnPoints::firstRightOf(int32_t from, double limit) const
     // The answer lies in [low, high].
     while (low < high) {
         const int32_t mid = low + (high - low) / 2;
-        if (deviceX(mid) > limit) {
+        if (along(mid) > limit) {
             high = mid;
         } else {
             low = mid + 1;

@@ -14,7 +14,9 @@ namespace kvx {
 
 class ColumnPoints {
 public:
-    ColumnPoints(const Graph& graph, int32_t rate, const DeviceTransform& transform);
+    // `direction` is 1 when device x never decreases with the position,
+    // -1 when it never increases.
+    ColumnPoints(const Graph& graph, int32_t rate, const DeviceTransform& transform, int direction);
 
     // Positions 0 to size() - 1; position 0 is the graph's first point.
     int32_t size() const { return size_; }
@@ -25,6 +27,9 @@ public:
     }
     double worldX(int32_t m) const { return xs_[index(m)]; }
     double deviceX(int32_t m) const { return transform_.worldToDevice(xs_[index(m)], 0.0).x; }
+    // Device x in the direction of the positions, which never decreases.
+    double along(int32_t m) const { return direction_ * deviceX(m); }
+    int direction() const { return direction_; }
     DoublePoint device(int32_t m) const { return transform_.worldToDevice(xs_[index(m)], ys_[index(m)]); }
     double deviceY(int32_t m) const { return transform_.deviceY(ys_[index(m)]); }
     uint8_t attribute(int32_t m) const { return att_[index(m)]; }
@@ -36,9 +41,9 @@ public:
                                                                  : m;
     }
 
-    // The first position from `from` on whose device x exceeds `limit`, or
+    // The first position from `from` on whose along() exceeds `limit`, or
     // size(): galloping, so that a short step costs a few probes.
-    int32_t firstRightOf(int32_t from, double limit) const;
+    int32_t firstBeyond(int32_t from, double limit) const;
     // The y extremes of positions [from, to).
     PointSummary::Span span(int32_t from, int32_t to) const;
     // The first of positions [from, to) whose y `inBand` refuses, or `to`;
@@ -72,6 +77,7 @@ private:
     int32_t rate_;
     int32_t size_;
     const DeviceTransform& transform_;
+    int direction_;
 };
 
 }  // namespace kvx

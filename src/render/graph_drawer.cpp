@@ -393,15 +393,11 @@ bool GraphDrawer::drawsByColumn(const Graph& graph) const
     // extremes stand in for them (one pixel wide or, with a round-capped
     // wide pen, a page's, that span widened by the pen). Dashed lines need
     // every point. Markers have the lines' colour: a column's are drawn once
-    // per row they stand in; so are dots, see dotsByColumn. A column search needs device x to
-    // grow with the index, which on a logarithmic axis only positive finite
-    // x do. A draw rate thins the points to every n-th and the last where
+    // per row they stand in; so are dots, see dotsByColumn. A draw rate thins the points to every n-th and the last where
     // no breaks restart its count.
     const int32_t count = graph.numPoints();
     const int16_t type = graph.type();
-    const bool columnsGrow = graph.xNonDecreasing() && std::isfinite(transform_.x.scale) && transform_.x.scale > 0.0 &&
-                             (!transform_.x.log() || (graph.xData()[0] > 0.0 && std::isfinite(graph.xData()[count - 1])));
-    if (!byColumn_ || !graph.summary() || !columnsGrow) {
+    if (!byColumn_ || !graph.summary() || columnDirection(graph) == 0) {
         return false;
     }
     const bool markers = graph.showMarker() == SHOW;
@@ -412,6 +408,25 @@ bool GraphDrawer::drawsByColumn(const Graph& graph) const
     }
     return rate(graph.linesDrawRate()) == 1 ||
            !graph.summary()->span(graph.yData(), graph.attData(), 1, count).breaks;
+}
+
+int GraphDrawer::columnDirection(const Graph& graph) const
+{
+    // A column search needs device x to grow (or shrink) with the index,
+    // which on a logarithmic axis only positive finite x do.
+    if (!std::isfinite(transform_.x.scale) || !(transform_.x.scale > 0.0)) {
+        return 0;
+    }
+    const double first = graph.xData()[0];
+    const double last = graph.xData()[graph.numPoints() - 1];
+    const bool log = transform_.x.log();
+    if (graph.xNonDecreasing()) {
+        return !log || (first > 0.0 && std::isfinite(last)) ? 1 : 0;
+    }
+    if (graph.xNonIncreasing()) {
+        return !log || (last > 0.0 && std::isfinite(first)) ? -1 : 0;
+    }
+    return 0;
 }
 
 bool GraphDrawer::dotsByColumn(const Graph& graph) const
@@ -433,14 +448,17 @@ void GraphDrawer::stepToPosition(const Graph& graph, const ColumnPoints& points,
 
 void GraphDrawer::drawByColumns(const Graph& graph, GraphDrawState& st, int margin)
 {
-    const ColumnPoints points(graph, rate(graph.linesDrawRate()), transform_);
+    const ColumnPoints points(graph, rate(graph.linesDrawRate()), transform_, columnDirection(graph));
     const int32_t size = points.size();
     const auto step = [&](int32_t m) { stepToPosition(graph, points, st, m, margin); };
     // Points wholly left or right of the rectangle and its margin are
     // invisible and their segments clip to nothing: only the last of them
-    // before the rectangle matters, for the segment that enters it.
+    // before the rectangle matters, for the segment that enters it. Where x
+    // decreases the columns come from the right.
     const double leftOf = std::min<double>(rect_.left, rect_.left - margin);
     const double rightOf = std::max<double>(rect_.right, rect_.right + margin);
+    const double before = points.direction() > 0 ? leftOf : -rightOf;
+    const double after = points.direction() > 0 ? rightOf : -leftOf;
     const bool markers = graph.showMarker() == SHOW && graph.type() != BARS;
     const bool dots = graph.showPoints() == SHOW && graph.type() != BARS;
     const PixelStamp* stamp = nullptr;
@@ -458,19 +476,20 @@ void GraphDrawer::drawByColumns(const Graph& graph, GraphDrawState& st, int marg
     }
     int32_t m = 1;
     while (m < size) {
+        const double along = points.along(m);
         const double X = points.deviceX(m);
-        if (X < leftOf) {
-            const int32_t k = points.firstRightOf(m, leftOf - 1.0);
+        if (along < before) {
+            const int32_t k = points.firstBeyond(m, before - 1.0);
             stepOverInvisible(graph, points, st, m, k, false, margin);
             m = k;
             continue;
         }
-        if (X > rightOf) {
+        if (along > after) {
             stepOverInvisible(graph, points, st, m, size, true, margin);
             return;
         }
         step(m);
-        const int32_t j = points.firstRightOf(m + 1, X);
+        const int32_t j = points.firstBeyond(m + 1, along);
         drawColumn(graph, points, st, m + 1, j, X, margin);
         if (markers) {
             drawColumnMarkers(graph, points, m, j, X, stamp, margin);

@@ -84,6 +84,9 @@ private:
     void drawColumnDots(const Graph& graph, const ColumnPoints& points, int32_t from, int32_t to, double X,
                         const PixelStamp* stamp, int margin);
     bool dotsByColumn(const Graph& graph) const;
+    // 1 when the graph's device x never decreases, -1 when it never
+    // increases, else 0.
+    int columnDirection(const Graph& graph) const;
     // The rows where a marker or dot at device x `X` is visible.
     std::optional<std::pair<int, int>> visibleRows(double X, int margin) const;
     // rowSeen_: the last of positions [from, to) on each of rows [first,

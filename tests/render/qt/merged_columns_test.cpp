@@ -92,7 +92,7 @@ TEST_P(MergedColumnsTest, PictureIsIdenticalToDrawingEverySegment)
 
 // Large graphs whose x never decreases: dense and sparse stretches, runs of
 // equal x, breaks, isolated points, NaN and huge values, both line types.
-void fillLargeGraphs(Plot& plot)
+void fillLargeGraphs(Plot& plot, double direction = 1.0)
 {
     std::mt19937 random(99);
     std::uniform_int_distribution<int> event(0, 9999);
@@ -112,9 +112,9 @@ void fillLargeGraphs(Plot& plot)
                 graph.startNewLine();
             }
             if (g == 3 && e == 9994) {
-                graph.appendIsolated(x, y);
+                graph.appendIsolated(direction * x, y);
             } else {
-                graph.append(x, y);
+                graph.append(direction * x, y);
             }
         }
     }
@@ -195,6 +195,26 @@ TEST(ColumnDrawingTest, LargeGraphsLookAsIfDrawnSegmentBySegment)
     }
 }
 
+// Graph 1 alone, at the y range of the others: drawn by column, not point by
+// point (the others have breaks, which a draw rate leaves to the drawing
+// point by point).
+void expectDrawnByColumn(Plot& plot)
+{
+    const RangeSet r = plot.axes().currentRange();
+    plot.axes().setRange(r.x.min, r.x.max, -3.5, 3.5, false);
+    const Graph& g = plot.graph(1);
+    const int16_t lines = g.showLines(), markers = g.showMarker(), dots = g.showPoints();
+    for (const int16_t other : {2, 3}) {
+        plot.setShowLines(HIDE, other);
+        plot.setShowMarker(HIDE, other);
+        plot.setShowPoints(HIDE, other);
+    }
+    EXPECT_LT(surfaceCalls(plot, true) * 2, surfaceCalls(plot, false));
+    plot.setShowLines(lines, 0);
+    plot.setShowMarker(markers, 0);
+    plot.setShowPoints(dots, 0);
+}
+
 TEST(ColumnDrawingTest, EveryStyleLooksAsIfDrawnSegmentBySegment)
 {
     Plot plot("styles");
@@ -215,8 +235,24 @@ TEST(ColumnDrawingTest, EveryStyleLooksAsIfDrawnSegmentBySegment)
                   {"dots", LINES, 1, 1, SHOW, HIDE, SHOW, 3},
                   {"dots of size 5, stairs", STAIRS, 1, 1, SHOW, HIDE, SHOW, 5},
                   {"dots of size 1 without lines", LINES, 1, 1, HIDE, HIDE, SHOW, 1}};
+    Plot decreasing("decreasing x");
+    fillLargeGraphs(decreasing, -1.0);
+    decreasing.setClientSize(640, 520);
+    ASSERT_TRUE(decreasing.graph(1).xNonIncreasing() && !decreasing.graph(1).xNonDecreasing());
     for (const auto& style : styles) {
         SCOPED_TRACE(style.name);
+        if (style.type == STEMS || style.markers == SHOW || style.dots == SHOW) {
+            SCOPED_TRACE("decreasing x");
+            decreasing.setType(style.type, 0);
+            decreasing.setLinesDrawRate(style.rate, 0);
+            decreasing.setShowLines(style.lines, 0);
+            decreasing.setShowMarker(style.markers, 0);
+            decreasing.setShowPoints(style.dots, 0);
+            decreasing.setPointsSize(style.size, 0);
+            autoRangeXY(decreasing);
+            expectDrawnByColumn(decreasing);
+            compareViews(decreasing, 640, 520);
+        }
         plot.setType(style.type, 0);
         plot.setLineWidth(style.width, 0);
         plot.setLinesDrawRate(style.rate, 0);
@@ -227,20 +263,8 @@ TEST(ColumnDrawingTest, EveryStyleLooksAsIfDrawnSegmentBySegment)
         plot.setMarkerDrawRate(1, 0);
         plot.setClientSize(640, 520);
         autoRangeXY(plot);
-        plot.axes().setRange(plot.axes().currentRange().x.min, plot.axes().currentRange().x.max, -3.5, 3.5, false);
         if (style.type != BARS) {  // bars within a column draw nothing anyway
-            // Counted on graph 1 alone: the others have breaks, which a
-            // draw rate leaves to the drawing point by point.
-            plot.setShowLines(HIDE, 2);
-            plot.setShowLines(HIDE, 3);
-            plot.setShowMarker(HIDE, 2);
-            plot.setShowMarker(HIDE, 3);
-            plot.setShowPoints(HIDE, 2);
-            plot.setShowPoints(HIDE, 3);
-            EXPECT_LT(surfaceCalls(plot, true) * 2, surfaceCalls(plot, false));
-            plot.setShowLines(style.lines, 0);
-            plot.setShowMarker(style.markers, 0);
-            plot.setShowPoints(style.dots, 0);
+            expectDrawnByColumn(plot);
         }
         compareViews(plot, 640, 520);
     }
