@@ -78,7 +78,7 @@ void Graph::extendSummary()
 
 void Graph::warmAhead()
 {
-    if (capacity_ < smallestWarmed || numPoints_ + warmDistance <= warmedTo_ || warmedTo_ >= capacity_) {
+    if (capacity_ < smallestWarmed || int64_t{numPoints_} + warmDistance <= warmedTo_ || warmedTo_ >= capacity_) {
         return;
     }
     const int32_t from = std::max(warmedTo_, numPoints_);
@@ -151,8 +151,9 @@ void Graph::growTo(int32_t capacity)
     const auto oldCapacity = static_cast<std::size_t>(capacity_);
     const auto newCapacity = static_cast<std::size_t>(capacity);
     if (warmedTo_ > 0) {
-        // The blocks may move.
+        // The blocks may move; what was still queued is warmed again from the last point.
         PageWarmer::instance().forget(this);
+        warmedTo_ = std::min(warmedTo_, numPoints_);
     }
     x_.resize(newCapacity);
     y_.resize(newCapacity);
