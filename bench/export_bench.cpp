@@ -12,6 +12,14 @@
 // the programs share the machine's moods), with the ratios to the PNG.
 //
 //   build/bench/bench_export --print [runs] path/to/kurvex...
+//
+// With --memory: peak resident memory per point and the time to the PNG of
+// a 10,000,000-line file of two columns, and with --huge also of a
+// 100,000,000-line one (4.6 GB of text, written to --dir or a temporary
+// folder and removed afterwards), for each program given (runs taken in
+// turn), beside the bare loop over the same file.
+//
+//   build/bench/bench_export --memory [--huge] [--dir DIR] [runs] path/to/kurvex...
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -223,10 +231,88 @@ void measurePrint(const std::vector<std::string>& programs, const std::string& d
     std::filesystem::remove(data);
 }
 
+// Peak memory per point and time against the bare loop, for each program
+// on the same file, the runs of the programs in turn.
+void measureMemory(const std::vector<std::string>& programs, const std::string& dir, long lines, int runs)
+{
+    const std::string data = dir + "/data_memory_" + std::to_string(lines) + ".dat";
+    const std::size_t bytes = writeFile(data, lines, 2);
+    std::printf("%ld lines x 2 columns (%.0f MB), median of %d:\n", lines, bytes / 1e6, runs);
+    std::vector<Job> jobs;
+    for (const std::string& kurvex : programs) {
+        jobs.push_back({"--export PNG", {kurvex, "--export", dir + "/out.png", data}, {}, 0});
+    }
+    std::vector<double> parses;
+    double sum = 0.0;
+    for (int i = 0; i < runs; ++i) {
+        for (Job& job : jobs) {
+            const Run r = runOnce(job.argv);
+            if (r.status != 0) {
+                std::printf("%s failed\n", job.argv[0].c_str());
+                std::exit(1);
+            }
+            job.times.push_back(r.seconds);
+            job.peak = std::max(job.peak, r.peakKilobytes);
+        }
+        parses.push_back(bareParseSeconds(data, sum));
+    }
+    const double parse = medianOf(parses);
+    std::printf("  bare from_chars loop median %.3f s (checksum %g)\n", parse, sum);
+    for (const Job& job : jobs) {
+        const double seconds = medianOf(job.times);
+        std::printf("  %s\n    median %.3f s (%.2fx the bare loop), peak %.1f MB, %.2f bytes a point\n",
+                    job.argv[0].c_str(), seconds, seconds / parse, job.peak / 1024.0,
+                    job.peak * 1024.0 / static_cast<double>(lines));
+    }
+    std::filesystem::remove(data);
+}
+
+std::string temporaryFolder(const std::string& parent)
+{
+    std::string pattern = parent + "/kurvex-memory-bench-XXXXXX";
+    if (!mkdtemp(pattern.data())) {
+        std::perror("mkdtemp");
+        std::exit(2);
+    }
+    return pattern;
+}
+
+int memoryMain(int argc, char** argv)
+{
+    bool huge = false;
+    std::string parent = "/tmp";
+    int i = 2;
+    for (; i < argc && argv[i][0] == '-'; ++i) {
+        if (std::string(argv[i]) == "--huge") {
+            huge = true;
+        } else if (std::string(argv[i]) == "--dir" && i + 1 < argc) {
+            parent = argv[++i];
+        } else {
+            break;
+        }
+    }
+    const int runs = i < argc ? std::atoi(argv[i++]) : 0;
+    const std::vector<std::string> programs(argv + i, argv + argc);
+    if (programs.empty() || runs < 1) {
+        std::fprintf(stderr, "usage: bench_export --memory [--huge] [--dir DIR] RUNS KURVEX...\n");
+        return 2;
+    }
+    const std::string dir = temporaryFolder(parent);
+    measureMemory(programs, dir, 10'000'000, runs);
+    if (huge) {
+        measureMemory(programs, dir, 100'000'000, runs);
+    }
+    std::filesystem::remove_all(dir);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::string(argv[1]) == "--memory") {
+        return memoryMain(argc, argv);
+    }
     if (argc > 1 && std::string(argv[1]) == "--print") {
         const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
         std::vector<std::string> programs(argv + std::min(argc, 3), argv + argc);

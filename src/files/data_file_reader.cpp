@@ -244,7 +244,7 @@ void DataReader::readMore(DataReadPosition& position)
     blankReported_ = position.blankReported;
     linesBefore_ = position.linesBefore;
     // The room a whole file reserves would be reserved again for every
-    // piece: the arrays grow by doubling instead.
+    // piece: the arrays grow as they fill instead.
     mayReserve_ = false;
     if (position.count > 0) {
         selectGraphs(position.start, static_cast<std::size_t>(position.count));

@@ -6,6 +6,7 @@
 
 #include "app/errors.h"
 #include "platform/huge_pages.h"
+#include "platform/page_warmer.h"
 #include "platform/utf8_text.h"
 #include "settings/default_records.h"
 #include "settings/keywords.h"
@@ -15,6 +16,27 @@ namespace kvx {
 Graph::Graph(int16_t number)
 {
     initialise(number);
+}
+
+namespace {
+
+// Arrays of fewer points fill too fast for warming to pay.
+constexpr int32_t smallestWarmed = 1 << 20;
+// Points warmed at a time (2 MB of x and of y), and how far ahead of the
+// last point: far enough that the warmer keeps ahead of a fast reader, near
+// enough that room reserved for points that never come stays untouched.
+constexpr int32_t warmStep = 1 << 18;
+constexpr int32_t warmDistance = 2 * warmStep;
+// From here on the arrays grow by an eighth (8 MB of x).
+constexpr int32_t largeCapacity = 1 << 20;
+
+}  // namespace
+
+Graph::~Graph()
+{
+    if (warmedTo_ > 0) {
+        PageWarmer::instance().forget(this);
+    }
 }
 
 void Graph::initialise(int16_t number)
@@ -50,6 +72,23 @@ void Graph::extendSummary()
 {
     summary_.extend(y_.data(), att_.data(), numPoints_);
     summaryDue_ = summary_.covered() + PointSummary::blockSize;
+    // The bounds take in the new points while they are still in the cache.
+    catchUpBounds();
+    warmAhead();
+}
+
+void Graph::warmAhead()
+{
+    if (capacity_ < smallestWarmed || int64_t{numPoints_} + warmDistance <= warmedTo_ || warmedTo_ >= capacity_) {
+        return;
+    }
+    const int32_t from = std::max(warmedTo_, numPoints_);
+    const int32_t to = capacity_ - from > warmStep ? from + warmStep : capacity_;
+    const auto bytes = static_cast<std::size_t>(to - from) * sizeof(double);
+    PageWarmer& warmer = PageWarmer::instance();
+    warmer.warm(this, x_.data() + from, bytes);
+    warmer.warm(this, y_.data() + from, bytes);
+    warmedTo_ = to;
 }
 
 void Graph::pointsReplaced()
@@ -112,6 +151,11 @@ void Graph::growTo(int32_t capacity)
 {
     const auto oldCapacity = static_cast<std::size_t>(capacity_);
     const auto newCapacity = static_cast<std::size_t>(capacity);
+    if (warmedTo_ > 0) {
+        // The blocks may move; what was still queued is warmed again from the last point.
+        PageWarmer::instance().forget(this);
+        warmedTo_ = std::min(warmedTo_, numPoints_);
+    }
     x_.resize(newCapacity);
     y_.resize(newCapacity);
     att_.resize(newCapacity);
@@ -126,7 +170,11 @@ void Graph::grow()
         // A point count must stay a 32-bit number.
         reportOutOfMemory();
     }
-    growTo(capacity_ > largest / 2 ? largest : capacity_ * 2);
+    // Large arrays grow by an eighth, not by doubling: the attribute bytes
+    // of the new room are cleared at once, and a block that cannot grow in
+    // place is copied while the old one is still held.
+    const int32_t step = capacity_ < largeCapacity ? capacity_ : capacity_ / 8;
+    growTo(capacity_ > largest - step ? largest : capacity_ + step);
 }
 
 void Graph::reserve(int32_t points)
@@ -238,6 +286,10 @@ void Graph::clearPoints()
 
 void Graph::reset()
 {
+    if (warmedTo_ > 0) {
+        PageWarmer::instance().forget(this);
+        warmedTo_ = 0;
+    }
     x_.release();
     y_.release();
     att_.release();

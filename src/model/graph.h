@@ -1,8 +1,9 @@
 #pragma once
 // One data series: its label, its style and its points. The points live in
 // three parallel arrays (x, y and one attribute byte per point) that grow by
-// doubling from 50; the slot after the last point always exists and may
-// already hold the attribute of the next point.
+// doubling from 50, and beyond a million points by an eighth; the slot after
+// the last point always exists and may already hold the attribute of the
+// next point.
 
 #include <cstdint>
 #include <string>
@@ -31,6 +32,7 @@ public:
     // A graph as created as graph number n of its list: colour n, marker
     // 900 + n mod 6, everything else from the graph defaults.
     explicit Graph(int16_t number);
+    ~Graph();
     Graph(const Graph&) = delete;
     Graph& operator=(const Graph&) = delete;
 
@@ -140,6 +142,8 @@ private:
     void grow();
     void growTo(int32_t capacity);
     void extendSummary();
+    // Has the pages of the next points faulted in beside the appending.
+    void warmAhead();
     void rebuildSummary();
     // After points were replaced rather than appended.
     void pointsReplaced();
@@ -171,6 +175,7 @@ private:
     bool xNonIncreasing_ = true;
     PointSummary summary_;
     int32_t summaryDue_ = summaryThreshold;  // the point count at which the next block is complete
+    int32_t warmedTo_ = 0;  // the points whose x and y pages were given to the page warmer
     mutable RunningBounds xBounds_;
     mutable RunningBounds yBounds_;
     mutable int32_t boundsCount_ = 0;  // the points that the bounds have taken in

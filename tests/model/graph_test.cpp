@@ -308,6 +308,43 @@ TEST_F(GraphTest, SummaryAnswersEveryRangeAsTheirPointsDo)
     EXPECT_FALSE(g.xNonDecreasing());
 }
 
+// A reader's guess that falls short: past it the arrays grow by an eighth
+// (while their pages are warmed ahead), and every point, its attribute and
+// the bounds taken in along the way come through.
+TEST_F(GraphTest, LargeArraysOutgrowAShortReserveByAnEighthKeepingTheirPoints)
+{
+    Graph g(1);
+    g.reserve(1 << 20);
+    const int32_t reserved = g.capacity();
+    const int32_t n = reserved + reserved / 4;
+    const auto yOf = [](int32_t i) { return i % 1001 == 0 ? std::nan("") : (i % 7 - 3) * 0.25 * i; };
+    double low = 0.0;
+    double high = 0.0;
+    for (int32_t i = 0; i < n; ++i) {
+        if (i % 999 == 0) {
+            g.startNewLine();
+        }
+        const double y = yOf(i);
+        g.append(i, y);
+        low = std::min(low, std::isnan(y) ? low : y);
+        high = std::max(high, std::isnan(y) ? high : y);
+    }
+    EXPECT_GT(g.capacity(), n);
+    EXPECT_LE(g.capacity(), n + n / 8 + 1);
+    for (int32_t i = 0; i < n; ++i) {
+        double x = 0.0;
+        double y = 0.0;
+        uint8_t att = 9;
+        ASSERT_TRUE(g.getPoint(i, x, y, att));
+        ASSERT_EQ(x, i);
+        ASSERT_TRUE(y == yOf(i) || (std::isnan(y) && std::isnan(yOf(i)))) << i;
+        ASSERT_EQ(att, i % 999 == 0 ? ATT_NEW_LINE : ATT_CONNECTED) << i;
+    }
+    EXPECT_EQ(g.xBounds().finite().hi, n - 1);
+    EXPECT_EQ(g.yBounds().finite().lo, low);
+    EXPECT_EQ(g.yBounds().finite().hi, high);
+}
+
 TEST(GraphDeathTest, GrowthThatCannotBeAllocatedIsErrorTwenty)
 {
     if (test::addressSanitizer) {
