@@ -53,16 +53,16 @@ void PageWarmer::warm(const void* owner, void* start, std::size_t bytes)
     if (!start || bytes == 0) {
         return;
     }
-    if (!state_) {
-        state_ = new State;
-        try {
-            state_->thread = std::thread([this] { run(); });
-        } catch (const std::system_error&) {
-            state_->unsupported = true;
-        }
-    }
     {
         const std::lock_guard lock(state_->mutex);
+        if (!state_->thread.joinable() && !state_->unsupported) {
+            // Started under the lock: graphs on two threads may ask at once.
+            try {
+                state_->thread = std::thread([this] { run(); });
+            } catch (const std::system_error&) {
+                state_->unsupported = true;
+            }
+        }
         if (state_->unsupported) {
             return;
         }
@@ -71,11 +71,10 @@ void PageWarmer::warm(const void* owner, void* start, std::size_t bytes)
     state_->changed.notify_all();
 }
 
+PageWarmer::PageWarmer() : state_(new State) {}
+
 void PageWarmer::forget(const void* owner)
 {
-    if (!state_) {
-        return;
-    }
     std::unique_lock lock(state_->mutex);
     std::erase_if(state_->queue, [owner](const Range& r) { return r.owner == owner; });
     state_->changed.wait(lock, [&] { return state_->busyWith != owner; });

@@ -26,11 +26,11 @@ public:
     PageWarmer& operator=(const PageWarmer&) = delete;
 
 private:
-    PageWarmer() = default;
+    PageWarmer();
     void run();
 
     struct State;
-    State* state_ = nullptr;
+    State* const state_;
 };
 
 }  // namespace kvx
