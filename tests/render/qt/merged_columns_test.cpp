@@ -270,6 +270,43 @@ TEST(ColumnDrawingTest, EveryStyleLooksAsIfDrawnSegmentBySegment)
     }
 }
 
+TEST(ColumnDrawingTest, SmoothedDrawsThePixelsOfDrawingSegmentBySegment)
+{
+    // Smoothed pieces, dots and markers that overlap add up their edges'
+    // coverage, so drawn once instead of many times some edge pixels come
+    // out lighter: the same pixels are drawn, some in other shades (dense
+    // dots have edges everywhere).
+    Plot plot("smoothed");
+    fillLargeGraphs(plot);
+    plot.settings().antiAlias = SHOW;
+    plot.setClientSize(640, 520);
+    autoRangeXY(plot);
+    plot.axes().setRange(plot.axes().currentRange().x.min, plot.axes().currentRange().x.max, -3.5, 3.5, false);
+    for (const auto& [name, markers, dots, width, shades] :
+         {std::tuple{"lines", HIDE, HIDE, 1, 50}, {"markers", SHOW, HIDE, 1, 50}, {"dots", HIDE, SHOW, 1, 5},
+          {"width 3", HIDE, HIDE, 3, 50}}) {
+        SCOPED_TRACE(name);
+        plot.setShowMarker(markers, 0);
+        plot.setShowPoints(dots, 0);
+        plot.setLineWidth(static_cast<int16_t>(width), 0);
+        const QImage byColumn = paint(plot, true);
+        const QImage bySegment = paint(plot, false);
+        const QRgb background = bySegment.pixel(320, 2);
+        int drawn = 0, drawnInOne = 0, shaded = 0;
+        for (int y = 0; y < bySegment.height(); ++y) {
+            for (int x = 0; x < bySegment.width(); ++x) {
+                const QRgb a = byColumn.pixel(x, y);
+                const QRgb b = bySegment.pixel(x, y);
+                drawn += b != background;
+                drawnInOne += (a == background) != (b == background);
+                shaded += a != b;
+            }
+        }
+        EXPECT_EQ(drawnInOne, 0);
+        EXPECT_LT(shaded * shades, drawn);
+    }
+}
+
 TEST(ColumnDrawingTest, APrintedPageLooksAsIfDrawnSegmentBySegment)
 {
     // A window of 640 x 520 on a page three times as fine, its lines
