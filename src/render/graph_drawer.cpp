@@ -541,6 +541,19 @@ void GraphDrawer::drawColumnRuns(const Graph& graph, const ColumnPoints& points,
                                  int32_t to, double X, int margin)
 {
     const ColumnBands bands(transform_, rect_, std::max(margin, 0), X);
+    if (to - from >= 2) {
+        // Mostly the whole column lies in one band: asked of the summary at once.
+        const Band band = bands.of(graph.yData()[points.index(from)]);
+        const PointSummary::Span rest = points.span(from + 1, to);
+        if (band != Band::Between && !rest.notNumber && bands.in(band, rest.low) && bands.in(band, rest.high)) {
+            if (band == Band::Inside) {
+                drawInsideRun(graph, points, st, from, to, rest, margin);
+            } else {
+                stepOverInvisible(graph, points, st, from, to, true, margin);
+            }
+            return;
+        }
+    }
     int32_t m = from;
     while (m < to) {
         const Band band = bands.of(graph.yData()[points.index(m)]);
