@@ -241,26 +241,23 @@ TEST(ColumnDrawingTest, EveryStyleLooksAsIfDrawnSegmentBySegment)
     ASSERT_TRUE(decreasing.graph(1).xNonIncreasing() && !decreasing.graph(1).xNonDecreasing());
     for (const auto& style : styles) {
         SCOPED_TRACE(style.name);
+        const auto restyle = [&](Plot& p) {
+            p.setType(style.type, 0);
+            p.setLineWidth(style.width, 0);
+            p.setLinesDrawRate(style.rate, 0);
+            p.setShowLines(style.lines, 0);
+            p.setShowMarker(style.markers, 0);
+            p.setShowPoints(style.dots, 0);
+            p.setPointsSize(style.size, 0);
+        };
         if (style.type == STEMS || style.markers == SHOW || style.dots == SHOW) {
             SCOPED_TRACE("decreasing x");
-            decreasing.setType(style.type, 0);
-            decreasing.setLinesDrawRate(style.rate, 0);
-            decreasing.setShowLines(style.lines, 0);
-            decreasing.setShowMarker(style.markers, 0);
-            decreasing.setShowPoints(style.dots, 0);
-            decreasing.setPointsSize(style.size, 0);
+            restyle(decreasing);
             autoRangeXY(decreasing);
             expectDrawnByColumn(decreasing);
             compareViews(decreasing, 640, 520);
         }
-        plot.setType(style.type, 0);
-        plot.setLineWidth(style.width, 0);
-        plot.setLinesDrawRate(style.rate, 0);
-        plot.setShowLines(style.lines, 0);
-        plot.setShowMarker(style.markers, 0);
-        plot.setShowPoints(style.dots, 0);
-        plot.setPointsSize(style.size, 0);
-        plot.setMarkerDrawRate(1, 0);
+        restyle(plot);
         plot.setClientSize(640, 520);
         autoRangeXY(plot);
         if (style.type != BARS) {  // bars within a column draw nothing anyway
