@@ -75,8 +75,9 @@ private:
     bool scanLine(std::string_view line);
     void appendLine(double lineInBlock);
     // Graph k's point from the values `row` of a line; `lineX` is x where
-    // the line counter is x.
-    static void appendPoint(const Layout& l, Graph& g, std::size_t k, const double* row, double lineX);
+    // the line counter is x. Inlined: it runs for every point of a batch.
+    [[gnu::always_inline]] static void appendPoint(const Layout& l, Graph& g, std::size_t k, const double* row,
+                                                   double lineX);
     static Layout layoutOf(int16_t mode);
     std::size_t columnsNeeded() const;
     // The values a line of the current block must give.
@@ -365,7 +366,7 @@ bool DataReader::scanLine(std::string_view line)
     return true;
 }
 
-void DataReader::appendPoint(const Layout& l, Graph& g, std::size_t k, const double* row, double lineX)
+inline void DataReader::appendPoint(const Layout& l, Graph& g, std::size_t k, const double* row, double lineX)
 {
     const double x = l.hasX ? row[l.xStride * k] : lineX;
     const std::size_t y = l.yFirst + l.yStride * k;
