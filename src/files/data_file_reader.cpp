@@ -86,6 +86,10 @@ private:
     // to the line-by-line way; `lineInBlock` counts the lines taken.
     void readBatches(double& lineInBlock);
     void appendRows(const NumberRows& rows, double& lineInBlock);
+    // The same for a layout whose choices are known when compiled, so that
+    // they cost nothing per point.
+    template <bool hasX, bool hasAtt>
+    void appendRowsAs(const NumberRows& rows, double& lineInBlock);
     void blankSeen();
     void warn(unsigned code, const std::string& extra);
     std::string named() const { return "\n" + fileName_ + " !"; }
@@ -431,8 +435,22 @@ void DataReader::readBatches(double& lineInBlock)
 
 void DataReader::appendRows(const NumberRows& rows, double& lineInBlock)
 {
+    if (!layout_.hasX) {
+        appendRowsAs<false, false>(rows, lineInBlock);
+    } else if (layout_.hasAtt) {
+        appendRowsAs<true, true>(rows, lineInBlock);
+    } else {
+        appendRowsAs<true, false>(rows, lineInBlock);
+    }
+}
+
+template <bool hasX, bool hasAtt>
+void DataReader::appendRowsAs(const NumberRows& rows, double& lineInBlock)
+{
     // Locals, as in appendLine.
-    const Layout l = layout_;
+    Layout l = layout_;
+    l.hasX = hasX;
+    l.hasAtt = hasAtt;
     Graph* const* const graphs = graphs_.data();
     const std::size_t count = graphs_.size();
     const std::size_t perLine = columnsNeeded();
