@@ -1,5 +1,6 @@
 // Reading and writing data files: throughput in MB/s of reading a 1,000,000-
-// line file of 4 columns in XYY, of reading a 10,000,000-line file of 2
+// line file of 4 columns in XYY (and in every other read mode, with
+// attribute columns where the mode has them), of reading a 10,000,000-line file of 2
 // columns with the peak memory against the 17 bytes per point (x, y,
 // attribute) that the data need, and of writing the 1,000,000-line plot back.
 // The files are made in a temporary folder that is removed at the end.
@@ -13,6 +14,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bench_support.h"
@@ -54,9 +56,11 @@ ScratchFolder& scratch()
 
 // `lines` lines of `columns` values as "%.16e" gives them, separated by
 // `separator`; the first column counts up, the others wander. With
-// `timeStamps` the first column is an ISO time stamp a second apart.
+// `timeStamps` the first column is an ISO time stamp a second apart. The
+// columns marked 'a' in `attributes` hold point attributes instead: mostly
+// 0, now and then 1 (a new line) or 2 (an isolated point).
 std::string makeFile(const std::string& name, long lines, int columns, char separator = ' ',
-                     bool timeStamps = false)
+                     bool timeStamps = false, std::string_view attributes = {})
 {
     const std::string path = scratch().file(name);
     if (std::filesystem::exists(path)) {
@@ -68,7 +72,9 @@ std::string makeFile(const std::string& name, long lines, int columns, char sepa
         char* p = line.data();
         for (int c = 0; c < columns; ++c) {
             const double v = c == 0 ? i * 1e-3 : std::sin(i * 1e-4 * c) * 1000.0 + c;
-            if (c == 0 && timeStamps) {
+            if (static_cast<std::size_t>(c) < attributes.size() && attributes[static_cast<std::size_t>(c)] == 'a') {
+                *p++ = i % 1000 == 999 ? '1' : i % 997 == 5 ? '2' : '0';
+            } else if (c == 0 && timeStamps) {
                 const long s = 1796685326 % 86400 + i;
                 p += std::snprintf(p, 32, "%04ld-12-%02ldT%02ld:%02ld:%02ld", 2026 + s / (86400 * 31),
                                    1 + s / 86400 % 31, s / 3600 % 24, s / 60 % 60, s % 60);
@@ -123,16 +129,29 @@ BENCHMARK(BM_ReadOneMillionLinesFourColumns)
     ->Iterations(5)
     ->UseRealTime();
 
-// Mode YY takes every line on its own, as attribute columns and CR LF line
-// ends do, without the batches of many lines.
-void BM_ReadOneMillionLinesLineByLine(benchmark::State& state)
+// The other read modes, on files of about the same size: XYXY and YY on the
+// same file (in YY x is the line number), XYAXYA with two graphs of x, y and attribute,
+// XYAYA with three graphs of y and attribute sharing x.
+void BM_ReadOneMillionLinesXYXY(benchmark::State& state)
+{
+    readRepeatedly(state, makeFile("xyyy.dat", 1'000'000, 4), kvx::XYXY);
+}
+BENCHMARK(BM_ReadOneMillionLinesXYXY)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+void BM_ReadOneMillionLinesYY(benchmark::State& state)
 {
     readRepeatedly(state, makeFile("xyyy.dat", 1'000'000, 4), kvx::YY);
 }
-BENCHMARK(BM_ReadOneMillionLinesLineByLine)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5)
-    ->UseRealTime();
+BENCHMARK(BM_ReadOneMillionLinesYY)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+void BM_ReadOneMillionLinesXYAXYA(benchmark::State& state)
+{
+    readRepeatedly(state, makeFile("xyaxya.dat", 1'000'000, 6, ' ', false, "..a..a"), kvx::XYAXYA);
+}
+BENCHMARK(BM_ReadOneMillionLinesXYAXYA)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+void BM_ReadOneMillionLinesXYAYA(benchmark::State& state)
+{
+    readRepeatedly(state, makeFile("xyayaya.dat", 1'000'000, 7, ' ', false, "..a.a.a"), kvx::XYAYA);
+}
+BENCHMARK(BM_ReadOneMillionLinesXYAYA)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 // The numbers of BM_ReadOneMillionLinesFourColumns as a comma-separated
 // table, and the same with ISO time stamps for x, read as tables.

@@ -74,19 +74,22 @@ private:
     // are too few.
     bool scanLine(std::string_view line);
     void appendLine(double lineInBlock);
+    // Graph k's point from the values `row` of a line; `lineX` is x where
+    // the line counter is x. Inlined: it runs for every point of a batch.
+    [[gnu::always_inline]] static void appendPoint(const Layout& l, Graph& g, std::size_t k, const double* row,
+                                                   double lineX);
     static Layout layoutOf(int16_t mode);
     std::size_t columnsNeeded() const;
-    bool isAttribute(std::size_t column) const;
-    // Whether the lines of the current block may be read in batches:
-    // where x is the line counter or attributes decide how points join,
-    // they are read line by line.
-    bool batchable() const { return mode_ == XYY || mode_ == XYXY; }
-    // The numbers a line of the current block gives in these modes.
-    std::size_t valuesPerLine() const { return mode_ == XYY ? graphs_.size() + 1 : graphs_.size() * 2; }
+    // The values a line of the current block must give.
+    RowShape rowShape() const;
     // Reads the lines at hand in batches, up to a line that a batch leaves
-    // to the line-by-line way.
-    void readBatches();
-    void appendRows(const NumberRows& rows);
+    // to the line-by-line way; `lineInBlock` counts the lines taken.
+    void readBatches(double& lineInBlock);
+    void appendRows(const NumberRows& rows, double& lineInBlock);
+    // The same for a layout whose choices are known when compiled, so that
+    // they cost nothing per point.
+    template <bool hasX, bool hasAtt>
+    void appendRowsAs(const NumberRows& rows, double& lineInBlock);
     void blankSeen();
     void warn(unsigned code, const std::string& extra);
     std::string named() const { return "\n" + fileName_ + " !"; }
@@ -291,15 +294,12 @@ void DataReader::keep(DataReadPosition& position) const
 
 BlockEnd DataReader::readBlock(std::string_view line, double& lineInBlock)
 {
-    const bool batches = batchable();
     for (;;) {
         if (!readLine(line, lineInBlock)) {
             warn(ERR_READING_DATA, atLine());
             return BlockEnd::Failed;
         }
-        if (batches) {
-            readBatches();
-        }
+        readBatches(lineInBlock);
         if (!lines_.nextContent(line)) {
             return BlockEnd::EndOfFile;
         }
@@ -345,27 +345,22 @@ std::size_t DataReader::columnsNeeded() const
     return last + (layout_.hasAtt ? 2 : 1);
 }
 
-bool DataReader::isAttribute(std::size_t column) const
+RowShape DataReader::rowShape() const
 {
-    return (mode_ == XYAXYA && column % 3 == 2) || (mode_ == XYAYA && column > 0 && column % 2 == 0);
+    // An attribute follows each graph's y.
+    return {columnsNeeded(), layout_.yFirst + 1, layout_.hasAtt ? layout_.yStride : 0};
 }
 
 bool DataReader::scanLine(std::string_view line)
 {
-    const std::size_t needed = columnsNeeded();
+    const RowShape shape = rowShape();
+    const std::size_t needed = shape.perLine;
     row_.resize(needed);
     blank_.resize(needed);
     lineHasBlank_ = false;
     NumberScanner scanner(line);
     for (std::size_t i = 0; i < needed; ++i) {
-        NumberScanner::Result result;
-        if (isAttribute(i)) {
-            int32_t att = 0;
-            result = scanner.nextInteger(att);
-            row_[i] = att;
-        } else {
-            result = scanner.nextReal(row_[i]);
-        }
+        const NumberScanner::Result result = scanner.nextValue(shape.isAttribute(i), row_[i]);
         if (result == NumberScanner::Result::Missing) {
             return false;
         }
@@ -373,6 +368,21 @@ bool DataReader::scanLine(std::string_view line)
         lineHasBlank_ = lineHasBlank_ || blank_[i];
     }
     return true;
+}
+
+inline void DataReader::appendPoint(const Layout& l, Graph& g, std::size_t k, const double* row, double lineX)
+{
+    const double x = l.hasX ? row[l.xStride * k] : lineX;
+    const std::size_t y = l.yFirst + l.yStride * k;
+    const int32_t a = l.hasAtt ? static_cast<int32_t>(row[y + 1]) : int32_t{ATT_CONNECTED};
+    if (a == ATT_CONNECTED) {
+        g.append(x, row[y]);
+    } else if (a == ATT_NEW_LINE) {
+        g.startNewLine();
+        g.append(x, row[y]);
+    } else {
+        g.appendIsolated(x, row[y]);
+    }
 }
 
 void DataReader::appendLine(double lineInBlock)
@@ -385,74 +395,75 @@ void DataReader::appendLine(double lineInBlock)
     Graph* const* const graphs = graphs_.data();
     const std::size_t count = graphs_.size();
     for (std::size_t k = 0; k < count; ++k) {
-        const std::size_t x = l.xStride * k;
         const std::size_t y = l.yFirst + l.yStride * k;
-        Graph* g = graphs[k];
         // A blank value leaves the graph without a point here; its line breaks.
-        if (blanks && ((l.hasX && blank[x]) || blank[y] || (l.hasAtt && blank[y + 1]))) {
-            g->startNewLine();
+        if (blanks && ((l.hasX && blank[l.xStride * k]) || blank[y] || (l.hasAtt && blank[y + 1]))) {
+            graphs[k]->startNewLine();
             continue;
         }
-        const double px = l.hasX ? row[x] : lineInBlock;
-        const auto a = l.hasAtt ? static_cast<int32_t>(row[y + 1]) : ATT_CONNECTED;
-        if (a == ATT_CONNECTED) {
-            g->append(px, row[y]);
-        } else if (a == ATT_NEW_LINE) {
-            g->startNewLine();
-            g->append(px, row[y]);
-        } else {
-            g->appendIsolated(px, row[y]);
-        }
+        appendPoint(l, *graphs[k], k, row, lineInBlock);
     }
     if (blanks) {
         blankSeen();
     }
 }
 
-void DataReader::readBatches()
+void DataReader::readBatches(double& lineInBlock)
 {
-    const std::size_t perLine = valuesPerLine();
     // The rows of a batch go straight into the block's graphs.
     class Sink : public RowSink {
     public:
-        explicit Sink(DataReader& reader) : reader_(reader) {}
-        void append(const NumberRows& rows) override { reader_.appendRows(rows); }
+        Sink(DataReader& reader, double& lineInBlock) : reader_(reader), lineInBlock_(lineInBlock) {}
+        void append(const NumberRows& rows) override { reader_.appendRows(rows, lineInBlock_); }
         void sample(const NumberRows& rows) override
         {
             if (reader_.mayReserve_) {
-                reserveForRest(reader_.graphs_, rows, reader_.valuesPerLine(), reader_.lines_);
+                reserveForRest(reader_.graphs_, rows, reader_.columnsNeeded(), reader_.lines_);
                 reader_.mayReserve_ = false;
             }
         }
 
     private:
         DataReader& reader_;
-    } sink(*this);
-    readRowBatches(lines_, rows_, [perLine](std::string_view text, NumberRows& rows, const std::atomic<bool>* cancel) {
-        parseNumberRows(text, perLine, rows, cancel);
+        double& lineInBlock_;
+    } sink(*this, lineInBlock);
+    const RowShape shape = rowShape();
+    readRowBatches(lines_, rows_, [shape](std::string_view text, NumberRows& rows, const std::atomic<bool>* cancel) {
+        parseNumberRows(text, shape, rows, cancel);
     }, sink);
 }
 
-void DataReader::appendRows(const NumberRows& rows)
+void DataReader::appendRows(const NumberRows& rows, double& lineInBlock)
 {
-    const std::size_t count = graphs_.size();
-    const std::size_t perLine = valuesPerLine();
-    const std::size_t total = rows.values.size();
-    if (total == 0) {
-        return;
+    if (!layout_.hasX) {
+        appendRowsAs<false, false>(rows, lineInBlock);
+    } else if (layout_.hasAtt) {
+        appendRowsAs<true, true>(rows, lineInBlock);
+    } else {
+        appendRowsAs<true, false>(rows, lineInBlock);
     }
+}
+
+template <bool hasX, bool hasAtt>
+void DataReader::appendRowsAs(const NumberRows& rows, double& lineInBlock)
+{
+    // Locals, as in appendLine.
+    Layout l = layout_;
+    l.hasX = hasX;
+    l.hasAtt = hasAtt;
+    Graph* const* const graphs = graphs_.data();
+    const std::size_t count = graphs_.size();
+    const std::size_t perLine = columnsNeeded();
+    const std::size_t total = rows.values.size();
     const double* v = rows.values.data();
+    double lineX = lineInBlock;
     for (std::size_t row = 0; row < total; row += perLine) {
-        if (mode_ == XYY) {
-            for (std::size_t k = 0; k < count; ++k) {
-                graphs_[k]->append(v[row], v[row + 1 + k]);
-            }
-        } else {
-            for (std::size_t k = 0; k < count; ++k) {
-                graphs_[k]->append(v[row + 2 * k], v[row + 2 * k + 1]);
-            }
+        lineX += 1.0;
+        for (std::size_t k = 0; k < count; ++k) {
+            appendPoint(l, *graphs[k], k, v + row, lineX);
         }
     }
+    lineInBlock = lineX;
 }
 
 void DataReader::blankSeen()

@@ -13,22 +13,41 @@ namespace kvx {
 
 namespace {
 
-// The usual data line at `p`: `perLine` numbers, each after nothing but
-// separators, that convert at once up to a separator or the LF. Appends
-// them and moves `p` past the LF; false, with nothing changed, for any
-// other line, which then takes the full rules.
-bool takeUsualLine(const char*& p, const char* end, std::size_t perLine, std::vector<double>& values)
+// The usual value at `q`: a number, or for an attribute an integer, that
+// converts at once up to a separator or the LF.
+bool takeUsualValue(const char* q, const char* end, bool attribute, double& value, const char*& stop)
+{
+    bool converted = false;
+    if (attribute) {
+        int32_t att = 0;
+        converted = NumberScanner::integerAtOnce(q, end, att, stop);
+        value = att;
+    } else {
+        converted = NumberScanner::convertsAtOnce(q, end, value, stop);
+    }
+    return converted && (stop == end || *stop == '\n' || NumberScanner::isSeparator(*stop));
+}
+
+// The usual data line at `p`: the values of `shape`, each after nothing but
+// separators, that convert at once. Appends them and moves `p` past the LF;
+// false, with nothing changed, for any other line, which then takes the
+// full rules.
+bool takeUsualLine(const char*& p, const char* end, const RowShape& shape, std::vector<double>& values)
 {
     const std::size_t before = values.size();
+    std::size_t nextAttribute = shape.attributeStride > 0 ? shape.firstAttribute : shape.perLine;
     const char* q = p;
-    for (std::size_t i = 0; i < perLine; ++i) {
+    for (std::size_t i = 0; i < shape.perLine; ++i) {
         while (q < end && NumberScanner::isSeparator(*q)) {
             ++q;
         }
+        const bool attribute = i == nextAttribute;
+        if (attribute) {
+            nextAttribute += shape.attributeStride;
+        }
         double value = 0.0;
         const char* stop = nullptr;
-        if (q == end || !NumberScanner::convertsAtOnce(q, end, value, stop) ||
-            (stop != end && *stop != '\n' && !NumberScanner::isSeparator(*stop))) {
+        if (q == end || !takeUsualValue(q, end, attribute, value, stop)) {
             values.resize(before);
             return false;
         }
@@ -45,9 +64,9 @@ bool takeUsualLine(const char*& p, const char* end, std::size_t perLine, std::ve
     return true;
 }
 
-// Appends the numbers of one data line; false, with nothing appended, when
+// Appends the values of one data line; false, with nothing appended, when
 // the line must go to the line-by-line reader.
-bool takeLine(std::string_view line, std::size_t perLine, std::vector<double>& values)
+bool takeLine(std::string_view line, const RowShape& shape, std::vector<double>& values)
 {
     if (startsBlock(line)) {
         return false;
@@ -55,8 +74,8 @@ bool takeLine(std::string_view line, std::size_t perLine, std::vector<double>& v
     const std::size_t before = values.size();
     NumberScanner scanner(line);
     double value = 0.0;
-    for (std::size_t i = 0; i < perLine; ++i) {
-        if (scanner.nextReal(value) != NumberScanner::Result::Converted) {
+    for (std::size_t i = 0; i < shape.perLine; ++i) {
+        if (scanner.nextValue(shape.isAttribute(i), value) != NumberScanner::Result::Converted) {
             values.resize(before);
             return false;
         }
@@ -95,15 +114,15 @@ std::string_view lineAt(const char* p, const char* end, const char*& next)
     return std::string_view(p, static_cast<std::size_t>((lf ? lf : end) - p));
 }
 
-void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows, const std::atomic<bool>* cancel)
+void parseNumberRows(std::string_view text, const RowShape& shape, NumberRows& rows, const std::atomic<bool>* cancel)
 {
-    parseLines(text, rows, cancel, [perLine, &rows](const char*& p, const char* end) {
-        if (takeUsualLine(p, end, perLine, rows.values)) {
+    parseLines(text, rows, cancel, [&shape, &rows](const char*& p, const char* end) {
+        if (takeUsualLine(p, end, shape, rows.values)) {
             return true;
         }
         const char* next = nullptr;
         const std::string_view line = lineAt(p, end, next);
-        if (LineReader::carriesContent(line) && !takeLine(line, perLine, rows.values)) {
+        if (LineReader::carriesContent(line) && !takeLine(line, shape, rows.values)) {
             return false;
         }
         p = next;

@@ -54,13 +54,27 @@ void parseLines(std::string_view text, NumberRows& rows, const std::atomic<bool>
 // The line at `p` up to its LF (or `end`), and where the next one begins.
 std::string_view lineAt(const char* p, const char* end, const char*& next);
 
+// The values a data line of a block must give: `perLine` numbers, of which
+// every `attributeStride`-th from `firstAttribute` on is a point attribute,
+// read as an integer (none when the stride is 0).
+struct RowShape {
+    std::size_t perLine = 0;
+    std::size_t firstAttribute = 0;
+    std::size_t attributeStride = 0;
+
+    bool isAttribute(std::size_t column) const
+    {
+        return attributeStride > 0 && column >= firstAttribute && (column - firstAttribute) % attributeStride == 0;
+    }
+};
+
 // Adds to `rows` the lines of `text` (each ending at an LF, none holding a
-// CR) up to the first one that is neither a comment or blank line nor
-// `perLine` numbers that all convert: a "NEW" line, a short line or a token
-// such as a lone "-". Extra numbers on a line are ignored, as they are line
-// by line. `text` starts where the rows end. Stops early, as before an
-// untaken line, once `cancel` is set.
-void parseNumberRows(std::string_view text, std::size_t perLine, NumberRows& rows,
+// CR) up to the first one that is neither a comment or blank line nor the
+// values of `shape` that all convert: a "NEW" line, a short line or a token
+// such as a lone "-". An attribute is stored as a value. Extra numbers on a
+// line are ignored, as they are line by line. `text` starts where the rows
+// end. Stops early, as before an untaken line, once `cancel` is set.
+void parseNumberRows(std::string_view text, const RowShape& shape, NumberRows& rows,
                      const std::atomic<bool>* cancel = nullptr);
 
 // Turns lines into rows as parseNumberRows does, by the rules of one kind

@@ -102,6 +102,18 @@ bool NumberScanner::convertsAtOnce(const char* first, const char* end, double& v
     return result.ec == std::errc();
 }
 
+bool NumberScanner::integerAtOnce(const char* first, const char* end, int32_t& value, const char*& stop)
+{
+    // A value beyond 32 bits saturates by the full rules.
+    const char c = *first;
+    if (!isDigit(c) && !(c == '-' && first + 1 < end && isDigit(first[1]))) {
+        return false;
+    }
+    const auto result = std::from_chars(first, end, value);
+    stop = result.ptr;
+    return result.ec == std::errc();
+}
+
 bool NumberScanner::quickReal(double& value)
 {
     const char* const end = line_.data() + line_.size();
@@ -157,6 +169,17 @@ NumberScanner::Result NumberScanner::nextInteger(int32_t& value)
     value = leadingLong(line_.substr(start, end - start));
     pos_ = end;
     return Result::Converted;
+}
+
+NumberScanner::Result NumberScanner::nextValue(bool integer, double& value)
+{
+    if (!integer) {
+        return nextReal(value);
+    }
+    int32_t att = 0;
+    const Result result = nextInteger(att);
+    value = att;
+    return result;
 }
 
 std::size_t NumberScanner::count(std::string_view line)

@@ -33,6 +33,10 @@ public:
     // point, as ".5", is the integer 0 and takes its whole token.
     Result nextInteger(int32_t& value);
 
+    // The next number as nextInteger gives it when `integer`, else as
+    // nextReal gives it.
+    Result nextValue(bool integer, double& value);
+
     // How many numbers the line holds, lone signs included.
     static std::size_t count(std::string_view line);
 
@@ -42,6 +46,9 @@ public:
     // token's when the token also ends there (at a separator or the line's
     // end); false for any other start or a failed conversion.
     static bool convertsAtOnce(const char* first, const char* end, double& value, const char*& stop);
+    // The same for an integer: digits, or "-" and digits, that fit in 32
+    // bits; `stop` is where the digits end.
+    static bool integerAtOnce(const char* first, const char* end, int32_t& value, const char*& stop);
 
 private:
     // Moves to the next number start; false when there is none.

@@ -624,6 +624,100 @@ TEST_F(DataFileReaderTest, BlanksAmidBatchesBreakTheGraphsAsLineByLine)
     }
 }
 
+// Blocks of every read mode with awkward lines among the usual ones, densely
+// in places and sparsely in others so that batches stop in the front part,
+// in the back part and not at all: comments, blank lines, "NEW" lines (twice
+// in a row once), lines ended by a lone CR, text and odd tokens in fields,
+// lone signs, extra numbers, attributes of every kind, and at last a short
+// line that ends the read.
+std::string awkwardBlocks(int16_t mode, std::mt19937& random)
+{
+    // Columns of each block's lines, and which of them are attributes.
+    struct Block {
+        int columns;
+        int firstAttribute;
+        int attributeStride;
+    };
+    const std::vector<Block> blocks = mode == XYY      ? std::vector<Block>{{3, 0, 0}, {2, 0, 0}, {4, 0, 0}}
+                                      : mode == XYXY   ? std::vector<Block>{{4, 0, 0}, {2, 0, 0}, {6, 0, 0}}
+                                      : mode == XYAXYA ? std::vector<Block>{{6, 2, 3}, {3, 2, 3}, {9, 2, 3}}
+                                      : mode == XYAYA  ? std::vector<Block>{{5, 2, 2}, {3, 2, 2}, {7, 2, 2}}
+                                                       : std::vector<Block>{{2, 0, 0}, {1, 0, 0}, {3, 0, 0}};
+    const std::vector<std::string> attributes{"0", "1", "2", "7", "-1", "-0", "+1", "1.0", "00", "99999999999", ".5"};
+    const std::vector<std::string> odd{"abc", "1-2", "+5", ".5", "5.", "1e999", "-1e-400", "x=3", "0x10", "-.5e1"};
+    std::uniform_int_distribution<int> percent(0, 99);
+    std::uniform_real_distribution<double> value(-1e3, 1e3);
+    std::string t = "# every mode\n\n";
+    char number[40];
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+        const Block& block = blocks[b];
+        if (b > 0) {
+            t += b == 1 ? "NEW\n# between\n \t\nNEW and more\n" : "NEW\n";
+        }
+        for (int i = 0; i < 5000; ++i) {
+            // Awkward lines one in five near the block's start, one in a thousand after.
+            const bool awkward = percent(random) < (i < 400 ? 20 : 0) || (i > 400 && random() % 1000 == 0);
+            const int kind = awkward ? percent(random) % 8 : -1;
+            if (kind == 0) {
+                t += percent(random) < 50 ? "# note\n" : " \t \n";
+                continue;
+            }
+            if (b + 1 == blocks.size() && i == 4000) {
+                t += "1\n";  // too short for every mode but YY with one column: the read ends
+                continue;
+            }
+            for (int c = 0; c < block.columns; ++c) {
+                const bool attribute = block.attributeStride > 0 && c >= block.firstAttribute &&
+                                       (c - block.firstAttribute) % block.attributeStride == 0;
+                std::string field;
+                if (attribute) {
+                    field = percent(random) < 80 ? "0" : attributes[random() % attributes.size()];
+                } else {
+                    std::snprintf(number, sizeof number, percent(random) < 50 ? "%.17g" : "%.6e", value(random));
+                    field = number;
+                }
+                if (kind == 1 && percent(random) < 40) {
+                    field = odd[random() % odd.size()];
+                } else if (kind == 2 && percent(random) < 30) {
+                    field = percent(random) < 50 ? "-" : "+";
+                }
+                t += (c > 0 ? percent(random) < 90 ? " " : percent(random) < 50 ? "\t" : ", " : "") + field;
+            }
+            // Text in place of a number shifts the rest: numbers after them keep the line long enough.
+            t += kind == 1 ? " 9 8 7 6 5 4 3 2 1" : kind == 3 ? " 1 2 3" : kind == 4 ? " text after" : "";
+            t += kind == 5 && random() % 4 == 0 ? "\r" : "\n";
+        }
+    }
+    return t;
+}
+
+// Batches read as line by line does (lines with CR LF ends always go that
+// way), in every mode: the same graphs, points and attributes, and the same
+// warnings with the same line numbers.
+TEST_F(DataFileReaderTest, BatchesReadAsLineByLineInEveryMode)
+{
+    std::mt19937 random(31);
+    for (const int16_t mode : {XYY, XYXY, XYAXYA, XYAYA, YY}) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        const std::string lf = awkwardBlocks(mode, random);
+        desktop.boxes.clear();
+        test::WindowedPlot batched;
+        batched.files().readMode = mode;
+        ASSERT_EQ(readDataText(batched, lf, "mixed", 1), DataOutcome::Read);
+        const Texts batchedBoxes = texts();
+        desktop.boxes.clear();
+        test::WindowedPlot lineByLine;
+        lineByLine.files().readMode = mode;
+        ASSERT_EQ(readDataText(lineByLine, test::withCrLf(lf), "mixed", 1), DataOutcome::Read);
+        test::expectSameGraphs(batched, lineByLine);
+        EXPECT_EQ(batchedBoxes, texts());
+        // All three blocks were read up to the short line, whose warning came last.
+        ASSERT_EQ(batchedBoxes.size(), 2u) << testing::PrintToString(batchedBoxes);
+        EXPECT_EQ(batchedBoxes.back().rfind("Failure reading data at line ", 0), 0u);
+        EXPECT_GT(batched.graph(batched.numGraphs()).numPoints(), 3000);
+    }
+}
+
 TEST_F(DataFileReaderTest, AnUnknownModeReadsAsXyy)
 {
     EXPECT_TRUE(read("1 2 3\n", 0));

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the data-file reader in each of the five read
-// modes (and as a table, batched against line by line), checks what the plot then holds, writes it and reads it back: the
+// modes (and, batched against line by line, in each of them and as a
+// table), checks what the plot then holds, writes it and reads it back: the
 // graphs with points must come back bit for bit. Then the plot is ranged as
 // an open does and painted into a small picture, so that whatever a file can
 // hold (huge, tiny, denormal values, thousands of graphs) is drawn too.
@@ -69,9 +70,20 @@ void paint(kvx::Plot& plot)
     kvx::fuzz::paintSmall(plot);
 }
 
-// A table reads the same in batches as line by line (lines that end in CR
-// LF always go that way). The input is repeated until batches take part.
-void checkTableBatches(std::string_view text)
+// Reads `text` in `mode`, or as a table.
+kvx::DataOutcome readAs(kvx::Plot& plot, std::string_view text, int16_t mode)
+{
+    if (mode == kvx::COLUMNS) {
+        return kvx::readTableText(plot, text, "fuzz.csv", 1);
+    }
+    plot.files().readMode = mode;
+    return kvx::readDataText(plot, text, "fuzz.dat", 1);
+}
+
+// Every read mode, and a table, reads the same in batches as line by line
+// (lines that end in CR LF always go that way), with as many warnings. The
+// input is repeated until batches take part.
+void checkBatches(std::string_view text, kvx::fuzz::QuietDesktop& desktop)
 {
     if (text.empty() || text.find('\r') != std::string_view::npos) {
         return;
@@ -84,17 +96,23 @@ void checkTableBatches(std::string_view text)
     for (const char c : lf) {
         crlf += c == '\n' ? "\r\n" : std::string(1, c);
     }
-    kvx::Plot batched("Batched");
-    kvx::Plot lineByLine("Lines");
-    const auto outcome = kvx::readTableText(batched, lf, "fuzz.csv", 1);
-    require(kvx::readTableText(lineByLine, crlf, "fuzz.csv", 1) == outcome);
-    checkGraphs(batched);
-    require(batched.numGraphs() == lineByLine.numGraphs());
-    for (int16_t k = 1; k <= batched.numGraphs(); ++k) {
-        require(sameGraph(batched.graph(k), lineByLine.graph(k)));
-    }
-    if (batched.numGraphs() > 0) {
-        paint(batched);
+    for (const int16_t mode : {kvx::XYY, kvx::XYXY, kvx::XYAXYA, kvx::XYAYA, kvx::YY, kvx::COLUMNS}) {
+        kvx::Plot batched("Batched");
+        kvx::Plot lineByLine("Lines");
+        desktop.boxes = 0;
+        const auto outcome = readAs(batched, lf, mode);
+        const int boxes = desktop.boxes;
+        desktop.boxes = 0;
+        require(readAs(lineByLine, crlf, mode) == outcome);
+        require(desktop.boxes == boxes);
+        checkGraphs(batched);
+        require(batched.numGraphs() == lineByLine.numGraphs());
+        for (int16_t k = 1; k <= batched.numGraphs(); ++k) {
+            require(sameGraph(batched.graph(k), lineByLine.graph(k)));
+        }
+        if (mode == kvx::COLUMNS && batched.numGraphs() > 0) {
+            paint(batched);
+        }
     }
 }
 
@@ -119,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
             paint(plot);
         }
     }
-    checkTableBatches(text);
+    checkBatches(text, desktop);
     desktop.boxes = 0;
     return 0;
 }
