@@ -503,7 +503,7 @@ int16_t readModeFor(std::string_view fileName, int16_t mode)
         return mode;
     }
     const std::string_view extension = fileName.substr(parts.extension);
-    return compareNoCase(extension, "csv") == 0 || compareNoCase(extension, "tsv") == 0 ? COLUMNS : mode;
+    return compareNoCase(extension, "csv") == 0 || compareNoCase(extension, "tsv") == 0 ? int16_t{COLUMNS} : mode;
 }
 
 namespace {
