@@ -30,12 +30,13 @@ void PointSummary::add(Span& into, const Span& part)
     into.high = std::max(into.high, part.high);
 }
 
-PointSummary::Span PointSummary::scan(const double* y, const uint8_t* att, int32_t from, int32_t to)
+namespace {
+
+// The largest difference of neighbouring values, NaN counting as infinite.
+template <bool Step>
+PointSummary::Span scanValues(const double* y, const uint8_t* att, int32_t from, int32_t to)
 {
-    Span s;
-    if (from >= to) {
-        return s;
-    }
+    PointSummary::Span s;
     s.empty = false;
     // A block of only NaN values keeps the infinities, which widen nothing.
     double low = std::numeric_limits<double>::infinity();
@@ -46,9 +47,11 @@ PointSummary::Span PointSummary::scan(const double* y, const uint8_t* att, int32
     double before = from > 0 ? y[from - 1] : y[from];
     for (int32_t i = from; i < to; ++i) {
         const double v = y[i];
-        const double d = v > before ? v - before : before - v;
-        step = d <= step ? step : (d == d ? d : std::numeric_limits<double>::infinity());
-        before = v;
+        if constexpr (Step) {
+            const double d = v > before ? v - before : before - v;
+            step = d <= step ? step : (d == d ? d : std::numeric_limits<double>::infinity());
+            before = v;
+        }
         notNumber |= v != v;
         low = v < low ? v : low;
         high = v > high ? v : high;
@@ -63,6 +66,16 @@ PointSummary::Span PointSummary::scan(const double* y, const uint8_t* att, int32
         s.step = std::nextafter(s.step, std::numeric_limits<float>::infinity());
     }
     return s;
+}
+
+}  // namespace
+
+PointSummary::Span PointSummary::scan(const double* y, const uint8_t* att, int32_t from, int32_t to, bool withStep)
+{
+    if (from >= to) {
+        return Span{};
+    }
+    return withStep ? scanValues<true>(y, att, from, to) : scanValues<false>(y, att, from, to);
 }
 
 void PointSummary::clear()
@@ -80,7 +93,7 @@ void PointSummary::rebuild(const double* y, const uint8_t* att, int32_t count)
 void PointSummary::extend(const double* y, const uint8_t* att, int32_t count)
 {
     for (int32_t from = covered(); from + blockSize <= count; from += blockSize) {
-        addBlock(scan(y, att, from, from + blockSize));
+        addBlock(scan(y, att, from, from + blockSize, true));
     }
 }
 
@@ -102,7 +115,7 @@ void PointSummary::addBlock(Span block)
     }
 }
 
-PointSummary::Span PointSummary::span(const double* y, const uint8_t* att, int32_t from, int32_t to) const
+PointSummary::Span PointSummary::span(const double* y, const uint8_t* att, int32_t from, int32_t to, bool withStep) const
 {
     Span s;
     if (from >= to) {
@@ -113,10 +126,10 @@ PointSummary::Span PointSummary::span(const double* y, const uint8_t* att, int32
     int32_t a = std::min((from + blockSize - 1) / blockSize, blocks);
     int32_t b = std::min(to / blockSize, blocks);
     if (a >= b) {
-        return scan(y, att, from, to);
+        return scan(y, att, from, to, withStep);
     }
-    add(s, scan(y, att, from, a * blockSize));
-    add(s, scan(y, att, b * blockSize, to));
+    add(s, scan(y, att, from, a * blockSize, withStep));
+    add(s, scan(y, att, b * blockSize, to, withStep));
     for (std::size_t level = 0; a < b; ++level) {
         const std::vector<Span>& nodes = levels_[level];
         if (a & 1) {

@@ -41,8 +41,9 @@ public:
     // The points summarised in whole blocks; the rest is read directly.
     int32_t covered() const { return static_cast<int32_t>(levels_.empty() ? 0 : levels_[0].size()) * blockSize; }
 
-    // Points [from, to) of the arrays this summary was built on.
-    Span span(const double* y, const uint8_t* att, int32_t from, int32_t to) const;
+    // Points [from, to) of the arrays this summary was built on; the step
+    // only when asked for (it costs the ragged ends a little).
+    Span span(const double* y, const uint8_t* att, int32_t from, int32_t to, bool withStep = false) const;
     // The first of points [from, to) whose y value `inBand` refuses (NaN
     // must be refused), or `to`; `seen`, when given, becomes the span of
     // the points before it. Whole blocks are taken at once when both their
@@ -87,8 +88,8 @@ public:
     // Widens `into` by the span of points that follow or precede it.
     static void add(Span& into, const Span& part);
 
-    // Points [from, to), read one by one.
-    static Span scan(const double* y, const uint8_t* att, int32_t from, int32_t to);
+    // Points [from, to), read one by one; without the step when not asked.
+    static Span scan(const double* y, const uint8_t* att, int32_t from, int32_t to, bool withStep = false);
 private:
     void addBlock(Span block);
 

@@ -46,7 +46,7 @@ bool ColumnPoints::dense(int32_t from, int32_t to) const
         return false;
     }
     // Half a pixel leaves room for the rounding of the device coordinates.
-    return static_cast<double>(summary_->span(ys_, att_, from + 1, to).step) * std::abs(transform_.y.scale) < 0.5;
+    return static_cast<double>(summary_->span(ys_, att_, from + 1, to, true).step) * std::abs(transform_.y.scale) < 0.5;
 }
 
 PointSummary::Span ColumnPoints::span(int32_t from, int32_t to) const
