@@ -75,9 +75,10 @@ bool GraphDrawer::drawsByColumn(const Graph& graph) const
     // Between the points of one column every piece is vertical, so the
     // extremes stand in for them (one pixel wide or, with a round-capped
     // wide pen, a page's, that span widened by the pen). Dashed lines need
-    // every point. Markers have the lines' colour: a column's are drawn once
-    // per row they stand in; so are dots, see dotsByColumn. A draw rate thins the points to every n-th and the last where
-    // no breaks restart its count.
+    // every point. Markers have the lines' colour: a column's are drawn
+    // once per row they stand in; so are dots, see dotsByColumn. A draw
+    // rate thins the points to every n-th and the last where no breaks
+    // restart its count.
     const int32_t count = graph.numPoints();
     const int16_t type = graph.type();
     if (!byColumn_ || !graph.summary() || columnDirection(graph) == 0) {
