@@ -4,6 +4,7 @@
 // attributes say. Uses the transform and plot rectangle of a view: the
 // window's own, or that of the picture being painted.
 
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -90,9 +91,15 @@ private:
     // The rows where a marker or dot at device x `X` is visible.
     std::optional<std::pair<int, int>> visibleRows(double X, int margin) const;
     // rowSeen_: the last of positions [from, to) on each of rows [first,
-    // last], or -1; markerRows_: its runs of visited rows.
+    // last], or notSeen; markerRows_: its runs of visited rows.
     void readRows(const ColumnPoints& points, int32_t from, int32_t to, int first, int last);
     void markRuns(int first);
+    // readRows for positions whose rows change by at most one from one to
+    // the next (ColumnPoints::dense): the rows within `reach` of the last
+    // position's row in their true order, the others in an order that
+    // agrees with it wherever two rows at most `reach` apart are compared.
+    void readDenseRows(const ColumnPoints& points, int32_t from, int32_t to, const PointSummary::Span& span,
+                       int first, int last, int reach);
     void stepToPosition(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t m, int margin);
     // From the last processed point of `st` to (X, Y).
     void drawSegment(const Graph& graph, const GraphDrawState& st, double X, double Y, double worldX,
@@ -135,7 +142,8 @@ private:
 
     // Rows of one column's markers, as runs [top, bottom].
     std::vector<std::pair<int, int>> markerRows_;
-    std::vector<int32_t> rowSeen_;
+    static constexpr int64_t notSeen = std::numeric_limits<int64_t>::min();
+    std::vector<int64_t> rowSeen_;
     std::vector<int> dotOrder_;
 };
 

@@ -293,11 +293,11 @@ void GraphDrawer::markRuns(int first)
 {
     markerRows_.clear();
     for (std::size_t r = 0; r < rowSeen_.size(); ++r) {
-        if (rowSeen_[r] < 0) {
+        if (rowSeen_[r] == notSeen) {
             continue;
         }
         std::size_t end = r;
-        while (end + 1 < rowSeen_.size() && rowSeen_[end + 1] >= 0) {
+        while (end + 1 < rowSeen_.size() && rowSeen_[end + 1] != notSeen) {
             ++end;
         }
         markerRows_.push_back({first + static_cast<int>(r), first + static_cast<int>(end)});
@@ -307,7 +307,7 @@ void GraphDrawer::markRuns(int first)
 
 void GraphDrawer::readRows(const ColumnPoints& points, int32_t from, int32_t to, int first, int last)
 {
-    rowSeen_.assign(static_cast<std::size_t>(last - first + 1), -1);
+    rowSeen_.assign(static_cast<std::size_t>(last - first + 1), notSeen);
     // Read backward, so that the first visit of a row met is its last; a
     // block of the summary whose rows have all been visited later holds no
     // row's last visit and is passed over.
@@ -324,7 +324,7 @@ void GraphDrawer::readRows(const ColumnPoints& points, int32_t from, int32_t to,
         const double top = std::max<double>(std::min(a, b), first);
         const double bottom = std::min<double>(std::max(a, b), last);
         for (double r = top; r <= bottom; ++r) {
-            if (rowSeen_[static_cast<std::size_t>(r - first)] < 0) {
+            if (rowSeen_[static_cast<std::size_t>(r - first)] == notSeen) {
                 return false;
             }
         }
@@ -337,12 +337,48 @@ void GraphDrawer::readRows(const ColumnPoints& points, int32_t from, int32_t to,
             for (int32_t m = end - 1; m >= start; --m) {
                 const double Y = points.deviceY(m);
                 if (first <= Y && Y <= last) {
-                    int32_t& seen = rowSeen_[static_cast<std::size_t>(Y - first)];
-                    seen = seen < 0 ? m : seen;
+                    int64_t& seen = rowSeen_[static_cast<std::size_t>(Y - first)];
+                    seen = seen == notSeen ? m : seen;
                 }
             }
         }
         end = start;
+    }
+    markRuns(first);
+}
+
+void GraphDrawer::readDenseRows(const ColumnPoints& points, int32_t from, int32_t to,
+                                const PointSummary::Span& span, int first, int last, int reach)
+{
+    // Steps of at most one row visit every row between the extremes, and
+    // read backward from the last point the rows met first widen the rows
+    // met so far by one at a time: above the last point's row the later
+    // visits are the nearer rows, and so below it. Only rows near the last
+    // point's row are compared across it: those are read, the others
+    // ordered by their distance, all before the rows read.
+    rowSeen_.assign(static_cast<std::size_t>(last - first + 1), notSeen);
+    const auto rowOf = [&](double Y) { return static_cast<int64_t>(Y) - first; };
+    const int64_t end = rowOf(points.deviceY(to - 1));
+    const double a = transform_.deviceY(span.high);
+    const double b = transform_.deviceY(span.low);
+    const int64_t top = std::max<int64_t>(rowOf(std::min(a, b)), 0);
+    const int64_t bottom = std::min<int64_t>(rowOf(std::max(a, b)), last - first);
+    const int64_t nearTop = std::max(top, end - reach);
+    const int64_t nearBottom = std::min(bottom, end + reach);
+    int64_t unread = std::max<int64_t>(0, nearBottom - nearTop + 1);
+    int32_t m = to;
+    while (unread > 0 && m > from) {
+        --m;
+        const int64_t row = rowOf(points.deviceY(m));
+        if (row >= nearTop && row <= nearBottom && rowSeen_[static_cast<std::size_t>(row)] == notSeen) {
+            rowSeen_[static_cast<std::size_t>(row)] = m;
+            --unread;
+        }
+    }
+    for (int64_t row = top; row <= bottom; ++row) {
+        if (rowSeen_[static_cast<std::size_t>(row)] == notSeen) {
+            rowSeen_[static_cast<std::size_t>(row)] = int64_t{m} - 1 - std::abs(row - end);
+        }
     }
     markRuns(first);
 }
@@ -398,13 +434,22 @@ void GraphDrawer::drawColumnDots(const Graph& graph, const ColumnPoints& points,
         return;
     }
     const auto [first, last] = *rows;
-    readRows(points, from, to, first, last);
+    const int s = graph.pointsSize();
+    const int h = dotHighlight(s);
+    const PointSummary::Span span = points.span(from, to);
+    if (stamp && !span.notNumber && !span.empty && points.dense(from, to)) {
+        int reach = 0;
+        for (const int c : stamp->rowsAt(h)) {
+            reach = std::max(reach, std::abs(h - c));
+        }
+        readDenseRows(points, from, to, span, first, last, reach);
+    } else {
+        readRows(points, from, to, first, last);
+    }
     if (markerRows_.empty()) {
         return;
     }
     flushColumn();
-    const int s = graph.pointsSize();
-    const int h = dotHighlight(s);
     if (stamp) {
         // The dots' union, then the white pixels of the dots that no dot
         // drawn after them covers.
@@ -414,8 +459,8 @@ void GraphDrawer::drawColumnDots(const Graph& graph, const ColumnPoints& points,
         }
         const std::vector<int>& covering = stamp->rowsAt(h);
         for (int r = 0; r <= last - first; ++r) {
-            const int32_t seen = rowSeen_[static_cast<std::size_t>(r)];
-            if (seen < 0) {
+            const int64_t seen = rowSeen_[static_cast<std::size_t>(r)];
+            if (seen == notSeen) {
                 continue;
             }
             const bool covered = std::any_of(covering.begin(), covering.end(), [&](int c) {
@@ -432,7 +477,7 @@ void GraphDrawer::drawColumnDots(const Graph& graph, const ColumnPoints& points,
     // Each row's dot as drawn last, in that order.
     dotOrder_.clear();
     for (int r = 0; r <= last - first; ++r) {
-        if (rowSeen_[static_cast<std::size_t>(r)] >= 0) {
+        if (rowSeen_[static_cast<std::size_t>(r)] != notSeen) {
             dotOrder_.push_back(r);
         }
     }

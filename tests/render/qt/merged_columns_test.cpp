@@ -235,6 +235,15 @@ TEST(ColumnDrawingTest, EveryStyleLooksAsIfDrawnSegmentBySegment)
                   {"dots", LINES, 1, 1, SHOW, HIDE, SHOW, 3},
                   {"dots of size 5, stairs", STAIRS, 1, 1, SHOW, HIDE, SHOW, 5},
                   {"dots of size 1 without lines", LINES, 1, 1, HIDE, HIDE, SHOW, 1}};
+    // Smooth curves, whose steps stay below a row in the whole view (above
+    // zero, so that the logarithmic view ends on a point too).
+    Plot smooth("smooth");
+    smooth.ensureGraphs(2);
+    for (int i = 0; i < 3 * Graph::summaryThreshold; ++i) {
+        smooth.graph(1).append(i * 0.001, 2.0 + std::sin(i * 0.001));
+        smooth.graph(2).append(i * 0.001, 2.0 + 0.3 * std::cos(i * 0.0007));
+    }
+    smooth.setClientSize(640, 520);
     Plot decreasing("decreasing x");
     fillLargeGraphs(decreasing, -1.0);
     decreasing.setClientSize(640, 520);
@@ -250,6 +259,11 @@ TEST(ColumnDrawingTest, EveryStyleLooksAsIfDrawnSegmentBySegment)
             p.setShowPoints(style.dots, 0);
             p.setPointsSize(style.size, 0);
         };
+        if (style.dots == SHOW) {
+            SCOPED_TRACE("smooth");
+            restyle(smooth);
+            compareViews(smooth, 640, 520);
+        }
         if (style.type == STEMS || style.markers == SHOW || style.dots == SHOW) {
             SCOPED_TRACE("decreasing x");
             restyle(decreasing);
