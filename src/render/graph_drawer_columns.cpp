@@ -353,9 +353,11 @@ void GraphDrawer::readDenseRows(const ColumnPoints& points, int32_t from, int32_
     // Steps of at most one row visit every row between the extremes, and
     // read backward from the last point the rows met first widen the rows
     // met so far by one at a time: above the last point's row the later
-    // visits are the nearer rows, and so below it. Only rows near the last
-    // point's row are compared across it: those are read, the others
-    // ordered by their distance, all before the rows read.
+    // visits are the nearer rows, and so below it. Rows are compared only
+    // with rows at most `reach` away, so the order across the last point's
+    // row matters only near it, and only until the rows near it on one
+    // side have all been met: the other side's are met after them. Those
+    // are read; the others are ordered by their distance, before them.
     rowSeen_.assign(static_cast<std::size_t>(last - first + 1), notSeen);
     const auto rowOf = [&](double Y) { return static_cast<int64_t>(Y) - first; };
     const int64_t end = rowOf(points.deviceY(to - 1));
@@ -365,14 +367,18 @@ void GraphDrawer::readDenseRows(const ColumnPoints& points, int32_t from, int32_
     const int64_t bottom = std::min<int64_t>(rowOf(std::max(a, b)), last - first);
     const int64_t nearTop = std::max(top, end - reach);
     const int64_t nearBottom = std::min(bottom, end + reach);
-    int64_t unread = std::max<int64_t>(0, nearBottom - nearTop + 1);
-    int32_t m = to;
-    while (unread > 0 && m > from) {
+    int64_t above = std::max<int64_t>(0, std::min(end - 1, nearBottom) - nearTop + 1);
+    int64_t below = std::max<int64_t>(0, nearBottom - std::max(end + 1, nearTop) + 1);
+    int32_t m = to - 1;
+    if (end >= top && end <= bottom) {
+        rowSeen_[static_cast<std::size_t>(end)] = m;
+    }
+    while (above > 0 && below > 0 && m > from) {
         --m;
         const int64_t row = rowOf(points.deviceY(m));
         if (row >= nearTop && row <= nearBottom && rowSeen_[static_cast<std::size_t>(row)] == notSeen) {
             rowSeen_[static_cast<std::size_t>(row)] = m;
-            --unread;
+            (row < end ? above : below) -= 1;
         }
     }
     for (int64_t row = top; row <= bottom; ++row) {
