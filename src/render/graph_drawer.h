@@ -100,6 +100,13 @@ private:
     // agrees with it wherever two rows at most `reach` apart are compared.
     void readDenseRows(const ColumnPoints& points, int32_t from, int32_t to, const PointSummary::Span& span,
                        int first, int last, int reach);
+    // The highest and the lowest value of `span`, at the x of position m.
+    void stepToExtremes(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t m,
+                        const PointSummary::Span& span, int margin);
+    // The rows from the highest to the lowest value of `span`, cut to rows
+    // [first, last] (none when the first exceeds the second), or nothing
+    // when a value has no row.
+    std::optional<std::pair<double, double>> spanRows(const PointSummary::Span& span, int first, int last) const;
     void stepToPosition(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t m, int margin);
     // From the last processed point of `st` to (X, Y).
     void drawSegment(const Graph& graph, const GraphDrawState& st, double X, double Y, double worldX,

@@ -130,6 +130,15 @@ void GraphDrawer::stepToPosition(const Graph& graph, const ColumnPoints& points,
     stepTo(graph, st, points.device(m), points.worldX(m), points.attribute(m), graph.showLines() == SHOW, margin);
 }
 
+void GraphDrawer::stepToExtremes(const Graph& graph, const ColumnPoints& points, GraphDrawState& st, int32_t m,
+                                 const PointSummary::Span& span, int margin)
+{
+    const double x = points.worldX(m);
+    const bool linesShown = graph.showLines() == SHOW;
+    stepTo(graph, st, transform_.worldToDevice(x, span.high), x, ATT_CONNECTED, linesShown, margin);
+    stepTo(graph, st, transform_.worldToDevice(x, span.low), x, ATT_CONNECTED, linesShown, margin);
+}
+
 void GraphDrawer::drawByColumns(const Graph& graph, GraphDrawState& st, int margin)
 {
     const ColumnPoints points(graph, rate(graph.linesDrawRate()), transform_, columnDirection(graph));
@@ -188,7 +197,6 @@ void GraphDrawer::drawColumn(const Graph& graph, const ColumnPoints& points, Gra
                              int32_t to, double X, int margin)
 {
     const auto step = [&](int32_t m) { stepToPosition(graph, points, st, m, margin); };
-    const bool linesShown = graph.showLines() == SHOW;
     switch (graph.type()) {
     case BARS:
         // A bar between two points of one column has no width: only the
@@ -204,9 +212,7 @@ void GraphDrawer::drawColumn(const Graph& graph, const ColumnPoints& points, Gra
         if (to - from >= 4) {
             const PointSummary::Span span = points.span(from, to);
             if (!span.breaks && !span.notNumber) {
-                const double x = points.worldX(from);
-                stepTo(graph, st, transform_.worldToDevice(x, span.high), x, ATT_CONNECTED, linesShown, margin);
-                stepTo(graph, st, transform_.worldToDevice(x, span.low), x, ATT_CONNECTED, linesShown, margin);
+                stepToExtremes(graph, points, st, from, span, margin);
                 step(to - 1);
                 return;
             }
@@ -289,6 +295,17 @@ std::optional<std::pair<int, int>> GraphDrawer::visibleRows(double X, int margin
     return std::pair{first, last};
 }
 
+std::optional<std::pair<double, double>> GraphDrawer::spanRows(const PointSummary::Span& span, int first,
+                                                                int last) const
+{
+    const double a = transform_.deviceY(span.high);
+    const double b = transform_.deviceY(span.low);
+    if (std::isnan(a) || std::isnan(b)) {
+        return std::nullopt;
+    }
+    return std::pair{std::max<double>(std::min(a, b), first), std::min<double>(std::max(a, b), last)};
+}
+
 void GraphDrawer::markRuns(int first)
 {
     markerRows_.clear();
@@ -315,15 +332,11 @@ void GraphDrawer::readRows(const ColumnPoints& points, int32_t from, int32_t to,
         if (points.blockStart(end - 1) == end - 1 && end - start == 1) {
             return false;
         }
-        const PointSummary::Span span = points.span(start, end);
-        const double a = transform_.deviceY(span.high);
-        const double b = transform_.deviceY(span.low);
-        if (std::isnan(a) || std::isnan(b)) {
+        const auto rows = spanRows(points.span(start, end), first, last);
+        if (!rows) {
             return false;  // not every value has a row, or none
         }
-        const double top = std::max<double>(std::min(a, b), first);
-        const double bottom = std::min<double>(std::max(a, b), last);
-        for (double r = top; r <= bottom; ++r) {
+        for (double r = rows->first; r <= rows->second; ++r) {
             if (rowSeen_[static_cast<std::size_t>(r - first)] == notSeen) {
                 return false;
             }
@@ -359,12 +372,18 @@ void GraphDrawer::readDenseRows(const ColumnPoints& points, int32_t from, int32_
     // side have all been met: the other side's are met after them. Those
     // are read; the others are ordered by their distance, before them.
     rowSeen_.assign(static_cast<std::size_t>(last - first + 1), notSeen);
-    const auto rowOf = [&](double Y) { return static_cast<int64_t>(Y) - first; };
+    const auto rows = spanRows(span, first, last);
+    if (!rows) {
+        markRuns(first);
+        return;
+    }
+    // Far rows are brought near before they become integers: a row beyond
+    // them stays on the same side of every visible row.
+    constexpr double far = 1 << 30;
+    const auto rowOf = [&](double Y) { return static_cast<int64_t>(std::clamp(Y, -far, far)) - first; };
     const int64_t end = rowOf(points.deviceY(to - 1));
-    const double a = transform_.deviceY(span.high);
-    const double b = transform_.deviceY(span.low);
-    const int64_t top = std::max<int64_t>(rowOf(std::min(a, b)), 0);
-    const int64_t bottom = std::min<int64_t>(rowOf(std::max(a, b)), last - first);
+    const int64_t top = rowOf(rows->first);
+    const int64_t bottom = rowOf(rows->second);
     const int64_t nearTop = std::max(top, end - reach);
     const int64_t nearBottom = std::min(bottom, end + reach);
     int64_t above = std::max<int64_t>(0, std::min(end - 1, nearBottom) - nearTop + 1);
@@ -401,12 +420,8 @@ void GraphDrawer::drawColumnMarkers(const Graph& graph, const ColumnPoints& poin
     if (!span.notNumber && !span.empty && points.dense(from, to)) {
         // Every row between the extremes is visited.
         markerRows_.clear();
-        const double a = transform_.deviceY(span.high);
-        const double b = transform_.deviceY(span.low);
-        const double top = std::max<double>(std::min(a, b), first);
-        const double bottom = std::min<double>(std::max(a, b), last);
-        if (!std::isnan(a) && !std::isnan(b) && top <= bottom) {
-            markerRows_.push_back({static_cast<int>(top), static_cast<int>(bottom)});
+        if (const auto rows = spanRows(span, first, last); rows && rows->first <= rows->second) {
+            markerRows_.push_back({static_cast<int>(rows->first), static_cast<int>(rows->second)});
         }
     } else {
         readRows(points, from, to, first, last);
@@ -510,10 +525,7 @@ void GraphDrawer::drawInsideRun(const Graph& graph, const ColumnPoints& points, 
         const DoublePoint end = points.device(last);
         if (!std::isnan(after.x) && !std::isnan(after.y) && !samePixel(after.x, after.y, end.x, end.y) &&
             !span.breaks && !span.notNumber) {
-            const double x = points.worldX(from);
-            const bool linesShown = graph.showLines() == SHOW;
-            stepTo(graph, st, transform_.worldToDevice(x, span.high), x, ATT_CONNECTED, linesShown, margin);
-            stepTo(graph, st, transform_.worldToDevice(x, span.low), x, ATT_CONNECTED, linesShown, margin);
+            stepToExtremes(graph, points, st, from, span, margin);
             stepToPosition(graph, points, st, last, margin);
             return;
         }
