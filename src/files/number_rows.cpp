@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 #include <system_error>
+#include <utility>
 
 #include "app/errors.h"
 #include "files/line_reader.h"
@@ -132,18 +133,19 @@ void parseNumberRows(std::string_view text, const RowShape& shape, NumberRows& r
 
 RowsInTwo::~RowsInTwo()
 {
-    join();
+    abandon();
 }
 
-const NumberRows& RowsInTwo::front(std::string_view text, const RowParser& parse)
+const NumberRows& RowsInTwo::front(std::string_view text, const RowParser& parse, const RowUser& useBack)
 {
-    join();
-    backFailed_ = false;
+    // The head is parsed while the second thread may still be using the
+    // back part of the text before.
     front_.clear();
-    back_.clear();
-    parse_ = parse;  // the back part may outlive the caller's parser
     const std::size_t head = afterLineAt(text, std::min(headBytes, text.size()));
     parse(text.substr(0, head), front_, nullptr);
+    finish();
+    back_.clear();
+    backHere_ = false;
     if (front_.stopped) {
         return front_;
     }
@@ -154,21 +156,17 @@ const NumberRows& RowsInTwo::front(std::string_view text, const RowParser& parse
         return front_;
     }
     const std::string_view backText = text.substr(cut);
-    backDone_.store(false, std::memory_order_relaxed);
+    parse_ = parse;  // the back part may outlive the caller's parser
+    useBack_ = useBack;
+    backParsed_.store(parsing, std::memory_order_relaxed);
+    release_.store(pending, std::memory_order_relaxed);
     cancel_.store(false, std::memory_order_relaxed);
     try {
-        helper_ = std::thread([this, backText, recoverable = RecoverableAllocations::active()] {
-            const RecoverableAllocations asTheCaller(recoverable);
-            try {
-                parse_(backText, back_, &cancel_);
-            } catch (const std::bad_alloc&) {
-                backFailed_ = true;  // the caller learns it from back()
-            }
-            backDone_.store(true, std::memory_order_relaxed);
-        });
+        helper_ = std::thread([this, backText] { runBack(backText); });
     } catch (const std::system_error&) {
         // No thread to be had: the same work, one part after the other.
         parse(backText, back_, nullptr);
+        backHere_ = true;
     }
     parse(text.substr(head, cut - head), front_, nullptr);
     if (front_.stopped) {
@@ -177,26 +175,85 @@ const NumberRows& RowsInTwo::front(std::string_view text, const RowParser& parse
     return front_;
 }
 
+void RowsInTwo::runBack(std::string_view text)
+{
+    // Nothing here may end the program from this thread: a failed
+    // allocation goes to the calling thread, which knows what to do.
+    const RecoverableAllocations handedOver;
+    int parsed = done;
+    try {
+        parse_(text, back_, &cancel_);
+    } catch (...) {
+        failure_ = std::current_exception();
+        parsed = failed;
+    }
+    backParsed_.store(parsed, std::memory_order_release);
+    backParsed_.notify_one();
+    release_.wait(pending, std::memory_order_acquire);
+    if (parsed == failed || release_.load(std::memory_order_acquire) != use) {
+        return;
+    }
+    try {
+        useBack_(back_);
+    } catch (...) {
+        failure_ = std::current_exception();
+    }
+}
+
 const NumberRows& RowsInTwo::back()
 {
-    join();
-    if (backFailed_) {
-        backFailed_ = false;
-        throw std::bad_alloc();
+    if (!helper_.joinable()) {
+        if (backHere_ && !front_.stopped) {
+            backHere_ = false;
+            useBack_(back_);
+        }
+        return back_;
+    }
+    // Whichever thread reached the hand-over first gets more of the next
+    // text. How fast each part goes depends on the machine, its load and
+    // what the caller does with the rows, so the cut is found by trying.
+    if (!front_.stopped) {
+        constexpr double step = 0.02;
+        const bool helperFirst = backParsed_.load(std::memory_order_relaxed) != parsing;
+        frontShare_ = helperFirst ? std::max(0.05, frontShare_ - step) : std::min(0.95, frontShare_ + step);
+    }
+    release_.store(front_.stopped ? drop : use, std::memory_order_release);
+    release_.notify_one();
+    backParsed_.wait(parsing, std::memory_order_acquire);
+    if (backParsed_.load(std::memory_order_acquire) == failed) {
+        finish();
     }
     return back_;
+}
+
+void RowsInTwo::finish()
+{
+    join();
+    if (std::exception_ptr failure = std::exchange(failure_, nullptr)) {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::bad_alloc&) {
+            if (!RecoverableAllocations::active()) {
+                reportOutOfMemory();
+            }
+            throw;
+        }
+    }
+}
+
+void RowsInTwo::abandon()
+{
+    join();
+    failure_ = nullptr;
 }
 
 void RowsInTwo::join()
 {
     if (helper_.joinable()) {
-        // Whichever thread finished first gets more of the next text. How
-        // fast each part goes depends on the machine, its load and what the
-        // caller does with the rows, so the cut is found by trying.
-        constexpr double step = 0.02;
-        const bool helperFirst = backDone_.load(std::memory_order_relaxed);
-        if (!cancel_.load(std::memory_order_relaxed)) {
-            frontShare_ = helperFirst ? std::max(0.05, frontShare_ - step) : std::min(0.95, frontShare_ + step);
+        if (release_.load(std::memory_order_relaxed) == pending) {
+            cancel_.store(true, std::memory_order_relaxed);
+            release_.store(drop, std::memory_order_release);
+            release_.notify_one();
         }
         helper_.join();
     }

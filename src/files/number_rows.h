@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <exception>
 #include <functional>
 #include <string_view>
 #include <thread>
@@ -81,10 +82,16 @@ void parseNumberRows(std::string_view text, const RowShape& shape, NumberRows& r
 // of file; called on two threads at once, so it keeps no state of its own.
 using RowParser = std::function<void(std::string_view text, NumberRows& rows, const std::atomic<bool>* cancel)>;
 
+// What becomes of the rows of the back part: appended by the thread that
+// parsed them, once the caller has used the front part.
+using RowUser = std::function<void(const NumberRows& rows)>;
+
 // Parses the lines of a text in two parts: the back part on a second thread,
 // while the calling thread parses the front part and hands it to the caller
 // before the back part is done, so that using the rows overlaps parsing.
-// The cut moves from text to text so that both threads finish together.
+// The second thread then also uses the back part, while the caller fetches
+// and starts on the next text. The cut moves from text to text so that
+// both threads reach the hand-over together.
 // A front part that stops early (a block's end, say) calls the back part
 // off, so that a file of many short blocks costs no more than read line by line.
 class RowsInTwo {
@@ -95,26 +102,40 @@ public:
     RowsInTwo& operator=(const RowsInTwo&) = delete;
     ~RowsInTwo();
 
-    // Starts on the back part and parses the front part.
-    const NumberRows& front(std::string_view text, const RowParser& parse);
-    // Waits for the back part. It only counts when the front did not stop.
-    // Throws std::bad_alloc when the back part found no memory and failed
-    // allocations of the calling thread throw.
+    // Starts on the back part and parses the front part. The back part of
+    // the text before is used up first (see finish()).
+    const NumberRows& front(std::string_view text, const RowParser& parse, const RowUser& useBack);
+    // Hands the back part over to `useBack`, which runs on the second
+    // thread, unless the front stopped; waits until the back part is parsed,
+    // after which the text may go. Its rows are for their counts: the values
+    // may be in use.
     const NumberRows& back();
+    // Waits until the back part is used; throws what parsing or using it
+    // threw there. A std::bad_alloc ends the program as on the calling
+    // thread, unless failed allocations of the calling thread throw.
+    void finish();
+    // Calls the back part off and waits for the second thread, whatever it met.
+    void abandon();
 
 private:
+    enum Release : int { pending, use, drop };
+    enum Parse : int { parsing, done, failed };
     void join();
+    void runBack(std::string_view text);
 
     // Each thread appends to its rows' vector for every number: on cache
     // lines of their own, the two do not take the lines from each other.
     static constexpr std::size_t cacheLine = 64;
     double frontShare_;
     RowParser parse_;
+    RowUser useBack_;
     alignas(cacheLine) NumberRows front_;
     alignas(cacheLine) NumberRows back_;
-    alignas(cacheLine) std::atomic<bool> backDone_{false};
-    std::atomic<bool> cancel_{false};  // the back part will not be used
-    bool backFailed_ = false;          // the back part found no memory; read after the join
+    alignas(cacheLine) std::atomic<int> backParsed_{parsing};
+    std::atomic<int> release_{pending};  // set by the calling thread only
+    std::atomic<bool> cancel_{false};    // the back part will not be used
+    bool backHere_ = false;              // no second thread: the back part waits for back()
+    std::exception_ptr failure_;         // what the second thread met; read after the join
     std::thread helper_;
 };
 

@@ -14,8 +14,10 @@ enum CharClass : uint8_t { Other, Separator, Digit, Sign, Point };
 constexpr std::array<uint8_t, 256> makeClasses()
 {
     std::array<uint8_t, 256> classes{};
-    for (const char c : {' ', '\t', ',', ';'}) {
-        classes[static_cast<unsigned char>(c)] = Separator;
+    for (int c = 0; c < 256; ++c) {
+        if (NumberScanner::isSeparator(static_cast<char>(c))) {
+            classes[static_cast<std::size_t>(c)] = Separator;
+        }
     }
     for (char c = '0'; c <= '9'; ++c) {
         classes[static_cast<unsigned char>(c)] = Digit;
@@ -31,11 +33,6 @@ constexpr std::array<uint8_t, 256> classes = makeClasses();
 uint8_t classOf(char c)
 {
     return classes[static_cast<unsigned char>(c)];
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
 }
 
 bool isSign(char c)
@@ -81,25 +78,6 @@ void NumberScanner::skipToken()
     while (pos_ < line_.size() && classOf(line_[pos_]) != Separator) {
         ++pos_;
     }
-}
-
-bool NumberScanner::isSeparator(char c)
-{
-    return classOf(c) == Separator;
-}
-
-bool NumberScanner::convertsAtOnce(const char* first, const char* end, double& value, const char*& stop)
-{
-    // Neither a separator nor the line's end can belong to a number, so a
-    // conversion that stops there took the whole token and gives what the
-    // full rules give; "+5", "1-2" or "1e999" take the full rules.
-    const char c = *first;
-    if (!isDigit(c) && !(c == '-' && first + 1 < end && isDigit(first[1]))) {
-        return false;
-    }
-    const auto result = std::from_chars(first, end, value, std::chars_format::general);
-    stop = result.ptr;
-    return result.ec == std::errc();
 }
 
 bool NumberScanner::integerAtOnce(const char* first, const char* end, int32_t& value, const char*& stop)

@@ -14,31 +14,44 @@ namespace {
 constexpr std::size_t smallestBatch = std::size_t{1} << 16;
 constexpr std::size_t largestBatch = LineReader::chunkSize;
 
-}  // namespace
-
-void readRowBatches(LineReader& lines, RowsInTwo& rows, const RowParser& parse, RowSink& sink)
+void readBatches(LineReader& lines, RowsInTwo& rows, const RowParser& parse, RowSink& sink)
 {
+    const RowUser appendBack = [&sink](const NumberRows& back) { sink.append(back); };
     for (;;) {
         const std::string_view text = lines.linesAtHand(smallestBatch, largestBatch);
         if (text.size() < smallestBatch) {
             return;
         }
-        const NumberRows& front = rows.front(text, parse);
+        const NumberRows& front = rows.front(text, parse, appendBack);
         if (!front.stopped) {
             sink.sample(front);
         }
         sink.append(front);
         lines.skipLines(front.bytes, front.lines);
-        // The line reader may move its buffer only once the back part is done with it.
+        // The line reader may move its buffer only once the back part is
+        // parsed; the second thread appends it meanwhile.
         const NumberRows& back = rows.back();
         if (front.stopped) {
             return;
         }
-        sink.append(back);
         lines.skipLines(back.bytes, back.lines);
         if (back.stopped) {
             return;
         }
+    }
+}
+
+}  // namespace
+
+void readRowBatches(LineReader& lines, RowsInTwo& rows, const RowParser& parse, RowSink& sink)
+{
+    try {
+        readBatches(lines, rows, parse, sink);
+        // What comes next is appended after the last back part.
+        rows.finish();
+    } catch (...) {
+        rows.abandon();
+        throw;
     }
 }
 

@@ -17,7 +17,8 @@ class Graph;
 class RowSink {
 public:
     virtual ~RowSink() = default;
-    // The rows of one part of a batch, in the order of the file.
+    // The rows of one part of a batch, in the order of the file. The back
+    // part of a batch comes on a second thread, never while another call runs.
     virtual void append(const NumberRows& rows) = 0;
     // A front part that ran whole, before it is appended: a sample of the
     // lines still to come.

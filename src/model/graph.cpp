@@ -159,6 +159,9 @@ void Graph::growTo(int32_t capacity)
     x_.resize(newCapacity);
     y_.resize(newCapacity);
     att_.resize(newCapacity);
+    // The new room is cleared at once and so becomes resident in any case:
+    // a page fault per 2 MB instead of one per 4 KB.
+    preferHugePages(att_.data(), newCapacity);
     std::memset(att_.data() + oldCapacity, 0, newCapacity - oldCapacity);
     capacity_ = capacity;
 }
