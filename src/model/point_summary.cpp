@@ -17,6 +17,7 @@ void PointSummary::add(Span& into, const Span& part)
     if (part.empty) {
         return;
     }
+    into.order = into.empty ? part.order : static_cast<uint8_t>(into.order & part.order);
     into.step = std::max(into.step, part.step);
     into.breaks = into.breaks || part.breaks;
     into.notNumber = into.notNumber || part.notNumber;
@@ -44,12 +45,16 @@ PointSummary::Span scanValues(const double* y, const uint8_t* att, int32_t from,
     uint8_t attributes = 0;
     bool notNumber = false;
     double step = 0.0;
+    bool rises = true;  // both false from a NaN on
+    bool falls = true;
     double before = from > 0 ? y[from - 1] : y[from];
     for (int32_t i = from; i < to; ++i) {
         const double v = y[i];
         if constexpr (Step) {
             const double d = v > before ? v - before : before - v;
             step = d <= step ? step : (d == d ? d : std::numeric_limits<double>::infinity());
+            rises = rises && v >= before;
+            falls = falls && v <= before;
             before = v;
         }
         notNumber |= v != v;
@@ -61,6 +66,9 @@ PointSummary::Span scanValues(const double* y, const uint8_t* att, int32_t from,
     s.high = high;
     s.breaks = attributes != 0;
     s.notNumber = notNumber;
+    if constexpr (Step) {
+        s.order = static_cast<uint8_t>((rises ? PointSummary::rising : 0) | (falls ? PointSummary::falling : 0));
+    }
     s.step = static_cast<float>(step);
     if (static_cast<double>(s.step) < step) {
         s.step = std::nextafter(s.step, std::numeric_limits<float>::infinity());

@@ -26,12 +26,18 @@ public:
         bool breaks = false;    // a point's attribute is not "connected"
         bool notNumber = false; // a y value is NaN
         bool empty = true;
+        // Whether every y value, from the first point (against its
+        // predecessor) on, is at least (rising) or at most (falling) the one
+        // before it; known only with the step, none otherwise.
+        uint8_t order = 0;
         // The largest difference of a y value from the one before it, from
         // the first point (against its predecessor) on; infinite for a NaN.
         // Rounded up, and kept small so that a span stays 24 bytes.
         float step = 0.0f;
     };
     static_assert(sizeof(Span) == 24);
+    static constexpr uint8_t rising = 1;
+    static constexpr uint8_t falling = 2;
 
     // Summarises the first `count` points from scratch.
     void rebuild(const double* y, const uint8_t* att, int32_t count);
@@ -40,6 +46,11 @@ public:
     void clear();
     // The points summarised in whole blocks; the rest is read directly.
     int32_t covered() const { return static_cast<int32_t>(levels_.empty() ? 0 : levels_[0].size()) * blockSize; }
+    // Block k, points [k, k + 1) * blockSize, with its step; null beyond covered().
+    const Span* block(int32_t k) const
+    {
+        return k >= 0 && k < covered() / blockSize ? &levels_[0][static_cast<std::size_t>(k)] : nullptr;
+    }
 
     // Points [from, to) of the arrays this summary was built on; the step
     // only when asked for (it costs the ragged ends a little).

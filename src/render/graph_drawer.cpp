@@ -225,6 +225,8 @@ void GraphDrawer::drawEveryPoint(const Graph& graph, GraphDrawState& st, int mar
     const int linesRate = rate(graph.linesDrawRate());
     const int dotsRate = rate(graph.pointsDrawRate());
     const int markersRate = rate(graph.markerDrawRate());
+    const bool blocks = Linear && stepsOverBlocks(graph);
+    int32_t retryAt = -1;
     int n = 1;
     int d = 1;
     int m = 1;
@@ -262,7 +264,69 @@ void GraphDrawer::drawEveryPoint(const Graph& graph, GraphDrawState& st, int mar
             ++m;
         }
         n = 1;
+        // Tried at each block's start, and again after the first point of
+        // the next column when a step ended within a block.
+        while (blocks && ((i + 1) % PointSummary::blockSize == 0 || i == retryAt)) {
+            const int32_t j = stepOverBlock(graph, st, i, margin);
+            if (j == i) {
+                break;
+            }
+            i = j;
+            retryAt = j + 1;
+        }
     }
+}
+
+bool GraphDrawer::stepsOverBlocks(const Graph& graph) const
+{
+    // Solid lines go by column; dots of a dashed graph are never drawn.
+    const Pen& pen = objects_.linePen;
+    return mergeColumns_ && graph.summary() && (graph.xNonDecreasing() || graph.xNonIncreasing()) &&
+           graph.type() == LINES && graph.showLines() == SHOW && rate(graph.linesDrawRate()) == 1 &&
+           graph.showMarker() != SHOW && (graph.showPoints() != SHOW || rate(graph.pointsDrawRate()) == 1) &&
+           pen.style != PenStyle::Solid && pen.style != PenStyle::None && !pen.geometric && pen.width <= 1;
+}
+
+int32_t GraphDrawer::stepOverBlock(const Graph& graph, GraphDrawState& st, int32_t i, int margin)
+{
+    // Points in one pixel column whose y only rises or only falls make
+    // pieces that each go on where the one before ended, in one direction:
+    // the pixels of a thin line, and how far its dashes got, are those of
+    // one piece from the first to the last. Every point lies inside the
+    // rectangle that the visible first and last points span.
+    const int32_t k = (i + 1) / PointSummary::blockSize;  // the block of the next point
+    const PointSummary::Span* block = graph.summary()->block(k);
+    if (!block || block->breaks || block->notNumber || block->order == 0 || !st.prevVisible) {
+        return i;
+    }
+    // The block's points in the column of point i come first (x only
+    // grows or only shrinks).
+    const double* xs = graph.xData();
+    const double* ys = graph.yData();
+    const int column = pixel(st.prevX);
+    const auto inColumn = [&](int32_t m) {
+        const double X = transform_.linearToDevice(xs[m], ys[m]).x;
+        return std::abs(X - column) < 2.0 && pixel(X) == column;  // far points never become integers
+    };
+    int32_t j = (k + 1) * PointSummary::blockSize - 1;
+    if (!inColumn(j)) {
+        int32_t in = i;  // the last point known in the column
+        while (j - in > 1) {
+            const int32_t m = in + (j - in) / 2;
+            (inColumn(m) ? in : j) = m;
+        }
+        j = in;
+    }
+    const DoublePoint p = transform_.linearToDevice(xs[j], ys[j]);
+    if (j == i || !visible(p.x, p.y, margin)) {
+        return i;
+    }
+    stepTo(graph, st, p, xs[j], graph.attData()[j], true, margin);
+    if (graph.showPoints() == SHOW) {
+        st.lastDotX = p.x;
+        st.lastDotY = p.y;
+    }
+    return j;
 }
 
 

@@ -57,6 +57,13 @@ private:
     void drawPointByPoint(const Graph& graph, GraphDrawState& st, int margin);
     template <bool Linear>
     void drawEveryPoint(const Graph& graph, GraphDrawState& st, int margin);
+    // Whether drawEveryPoint may take whole blocks of a graph at once
+    // (stepOverBlock): thin dashed lines, every point drawn, no markers.
+    bool stepsOverBlocks(const Graph& graph) const;
+    // After point i, the points of the summary block of point i + 1 that lie
+    // in the same pixel column, as one step where that draws the same; the
+    // last point stepped to.
+    int32_t stepOverBlock(const Graph& graph, GraphDrawState& st, int32_t i, int margin);
     bool drawsByColumn(const Graph& graph) const;
     // Points 1 onward of a graph that drawsByColumn, with the pixels and the
     // final state of stepping to every point the lines draw rate leaves.
