@@ -296,19 +296,32 @@ int32_t GraphDrawer::stepOverBlock(const Graph& graph, GraphDrawState& st, int32
     // rectangle that the visible first and last points span.
     const int32_t k = (i + 1) / PointSummary::blockSize;  // the block of the next point
     const PointSummary::Span* block = graph.summary()->block(k);
-    if (!block || block->breaks || block->notNumber || block->order == 0 || !st.prevVisible) {
+    if (!block || block->breaks || block->notNumber || !st.prevVisible) {
         return i;
     }
-    // The block's points in the column of point i come first (x only
-    // grows or only shrinks).
     const double* xs = graph.xData();
     const double* ys = graph.yData();
+    int32_t j = (k + 1) * PointSummary::blockSize - 1;
+    if (block->order == 0) {
+        // Where the block turns: the run from point i on that only rises or
+        // only falls, read point by point.
+        const bool rises = ys[i + 1] >= ys[i];
+        const int32_t last = j;
+        j = i + 1;
+        while (j < last && (rises ? ys[j + 1] >= ys[j] : ys[j + 1] <= ys[j])) {
+            ++j;
+        }
+        if (j - i < 2) {
+            return i;  // nothing to gain
+        }
+    }
+    // The run's points in the column of point i come first (x only grows
+    // or only shrinks).
     const int column = pixel(st.prevX);
     const auto inColumn = [&](int32_t m) {
         const double X = transform_.linearToDevice(xs[m], ys[m]).x;
         return std::abs(X - column) < 2.0 && pixel(X) == column;  // far points never become integers
     };
-    int32_t j = (k + 1) * PointSummary::blockSize - 1;
     if (!inColumn(j)) {
         int32_t in = i;  // the last point known in the column
         while (j - in > 1) {

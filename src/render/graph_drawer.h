@@ -60,9 +60,9 @@ private:
     // Whether drawEveryPoint may take whole blocks of a graph at once
     // (stepOverBlock): thin dashed lines, every point drawn, no markers.
     bool stepsOverBlocks(const Graph& graph) const;
-    // After point i, the points of the summary block of point i + 1 that lie
-    // in the same pixel column, as one step where that draws the same; the
-    // last point stepped to.
+    // After point i, the points of the summary block of point i + 1 that
+    // lie in the same pixel column and only rise or only fall, as one step
+    // where that draws the same; the last point stepped to.
     int32_t stepOverBlock(const Graph& graph, GraphDrawState& st, int32_t i, int margin);
     bool drawsByColumn(const Graph& graph) const;
     // Points 1 onward of a graph that drawsByColumn, with the pixels and the
