@@ -99,7 +99,12 @@ void QtImageSurface::fill(int x, int y, int width, int height, Color color, bool
     }
     useInvert(inverting && invert_);
     const QRect box(x, y, width, height);
-    painter_.fillRect(box, toQColor(color));
+    if (color != fillColor_ || !fillQColor_.isValid()) {
+        // A line's dashes and a column's runs come in one colour, many boxes a paint.
+        fillColor_ = color;
+        fillQColor_ = toQColor(color);
+    }
+    painter_.fillRect(box, fillQColor_);
     drawnOn(box);
 }
 

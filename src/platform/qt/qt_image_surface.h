@@ -13,6 +13,7 @@
 
 #include <optional>
 
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 
@@ -114,6 +115,8 @@ private:
     // where that one ended and the pen is the same.
     DashCursor dash_;
     bool smoothing_ = false;
+    Color fillColor_ = 0;
+    QColor fillQColor_;  // of fillColor_, invalid until the first fill
     std::optional<PixelPoint> dashEnd_;
     Pen dashPen_;
     double wideDashOffset_ = 0.0;  // pixels of a wide dashed pen's pattern used up
