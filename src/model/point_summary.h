@@ -19,6 +19,8 @@ public:
     // but make each run of a column that leaves the picture and comes back
     // read up to a block's points at both of its ends.
     static constexpr int32_t blockSize = 128;
+    // How many blocks ahead a walk over the blocks fetches values.
+    static constexpr int32_t prefetchBlocks = 8;
 
     struct Span {
         double low = 0.0;   // of the y values that are numbers
@@ -72,6 +74,12 @@ public:
             end = std::min(to, (k + 1) * blockSize);
             if (k < blocks) {
                 const Span& block = levels_[0][static_cast<std::size_t>(k)];
+                if (k + prefetchBlocks < blocks) {
+                    // A block that leaves the band is read point by point:
+                    // its first values are fetched while the ones before
+                    // are passed over.
+                    __builtin_prefetch(y + static_cast<std::ptrdiff_t>(k + prefetchBlocks) * blockSize);
+                }
                 if (!block.notNumber && inBand(block.low) && inBand(block.high)) {
                     if (seen) {
                         add(taken, i == k * blockSize && end == (k + 1) * blockSize ? block : scan(y, att, i, end));
