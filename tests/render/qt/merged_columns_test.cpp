@@ -315,6 +315,9 @@ TEST(ColumnDrawingTest, DashesThatRiseOrFallInAColumnGoABlockAtATime)
         autoRangeXY(plot);
         EXPECT_LT(lineCalls(plot, true) * 5, lineCalls(plot, false));
     }
+    // Smoothed, every piece is drawn.
+    plot.settings().antiAlias = SHOW;
+    EXPECT_EQ(differingPixels(paint(plot, true), paint(plot, false)), 0);
 }
 
 TEST(ColumnDrawingTest, SmoothedDrawsThePixelsOfDrawingSegmentBySegment)
