@@ -134,6 +134,12 @@ void parseNumberRows(std::string_view text, const RowShape& shape, NumberRows& r
 RowsInTwo::~RowsInTwo()
 {
     abandon();
+    if (helper_.joinable()) {
+        quit_.store(true, std::memory_order_relaxed);
+        jobs_.fetch_add(1, std::memory_order_release);
+        jobs_.notify_one();
+        helper_.join();
+    }
 }
 
 const NumberRows& RowsInTwo::front(std::string_view text, const RowParser& parse, const RowUser& useBack)
@@ -158,12 +164,15 @@ const NumberRows& RowsInTwo::front(std::string_view text, const RowParser& parse
     const std::string_view backText = text.substr(cut);
     parse_ = parse;  // the back part may outlive the caller's parser
     useBack_ = useBack;
+    backText_ = backText;
     backParsed_.store(parsing, std::memory_order_relaxed);
     release_.store(pending, std::memory_order_relaxed);
     cancel_.store(false, std::memory_order_relaxed);
-    try {
-        helper_ = std::thread([this, backText] { runBack(backText); });
-    } catch (const std::system_error&) {
+    if (helperReady()) {
+        posted_ = true;
+        jobs_.fetch_add(1, std::memory_order_release);
+        jobs_.notify_one();
+    } else {
         // No thread to be had: the same work, one part after the other.
         parse(backText, back_, nullptr);
         backHere_ = true;
@@ -175,14 +184,41 @@ const NumberRows& RowsInTwo::front(std::string_view text, const RowParser& parse
     return front_;
 }
 
-void RowsInTwo::runBack(std::string_view text)
+bool RowsInTwo::helperReady()
+{
+    if (!helper_.joinable()) {
+        try {
+            helper_ = std::thread([this] { serve(); });
+        } catch (const std::system_error&) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void RowsInTwo::serve()
 {
     // Nothing here may end the program from this thread: a failed
     // allocation goes to the calling thread, which knows what to do.
     const RecoverableAllocations handedOver;
+    uint32_t seen = 0;
+    for (;;) {
+        jobs_.wait(seen, std::memory_order_acquire);
+        seen = jobs_.load(std::memory_order_acquire);
+        if (quit_.load(std::memory_order_relaxed)) {
+            return;
+        }
+        runBack();
+        done_.store(seen, std::memory_order_release);
+        done_.notify_one();
+    }
+}
+
+void RowsInTwo::runBack()
+{
     int parsed = done;
     try {
-        parse_(text, back_, &cancel_);
+        parse_(backText_, back_, &cancel_);
     } catch (...) {
         failure_ = std::current_exception();
         parsed = failed;
@@ -202,7 +238,7 @@ void RowsInTwo::runBack(std::string_view text)
 
 const NumberRows& RowsInTwo::back()
 {
-    if (!helper_.joinable()) {
+    if (!posted_) {
         if (backHere_ && !front_.stopped) {
             backHere_ = false;
             useBack_(back_);
@@ -249,13 +285,18 @@ void RowsInTwo::abandon()
 
 void RowsInTwo::join()
 {
-    if (helper_.joinable()) {
+    if (posted_) {
         if (release_.load(std::memory_order_relaxed) == pending) {
             cancel_.store(true, std::memory_order_relaxed);
             release_.store(drop, std::memory_order_release);
             release_.notify_one();
         }
-        helper_.join();
+        const uint32_t posted = jobs_.load(std::memory_order_relaxed);
+        for (uint32_t d = done_.load(std::memory_order_acquire); d != posted;
+             d = done_.load(std::memory_order_acquire)) {
+            done_.wait(d, std::memory_order_acquire);
+        }
+        posted_ = false;
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <string_view>
@@ -120,8 +121,14 @@ public:
 private:
     enum Release : int { pending, use, drop };
     enum Parse : int { parsing, done, failed };
+    // Waits until the back part posted last is done with.
     void join();
-    void runBack(std::string_view text);
+    // Starts the second thread, which lives as long as this; false when no
+    // thread is to be had.
+    bool helperReady();
+    // The second thread: one back part after the other.
+    void serve();
+    void runBack();
 
     // Each thread appends to its rows' vector for every number: on cache
     // lines of their own, the two do not take the lines from each other.
@@ -129,13 +136,19 @@ private:
     double frontShare_;
     RowParser parse_;
     RowUser useBack_;
+    std::string_view backText_;
     alignas(cacheLine) NumberRows front_;
     alignas(cacheLine) NumberRows back_;
     alignas(cacheLine) std::atomic<int> backParsed_{parsing};
     std::atomic<int> release_{pending};  // set by the calling thread only
     std::atomic<bool> cancel_{false};    // the back part will not be used
     bool backHere_ = false;              // no second thread: the back part waits for back()
+    bool posted_ = false;                // a back part went to the second thread (calling thread only)
     std::exception_ptr failure_;         // what the second thread met; read after the join
+    // Back parts posted by the calling thread and done by the second one.
+    alignas(cacheLine) std::atomic<uint32_t> jobs_{0};
+    std::atomic<uint32_t> done_{0};
+    std::atomic<bool> quit_{false};
     std::thread helper_;
 };
 
