@@ -283,8 +283,9 @@ bool GraphDrawer::stepsOverBlocks(const Graph& graph) const
     // Smoothed dashes are measured along the pieces in fractions of a
     // pixel, which one long piece does not repeat.
     const Pen& pen = objects_.linePen;
-    return mergeColumns_ && plot_.settings().antiAlias != SHOW && graph.summary() && (graph.xNonDecreasing() || graph.xNonIncreasing()) &&
-           graph.type() == LINES && graph.showLines() == SHOW && rate(graph.linesDrawRate()) == 1 &&
+    return mergeColumns_ && plot_.settings().antiAlias != SHOW && graph.summary() &&
+           (graph.xNonDecreasing() || graph.xNonIncreasing()) && graph.type() == LINES &&
+           graph.showLines() == SHOW && rate(graph.linesDrawRate()) == 1 &&
            graph.showMarker() != SHOW && (graph.showPoints() != SHOW || rate(graph.pointsDrawRate()) == 1) &&
            pen.style != PenStyle::Solid && pen.style != PenStyle::None && !pen.geometric && pen.width <= 1;
 }
